@@ -1,0 +1,77 @@
+#include "BenchData.h"
+
+#include "store/DataFolder.h"
+#include "store/FileNames.h"
+#include "store/Measurement.h"
+#include "store/Profile.h"
+#include "store/TextFile.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+void writeOne(const DataFolder &folder, const QString &name, int lines, const QDate &start, int days, quint32 seed, float startWeight)
+{
+    static const QStringList situations = {QStringLiteral("起床後"), QStringLiteral("朝食後"), QStringLiteral("昼食後"),
+                                           QStringLiteral("夕食後"), QStringLiteral("入浴後"), QStringLiteral("就寝前")};
+    QRandomGenerator random(seed);
+    QString text;
+    text.reserve(lines * 50);
+    float weight = startWeight;
+    float fat = 28.0f;
+    for (int i = 0; i < lines; ++i) {
+        const QDate date = start.addDays(qint64(i) * days / lines);
+        weight += float(random.bounded(-40, 39)) / 100.0f;
+        fat += float(random.bounded(-10, 10)) / 100.0f;
+        Measurement m;
+        m.date = date.toString(QStringLiteral("yyyy/MM/dd"));
+        m.situation = situations[random.bounded(int(situations.size()))];
+        m.weight = float(qRound(weight * 10.0f)) / 10.0f;
+        m.bodyFat = float(qRound(fat * 10.0f)) / 10.0f;
+        if (random.bounded(10) == 0)
+            m.comment = QStringLiteral("ちょっと食べ過ぎ、反省①");
+        text += measurementLine(m);
+        text += QStringLiteral("\r\n");
+    }
+    if (!replaceText(folder, name, text))
+        std::fprintf(stderr, "could not write bench data\n");
+}
+} // namespace
+
+void writeBenchDataFiles(const QString &folderPath, int lines, const QDate &start, int days)
+{
+    const DataFolder folder(folderPath);
+    writeOne(folder, FileName::data1, lines, start, days, 1, 72.0f);
+    writeOne(folder, FileName::data2, lines, start.addDays(3), days, 2, 58.0f);
+    (void)WriteProfile(folder, FileName::profile1, {QStringLiteral("ぽむ"), 172.0f, 65.0f});
+    (void)WriteProfile(folder, FileName::profile2, {QStringLiteral("りな"), 158.0f, 50.0f});
+}
+
+double medianMs(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void printBench(const QString &name, double ms)
+{
+    std::printf("BENCH %s %.3f\n", qPrintable(name), ms);
+    std::fflush(stdout);
+}
+
+void printRatio(const QString &name, double value)
+{
+    std::printf("RATIO %s %.3f\n", qPrintable(name), value);
+    std::fflush(stdout);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+// Shared by the benchmark programs: data files of the maximum size, and timing.
+
+// Writes "データ1.txt" and "データ2.txt" (Windows-31J, CR LF) of `lines` lines each into
+// `folder`, dated from `start` over `days` calendar days in ascending order (several lines per
+// day), with realistic weights, body fats, situations and a few comments; plus two profiles.
+void writeBenchDataFiles(const QString &folder, int lines = 32767, const QDate &start = QDate(2020, 1, 1), int days = 1100);
+
+// Median wall time of `runs` calls, in milliseconds.
+double medianMs(int runs, const std::function<void()> &work);
+
+// "BENCH <name> <median ms>" and "RATIO <name> <value>", one per line on standard output.
+void printBench(const QString &name, double ms);
+void printRatio(const QString &name, double value);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "store/DataFolder.h"
+#include "store/Measurement.h"
+#include "store/StoreResult.h"
+
+#include <QList>
+#include <QString>
+
+// A partner's data file: one measurement per line, in ascending date order, lines of one date in
+// the order they were entered. Every consumer reads it whole, from the first line to the last.
+
+// The consumers count lines in 16-bit integers.
+inline constexpr int kMaxDataLines = 32767;
+
+struct MalformedLine {
+    int lineNumber = 0; // 1-based
+    QString text;
+};
+
+struct MeasurementFile {
+    QString fileName;
+    bool exists = false;
+    QList<Measurement> records;     // in file order; blank lines skipped
+    QList<MalformedLine> malformed; // lines that are not a record; never dropped by a writer
+
+    // "「データ1.txt」の3行目を読み取れません。…" for every malformed line, or empty.
+    QString malformedReport() const;
+};
+
+// A missing file reads as no records.
+MeasurementFile ReadMeasurements(const DataFolder &folder, const QString &name);
+
+// Appends one line (the file is created when missing).
+StoreResult AppendMeasurement(const DataFolder &folder, const QString &name, const Measurement &m);
+
+// Writes the record after every line of its date and before the first later one, through a
+// temporary file renamed over the original. Lines that are not records stay where they are.
+StoreResult InsertMeasurementInOrder(const DataFolder &folder, const QString &name, const Measurement &m);
+
+// Replaces the file with the given records, in the given order, `reserved` written empty. The
+// caller hands over every record of the file; a file holding lines that are not records is not
+// rewritten, since those lines would be lost.
+StoreResult RewriteDataFile(const DataFolder &folder, const QString &name, const QList<Measurement> &records);
+
+// Replaces the file with the one start line of a new diet, its numbers from 64-bit values.
+StoreResult WriteFirstMeasurement(const DataFolder &folder, const QString &name, const QString &date,
+                                  const QString &situation, double weight, double bodyFat);

@@ -1,0 +1,35 @@
+#include "store/DataFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+DataFolder::DataFolder(const QString &path)
+    : m_path(QDir(path).absolutePath())
+{
+}
+
+QString DataFolder::creationSpelling(const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot < 0)
+        return name;
+    return name.left(dot) + name.mid(dot).toLower();
+}
+
+QString DataFolder::pathFor(const QString &name) const
+{
+    const QDir dir(m_path);
+    if (QFileInfo::exists(dir.filePath(name)))
+        return dir.filePath(name);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return dir.filePath(creationSpelling(name));
+}
+
+bool DataFolder::exists(const QString &name) const
+{
+    return QFileInfo::exists(pathFor(name));
+}

@@ -1,0 +1,47 @@
+#include "store/Profile.h"
+
+#include "store/FieldReader.h"
+#include "store/Measurement.h"
+#include "store/NumberText.h"
+#include "store/TextFile.h"
+
+namespace {
+// The value of a "label,value" line, or an empty view when the line has none.
+QStringView valueOf(const QList<QStringView> &lines, int index)
+{
+    if (index >= lines.size())
+        return {};
+    const FieldLine fields = readFields(lines[index]);
+    return fields.fields.size() >= 2 ? fields.fields[1].text : QStringView();
+}
+} // namespace
+
+PartnerProfile ReadProfile(const DataFolder &folder, const QString &name)
+{
+    PartnerProfile profile;
+    const std::optional<QString> text = readText(folder, name);
+    if (!text)
+        return profile;
+    QList<QStringView> lines = splitLines(*text);
+    lines.removeIf([](QStringView line) { return isBlank(line); });
+    profile.nickname = valueOf(lines, 0).toString();
+    profile.height = float(parseStoredNumber(valueOf(lines, 1)).value_or(0.0));
+    profile.targetWeight = float(parseStoredNumber(valueOf(lines, 2)).value_or(0.0));
+    return profile;
+}
+
+StoreResult WriteProfile(const DataFolder &folder, const QString &name, const PartnerProfile &profile)
+{
+    if (StoreResult r = checkStorableText(profile.nickname); !r)
+        return r;
+    const QString text = QStringLiteral("\"氏名\",\"%1\"\r\n\"身長\",%2\r\n\"目標体重\",%3\r\n")
+                             .arg(profile.nickname, storedNumber(profile.height), storedNumber(profile.targetWeight));
+    return replaceText(folder, name, text);
+}
+
+QString windowCaptionFor(const PartnerProfile &profile)
+{
+    if (profile.nickname.isEmpty())
+        return QStringLiteral(" ポムリナ");
+    return u' ' + profile.nickname + QStringLiteral(" のデータ");
+}

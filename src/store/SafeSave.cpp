@@ -1,0 +1,110 @@
+#include "store/SafeSave.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <optional>
+
+namespace SafeSave {
+namespace {
+
+std::optional<Fault> pendingFault;
+
+std::optional<Fault> takeFault()
+{
+    std::optional<Fault> fault = pendingFault;
+    pendingFault.reset();
+    return fault;
+}
+
+QString writeError(const QString &path, const QString &reason)
+{
+    return QStringLiteral("「%1」に書き込めませんでした（%2）。").arg(QFileInfo(path).fileName(), reason);
+}
+
+// Writes all bytes, or as many as the injected fault lets through; false when not all arrived.
+bool writeAll(QFileDevice &file, const QByteArray &bytes, const std::optional<Fault> &fault)
+{
+    qint64 limit = bytes.size();
+    if (fault && fault->failAfterBytes >= 0 && fault->failAfterBytes < limit)
+        limit = fault->failAfterBytes;
+    qint64 done = 0;
+    while (done < limit) {
+        const qint64 n = file.write(bytes.constData() + done, limit - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return done == bytes.size();
+}
+
+void syncFolderOf(const QString &path)
+{
+    // The rename is only durable once the folder entry itself is on disk.
+    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+void injectFault(const Fault &fault)
+{
+    pendingFault = fault;
+}
+
+StoreResult replaceFile(const QString &path, const QByteArray &bytes)
+{
+    const std::optional<Fault> fault = takeFault();
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return StoreResult::failure(writeError(path, file.errorString()));
+    if (!writeAll(file, bytes, fault) || !file.flush()) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("書き込みが途中で止まりました");
+        file.cancelWriting();
+        return StoreResult::failure(writeError(path, reason));
+    }
+    if (fault && fault->failAtCommit) {
+        file.cancelWriting();
+        return StoreResult::failure(writeError(path, QStringLiteral("置き換えに失敗しました")));
+    }
+    // commit() syncs the temporary file to disk before renaming it over the original.
+    if (!file.commit())
+        return StoreResult::failure(writeError(path, file.errorString()));
+    syncFolderOf(path);
+    return StoreResult::success();
+}
+
+StoreResult appendToFile(const QString &path, const QByteArray &bytes)
+{
+    const std::optional<Fault> fault = takeFault();
+    const bool existed = QFileInfo::exists(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return StoreResult::failure(writeError(path, file.errorString()));
+    const qint64 before = file.size();
+    if (!writeAll(file, bytes, fault) || !file.flush() || ::fsync(file.handle()) != 0) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QStringLiteral("書き込みが途中で止まりました");
+        // Never leave half a line behind: cut the file back to where it ended.
+        file.resize(before);
+        ::fsync(file.handle());
+        file.close();
+        if (!existed && before == 0)
+            QFile::remove(path);
+        return StoreResult::failure(writeError(path, reason));
+    }
+    file.close();
+    if (!existed)
+        syncFolderOf(path);
+    return StoreResult::success();
+}
+
+} // namespace SafeSave

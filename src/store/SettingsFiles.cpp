@@ -1,0 +1,135 @@
+#include "store/SettingsFiles.h"
+
+#include "store/FieldReader.h"
+#include "store/FileNames.h"
+#include "store/Measurement.h"
+#include "store/MemoFile.h"
+#include "store/SituationListFile.h"
+#include "store/TextFile.h"
+
+#include <optional>
+
+namespace {
+
+// The fields of the first non-blank lines of a file, line by line.
+QList<QList<QString>> fieldsOf(const DataFolder &folder, const QString &name)
+{
+    QList<QList<QString>> result;
+    const std::optional<QString> text = readText(folder, name);
+    if (!text)
+        return result;
+    for (QStringView line : splitLines(*text)) {
+        if (isBlank(line))
+            continue;
+        QList<QString> fields;
+        for (const Field &f : readFields(line).fields)
+            fields.append(f.text.toString());
+        result.append(fields);
+    }
+    return result;
+}
+
+QString field(const QList<QList<QString>> &lines, int line, int index)
+{
+    if (line >= lines.size() || index >= lines[line].size())
+        return QString();
+    return lines[line][index];
+}
+
+// A whole number within [low, high], or nothing.
+std::optional<int> wholeNumber(const QString &text, int low, int high)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// " 1 ": a number in plain form has one space before and one after it.
+QString plainNumberLine(int value)
+{
+    return QStringLiteral(" %1 \r\n").arg(value);
+}
+
+} // namespace
+
+int ReadHelpTourSetting(const DataFolder &folder)
+{
+    return wholeNumber(field(fieldsOf(folder, FileName::helpTour), 0, 1), 0, 1).value_or(1);
+}
+
+StoreResult WriteHelpTourSetting(const DataFolder &folder, int on)
+{
+    return replaceText(folder, FileName::helpTour, QStringLiteral("\"ヘルプツアー\",%1\r\n").arg(on));
+}
+
+ScaleSteps ReadScaleSteps(const DataFolder &folder)
+{
+    const QList<QList<QString>> lines = fieldsOf(folder, FileName::scaleSteps);
+    ScaleSteps steps;
+    if (const QString w = field(lines, 0, 0); !w.isEmpty())
+        steps.weightStep = w;
+    if (const QString f = field(lines, 1, 0); !f.isEmpty())
+        steps.fatStep = f;
+    return steps;
+}
+
+StoreResult WriteScaleSteps(const DataFolder &folder, const ScaleSteps &steps)
+{
+    for (const QString *step : {&steps.weightStep, &steps.fatStep}) {
+        if (StoreResult r = checkStorableText(*step); !r)
+            return r;
+    }
+    return replaceText(folder, FileName::scaleSteps, steps.weightStep + QStringLiteral("\r\n") + steps.fatStep + QStringLiteral("\r\n"));
+}
+
+QString ReadMovingAverageSetting(const DataFolder &folder)
+{
+    const QString count = field(fieldsOf(folder, FileName::movingAverage), 0, 0);
+    return wholeNumber(count, 1, kMaxMovingAverage) ? count.trimmed() : QStringLiteral("10");
+}
+
+StoreResult WriteMovingAverageSetting(const DataFolder &folder, const QString &count)
+{
+    if (StoreResult r = checkStorableText(count); !r)
+        return r;
+    return replaceText(folder, FileName::movingAverage, count + QStringLiteral("\r\n"));
+}
+
+int ReadAutoTimeSetting(const DataFolder &folder)
+{
+    return wholeNumber(field(fieldsOf(folder, FileName::autoTime), 0, 0), 0, 1).value_or(0);
+}
+
+StoreResult WriteAutoTimeSetting(const DataFolder &folder, int checked)
+{
+    return replaceText(folder, FileName::autoTime, plainNumberLine(checked));
+}
+
+int ReadMarkerStyle(const DataFolder &folder)
+{
+    return wholeNumber(field(fieldsOf(folder, FileName::marker), 0, 0), 0, 2).value_or(1);
+}
+
+StoreResult WriteMarkerStyle(const DataFolder &folder, int style)
+{
+    return replaceText(folder, FileName::marker, QStringLiteral("%1\r\n").arg(style));
+}
+
+StoreResult CreateMissingSettingsFiles(const DataFolder &folder)
+{
+    StoreResult result = StoreResult::success();
+    auto create = [&](const QString &name, auto write) {
+        if (result && !folder.exists(name))
+            result = write();
+    };
+    create(FileName::helpTour, [&] { return WriteHelpTourSetting(folder, 1); });
+    create(FileName::scaleSteps, [&] { return WriteScaleSteps(folder, ScaleSteps()); });
+    create(FileName::movingAverage, [&] { return WriteMovingAverageSetting(folder, QStringLiteral("10")); });
+    create(FileName::autoTime, [&] { return WriteAutoTimeSetting(folder, 0); });
+    create(FileName::marker, [&] { return WriteMarkerStyle(folder, 1); });
+    create(FileName::situationList, [&] { return RewriteSituationListQuoted(folder, defaultSituations()); });
+    create(FileName::memo, [&] { return WriteMemo(folder, QString()); });
+    return result;
+}

@@ -1,0 +1,47 @@
+#include "store/TextFile.h"
+
+#include "store/Cp932.h"
+#include "store/SafeSave.h"
+
+#include <QFile>
+
+std::optional<QString> readText(const DataFolder &folder, const QString &name)
+{
+    QFile file(folder.pathFor(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return decodeCp932(file.readAll());
+}
+
+StoreResult encodeText(const QString &text, QByteArray *out)
+{
+    QString bad;
+    if (!encodeCp932(text, out, &bad))
+        return StoreResult::failure(QStringLiteral("「%1」は保存できない文字です。").arg(bad));
+    return StoreResult::success();
+}
+
+StoreResult replaceText(const DataFolder &folder, const QString &name, const QString &text)
+{
+    QByteArray bytes;
+    if (StoreResult r = encodeText(text, &bytes); !r)
+        return r;
+    return SafeSave::replaceFile(folder.pathFor(name), bytes);
+}
+
+StoreResult appendText(const DataFolder &folder, const QString &name, const QString &text)
+{
+    QByteArray bytes;
+    if (StoreResult r = encodeText(text, &bytes); !r)
+        return r;
+    const QString path = folder.pathFor(name);
+    QFile file(path);
+    // A last line without its line end would otherwise run into the appended one.
+    if (file.open(QIODevice::ReadOnly) && file.size() > 0) {
+        file.seek(file.size() - 1);
+        if (file.read(1) != "\n")
+            bytes.prepend("\r\n");
+    }
+    file.close();
+    return SafeSave::appendToFile(path, bytes);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ui/Colors.h"
+
+#include <QTableView>
+
+class GridModel;
+
+// The list control every screen uses. It works like the classic flex grid the screens were
+// designed around: a table of text cells, row 0 the fixed heading row, a current cell through
+// which texts and colours are written, widths in twips. Behind it is a model/view pair, so a
+// list of 32,767 rows is built without one widget per cell.
+//
+// Rows are numbered as the screens number them: row 0 is the heading (shown as the header),
+// rows 1..rows()-1 are the data rows.
+class Grid : public QTableView
+{
+    Q_OBJECT
+public:
+    enum class Align { Left, Center, Right }; // always vertically centred
+
+    explicit Grid(QWidget *parent = nullptr);
+    ~Grid() override;
+
+    // Lowering the count removes the rows below it; raising it adds empty rows at the end.
+    void setRows(int rows);
+    int rows() const;
+    void setCols(int cols);
+    int cols() const;
+    // 0 or 1: with 1, column 0 is a fixed column as well (drawn like a heading).
+    void setFixedCols(int fixedCols);
+    int fixedCols() const;
+
+    void setRow(int row);
+    int row() const;
+    void setCol(int col);
+    int col() const;
+
+    // The current cell. The text is shown unchanged; reading returns the text last written.
+    void setText(const QString &text);
+    QString text() const;
+    void setTextMatrix(int row, int col, const QString &text);
+    QString textMatrix(int row, int col) const;
+
+    // Applies to the current cell only.
+    void setCellBackColor(Bgr colour);
+    // The colour last set on a cell; 0 with hasBackColor false when none was set.
+    Bgr cellBackColor(int row, int col, bool *hasBackColor = nullptr) const;
+
+    void setColWidth(int col, int twips);
+    int colWidth(int col) const; // twips, as set
+    // Data cells of a column.
+    void setColAlignment(int col, Align align);
+    Align colAlignment(int col) const;
+    // The heading cell of a column.
+    void setHeadingAlignment(int col, Align align);
+    Align headingAlignment(int col) const;
+
+    // Scrolls so that the row is the top visible one; a row beyond the last possible top row
+    // scrolls as far as the grid can. Never fails.
+    void setTopRow(int row);
+    int topRow() const;
+
+Q_SIGNALS:
+    // The cell under the pointer, in the grid's own row numbers (data rows from 1).
+    void cellClicked(int row, int col);
+    void cellDoubleClicked(int row, int col);
+
+private:
+    GridModel *m_model;
+    int m_row = 0;
+    int m_col = 0;
+};
