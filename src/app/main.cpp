@@ -1,0 +1,56 @@
+#include "app/CommandLine.h"
+#include "app/MainWindow.h"
+#include "ui/Clock.h"
+#include "ui/Dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+
+#include <cstdio>
+
+namespace {
+// Japanese text wants Japanese glyph shapes; Noto Sans CJK JP when it is installed.
+void chooseJapaneseFont(QApplication &app)
+{
+    const QStringList families = QFontDatabase::families();
+    for (const QString &family : {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"), QStringLiteral("IPAexGothic"),
+                                  QStringLiteral("IPAGothic"), QStringLiteral("VL Gothic")}) {
+        if (families.contains(family)) {
+            QFont font(family);
+            font.setPointSizeF(app.font().pointSizeF());
+            app.setFont(font);
+            return;
+        }
+    }
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("pmlina"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ポムリナ"));
+
+    const CommandLine command = ParseCommandLine(app.arguments(), qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+    if (command.showHelp) {
+        std::fputs(UsageText().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (!command.error.isEmpty()) {
+        std::fprintf(stderr, "pmlina: %s\n%s", command.error.toUtf8().constData(), UsageText().toUtf8().constData());
+        return 2;
+    }
+    if (!QDir().mkpath(command.dataDir)) {
+        std::fprintf(stderr, "pmlina: cannot create the data folder %s\n", command.dataDir.toUtf8().constData());
+        return 1;
+    }
+    chooseJapaneseFont(app);
+
+    SystemClock clock;
+    QtDialogs dialogs;
+    MainWindow window(DataFolder(command.dataDir), dialogs, clock);
+    dialogs.setParent(&window);
+    window.Form_Load();
+    return app.exec();
+}

@@ -1,0 +1,128 @@
+#include "screens/entry/EntryDay.h"
+
+#include "metrics/BodyMetrics.h"
+#include "store/NumberText.h"
+
+#include <cmath>
+
+namespace {
+int intPart(float value)
+{
+    return int(std::floor(value));
+}
+} // namespace
+
+QString ChangeWord(float start, float latest)
+{
+    if (start < latest)
+        return QStringLiteral(" 増");
+    if (start == latest)
+        return QStringLiteral(" 同");
+    return QStringLiteral(" 減");
+}
+
+int CountOnDay(const QList<Measurement> &records, const QDate &day)
+{
+    const QString date = storedDate(day);
+    int count = 0;
+    for (const Measurement &m : records) {
+        if (m.date == date)
+            ++count;
+    }
+    return count;
+}
+
+EntryDay ComputeEntryDay(const QList<Measurement> &records, const QDate &day, float heightCm)
+{
+    EntryDay e;
+    const QString date = storedDate(day);
+    if (!records.isEmpty()) {
+        const Measurement &first = records.first();
+        e.startDate = first.date;
+        e.startWeight = first.weight;
+        e.startBmi = Bmi(first.weight, heightCm);
+        e.startObesity = Obesity(first.weight, heightCm);
+    }
+
+    float previousWeight = 0;
+    float dayFirstWeight = 0;
+    const Measurement *lineBefore = nullptr;
+    int counter = 1;
+    for (const Measurement &m : records) {
+        if (m.date == date) {
+            if (counter == 1)
+                dayFirstWeight = m.weight;
+            DayListRow row;
+            row.ordinal = QString::number(counter);
+            row.situation = m.situation;
+            row.weight = formatKg(m.weight);
+            // The first measurement of the diet compares with itself; the first of any later day
+            // with the last measurement before it.
+            if (previousWeight == 0 && m.date == e.startDate)
+                previousWeight = m.weight;
+            if (previousWeight == 0)
+                previousWeight = lineBefore ? lineBefore->weight : m.weight;
+            const float toPrevious = m.weight - previousWeight;
+            row.previousDiff = formatKg(toPrevious);
+            row.previousMark = TrendMarkFor(toPrevious);
+            const float toFirst = m.weight - dayFirstWeight;
+            row.firstDiff = formatKg(toFirst);
+            row.firstMark = TrendMarkFor(toFirst);
+            if (const std::optional<float> bmi = Bmi(m.weight, heightCm))
+                row.bmi = formatOneDecimal(*bmi);
+            if (const std::optional<float> obesity = Obesity(m.weight, heightCm))
+                row.obesity = formatRatioPercent(*obesity);
+            row.bodyFat = formatFatPercent(m.bodyFat);
+            row.weightValue = m.weight;
+            row.bodyFatValue = m.bodyFat;
+            e.rows.append(row);
+
+            e.dayMaxWeight = std::max(e.dayMaxWeight, m.weight);
+            e.dayMinWeight = std::min(e.dayMinWeight, m.weight);
+            e.dayMaxBodyFat = std::max(e.dayMaxBodyFat, m.bodyFat);
+            e.dayMinBodyFat = std::min(e.dayMinBodyFat, m.bodyFat);
+
+            previousWeight = m.weight;
+            e.latestWeight = m.weight;
+            e.latestBodyFat = m.bodyFat;
+            e.latestDate = m.date;
+            ++counter;
+        }
+        lineBefore = &m;
+        e.lastRecordDate = m.date;
+        e.lastRecordWeight = m.weight;
+        e.lastRecordBodyFat = m.bodyFat;
+        ++e.recordCount;
+    }
+
+    if (!e.rows.isEmpty()) {
+        e.weightAxis = DayAxis{intPart(e.dayMinWeight), intPart(e.dayMaxWeight + 0.9f)};
+        e.bodyFatAxis = DayAxis{intPart(e.dayMinBodyFat), intPart(e.dayMaxBodyFat + 0.9f)};
+        const TrendMark &last = e.rows.last().firstMark;
+        e.face = last.sign > 0 ? DayFace::Sulking : last.sign < 0 ? DayFace::Laughing : DayFace::Smiling;
+    } else {
+        e.latestWeight = e.lastRecordWeight;
+        e.latestBodyFat = e.lastRecordBodyFat;
+        e.latestDate = e.lastRecordDate;
+    }
+
+    if (records.isEmpty())
+        return e;
+    e.latestBmi = Bmi(e.latestWeight, heightCm);
+    e.latestObesity = Obesity(e.latestWeight, heightCm);
+
+    const QDate start = parseStoredDate(e.startDate);
+    const QDate latest = parseStoredDate(e.latestDate);
+    e.elapsedText = start.toString(QStringLiteral("yy/MM/dd")) + QStringLiteral(" → ") + QString::number(start.daysTo(latest))
+                    + QStringLiteral("日経過");
+    e.weightText = formatKg(e.startWeight) + QStringLiteral(" → ") + formatKg(std::fabs(e.latestWeight - e.startWeight))
+                   + ChangeWord(e.startWeight, e.latestWeight);
+    if (e.startBmi && e.latestBmi)
+        e.bmiText = formatOneDecimal(*e.startBmi) + QStringLiteral(" → ") + formatOneDecimal(std::fabs(*e.latestBmi - *e.startBmi))
+                    + ChangeWord(*e.startBmi, *e.latestBmi);
+    if (e.startObesity && e.latestObesity)
+        e.obesityText = formatRatioPercent(*e.startObesity) + QStringLiteral(" → ")
+                        + formatRatioPercent(std::fabs(*e.latestObesity - *e.startObesity))
+                        + ChangeWord(*e.startObesity, *e.latestObesity);
+    return e;
+}

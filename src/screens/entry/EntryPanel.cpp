@@ -1,0 +1,295 @@
+#include "screens/entry/EntryPanel.h"
+
+#include "metrics/BmiGauge.h"
+#include "ui/Chart.h"
+#include "ui/Grid.h"
+#include "ui/MonthCalendar.h"
+#include "ui/Pictures.h"
+#include "ui/Shape.h"
+#include "ui/SelectAllLineEdit.h"
+#include "ui/Twips.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename T>
+T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QPushButton *arrowButton(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *button = named(new QPushButton(caption, parent), name);
+    button->setFixedWidth(36);
+    button->setEnabled(false);
+    return button;
+}
+
+QLabel *faceLabel(const char *name, Face face, const QString &tip, QWidget *parent)
+{
+    auto *label = named(new QLabel(parent), name);
+    label->setPixmap(facePixmap(face, 56));
+    label->setToolTip(tip);
+    label->hide();
+    return label;
+}
+
+struct Column {
+    const char16_t *heading;
+    int twips;
+    Grid::Align align;
+};
+const Column kDayColumns[] = {
+    {u"回", 450, Grid::Align::Right},       {u"行動", 2015, Grid::Align::Left},   {u"体重", 900, Grid::Align::Right},
+    {u"前回差", 865, Grid::Align::Right},   {u"差", 350, Grid::Align::Center},    {u"初回差", 865, Grid::Align::Right},
+    {u"差", 350, Grid::Align::Center},      {u"ＢＭＩ", 800, Grid::Align::Right}, {u"肥満度", 800, Grid::Align::Right},
+    {u"体脂肪", 800, Grid::Align::Right},
+};
+
+} // namespace
+
+EntryPanel::EntryPanel(QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("fraMain"));
+
+    // Left: the day and the partner's status since the start of the diet.
+    mtvmain = named(new MonthCalendar(this), "mtvmain");
+    mtvmain->setMaximumWidth(320);
+    auto *status = new QGroupBox(QStringLiteral("スタートから"), this);
+    auto *statusLayout = new QGridLayout(status);
+    const QString captions[] = {QStringLiteral("経過"), QStringLiteral("体重"), QStringLiteral("ＢＭＩ"), QStringLiteral("肥満度")};
+    lblDspNissuu = named(new QLabel(status), "lblDspNissuu");
+    lblDspTai = named(new QLabel(status), "lblDspTai");
+    lblDspBmi = named(new QLabel(status), "lblDspBmi");
+    lblDspHiman = named(new QLabel(status), "lblDspHiman");
+    QLabel *values[] = {lblDspNissuu, lblDspTai, lblDspBmi, lblDspHiman};
+    for (int i = 0; i < 4; ++i) {
+        statusLayout->addWidget(new QLabel(captions[i], status), i, 0);
+        statusLayout->addWidget(values[i], i, 1);
+    }
+    auto *faceBox = new QHBoxLayout;
+    imgwara = faceLabel("imgwara", Face::Laughing, QStringLiteral("今日は減りました"), this);
+    imgniko = faceLabel("imgniko", Face::Smiling, QStringLiteral("今日は変わりません"), this);
+    imgkana = faceLabel("imgkana", Face::Sulking, QStringLiteral("今日は増えました"), this);
+    imgNashi = faceLabel("imgNashi", Face::None, QStringLiteral("この日の記録はありません"), this);
+    for (QLabel *face : {imgwara, imgniko, imgkana, imgNashi})
+        faceBox->addWidget(face);
+    faceBox->addStretch();
+
+    auto *left = new QVBoxLayout;
+    left->addLayout(faceBox);
+    left->addWidget(mtvmain);
+    left->addWidget(status);
+    left->addWidget(buildGauge());
+    left->addStretch();
+
+    // Middle: situation, values and the save button.
+    auto *input = new QGroupBox(QStringLiteral("状況選択"), this);
+    auto *inputLayout = new QGridLayout(input);
+    lstAct = named(new QListWidget(input), "lstAct");
+    lstAct->setMinimumHeight(180);
+    cmdJikan = named(new QPushButton(input), "cmdJikan");
+    cmdJikan->setIcon(clockIcon());
+    cmdJikan->setIconSize(QSize(28, 28));
+    cmdJikan->setToolTip(QStringLiteral("今の時刻を状況にします"));
+    cmdFree = named(new QPushButton(input), "cmdFree");
+    cmdFree->setIcon(pencilIcon());
+    cmdFree->setIconSize(QSize(28, 28));
+    cmdFree->setToolTip(QStringLiteral("状況を自由に入力します"));
+    txtTaiInp = named(new SelectAllLineEdit(input), "txtTaiInp");
+    txtShiInp = named(new SelectAllLineEdit(input), "txtShiInp");
+    for (QLineEdit *box : {txtTaiInp, txtShiInp}) {
+        box->setAlignment(Qt::AlignRight);
+        box->setMaximumWidth(90);
+    }
+    cmdUp = arrowButton("cmdUp", QStringLiteral("↑"), input);
+    cmdDn = arrowButton("cmdDn", QStringLiteral("↓"), input);
+    cmdUp1 = arrowButton("cmdUp1", QStringLiteral("↑"), input);
+    cmdDn1 = arrowButton("cmdDn1", QStringLiteral("↓"), input);
+    cmdTaiHozon = named(new QPushButton(input), "cmdTaiHozon");
+    cmdTaiHozon->setIcon(saveIcon());
+    cmdTaiHozon->setIconSize(QSize(40, 40));
+    cmdTaiHozon->setToolTip(QStringLiteral("保存"));
+    cmdTaiHozon->setMinimumHeight(52);
+
+    auto *situationButtons = new QHBoxLayout;
+    situationButtons->addWidget(cmdJikan);
+    situationButtons->addWidget(cmdFree);
+    situationButtons->addStretch();
+    inputLayout->addWidget(lstAct, 0, 0, 1, 5);
+    inputLayout->addLayout(situationButtons, 1, 0, 1, 5);
+    inputLayout->addWidget(new QLabel(QStringLiteral("体重"), input), 2, 0);
+    inputLayout->addWidget(txtTaiInp, 2, 1);
+    inputLayout->addWidget(new QLabel(QStringLiteral("Kg"), input), 2, 2);
+    inputLayout->addWidget(cmdUp, 2, 3);
+    inputLayout->addWidget(cmdDn, 2, 4);
+    inputLayout->addWidget(new QLabel(QStringLiteral("体脂肪率"), input), 3, 0);
+    inputLayout->addWidget(txtShiInp, 3, 1);
+    inputLayout->addWidget(new QLabel(QStringLiteral("%"), input), 3, 2);
+    inputLayout->addWidget(cmdUp1, 3, 3);
+    inputLayout->addWidget(cmdDn1, 3, 4);
+    inputLayout->addWidget(cmdTaiHozon, 4, 0, 1, 5);
+
+    // Right: the day's list and graph.
+    msgDayList = named(new Grid(this), "msgDayList");
+    msgDayList->setMinimumHeight(200);
+    mcrMain = named(new Chart(this), "mcrMain");
+    mcrMain->setMinimumHeight(220);
+    mcrMain->setColumnCount(2);
+    mcrMain->setSeriesAxis(1, 1);
+    mcrMain->setSeriesAxis(2, 2);
+    mcrMain->setSeriesName(1, QStringLiteral("体重"));
+    mcrMain->setSeriesName(2, QStringLiteral("体脂肪率"));
+    mcrMain->setSeriesColor(1, QColor(0x20, 0x60, 0xd0));
+    mcrMain->setSeriesColor(2, QColor(0xe0, 0x70, 0x20));
+    mcrMain->setToolTip(QStringLiteral("クリックするとマーカーの形が変わります"));
+    optTai = named(new QRadioButton(QStringLiteral("体重"), this), "optTai");
+    optShi = named(new QRadioButton(QStringLiteral("体脂肪率"), this), "optShi");
+    optKon = named(new QRadioButton(QStringLiteral("混合"), this), "optKon");
+    auto *quantity = new QButtonGroup(this);
+    auto *quantityRow = new QHBoxLayout;
+    quantityRow->addWidget(new QLabel(QStringLiteral("グラフ："), this));
+    for (QRadioButton *option : {optTai, optShi, optKon}) {
+        quantity->addButton(option);
+        quantityRow->addWidget(option);
+    }
+    quantityRow->addStretch();
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(msgDayList, 3);
+    right->addLayout(quantityRow);
+    right->addWidget(mcrMain, 4);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addWidget(input);
+    layout->addLayout(right, 1);
+
+    resetDayList();
+}
+
+QWidget *EntryPanel::buildGauge()
+{
+    auto *gauge = new QWidget(this);
+    gauge->setObjectName(QStringLiteral("bmiGauge"));
+    const GaugeGeometry &g = kEntryGauge;
+    const int widthTwips = g.zoneLeft[4] + g.zoneWidth[4] + 300;
+    gauge->setFixedSize(twipsToPixels(widthTwips, this), twipsToPixels(g.top + g.height + 420, this));
+    for (int i = 0; i < 5; ++i) {
+        Shape1[i] = new ::Shape(gauge, gaugeZoneColour(i));
+        Shape1[i]->setObjectName(QStringLiteral("Shape1(%1)").arg(i));
+        placeInTwips(Shape1[i], g.zoneLeft[i], g.top, g.zoneWidth[i], g.height);
+    }
+    Image1 = named(new QLabel(gauge), "Image1");
+    Image1->setPixmap(gaugePointerPixmap());
+    Image1->setGeometry(0, twipsToPixels(g.top, this) - 32, 32, 32);
+    moveLeftInTwips(Image1, PointerLeft(g, 22.0f));
+    lblMHyouka = named(new QLabel(gauge), "lblMHyouka");
+    lblMHyouka->setAlignment(Qt::AlignCenter);
+    lblMHyouka->setAutoFillBackground(true);
+    placeInTwips(lblMHyouka, g.zoneLeft[0], g.top + g.height + 60, g.zoneLeft[4] + g.zoneWidth[4] - g.zoneLeft[0], 300);
+    auto *caption = new QLabel(QStringLiteral("ＢＭＩ判定"), gauge);
+    caption->move(0, 0);
+    return gauge;
+}
+
+void EntryPanel::resetDayList()
+{
+    msgDayList->setRows(1);
+    msgDayList->setCols(10);
+    for (int c = 0; c < 10; ++c) {
+        const Column &col = kDayColumns[c];
+        msgDayList->setTextMatrix(0, c, QString::fromUtf16(col.heading));
+        msgDayList->setColWidth(c, col.twips);
+        msgDayList->setColAlignment(c, col.align);
+        msgDayList->setHeadingAlignment(c, Grid::Align::Center);
+    }
+}
+
+void EntryPanel::showDay(const EntryDay &day)
+{
+    resetDayList();
+    mcrMain->setRowCount(0);
+    mcrMain->setRowCount(1);
+    mcrMain->setRow(1);
+    int r = 0;
+    for (const DayListRow &row : day.rows) {
+        ++r;
+        msgDayList->setRows(r + 1);
+        const QString cells[] = {row.ordinal, row.situation, row.weight, row.previousDiff, row.previousMark.text,
+                                 row.firstDiff, row.firstMark.text, row.bmi, row.obesity, row.bodyFat};
+        for (int c = 0; c < 10; ++c)
+            msgDayList->setTextMatrix(r, c, cells[c]);
+        msgDayList->setRow(r);
+        msgDayList->setCol(4);
+        msgDayList->setCellBackColor(row.previousMark.colour);
+        msgDayList->setCol(6);
+        msgDayList->setCellBackColor(row.firstMark.colour);
+        mcrMain->setRowCount(r);
+        mcrMain->setPoint(r, 1, QString::number(double(row.weightValue), 'g', 7));
+        mcrMain->setPoint(r, 2, QString::number(double(row.bodyFatValue), 'g', 7));
+    }
+    // Ten rows and more with the heading: the newest measurement stays in view.
+    if (msgDayList->rows() > 9)
+        msgDayList->setTopRow(msgDayList->rows() - 1);
+    if (day.weightAxis)
+        mcrMain->setAxisRange(1, day.weightAxis->minimum, day.weightAxis->maximum);
+    if (day.bodyFatAxis)
+        mcrMain->setAxisRange(2, day.bodyFatAxis->minimum, day.bodyFatAxis->maximum);
+
+    lblDspNissuu->setText(day.elapsedText);
+    lblDspTai->setText(day.weightText);
+    lblDspBmi->setText(day.bmiText);
+    lblDspHiman->setText(day.obesityText);
+
+    for (QLabel *face : {imgwara, imgniko, imgkana, imgNashi})
+        face->hide();
+    switch (day.face) {
+    case DayFace::Laughing: imgwara->show(); break;
+    case DayFace::Smiling: imgniko->show(); break;
+    case DayFace::Sulking: imgkana->show(); break;
+    case DayFace::None: imgNashi->show(); break;
+    }
+}
+
+void EntryPanel::applyGraphQuantity()
+{
+    const bool weight = !optShi->isChecked();
+    const bool fat = !optTai->isChecked();
+    mcrMain->setAxisScaleVisible(1, weight);
+    mcrMain->setSeriesVisible(1, weight);
+    mcrMain->setAxisScaleVisible(2, fat);
+    mcrMain->setSeriesVisible(2, fat);
+}
+
+void EntryPanel::applyMarkerStyle(int style)
+{
+    const Chart::Marker marker = style == 0 ? Chart::Marker::None : style == 2 ? Chart::Marker::Ball : Chart::Marker::Circle;
+    mcrMain->setSeriesMarker(1, marker);
+    mcrMain->setSeriesMarker(2, marker);
+}
+
+void EntryPanel::placeGaugePointer(double leftTwips)
+{
+    moveLeftInTwips(Image1, leftTwips);
+}
+
+void EntryPanel::showJudgement(const QString &text, quint32 colour)
+{
+    lblMHyouka->setText(text);
+    QPalette palette = lblMHyouka->palette();
+    palette.setColor(QPalette::Window, colorFromBgr(colour));
+    lblMHyouka->setPalette(palette);
+}

@@ -1,0 +1,42 @@
+#include "screens/entry/EntrySave.h"
+
+#include "store/NumberText.h"
+
+std::optional<SaveRefusal> CheckSave(const QString &selectedSituation, const QString &weightText, const QString &bodyFatText)
+{
+    if (selectedSituation.isEmpty())
+        return SaveRefusal{QStringLiteral("行動が指定されていません"), QStringLiteral("行動未入力")};
+    if (weightText.isEmpty())
+        return SaveRefusal{QStringLiteral("体重が入力されていません"), QStringLiteral("体重未入力")};
+    if (!isPlainDecimal(weightText))
+        return SaveRefusal{QStringLiteral("数値を入力してください"), QStringLiteral("数値以外入力")};
+    if (bodyFatText.isEmpty())
+        return SaveRefusal{QStringLiteral("体脂肪率が入力されていません"), QStringLiteral("体脂肪率未入力")};
+    if (!isPlainDecimal(bodyFatText))
+        return SaveRefusal{QStringLiteral("数値を入力してください"), QStringLiteral("数値以外入力")};
+    return std::nullopt;
+}
+
+bool NeedsOrderedInsert(const QString &lastRecordDate, const QString &date)
+{
+    return lastRecordDate > date;
+}
+
+Measurement BuildMeasurement(const QDate &day, const QString &situation, const QString &weightText,
+                             const QString &bodyFatText, const QString &comment)
+{
+    Measurement m;
+    m.date = storedDate(day);
+    m.situation = situation;
+    m.weight = float(leadingNumber(weightText));
+    m.comment = comment;
+    m.bodyFat = float(leadingNumber(bodyFatText));
+    return m;
+}
+
+std::optional<QString> SteppedValue(const QString &boxText, const QString &step, int direction)
+{
+    if (!isPlainDecimal(step))
+        return std::nullopt;
+    return generalNumber(leadingNumber(boxText) + direction * leadingNumber(step));
+}

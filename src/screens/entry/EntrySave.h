@@ -1,0 +1,27 @@
+#pragma once
+
+#include "store/Measurement.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+// The checks of a save, in the order they run; the first failing one is shown and nothing is saved.
+struct SaveRefusal {
+    QString message;
+    QString title;
+};
+std::optional<SaveRefusal> CheckSave(const QString &selectedSituation, const QString &weightText, const QString &bodyFatText);
+
+// A measurement dated before the file's last line goes in date order (and never carries a time
+// stamp); any other is appended.
+bool NeedsOrderedInsert(const QString &lastRecordDate, const QString &date);
+
+// The record a save stores: the numbers are the leading numbers of the boxes.
+Measurement BuildMeasurement(const QDate &day, const QString &situation, const QString &weightText,
+                             const QString &bodyFatText, const QString &comment);
+
+// The box after an arrow button: its leading number plus (direction 1) or minus (-1) the step,
+// in plain decimal form. Nothing when the step is not a number: the box stays as it is.
+std::optional<QString> SteppedValue(const QString &boxText, const QString &step, int direction);

@@ -1,0 +1,321 @@
+#include "screens/maintenance/MaintenancePanel.h"
+
+#include "metrics/BmiGauge.h"
+#include "ui/Pictures.h"
+#include "ui/Shape.h"
+#include "ui/Twips.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+
+template <typename T>
+T *named(T *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+const char16_t *const kStepValues[] = {nullptr, u"0.1", u"0.2", u"0.5"};
+
+QFrame *fractionLine(QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setLineWidth(1);
+    return line;
+}
+
+} // namespace
+
+MaintenancePanel::MaintenancePanel(QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("fraSettei"));
+    auto *left = new QVBoxLayout;
+    left->addWidget(buildRegistration());
+    left->addWidget(buildSettings());
+    left->addStretch();
+    auto *right = new QVBoxLayout;
+    right->addWidget(buildMeter());
+    right->addWidget(buildLists());
+    right->addStretch();
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(right, 1);
+}
+
+QWidget *MaintenancePanel::buildRegistration()
+{
+    auto *box = new QGroupBox(QStringLiteral("新規スタート"), this);
+    auto *layout = new QVBoxLayout(box);
+    cmdNew1 = named(new QPushButton(QStringLiteral("新規にスタートするとき"), box), QStringLiteral("cmdNew1"));
+    layout->addWidget(cmdNew1);
+
+    fraNew = named(new QGroupBox(QStringLiteral("新規スタート登録枠"), box), QStringLiteral("fraNew"));
+    auto *grid = new QGridLayout(fraNew);
+    struct Row {
+        const char16_t *caption;
+        const char *name;
+        const char16_t *unit;
+        bool halfWidthNote;
+    };
+    const Row rows[] = {
+        {u"名前", "txtPriData1", u"", false},      {u"身長", "txtSincyou1", u"ｃｍ", true},
+        {u"目標体重", "txtMokuTai1", u"Ｋｇ", true}, {u"現体重", "txtNowTai", u"Ｋｇ", true},
+        {u"現体脂肪率", "txtNowShi", u"％", true},  {u"初期状況", "txtNowJyou", u"", false},
+    };
+    QLineEdit *boxes[6];
+    for (int i = 0; i < 6; ++i) {
+        grid->addWidget(new QLabel(QString::fromUtf16(rows[i].caption), fraNew), i, 0);
+        boxes[i] = named(new QLineEdit(fraNew), QString::fromLatin1(rows[i].name));
+        grid->addWidget(boxes[i], i, 1);
+        grid->addWidget(new QLabel(QString::fromUtf16(rows[i].unit), fraNew), i, 2);
+        if (rows[i].halfWidthNote)
+            grid->addWidget(new QLabel(QStringLiteral("※半角文字で入力"), fraNew), i, 3);
+    }
+    txtPriData1 = boxes[0];
+    txtSincyou1 = boxes[1];
+    txtMokuTai1 = boxes[2];
+    txtNowTai = boxes[3];
+    txtNowShi = boxes[4];
+    txtNowJyou = boxes[5];
+    txtNowJyou->setText(QStringLiteral("はじめの一歩"));
+    cmdStHozon = named(new QPushButton(QStringLiteral("新規登録"), fraNew), QStringLiteral("cmdStHozon"));
+    cmdYame = named(new QPushButton(QStringLiteral("キャンセル"), fraNew), QStringLiteral("cmdYame"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdStHozon);
+    buttons->addWidget(cmdYame);
+    grid->addLayout(buttons, 6, 0, 1, 4);
+    fraNew->hide();
+    layout->addWidget(fraNew);
+    return box;
+}
+
+QWidget *MaintenancePanel::buildSettings()
+{
+    auto *box = new QGroupBox(QStringLiteral("入力の設定"), this);
+    auto *layout = new QVBoxLayout(box);
+    chkJikan = named(new QCheckBox(QStringLiteral("一言日記に自動的に時間を記録"), box), QStringLiteral("chkJikan"));
+    layout->addWidget(chkJikan);
+
+    auto stepGroup = [&](const QString &title, const QString &optionName, const QString &unit, const QString &boxName,
+                         std::array<QRadioButton *, 4> &options, QButtonGroup *&group, QLineEdit *&text) {
+        auto *frame = new QGroupBox(title, box);
+        auto *row = new QHBoxLayout(frame);
+        group = new QButtonGroup(frame);
+        const QString captions[] = {QString(), QStringLiteral("０．１ "), QStringLiteral("０．２ "), QStringLiteral("０．５ ")};
+        for (int i = 1; i <= 3; ++i) {
+            options[i] = named(new QRadioButton(captions[i] + unit, frame), QStringLiteral("%1(%2)").arg(optionName).arg(i));
+            group->addButton(options[i], i);
+            row->addWidget(options[i]);
+        }
+        text = named(new QLineEdit(frame), boxName);
+        text->setToolTip(QStringLiteral("入力してEnterキー"));
+        text->setMaximumWidth(70);
+        row->addWidget(text);
+        layout->addWidget(frame);
+    };
+    stepGroup(QStringLiteral("体重の刻み（↑↓ボタン）"), QStringLiteral("optKizami"), QStringLiteral("Ｋｇ"), QStringLiteral("txtKizami"),
+              optKizami, m_weightSteps, txtKizami);
+    stepGroup(QStringLiteral("体脂肪率の刻み（↑↓ボタン）"), QStringLiteral("optKizami1"), QStringLiteral("％"),
+              QStringLiteral("txtKizami2"), optKizami1, m_fatSteps, txtKizami2);
+    return box;
+}
+
+QWidget *MaintenancePanel::buildLists()
+{
+    auto *row = new QWidget(this);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto *situations = new QGroupBox(QStringLiteral("状況リスト編集"), row);
+    auto *situationLayout = new QVBoxLayout(situations);
+    lstKoumoku = named(new QListWidget(situations), QStringLiteral("lstKoumoku"));
+    lstKoumoku->setMaximumHeight(150);
+    situationLayout->addWidget(lstKoumoku);
+    layout->addWidget(situations);
+
+    auto *profile = new QGroupBox(QStringLiteral("プライベートデータ"), row);
+    auto *grid = new QGridLayout(profile);
+    txtPriData = named(new QLineEdit(profile), QStringLiteral("txtPriData"));
+    txtSincyou = named(new QLineEdit(profile), QStringLiteral("txtSincyou"));
+    txtMokuTai = named(new QLineEdit(profile), QStringLiteral("txtMokuTai"));
+    const QString captions[] = {QStringLiteral("名前"), QStringLiteral("身長"), QStringLiteral("目標体重")};
+    const QString units[] = {QStringLiteral("※空欄可"), QStringLiteral("ｃｍ"), QStringLiteral("Ｋｇ")};
+    QLineEdit *boxes[] = {txtPriData, txtSincyou, txtMokuTai};
+    for (int i = 0; i < 3; ++i) {
+        // Shown for reference until the profile can be edited here.
+        boxes[i]->setReadOnly(true);
+        grid->addWidget(new QLabel(captions[i], profile), i, 0);
+        grid->addWidget(boxes[i], i, 1);
+        grid->addWidget(new QLabel(units[i], profile), i, 2);
+    }
+    layout->addWidget(profile);
+    return row;
+}
+
+QGroupBox *MaintenancePanel::buildMeter()
+{
+    Frame1 = named(new QGroupBox(QStringLiteral("　ＢＭＩメーター (Body Mass Index)　と　肥満度　"), this), QStringLiteral("Frame1"));
+    auto *layout = new QVBoxLayout(Frame1);
+
+    // The scale, the zones and the pointer keep the twip geometry of the meter.
+    auto *gauge = new QWidget(Frame1);
+    const GaugeGeometry &g = kMeterGauge;
+    gauge->setFixedSize(twipsToPixels(8400, this), twipsToPixels(g.top + g.height + 120, this) - twipsToPixels(1000, this));
+    const double shiftUp = 1000; // the meter's upper part holds only the caption
+    auto *scale = named(new QLabel(QStringLiteral("17.......18...........19............20...........21...........22..........23...........24..........25..........26..........27...........28...........29...........30..........31......32"),
+                                   gauge),
+                        QStringLiteral("Label19"));
+    QFont small = scale->font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    scale->setFont(small);
+    placeInTwips(scale, 450, 1080 - shiftUp, 7515, 260);
+    for (int i = 0; i < 5; ++i) {
+        Shape2[i] = new ::Shape(gauge, gaugeZoneColour(i));
+        Shape2[i]->setObjectName(QStringLiteral("Shape2(%1)").arg(i));
+        placeInTwips(Shape2[i], g.zoneLeft[i], g.top - shiftUp, g.zoneWidth[i], g.height);
+    }
+    Image2 = named(new QLabel(gauge), QStringLiteral("Image2"));
+    Image2->setPixmap(gaugePointerPixmap());
+    Image2->setGeometry(0, twipsToPixels(g.top - shiftUp, this) - 32, 32, 32);
+    moveLeftInTwips(Image2, PointerLeft(g, 22.0f));
+    layout->addWidget(gauge);
+
+    HScroll1 = named(new QScrollBar(Qt::Horizontal, Frame1), QStringLiteral("HScroll1"));
+    HScroll1->setRange(kSliderMinimum, kSliderMaximum);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(10);
+    HScroll1->setValue(kSliderMinimum);
+    HScroll1->setFixedWidth(twipsToPixels(7515, this));
+    auto *sliderRow = new QHBoxLayout;
+    sliderRow->addSpacing(twipsToPixels(450, this));
+    sliderRow->addWidget(HScroll1);
+    sliderRow->addStretch();
+    layout->addLayout(sliderRow);
+
+    auto label = [&](int item, const QString &text) {
+        Label9[item] = named(new QLabel(text, Frame1), QStringLiteral("Label9(%1)").arg(item));
+        return Label9[item];
+    };
+    auto value = [&](QLabel *l) {
+        l->setMinimumWidth(48);
+        l->setAlignment(Qt::AlignCenter);
+        l->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #b0b0b0; padding: 1px 4px; }"));
+        return l;
+    };
+
+    auto *formulas = new QGridLayout;
+    // BMI = weight / height²
+    formulas->addWidget(label(24, QStringLiteral("BMI(体格指数)")), 0, 0, 2, 1);
+    formulas->addWidget(value(label(25, QString())), 0, 1, 2, 1);
+    formulas->addWidget(label(26, QStringLiteral("＝")), 0, 2, 2, 1);
+    auto *numerator = new QHBoxLayout;
+    numerator->addWidget(label(27, QStringLiteral("体重（Ｋｇ）")));
+    numerator->addWidget(value(label(28, QString())));
+    auto *denominator = new QHBoxLayout;
+    denominator->addWidget(label(29, QStringLiteral("身長（ｍ）")));
+    denominator->addWidget(value(label(30, QString())));
+    QLabel *exponent = label(31, QStringLiteral("2"));
+    exponent->setAlignment(Qt::AlignTop);
+    denominator->addWidget(exponent);
+    auto *bmiFraction = new QVBoxLayout;
+    bmiFraction->addLayout(numerator);
+    bmiFraction->addWidget(fractionLine(Frame1));
+    bmiFraction->addLayout(denominator);
+    formulas->addLayout(bmiFraction, 0, 3, 2, 1);
+    QLabel *ideal = label(32, QStringLiteral("適正　２２"));
+    ideal->setStyleSheet(QStringLiteral("QLabel { color: #0000ff; }"));
+    formulas->addWidget(ideal, 0, 4, 2, 1);
+
+    // standard weight
+    formulas->addWidget(label(0, QStringLiteral("標準体重（Ｋｇ）")), 2, 0);
+    lblHyojun[0] = value(named(new QLabel(Frame1), QStringLiteral("lblHyojun(0)")));
+    lblHyojun[1] = value(named(new QLabel(Frame1), QStringLiteral("lblHyojun(1)")));
+    lblTai = value(named(new QLabel(Frame1), QStringLiteral("lblTai")));
+    lblHiman = value(named(new QLabel(Frame1), QStringLiteral("lblHiman")));
+
+    // obesity = (weight − standard) / standard × 100
+    formulas->addWidget(label(3, QStringLiteral("肥満度（％）")), 3, 0, 2, 1);
+    formulas->addWidget(lblHiman, 3, 1, 2, 1);
+    formulas->addWidget(label(2, QStringLiteral("＝")), 3, 2, 2, 1);
+    auto *obesityFraction = new QVBoxLayout;
+    obesityFraction->addWidget(label(1, QStringLiteral("体重（Ｋｇ）           －標準体重（Ｋｇ）")));
+    auto *obesityNumerator = new QHBoxLayout;
+    obesityNumerator->addWidget(lblTai);
+    obesityNumerator->addWidget(new QLabel(QStringLiteral("－"), Frame1));
+    obesityNumerator->addWidget(lblHyojun[0]);
+    obesityNumerator->addStretch();
+    obesityFraction->addLayout(obesityNumerator);
+    obesityFraction->addWidget(fractionLine(Frame1));
+    auto *obesityDenominator = new QHBoxLayout;
+    obesityDenominator->addStretch();
+    obesityDenominator->addWidget(lblHyojun[1]);
+    obesityDenominator->addStretch();
+    obesityFraction->addLayout(obesityDenominator);
+    formulas->addLayout(obesityFraction, 3, 3, 2, 1);
+    formulas->addWidget(label(4, QStringLiteral("×１００")), 3, 4, 2, 1);
+
+    // judgement
+    formulas->addWidget(label(5, QStringLiteral("肥満指数判定")), 5, 0);
+    lblHyouka = named(new QLabel(Frame1), QStringLiteral("lblHyouka"));
+    lblHyouka->setAlignment(Qt::AlignCenter);
+    lblHyouka->setAutoFillBackground(true);
+    lblHyouka->setMinimumWidth(140);
+    formulas->addWidget(lblHyouka, 5, 1, 1, 3, Qt::AlignLeft);
+    formulas->setColumnStretch(5, 1);
+    layout->addLayout(formulas);
+    return Frame1;
+}
+
+void MaintenancePanel::showStep(const QString &step, const std::array<QRadioButton *, 4> &options, QButtonGroup *group, QLineEdit *box)
+{
+    for (int i = 1; i <= 3; ++i) {
+        if (step == QString::fromUtf16(kStepValues[i])) {
+            options[i]->setChecked(true);
+            return;
+        }
+    }
+    // None of the presets: an exclusive group cannot be emptied while it is exclusive.
+    group->setExclusive(false);
+    for (int i = 1; i <= 3; ++i)
+        options[i]->setChecked(false);
+    group->setExclusive(true);
+    box->setText(step);
+}
+
+void MaintenancePanel::showWeightStep(const QString &step)
+{
+    showStep(step, optKizami, m_weightSteps, txtKizami);
+}
+
+void MaintenancePanel::showFatStep(const QString &step)
+{
+    showStep(step, optKizami1, m_fatSteps, txtKizami2);
+}
+
+void MaintenancePanel::placeMeterPointer(double leftTwips)
+{
+    moveLeftInTwips(Image2, leftTwips);
+}
+
+void MaintenancePanel::showJudgement(const QString &text, quint32 colour)
+{
+    lblHyouka->setText(text);
+    QPalette palette = lblHyouka->palette();
+    palette.setColor(QPalette::Window, colorFromBgr(colour));
+    lblHyouka->setPalette(palette);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// Every message box and input box of the program goes through this interface, so that tests can
+// answer them in advance and read back exactly what was shown.
+enum class MessageIcon { Information, Exclamation, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct Message {
+    MessageIcon icon = MessageIcon::Information;
+    MessageButtons buttons = MessageButtons::Ok;
+    QString title;
+    QString text;
+    bool operator==(const Message &) const = default;
+};
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    virtual MessageAnswer show(const Message &message) = 0;
+    // The typed text; nothing when the box was cancelled.
+    virtual std::optional<QString> input(const QString &title, const QString &prompt, const QString &defaultText) = 0;
+
+    // An information box with OK.
+    void information(const QString &title, const QString &text);
+    // A warning box (exclamation icon) with OK: refuses invalid input.
+    void warning(const QString &title, const QString &text);
+    // A question box with Yes and No: true on Yes.
+    bool askYesNo(const QString &title, const QString &text);
+    // An exclamation box with OK and Cancel: true on OK.
+    bool askOkCancel(const QString &title, const QString &text);
+};
+
+// The real boxes, modal to the given window.
+class QtDialogs : public Dialogs
+{
+public:
+    explicit QtDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    MessageAnswer show(const Message &message) override;
+    std::optional<QString> input(const QString &title, const QString &prompt, const QString &defaultText) override;
+
+private:
+    QWidget *m_parent;
+};

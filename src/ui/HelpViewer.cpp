@@ -1,0 +1,37 @@
+#include "ui/HelpViewer.h"
+
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+HelpViewer::HelpViewer(QWidget *owner)
+    : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("helpViewer"));
+    setWindowTitle(QStringLiteral("ポムリナ ヘルプ"));
+    resize(720, 640);
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setOpenExternalLinks(false);
+    auto *home = new QPushButton(QStringLiteral("目次へ"), this);
+    home->setObjectName(QStringLiteral("helpHome"));
+    connect(home, &QPushButton::clicked, this, &HelpViewer::showDefaultTopic);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_browser);
+    layout->addWidget(home, 0, Qt::AlignRight);
+}
+
+void HelpViewer::showDefaultTopic()
+{
+    m_browser->setSource(QUrl(QStringLiteral("qrc:/help/pmlina_help.html")));
+    m_browser->scrollToAnchor(QString());
+    m_browser->moveCursor(QTextCursor::Start);
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpViewer::closeAll()
+{
+    close();
+}

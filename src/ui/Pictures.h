@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The program's own pictures, painted rather than loaded, so they are sharp at any size.
+enum class Face {
+    None,      // no measurement yet: an empty outline
+    Sulking,   // ムスッ
+    Smiling,   // ニコ
+    Laughing,  // 笑い
+    Beaming,   // すごくニコニコ
+};
+
+QPixmap facePixmap(Face face, int size);
+// The pointer above a BMI gauge: 32 × 32 pixels, pointing down at its centre.
+QPixmap gaugePointerPixmap();
+QIcon saveIcon();     // a floppy disk
+QIcon clockIcon();    // the time of day as the situation
+QIcon pencilIcon();   // a free situation text
+QIcon helpTourIcon(); // the smiling face of the help-tour switch
+QPixmap splashPixmap(const QSize &size);

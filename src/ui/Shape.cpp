@@ -1,0 +1,37 @@
+#include "ui/Shape.h"
+
+#include "ui/Twips.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+Shape::Shape(QWidget *parent, Bgr colour)
+    : QWidget(parent)
+    , m_colour(colour)
+{
+}
+
+void Shape::setBackColor(Bgr colour)
+{
+    m_colour = colour;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), colorFromBgr(m_colour));
+}
+
+void placeInTwips(QWidget *widget, double left, double top, double width, double height)
+{
+    const double k = pixelsPerTwip(widget);
+    widget->setGeometry(int(std::lround(left * k)), int(std::lround(top * k)), std::max(1, int(std::lround(width * k))),
+                        std::max(1, int(std::lround(height * k))));
+}
+
+void moveLeftInTwips(QWidget *widget, double left)
+{
+    widget->move(int(std::lround(left * pixelsPerTwip(widget))), widget->y());
+}
