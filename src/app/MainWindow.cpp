@@ -294,8 +294,11 @@ void MainWindow::finishStartup()
 
     showMalformedLines();
     if (m_firstStart) {
+        // Straight to the registration; its own message says what to do.
         HideAllScreens();
-        cmdSettei_Click();
+        fillProfileBoxes();
+        fraSettei->setVisible(true);
+        processPendingEvents();
         cmdNew1_Click();
     }
 }
@@ -368,11 +371,14 @@ void MainWindow::cmdMemo_Click()
 
 void MainWindow::cmdSettei_Click()
 {
-    openScreen(fraSettei, HelpTopic::Maintenance, nullptr, [this] {
-        fraSettei->txtPriData->setText(m_state.profile.nickname);
-        fraSettei->txtSincyou->setText(generalNumber(m_state.profile.height));
-        fraSettei->txtMokuTai->setText(generalNumber(m_state.profile.targetWeight));
-    });
+    openScreen(fraSettei, HelpTopic::Maintenance, nullptr, [this] { fillProfileBoxes(); });
+}
+
+void MainWindow::fillProfileBoxes()
+{
+    fraSettei->txtPriData->setText(m_state.profile.nickname);
+    fraSettei->txtSincyou->setText(generalNumber(m_state.profile.height));
+    fraSettei->txtMokuTai->setText(generalNumber(m_state.profile.targetWeight));
 }
 
 void MainWindow::ShowComparison()
@@ -396,9 +402,7 @@ void MainWindow::RefreshVisibleScreen(bool entryAlreadyRefreshed)
         fraMain->setVisible(true);
     } else if (fraSettei->isVisible()) {
         HideAllScreens();
-        fraSettei->txtPriData->setText(m_state.profile.nickname);
-        fraSettei->txtSincyou->setText(generalNumber(m_state.profile.height));
-        fraSettei->txtMokuTai->setText(generalNumber(m_state.profile.targetWeight));
+        fillProfileBoxes();
         refreshEntry();
         fraSettei->setVisible(true);
     } else {

@@ -81,6 +81,7 @@ private:
     void cmdCale_Click();
     void cmdMemo_Click();
     void cmdSettei_Click();
+    void fillProfileBoxes();
     void cmdHelp_Click();
     void cmdOwari_Click();
     void chkHelp_Click();

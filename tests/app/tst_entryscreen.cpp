@@ -1,0 +1,347 @@
+// Recording measurements through the entry screen: choosing, pre-filling, checking, storing and
+// the refresh that follows.
+#include "MainWindowHarness.h"
+
+#include "ui/Chart.h"
+#include "ui/Grid.h"
+#include "ui/MonthCalendar.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+struct EntryHarness : MainWindowHarness {
+    void startOnEntry(const QStringList &lines1, const QStringList &lines2 = {line(QStringLiteral("2026/12/01"), 55.0)})
+    {
+        writeCouple(lines1, lines2);
+        setHelpTour(0);
+        start();
+        click(QStringLiteral("cmdMain"));
+    }
+    void pickDay(const QDate &day)
+    {
+        auto *calendar = find<MonthCalendar>(QStringLiteral("mtvmain"));
+        calendar->setSelectedDate(day);
+        Q_EMIT calendar->dateClick(day);
+    }
+    void pickSituation(int row)
+    {
+        auto *list = find<QListWidget>(QStringLiteral("lstAct"));
+        QListWidgetItem *item = list->item(row);
+        list->setCurrentItem(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    }
+    QLineEdit *box(const char *name) { return find<QLineEdit>(QString::fromLatin1(name)); }
+    void type(const char *name, const QString &text)
+    {
+        box(name)->setText(text);
+    }
+    Grid *dayList() { return find<Grid>(QStringLiteral("msgDayList")); }
+    QStringList data1() { return TestFiles::lines(path(), FileName::data1); }
+};
+} // namespace
+
+class EntryScreenTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void checksRunInOrderAndKeepTheInput()
+    {
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
+        const QByteArray before = TestFiles::bytes(h.path(), FileName::data1);
+        h.type("txtTaiInp", QStringLiteral("65"));
+        h.type("txtShiInp", QStringLiteral("20"));
+        h.click(QStringLiteral("cmdTaiHozon"));
+        QCOMPARE(h.dialogs.shown.last(), (Message{MessageIcon::Exclamation, MessageButtons::Ok, QStringLiteral("行動未入力"),
+                                                  QStringLiteral("行動が指定されていません")}));
+        h.pickSituation(0);
+        h.type("txtTaiInp", QStringLiteral("abc"));
+        h.click(QStringLiteral("cmdTaiHozon"));
+        QCOMPARE(h.dialogs.shown.last().title, QStringLiteral("数値以外入力"));
+        QCOMPARE(h.dialogs.shown.last().text, QStringLiteral("数値を入力してください"));
+        h.type("txtTaiInp", QStringLiteral("65"));
+        h.type("txtShiInp", QString());
+        h.click(QStringLiteral("cmdTaiHozon"));
+        QCOMPARE(h.dialogs.shown.last().title, QStringLiteral("体脂肪率未入力"));
+        QCOMPARE(h.dialogs.shown.size(), 3);
+        QCOMPARE(h.box("txtTaiInp")->text(), QStringLiteral("65"));
+        QCOMPARE(TestFiles::bytes(h.path(), FileName::data1), before);
+    }
+
+    void choosingASituationPrefillsFromTheLastLine()
+    {
+        EntryHarness h;
+        // nothing yet today (12/07): the boxes take the file's last line
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0), line(QStringLiteral("2026/12/05"), 65.5, 21.3)});
+        QVERIFY(!h.find(QStringLiteral("cmdUp"))->isEnabled());
+        h.pickSituation(2);
+        QCOMPARE(h.box("txtTaiInp")->text(), QStringLiteral("65.5"));
+        QCOMPARE(h.box("txtShiInp")->text(), QStringLiteral("21.3"));
+        for (const QString &arrow : {QStringLiteral("cmdUp"), QStringLiteral("cmdDn"), QStringLiteral("cmdUp1"), QStringLiteral("cmdDn1")})
+            QVERIFY(h.find(arrow)->isEnabled());
+        QCOMPARE(h.window->state().selectedSituation, h.find<QListWidget>(QStringLiteral("lstAct"))->item(2)->text());
+
+        h.click(QStringLiteral("cmdUp"));
+        QCOMPARE(h.box("txtTaiInp")->text(), QStringLiteral("65.6"));
+        h.click(QStringLiteral("cmdDn"));
+        h.click(QStringLiteral("cmdDn"));
+        QCOMPARE(h.box("txtTaiInp")->text(), QStringLiteral("65.4"));
+        h.click(QStringLiteral("cmdDn1"));
+        QCOMPARE(h.box("txtShiInp")->text(), QStringLiteral("21.2"));
+    }
+
+    void sameDayAppendsWithTheTimeStampWhenOn()
+    {
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0), line(QStringLiteral("2026/12/07"), 69.0, 29.0)});
+        h.click(QStringLiteral("chkJikan"));
+        QCOMPARE(TestFiles::text(h.path(), FileName::autoTime), QStringLiteral(" 1 \r\n"));
+        h.clock.time = QTime(21, 5, 33);
+        h.pickSituation(0);
+        const QString situation = h.window->state().selectedSituation;
+        h.type("txtTaiInp", QStringLiteral("68.6"));
+        h.type("txtShiInp", QStringLiteral("28.5"));
+        h.click(QStringLiteral("cmdTaiHozon"));
+        QVERIFY(h.dialogs.shown.isEmpty());
+        QCOMPARE(h.data1().size(), 3);
+        QCOMPARE(h.data1().last(), QStringLiteral("\"2026/12/07\",\"%1\",68.6,\"21:05:33\",28.5,\"\"").arg(situation));
+        // the refresh: two rows today, boxes emptied, arrows off, situation forgotten
+        QCOMPARE(h.dayList()->rows(), 3);
+        QCOMPARE(h.dayList()->textMatrix(2, 2), QStringLiteral("68.6Kg"));
+        QCOMPARE(h.dayList()->textMatrix(2, 3), QStringLiteral("-0.4Kg"));
+        QCOMPARE(h.dayList()->textMatrix(2, 4), QStringLiteral("↓"));
+        QVERIFY(h.box("txtTaiInp")->text().isEmpty());
+        QVERIFY(h.box("txtShiInp")->text().isEmpty());
+        QVERIFY(!h.find(QStringLiteral("cmdUp"))->isEnabled());
+        QVERIFY(h.window->state().selectedSituation.isEmpty());
+        QCOMPARE(h.find<QLabel>(QStringLiteral("lblUser1"))->text(), QStringLiteral("2"));
+        QVERIFY(h.visible(QStringLiteral("imgNi1")));
+        QVERIFY(h.visible(QStringLiteral("imgwara")));
+
+        // without the stamp the comment stays empty
+        h.click(QStringLiteral("chkJikan"));
+        h.pickSituation(1);
+        h.click(QStringLiteral("cmdTaiHozon"));
+        QCOMPARE(h.data1().size(), 4);
+        QVERIFY(h.data1().last().contains(QStringLiteral(",68.6,\"\",28.5,")));
+        QCOMPARE(h.find<QLabel>(QStringLiteral("lblUser1"))->text(), QStringLiteral("3"));
+        QVERIFY(h.visible(QStringLiteral("imgWarai1")));
+    }
+
+    void earlierDayIsInsertedWithoutComment()
+    {
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0), line(QStringLiteral("2026/12/03"), 69.5, 29.5),
+                        line(QStringLiteral("2026/12/03"), 69.4, 29.5), line(QStringLiteral("2026/12/05"), 69.0, 29.0)});
+        h.click(QStringLiteral("chkJikan"));
+        h.pickDay(QDate(2026, 12, 3));
+        QCOMPARE(h.dayList()->rows(), 3);
+        h.pickSituation(0);
+        // the day has measurements: the boxes take its last one
+        QCOMPARE(h.box("txtTaiInp")->text(), QStringLiteral("69.4"));
+        h.type("txtTaiInp", QStringLiteral("69.2"));
+        h.click(QStringLiteral("cmdTaiHozon"));
+        QStringList lines = h.data1();
+        QCOMPARE(lines.size(), 5);
+        QVERIFY(lines[3].startsWith(QStringLiteral("\"2026/12/03\"")));
+        QVERIFY(lines[3].contains(QStringLiteral(",69.2,\"\",29.5,")));
+        QVERIFY(lines[4].startsWith(QStringLiteral("\"2026/12/05\"")));
+        QCOMPARE(h.dayList()->rows(), 4);
+
+        // earlier than everything: the new start of the diet
+        h.pickDay(QDate(2026, 11, 30));
+        QCOMPARE(h.dayList()->rows(), 1);
+        QVERIFY(h.visible(QStringLiteral("imgNashi")));
+        h.pickSituation(0);
+        h.click(QStringLiteral("cmdTaiHozon"));
+        lines = h.data1();
+        QCOMPARE(lines.size(), 6);
+        QVERIFY(lines[0].startsWith(QStringLiteral("\"2026/11/30\"")));
+        QCOMPARE(h.window->state().startDate, QStringLiteral("2026/11/30"));
+    }
+
+    void timeButtonAndFreeSituation()
+    {
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
+        h.clock.time = QTime(6, 7, 8);
+        h.click(QStringLiteral("cmdJikan"));
+        QCOMPARE(h.window->state().selectedSituation, QStringLiteral("06:07:08"));
+        QCOMPARE(h.box("txtTaiInp")->text(), QStringLiteral("70"));
+
+        const int before = h.find<QListWidget>(QStringLiteral("lstAct"))->count();
+        h.dialogs.inputAnswers = {QStringLiteral("散歩のあと")};
+        h.dialogs.answers = {MessageAnswer::Yes};
+        h.click(QStringLiteral("cmdFree"));
+        QVERIFY(h.dialogs.promptsAsked.last().startsWith(QStringLiteral("状況フリー入力|状況リストに無い内容をフリーで入力できます。")));
+        QCOMPARE(h.dialogs.shown.last(), (Message{MessageIcon::Question, MessageButtons::YesNo, QStringLiteral("状況リスト登録の有無"),
+                                                  QStringLiteral("状況リストに追加しますか？")}));
+        QCOMPARE(h.window->state().selectedSituation, QStringLiteral("散歩のあと"));
+        for (const QString &list : {QStringLiteral("lstAct"), QStringLiteral("lstAct2"), QStringLiteral("lstKoumoku")}) {
+            auto *l = h.find<QListWidget>(list);
+            QCOMPARE(l->count(), before + 1);
+            QCOMPARE(l->item(before)->text(), QStringLiteral("散歩のあと"));
+        }
+        QCOMPARE(TestFiles::lines(h.path(), FileName::situationList).last(), QStringLiteral("\"散歩のあと\""));
+
+        // "No": chosen for this measurement, not added
+        h.dialogs.inputAnswers = {QStringLiteral("ジムの帰り")};
+        h.dialogs.answers = {MessageAnswer::No};
+        h.click(QStringLiteral("cmdFree"));
+        QCOMPARE(h.window->state().selectedSituation, QStringLiteral("ジムの帰り"));
+        QCOMPARE(h.find<QListWidget>(QStringLiteral("lstAct"))->count(), before + 1);
+
+        // cancelled: nothing changes
+        h.click(QStringLiteral("cmdFree"));
+        QCOMPARE(h.window->state().selectedSituation, QStringLiteral("ジムの帰り"));
+    }
+
+    void unstorableSituationIsRefused_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("double quote") << QStringLiteral("\"散歩\"");
+        QTest::newRow("emoji") << QStringLiteral("散歩😀");
+        QTest::newRow("yen sign") << QStringLiteral("¥100");
+    }
+    void unstorableSituationIsRefused()
+    {
+        QFETCH(QString, text);
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
+        const QByteArray list = TestFiles::bytes(h.path(), FileName::situationList);
+        h.dialogs.inputAnswers = {text};
+        h.click(QStringLiteral("cmdFree"));
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Exclamation);
+        QVERIFY(h.dialogs.shown[0].text.contains(text));
+        QVERIFY(h.window->state().selectedSituation.isEmpty());
+        QCOMPARE(TestFiles::bytes(h.path(), FileName::situationList), list);
+    }
+
+    void partnerCountsAndColours()
+    {
+        EntryHarness h;
+        const QString today = QStringLiteral("2026/12/07");
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0), line(today, 69.0), line(today, 68.9), line(today, 69.1)},
+                       {line(QStringLiteral("2026/12/01"), 55.0), line(today, 54.0)});
+        auto *l1 = h.find<QLabel>(QStringLiteral("lblUser1"));
+        auto *l2 = h.find<QLabel>(QStringLiteral("lblUser2"));
+        QCOMPARE(l1->text(), QStringLiteral("3"));
+        QCOMPARE(l2->text(), QStringLiteral("1"));
+        QCOMPARE(l1->palette().color(QPalette::Window), QColor(0xC0, 0xFF, 0xC0));
+        QCOMPARE(l2->palette().color(QPalette::Window), QColor(0xFF, 0xC0, 0xC0));
+        QVERIFY(h.visible(QStringLiteral("imgWarai1")));
+        QVERIFY(!h.visible(QStringLiteral("imgNon1")));
+        QVERIFY(h.visible(QStringLiteral("imgKura2")));
+        // a day where both have nothing
+        h.pickDay(QDate(2026, 12, 2));
+        QCOMPARE(l1->text(), QStringLiteral("0"));
+        QCOMPARE(l1->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xC0));
+        QCOMPARE(l2->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xC0));
+        QVERIFY(h.visible(QStringLiteral("imgNon1")));
+        QVERIFY(h.visible(QStringLiteral("imgNon2")));
+    }
+
+    void ninthMeasurementScrollsTheList()
+    {
+        EntryHarness h;
+        QStringList lines = {line(QStringLiteral("2026/12/01"), 70.0)};
+        for (int i = 0; i < 9; ++i)
+            lines << line(QStringLiteral("2026/12/07"), 69.0 + i / 10.0);
+        h.startOnEntry(lines);
+        QCOMPARE(h.dayList()->rows(), 10);
+        // the newest row is in view: the list is scrolled down as far as it goes
+        QVERIFY(h.dayList()->topRow() > 1);
+        QVERIFY(h.dayList()->verticalScrollBar()->value() == h.dayList()->verticalScrollBar()->maximum());
+    }
+
+    void markerStyleCyclesAndPersists()
+    {
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0)});
+        auto *chart = h.find<Chart>(QStringLiteral("mcrMain"));
+        QCOMPARE(chart->seriesMarker(1), Chart::Marker::Circle);
+        const QStringList expected = {QStringLiteral("2\r\n"), QStringLiteral("0\r\n"), QStringLiteral("1\r\n")};
+        const Chart::Marker markers[] = {Chart::Marker::Ball, Chart::Marker::None, Chart::Marker::Circle};
+        for (int i = 0; i < 3; ++i) {
+            QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+            QCOMPARE(TestFiles::text(h.path(), FileName::marker), expected[i]);
+            QCOMPARE(chart->seriesMarker(1), markers[i]);
+            QCOMPARE(chart->seriesMarker(2), markers[i]);
+        }
+    }
+
+    void graphShowsTheDayOnTwoAxes()
+    {
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 31.0), line(QStringLiteral("2026/12/07"), 65.5, 30.2),
+                        line(QStringLiteral("2026/12/07"), 65.0, 29.0)});
+        auto *chart = h.find<Chart>(QStringLiteral("mcrMain"));
+        QCOMPARE(chart->rowCount(), 2);
+        QCOMPARE(chart->point(1, 1), QStringLiteral("65.5"));
+        QCOMPARE(chart->point(2, 2), QStringLiteral("29"));
+        QCOMPARE(chart->axisMinimum(1), 65.0);
+        QCOMPARE(chart->axisMaximum(1), 66.0);
+        QCOMPARE(chart->axisMinimum(2), 29.0);
+        QCOMPARE(chart->axisMaximum(2), 31.0);
+        h.click(QStringLiteral("optTai"));
+        QVERIFY(chart->seriesVisible(1));
+        QVERIFY(!chart->seriesVisible(2));
+        QVERIFY(chart->axisScaleVisible(1));
+        QVERIFY(!chart->axisScaleVisible(2));
+        h.click(QStringLiteral("optShi"));
+        QVERIFY(!chart->seriesVisible(1));
+        QVERIFY(chart->seriesVisible(2));
+        QCOMPARE(chart->point(1, 1), QStringLiteral("65.5")); // hidden, not emptied
+        h.click(QStringLiteral("optKon"));
+        QVERIFY(chart->seriesVisible(1) && chart->seriesVisible(2));
+    }
+
+    void fullFileRefusesTheSave()
+    {
+        EntryHarness h;
+        QString text;
+        for (int i = 0; i < 32767; ++i)
+            text += line(QStringLiteral("2026/12/01"), 70.0) + QStringLiteral("\r\n");
+        h.writeCouple({}, {line(QStringLiteral("2026/12/01"), 55.0)});
+        h.write(FileName::data1, text);
+        h.setHelpTour(0);
+        h.start();
+        h.click(QStringLiteral("cmdMain"));
+        const QByteArray before = TestFiles::bytes(h.path(), FileName::data1);
+        h.pickSituation(0);
+        h.click(QStringLiteral("cmdTaiHozon"));
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.dialogs.shown[0].title, QStringLiteral("保存できません"));
+        QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("32767")));
+        QCOMPARE(TestFiles::bytes(h.path(), FileName::data1), before);
+        QCOMPARE(h.box("txtTaiInp")->text(), QStringLiteral("70"));
+    }
+
+    void enterMovesThroughTheBoxes()
+    {
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0)});
+        h.window->activateWindow();
+        h.pickSituation(0);
+        QLineEdit *weight = h.box("txtTaiInp");
+        QVERIFY(weight->hasFocus() || QApplication::focusWidget() == weight);
+        QCOMPARE(weight->selectedText(), QStringLiteral("70"));
+        QTest::keyClick(weight, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), h.box("txtShiInp"));
+        h.box("txtShiInp")->clear();
+        QTest::keyClick(h.box("txtShiInp"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), h.box("txtShiInp")); // empty: stays
+        h.box("txtShiInp")->setText(QStringLiteral("25"));
+        QTest::keyClick(h.box("txtShiInp"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), h.find(QStringLiteral("cmdTaiHozon")));
+    }
+};
+
+QTEST_MAIN(EntryScreenTest)
+#include "tst_entryscreen.moc"

@@ -1,0 +1,289 @@
+// The maintenance screen: new couple registration, scale steps, the time stamp and the BMI meter.
+#include "MainWindowHarness.h"
+
+#include "ui/Twips.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+struct MaintenanceHarness : MainWindowHarness {
+    QLineEdit *box(const char *name) { return find<QLineEdit>(QString::fromLatin1(name)); }
+    void fill(const QStringList &texts)
+    {
+        const char *names[] = {"txtPriData1", "txtSincyou1", "txtMokuTai1", "txtNowTai", "txtNowShi", "txtNowJyou"};
+        for (int i = 0; i < 6; ++i)
+            box(names[i])->setText(texts.value(i));
+    }
+    QString label(const QString &name) { return find<QLabel>(name)->text(); }
+};
+
+const QStringList kOldCouple1 = {line(QStringLiteral("2020/01/01"), 80.0), line(QStringLiteral("2020/01/02"), 79.0)};
+const QStringList kOldCouple2 = {line(QStringLiteral("2020/01/01"), 60.0)};
+} // namespace
+
+class MaintenanceScreenTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void registrationInTwoStages()
+    {
+        MaintenanceHarness h;
+        h.writeCouple(kOldCouple1, kOldCouple2);
+        h.setHelpTour(0);
+        h.clock.day = QDate(2026, 12, 7);
+        h.start();
+        h.click(QStringLiteral("cmdSettei"));
+        QVERIFY(!h.visible(QStringLiteral("fraNew")));
+        h.box("txtNowJyou")->setText(QStringLiteral("はじめの一歩"));
+        h.click(QStringLiteral("cmdNew1"));
+        QVERIFY(h.visible(QStringLiteral("fraNew")));
+        QCOMPARE(h.dialogs.shown.last().title, QStringLiteral("データを登録しましょう"));
+        QVERIFY(h.dialogs.shown.last().text.startsWith(QStringLiteral("新規にポムリナをスタートさせます。\r\n\r\n一人目の名前")));
+        QCOMPARE(h.window->state().newCoupleStage, 1);
+
+        // empty fields, one at a time, in the order of the form
+        h.fill({QString(), QString(), QString(), QString(), QString(), QStringLiteral("はじめの一歩")});
+        h.dialogs.clear();
+        h.click(QStringLiteral("cmdStHozon"));
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.dialogs.shown[0], (Message{MessageIcon::Information, MessageButtons::Ok, QStringLiteral("ニックネーム未入力"),
+                                              QStringLiteral("ニックネームが入力されていません")}));
+        h.box("txtPriData1")->setText(QStringLiteral("ぽむ"));
+        h.box("txtSincyou1")->setText(QStringLiteral("abc"));
+        h.click(QStringLiteral("cmdStHozon"));
+        QCOMPARE(h.dialogs.shown.last().title, QStringLiteral("目標体重未入力"));
+        h.fill({QStringLiteral("ぽむ"), QStringLiteral("abc"), QStringLiteral("65"), QStringLiteral("72"), QStringLiteral("26"),
+                QStringLiteral("はじめの一歩")});
+        h.click(QStringLiteral("cmdStHozon"));
+        QCOMPARE(h.dialogs.shown.last().text, QStringLiteral("身長は数値で入力してください"));
+
+        // Cancel at the confirmation writes nothing and keeps the stage
+        h.fill({QStringLiteral("ぽむ"), QStringLiteral("172"), QStringLiteral("65"), QStringLiteral("72.4kg"), QStringLiteral("abc"),
+                QStringLiteral("はじめの一歩")});
+        h.dialogs.answers = {MessageAnswer::Cancel};
+        h.click(QStringLiteral("cmdStHozon"));
+        QCOMPARE(h.dialogs.shown.last(), (Message{MessageIcon::Exclamation, MessageButtons::OkCancel, QStringLiteral("クリア確認"),
+                                                  QStringLiteral("入力した内容でデータを作ります。よろしいですか？")}));
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data1).size(), 2);
+        QCOMPARE(h.window->state().newCoupleStage, 1);
+
+        // stage 1
+        h.click(QStringLiteral("cmdStHozon"));
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data1),
+                 QStringList{QStringLiteral("\"2026/12/07\",\"はじめの一歩\",72.4,\"\",0,\"\"")});
+        QCOMPARE(TestFiles::text(h.path(), FileName::profile1),
+                 QStringLiteral("\"氏名\",\"ぽむ\"\r\n\"身長\",172\r\n\"目標体重\",65\r\n"));
+        QCOMPARE(h.window->state().newCoupleStage, 2);
+        QVERIFY(h.box("txtPriData1")->text().isEmpty());
+        QCOMPARE(h.box("txtNowJyou")->text(), QStringLiteral("はじめの一歩"));
+        QCOMPARE(h.dialogs.shown.last().text, QStringLiteral("二人目の名前（ニックネーム）を入力してください。\r\n\r\n"
+                                                             "同様に身長と目標体重、体重、体脂肪を入力してください。\r\n\r\n"
+                                                             "入力し準備ができたら新規登録ボタンを押してください。"));
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data2).size(), 1);
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data2)[0], kOldCouple2[0]);
+        QCOMPARE(h.ended, 0);
+
+        // stage 2 ends the program
+        h.fill({QStringLiteral("りな"), QStringLiteral("158.5"), QStringLiteral("52"), QStringLiteral("58"), QStringLiteral("30.5"),
+                QStringLiteral("スタート")});
+        h.click(QStringLiteral("cmdStHozon"));
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data2),
+                 QStringList{QStringLiteral("\"2026/12/07\",\"スタート\",58,\"\",30.5,\"\"")});
+        QCOMPARE(TestFiles::text(h.path(), FileName::profile2),
+                 QStringLiteral("\"氏名\",\"りな\"\r\n\"身長\",158.5\r\n\"目標体重\",52\r\n"));
+        QCOMPARE(h.dialogs.shown.last().title, QStringLiteral("新規登録終了"));
+        QCOMPARE(h.dialogs.shown.last().text, QStringLiteral("登録が終了しました。\r\n\r\n"
+                                                             "一旦プログラムを終了させていただきます。次の起動からポムリナのスタートです！"));
+        QCOMPARE(h.ended, 1);
+    }
+
+    void cancelClosesThePanelAndKeepsTheStage()
+    {
+        MaintenanceHarness h;
+        h.writeCouple(kOldCouple1, kOldCouple2);
+        h.setHelpTour(0);
+        h.start();
+        h.click(QStringLiteral("cmdSettei"));
+        h.click(QStringLiteral("cmdNew1"));
+        h.fill({QStringLiteral("ぽむ"), QStringLiteral("172"), QStringLiteral("65"), QStringLiteral("72"), QStringLiteral("26"),
+                QStringLiteral("はじめの一歩")});
+        h.click(QStringLiteral("cmdStHozon"));
+        QCOMPARE(h.window->state().newCoupleStage, 2);
+        h.click(QStringLiteral("cmdYame"));
+        QVERIFY(!h.visible(QStringLiteral("fraNew")));
+        QCOMPARE(h.window->state().newCoupleStage, 2);
+        // a new start begins at stage 1 again
+        h.click(QStringLiteral("cmdNew1"));
+        QCOMPARE(h.window->state().newCoupleStage, 1);
+    }
+
+    void registrationEnterOrder()
+    {
+        MaintenanceHarness h;
+        h.writeCouple(kOldCouple1, kOldCouple2);
+        h.setHelpTour(0);
+        h.start();
+        h.window->activateWindow();
+        h.click(QStringLiteral("cmdSettei"));
+        h.click(QStringLiteral("cmdNew1"));
+        const char *order[] = {"txtPriData1", "txtSincyou1", "txtMokuTai1", "txtNowTai", "txtNowShi", "txtNowJyou"};
+        for (int i = 0; i < 6; ++i) {
+            QLineEdit *box = h.box(order[i]);
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Return);
+            const QString next = i + 1 < 6 ? QString::fromLatin1(order[i + 1]) : QStringLiteral("cmdStHozon");
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
+    }
+
+    void maintenanceScreenShowsTheProfile()
+    {
+        MaintenanceHarness h;
+        h.writeCouple(kOldCouple1, kOldCouple2, QStringLiteral("ぽむ"), QStringLiteral("りな"), 172, 158);
+        h.setHelpTour(0);
+        h.start();
+        h.click(QStringLiteral("cmdSettei"));
+        QCOMPARE(h.box("txtPriData")->text(), QStringLiteral("ぽむ"));
+        QCOMPARE(h.box("txtSincyou")->text(), QStringLiteral("172"));
+        QCOMPARE(h.box("txtMokuTai")->text(), QStringLiteral("60"));
+        // switching partners here shows the other profile
+        h.click(QStringLiteral("cmdUser2"));
+        QCOMPARE(h.box("txtPriData")->text(), QStringLiteral("りな"));
+        QCOMPARE(h.box("txtSincyou")->text(), QStringLiteral("158"));
+    }
+
+    void scaleSteps()
+    {
+        MaintenanceHarness h;
+        h.writeCouple(kOldCouple1, kOldCouple2);
+        h.setHelpTour(0);
+        h.write(FileName::scaleSteps, QStringLiteral("0.2\r\n0.3\r\n"));
+        h.start();
+        QVERIFY(h.find<QRadioButton>(QStringLiteral("optKizami(2)"))->isChecked());
+        for (int i = 1; i <= 3; ++i)
+            QVERIFY(!h.find<QRadioButton>(QStringLiteral("optKizami1(%1)").arg(i))->isChecked());
+        QCOMPARE(h.box("txtKizami2")->text(), QStringLiteral("0.3"));
+        QCOMPARE(h.window->state().weightStep, QStringLiteral("0.2"));
+        QCOMPARE(h.window->state().fatStep, QStringLiteral("0.3"));
+
+        h.click(QStringLiteral("cmdSettei"));
+        h.click(QStringLiteral("optKizami(3)"));
+        QCOMPARE(TestFiles::text(h.path(), FileName::scaleSteps), QStringLiteral("0.5\r\n0.3\r\n"));
+        h.click(QStringLiteral("optKizami1(1)"));
+        QCOMPARE(TestFiles::text(h.path(), FileName::scaleSteps), QStringLiteral("0.5\r\n0.1\r\n"));
+
+        // typed steps are taken as typed, on Enter
+        h.box("txtKizami")->setText(QStringLiteral("0.25"));
+        QTest::keyClick(h.box("txtKizami"), Qt::Key_Return);
+        QCOMPARE(TestFiles::text(h.path(), FileName::scaleSteps), QStringLiteral("0.25\r\n0.1\r\n"));
+        h.box("txtKizami2")->setText(QStringLiteral("abc"));
+        QTest::keyClick(h.box("txtKizami2"), Qt::Key_Return);
+        QCOMPARE(TestFiles::text(h.path(), FileName::scaleSteps), QStringLiteral("0.25\r\nabc\r\n"));
+        QCOMPARE(h.window->state().fatStep, QStringLiteral("abc"));
+        // a step that cannot be stored is refused, the file keeps its lines
+        h.box("txtKizami")->setText(QStringLiteral("0.\"1"));
+        QTest::keyClick(h.box("txtKizami"), Qt::Key_Return);
+        QCOMPARE(h.dialogs.shown.last().icon, MessageIcon::Exclamation);
+        QCOMPARE(TestFiles::text(h.path(), FileName::scaleSteps), QStringLiteral("0.25\r\nabc\r\n"));
+    }
+
+    void autoTimeSetting()
+    {
+        MaintenanceHarness h;
+        h.writeCouple(kOldCouple1, kOldCouple2);
+        h.setHelpTour(0);
+        h.write(FileName::autoTime, QStringLiteral(" 1 \r\n"));
+        h.start();
+        QVERIFY(h.find<QCheckBox>(QStringLiteral("chkJikan"))->isChecked());
+        h.click(QStringLiteral("cmdSettei"));
+        h.click(QStringLiteral("chkJikan"));
+        QCOMPARE(TestFiles::text(h.path(), FileName::autoTime), QStringLiteral(" 0 \r\n"));
+    }
+
+    void meterFollowsTheSlider()
+    {
+        MaintenanceHarness h;
+        // 160 cm; the last weight 61.4 kg: BMI 24.0
+        h.writeCouple({line(QStringLiteral("2026/12/01"), 62.0), line(QStringLiteral("2026/12/06"), 61.4)}, kOldCouple2,
+                      QStringLiteral("ぽむ"), QStringLiteral("りな"), 160, 158);
+        h.setHelpTour(0);
+        h.start();
+        QCOMPARE(h.find<QScrollBar>(QStringLiteral("HScroll1"))->value(), 240);
+        QCOMPARE(h.label(QStringLiteral("Label9(28)")), QStringLiteral("61.4"));
+        QCOMPARE(h.label(QStringLiteral("Label9(30)")), QStringLiteral("1.6"));
+        QCOMPARE(h.label(QStringLiteral("lblTai")), QStringLiteral("61.4"));
+        QCOMPARE(h.label(QStringLiteral("lblHyojun(0)")), QStringLiteral("56.3"));
+        QCOMPARE(h.label(QStringLiteral("lblHiman")), QStringLiteral("9.1"));
+        QCOMPARE(h.label(QStringLiteral("lblHyouka")), QStringLiteral("スタンダード"));
+        QCOMPARE(h.label(QStringLiteral("lblMHyouka")), QStringLiteral("スタンダード"));
+
+        h.click(QStringLiteral("cmdSettei"));
+        h.find<QScrollBar>(QStringLiteral("HScroll1"))->setValue(250);
+        QCOMPARE(h.label(QStringLiteral("Label9(25)")), QStringLiteral("25.0"));
+        QCOMPARE(h.label(QStringLiteral("Label9(28)")), QStringLiteral("64.0"));
+        QCOMPARE(h.label(QStringLiteral("lblTai")), QStringLiteral("64.0"));
+        QCOMPARE(h.label(QStringLiteral("lblHyojun(0)")), QStringLiteral("56.3"));
+        QCOMPARE(h.label(QStringLiteral("lblHyojun(1)")), QStringLiteral("56.3"));
+        QCOMPARE(h.label(QStringLiteral("lblHiman")), QStringLiteral("13.7"));
+        QCOMPARE(h.label(QStringLiteral("lblHyouka")), QStringLiteral("でぶメゾフォルテ"));
+        QCOMPARE(h.find<QLabel>(QStringLiteral("lblHyouka"))->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xC0));
+        // the entry screen's gauge keeps the real judgement
+        QCOMPARE(h.label(QStringLiteral("lblMHyouka")), QStringLiteral("スタンダード"));
+    }
+
+    void veryLowBmiPinsThePointer()
+    {
+        MaintenanceHarness h;
+        // 170 cm, 43.35 kg: BMI 15.0
+        h.writeCouple({line(QStringLiteral("2026/12/01"), 43.35)}, kOldCouple2, QStringLiteral("ぽむ"), QStringLiteral("りな"), 170, 158);
+        h.setHelpTour(0);
+        h.start();
+        QCOMPARE(h.find<QScrollBar>(QStringLiteral("HScroll1"))->value(), 170);
+        QCOMPARE(h.label(QStringLiteral("lblMHyouka")), QStringLiteral("やせ過ぎ"));
+        QCOMPARE(h.label(QStringLiteral("lblHyouka")), QStringLiteral("やせ気味"));
+        QCOMPARE(h.window->state().currentBmi, 15.0f);
+        QCOMPARE(h.window->state().meterBmi, 17.0f);
+        // both pointers at the left end of their scales (BMI 17): 24's place minus 7 steps and
+        // half the pointer's width
+        QCOMPARE(h.find(QStringLiteral("Image2"))->x(), twipsToPixels(3975 - (7 * 500 + 240)));
+        QCOMPARE(h.find(QStringLiteral("Image1"))->x(), twipsToPixels(1305 - (7 * 160 + 240)));
+    }
+
+    void noMeasurementsLeaveTheGaugesAlone()
+    {
+        MaintenanceHarness h;
+        h.writeCouple({}, kOldCouple2, QStringLiteral("ぽむ"), QStringLiteral("りな"), 170, 158);
+        h.setHelpTour(0);
+        h.start();
+        QCOMPARE(h.find<QScrollBar>(QStringLiteral("HScroll1"))->value(), 170);
+        QVERIFY(h.label(QStringLiteral("lblHyouka")).isEmpty());
+        QVERIFY(h.label(QStringLiteral("lblMHyouka")).isEmpty());
+        QVERIFY(h.label(QStringLiteral("Label9(28)")).isEmpty());
+        // switching to partner 2, who has a measurement, fills them
+        h.click(QStringLiteral("cmdSettei"));
+        h.click(QStringLiteral("cmdUser2"));
+        QVERIFY(!h.label(QStringLiteral("lblHyouka")).isEmpty());
+        QCOMPARE(h.label(QStringLiteral("Label9(28)")), QStringLiteral("60"));
+    }
+
+    void zeroHeightDoesNotFail()
+    {
+        MaintenanceHarness h;
+        h.writeCouple({line(QStringLiteral("2026/12/01"), 70.0)}, kOldCouple2, QStringLiteral("ぽむ"), QStringLiteral("りな"), 0, 158);
+        h.setHelpTour(0);
+        h.start();
+        h.click(QStringLiteral("cmdMain"));
+        QVERIFY(h.label(QStringLiteral("lblMHyouka")).isEmpty());
+        h.click(QStringLiteral("cmdSettei"));
+        h.find<QScrollBar>(QStringLiteral("HScroll1"))->setValue(260);
+        QVERIFY(h.label(QStringLiteral("lblHiman")).isEmpty());
+    }
+};
+
+QTEST_MAIN(MaintenanceScreenTest)
+#include "tst_maintenancescreen.moc"

@@ -1,0 +1,337 @@
+// Start-up, screen switching, partners, help and the end of the program.
+#include "MainWindowHarness.h"
+
+#include "screens/shell/HelpTexts.h"
+#include "ui/Grid.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBrowser>
+
+namespace {
+const QStringList kScreens = {QStringLiteral("fraAvgTai"), QStringLiteral("fraMain"),  QStringLiteral("fraTaijyu"),
+                              QStringLiteral("fraRenTai"), QStringLiteral("fraBunseki"), QStringLiteral("fraCale"),
+                              QStringLiteral("fraMemo"),   QStringLiteral("fraSettei")};
+
+void writeUsualCouple(MainWindowHarness &h)
+{
+    h.writeCouple({line(QStringLiteral("2026/12/01"), 70.0), line(QStringLiteral("2026/12/07"), 69.0)},
+                  {line(QStringLiteral("2026/12/03"), 55.0)});
+}
+
+QStringList visibleScreens(const MainWindowHarness &h)
+{
+    QStringList result;
+    for (const QString &name : kScreens) {
+        if (h.visible(name))
+            result << name;
+    }
+    return result;
+}
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void startupOrderEffects()
+    {
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(1);
+        const QByteArray settingBefore = TestFiles::bytes(h.path(), FileName::helpTour);
+        h.load();
+        // The splash stands: the main window waits.
+        QVERIFY(!h.window->isVisible());
+        QCOMPARE(h.scheduled.size(), 1);
+        QCOMPARE(h.scheduled.first().first, 1501);
+        QVERIFY(h.dialogs.shown.isEmpty());
+
+        QCOMPARE(h.window->windowTitle(), QStringLiteral(" ぽむ のデータ"));
+        QCOMPARE(h.find<QPushButton>(QStringLiteral("cmdUser1"))->text(), QStringLiteral("ぽむ"));
+        QCOMPARE(h.find<QPushButton>(QStringLiteral("cmdUser2"))->text(), QStringLiteral("りな"));
+        QCOMPARE(h.window->state().currentDataFile, QStringLiteral("データ1.TXT"));
+        QCOMPARE(h.window->state().targetWeightOfPartner1, 60.0f);
+        QCOMPARE(h.window->state().targetWeightOfPartner2, 50.0f);
+        QVERIFY(h.window->state().isLoading);
+
+        h.advance(1600);
+        QVERIFY(h.window->isVisible());
+        QCOMPARE(visibleScreens(h), QStringList{QStringLiteral("fraAvgTai")});
+        QVERIFY(!h.window->state().isLoading);
+        QVERIFY(h.find<QCheckBox>(QStringLiteral("chkHelp"))->isChecked());
+        QVERIFY(h.find<QRadioButton>(QStringLiteral("optKon"))->isChecked());
+        for (const QString &arrow : {QStringLiteral("cmdUp"), QStringLiteral("cmdDn"), QStringLiteral("cmdUp1"), QStringLiteral("cmdDn1")})
+            QVERIFY(!h.find(arrow)->isEnabled());
+        // Partner 1 selected: its button very light yellow, the other plain.
+        QVERIFY(h.find(QStringLiteral("cmdUser1"))->styleSheet().contains(QStringLiteral("#fffff0")));
+        QVERIFY(h.find(QStringLiteral("cmdUser2"))->styleSheet().isEmpty());
+        // Setting the check box at start-up neither confirms nor writes; only the start-up
+        // explanation of the tour appears.
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.dialogs.shown[0].title, QStringLiteral("ヘルプツアー"));
+        QCOMPARE(h.dialogs.shown[0].text, helpTourText(HelpTopic::Startup));
+        QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Information);
+        QCOMPARE(TestFiles::bytes(h.path(), FileName::helpTour), settingBefore);
+        // Today's counts: partner 1 has one, partner 2 none.
+        QCOMPARE(h.find<QLabel>(QStringLiteral("lblUser1"))->text(), QStringLiteral("1"));
+        QCOMPARE(h.find<QLabel>(QStringLiteral("lblUser2"))->text(), QStringLiteral("0"));
+    }
+
+    void splashWaitsOnTheMonotonicClock_data()
+    {
+        QTest::addColumn<qint64>("loadMs");   // time the reading took
+        QTest::addColumn<qint64>("firstWait");
+        QTest::newRow("fast load") << qint64(200) << qint64(1301);
+        QTest::newRow("exactly 1.5 s") << qint64(1500) << qint64(1);
+        QTest::newRow("slow load") << qint64(2000) << qint64(0);
+    }
+    void splashWaitsOnTheMonotonicClock()
+    {
+        QFETCH(qint64, loadMs);
+        QFETCH(qint64, firstWait);
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(0);
+        // Just before midnight: only the monotonic counter counts, not the time of day.
+        h.clock.time = QTime(23, 59, 59, 900);
+        // Form_Load reads the counter when the splash appears and again when the reading is
+        // done: between the two, the reading "takes" loadMs.
+        h.clock.readings = {0, loadMs};
+        h.load();
+        if (firstWait == 0) {
+            QVERIFY(h.scheduled.isEmpty());
+            QVERIFY(h.window->isVisible());
+            return;
+        }
+        QCOMPARE(h.scheduled.size(), 1);
+        QCOMPARE(h.scheduled[0].first, firstWait);
+        QVERIFY(!h.window->isVisible());
+        // A timer that fires early does not cut the wait short.
+        h.advance(firstWait - 1);
+        QVERIFY(!h.window->isVisible());
+        QCOMPARE(h.scheduled.size(), 1);
+        QCOMPARE(h.scheduled[0].first, 1);
+        h.advance(1);
+        QVERIFY(h.window->isVisible());
+        QVERIFY(h.window->startupFinished());
+    }
+
+    void emptyNicknameGivesTheProgramName()
+    {
+        MainWindowHarness h;
+        h.writeCouple({line(QStringLiteral("2026/12/01"), 70.0)}, {line(QStringLiteral("2026/12/01"), 55.0)}, QString());
+        h.setHelpTour(0);
+        h.start();
+        QCOMPARE(h.window->windowTitle(), QStringLiteral(" ポムリナ"));
+        QCOMPARE(h.find<QPushButton>(QStringLiteral("cmdUser1"))->text(), QString());
+    }
+
+    void screenButtonConvention_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<int>("topic");
+        QTest::newRow("入力") << QStringLiteral("cmdMain") << QStringLiteral("fraMain") << int(HelpTopic::Entry);
+        QTest::newRow("範囲指定") << QStringLiteral("cmdTaijyu") << QStringLiteral("fraTaijyu") << int(HelpTopic::History);
+        QTest::newRow("全グラフ") << QStringLiteral("cmdRentai") << QStringLiteral("fraRenTai") << int(HelpTopic::Trend);
+        QTest::newRow("分析リスト") << QStringLiteral("cmdBunseki") << QStringLiteral("fraBunseki") << int(HelpTopic::Analyses);
+        QTest::newRow("カレンダー") << QStringLiteral("cmdCale") << QStringLiteral("fraCale") << int(HelpTopic::Calendar);
+        QTest::newRow("一言日記") << QStringLiteral("cmdMemo") << QStringLiteral("fraMemo") << int(HelpTopic::Diary);
+        QTest::newRow("編集") << QStringLiteral("cmdSettei") << QStringLiteral("fraSettei") << int(HelpTopic::Maintenance);
+    }
+    void screenButtonConvention()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, panel);
+        QFETCH(int, topic);
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(1);
+        h.start();
+        h.dialogs.clear();
+
+        h.click(button);
+        QCOMPARE(visibleScreens(h), QStringList{panel});
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.dialogs.shown[0].title, QStringLiteral("ヘルプツアー"));
+        QCOMPARE(h.dialogs.shown[0].text, helpTourText(HelpTopic(topic)));
+        QCOMPARE(h.window->state().helpText, helpTourText(HelpTopic(topic)));
+
+        // Pressed again while its screen is up: nothing at all.
+        h.click(button);
+        QCOMPARE(visibleScreens(h), QStringList{panel});
+        QCOMPARE(h.dialogs.shown.size(), 1);
+
+        // And back to the comparison screen, which explains itself too.
+        h.click(QStringLiteral("cmdAvgtai"));
+        QCOMPARE(visibleScreens(h), QStringList{QStringLiteral("fraAvgTai")});
+        QCOMPARE(h.dialogs.shown.size(), 2);
+        QCOMPARE(h.dialogs.shown[1].text, helpTourText(HelpTopic::Comparison));
+        h.click(QStringLiteral("cmdAvgtai"));
+        QCOMPARE(h.dialogs.shown.size(), 2);
+    }
+
+    void helpTourOffExplainsNothingButItsSwitch()
+    {
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(0);
+        h.start();
+        for (const QString &b : {QStringLiteral("cmdMain"), QStringLiteral("cmdSettei"), QStringLiteral("cmdAvgtai")})
+            h.click(b);
+        QVERIFY(h.dialogs.shown.isEmpty());
+        QVERIFY(!h.find<QCheckBox>(QStringLiteral("chkHelp"))->isChecked());
+
+        h.click(QStringLiteral("chkHelp"));
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.dialogs.shown[0], (Message{MessageIcon::Information, MessageButtons::Ok, QStringLiteral("ヘルプツアーＯＮ"),
+                                              QStringLiteral("ヘルプツアー機能をオンにします。")}));
+        QCOMPARE(TestFiles::text(h.path(), FileName::helpTour), QStringLiteral("\"ヘルプツアー\",1\r\n"));
+        QCOMPARE(h.window->state().helpTourOn, 1);
+        // The current screen is not explained again; the next one is.
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        h.click(QStringLiteral("cmdMain"));
+        QCOMPARE(h.dialogs.shown.size(), 2);
+
+        h.click(QStringLiteral("chkHelp"));
+        QCOMPARE(h.dialogs.shown.size(), 3);
+        QCOMPARE(h.dialogs.shown[2].title, QStringLiteral("ヘルプツアーＯＦＦ"));
+        QCOMPARE(h.dialogs.shown[2].text, QStringLiteral("ヘルプツアー機能をオフにします。"));
+        QCOMPARE(TestFiles::text(h.path(), FileName::helpTour), QStringLiteral("\"ヘルプツアー\",0\r\n"));
+    }
+
+    void comparisonGraphModesExplainThemselves()
+    {
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(1);
+        h.start();
+        h.dialogs.clear();
+        h.click(QStringLiteral("optGra1"));
+        h.click(QStringLiteral("optGra2"));
+        h.click(QStringLiteral("optGra1"));
+        QCOMPARE(h.dialogs.shown.size(), 3);
+        QCOMPARE(h.dialogs.shown[0].text, helpTourText(HelpTopic::SameAxisGraph));
+        QCOMPARE(h.dialogs.shown[1].text, helpTourText(HelpTopic::SeparateAxesGraph));
+        QCOMPARE(h.dialogs.shown[2].text, helpTourText(HelpTopic::SameAxisGraph));
+    }
+
+    void partnerSwitchWhileComparing()
+    {
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(1);
+        h.start();
+        h.dialogs.clear();
+
+        h.click(QStringLiteral("cmdUser2"));
+        QCOMPARE(h.window->windowTitle(), QStringLiteral(" りな のデータ"));
+        QCOMPARE(h.window->state().currentDataFile, QStringLiteral("データ2.TXT"));
+        QCOMPARE(visibleScreens(h), QStringList{QStringLiteral("fraAvgTai")});
+        QVERIFY(h.dialogs.shown.isEmpty());
+        QVERIFY(h.find(QStringLiteral("cmdUser2"))->styleSheet().contains(QStringLiteral("#fffff0")));
+        QVERIFY(h.find(QStringLiteral("cmdUser1"))->styleSheet().isEmpty());
+
+        // A second press on the selected partner changes nothing.
+        const QString before = h.window->state().currentProfileFile;
+        h.click(QStringLiteral("cmdUser2"));
+        QCOMPARE(h.window->state().currentProfileFile, before);
+
+        // The entry screen now shows partner 2, whose only measurement is on 12/03.
+        h.click(QStringLiteral("cmdMain"));
+        QCOMPARE(h.window->state().lastRecordDate, QStringLiteral("2026/12/03"));
+        QCOMPARE(h.window->state().recordCount, 1);
+    }
+
+    void partnerSwitchOnTheEntryScreenShowsNoHelp()
+    {
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(1);
+        h.start();
+        h.click(QStringLiteral("cmdMain"));
+        h.dialogs.clear();
+        h.click(QStringLiteral("cmdUser2"));
+        QVERIFY(h.dialogs.shown.isEmpty());
+        QCOMPARE(visibleScreens(h), QStringList{QStringLiteral("fraMain")});
+        // today 12/07: partner 2 has nothing, partner 1 one measurement
+        QCOMPARE(h.find<QLabel>(QStringLiteral("lblUser1"))->text(), QStringLiteral("1"));
+        QCOMPARE(h.find<QLabel>(QStringLiteral("lblUser2"))->text(), QStringLiteral("0"));
+        QCOMPARE(h.find<Grid>(QStringLiteral("msgDayList"))->rows(), 1);
+        QVERIFY(h.visible(QStringLiteral("imgNon2")));
+        QVERIFY(h.visible(QStringLiteral("imgKura1")));
+        QVERIFY(h.visible(QStringLiteral("imgNashi")));
+    }
+
+    void firstStartOnAnEmptyFolder()
+    {
+        MainWindowHarness h;
+        h.start();
+        // The settings files exist now, with their defaults.
+        QCOMPARE(TestFiles::text(h.path(), FileName::helpTour), QStringLiteral("\"ヘルプツアー\",1\r\n"));
+        QCOMPARE(TestFiles::text(h.path(), FileName::scaleSteps), QStringLiteral("0.1\r\n0.1\r\n"));
+        QCOMPARE(TestFiles::text(h.path(), FileName::autoTime), QStringLiteral(" 0 \r\n"));
+        QVERIFY(QFile::exists(h.dir.filePath(FileName::situationList)));
+        QVERIFY(!QFile::exists(h.dir.filePath(FileName::data1)));
+        // The registration is open for the new couple.
+        QCOMPARE(visibleScreens(h), QStringList{QStringLiteral("fraSettei")});
+        QVERIFY(h.visible(QStringLiteral("fraNew")));
+        QCOMPARE(h.dialogs.titles(), (QStringList{QStringLiteral("ヘルプツアー"), QStringLiteral("データを登録しましょう")}));
+        QCOMPARE(h.window->windowTitle(), QStringLiteral(" ポムリナ"));
+        QCOMPARE(h.find<Grid>(QStringLiteral("msgDayList"))->rows(), 1);
+        QCOMPARE(h.window->state().recordCount, 0);
+    }
+
+    void secondStartDoesNotTouchTheSettings()
+    {
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.start();
+        // Missing settings files stay missing until something is changed.
+        QVERIFY(!QFile::exists(h.dir.filePath(FileName::helpTour)));
+        QVERIFY(!QFile::exists(h.dir.filePath(FileName::marker)));
+        QCOMPARE(h.window->state().helpTourOn, 1);
+        QCOMPARE(h.window->state().markerStyle, 1);
+    }
+
+    void malformedLineIsReportedOnceAndKept()
+    {
+        MainWindowHarness h;
+        h.writeCouple({line(QStringLiteral("2026/12/01"), 70.0), QStringLiteral("garbage,,"), line(QStringLiteral("2026/12/07"), 69.0)},
+                      {line(QStringLiteral("2026/12/03"), 55.0)});
+        h.setHelpTour(0);
+        h.start();
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.dialogs.shown[0].title, QStringLiteral("読み取れない行"));
+        QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Exclamation);
+        QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("2行目")));
+        QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("garbage,,")));
+        QCOMPARE(h.window->state().recordCount, 2);
+        h.click(QStringLiteral("cmdMain"));
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QVERIFY(TestFiles::text(h.path(), FileName::data1).contains(QStringLiteral("garbage,,")));
+    }
+
+    void helpWindowAndExit()
+    {
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(0);
+        h.start();
+        h.click(QStringLiteral("cmdHelp"));
+        auto *viewer = h.find(QStringLiteral("helpViewer"));
+        QVERIFY(viewer->isVisible());
+        auto *browser = h.find<QTextBrowser>(QStringLiteral("helpBrowser"));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("ポムリナ")));
+        QCOMPARE(h.ended, 0);
+        h.click(QStringLiteral("cmdOwari"));
+        QVERIFY(!viewer->isVisible());
+        QCOMPARE(h.ended, 1);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
