@@ -67,7 +67,19 @@ Q_SIGNALS:
     void cellDoubleClicked(int row, int col);
 
 private:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void applyRowHeight();
+    void applyColWidth(int col);
+    void applyColWidths();
+    void updateCorner();
+
     GridModel *m_model;
     int m_row = 0;
     int m_col = 0;
+    // A top row asked for while the grid was hidden: the rows that fit are known only once it
+    // is shown, so the scroll is done again then.
+    int m_pendingTopRow = 0;
+    // Qt reports the release that ends a double-click as one more click; a grid does not.
+    bool m_swallowClick = false;
 };

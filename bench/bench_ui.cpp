@@ -1,0 +1,148 @@
+#include "BenchData.h"
+
+#include "ui/Chart.h"
+#include "ui/Colors.h"
+#include "ui/Grid.h"
+
+#include <QApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+// The largest list and the largest graph a screen can build: 32,767 rows, filled cell by cell
+// and point by point through the same calls the screens make.
+
+namespace {
+
+constexpr int dataRows = 32767;
+constexpr int gridCols = 12;
+constexpr int chartColumns = 3;
+constexpr int runs = 7;
+constexpr int distinctTexts = 997; // texts are made beforehand, so only the controls are timed
+
+// A figure is worth nothing if the control did not end up holding what was written.
+void check(bool ok, const char *what)
+{
+    if (!ok) {
+        std::fprintf(stderr, "bench_ui: %s\n", what);
+        std::exit(1);
+    }
+}
+
+std::vector<QStringList> gridTexts()
+{
+    std::vector<QStringList> texts(gridCols);
+    for (int i = 0; i < distinctTexts; ++i) {
+        const double weight = 55.0 + (i % 250) * 0.1;
+        texts[0].append(QString::number(i + 1));
+        texts[1].append(QStringLiteral("%1/%2/%3").arg(3 + i % 20, 2, 10, QLatin1Char('0')).arg(1 + i % 12, 2, 10, QLatin1Char('0')).arg(1 + i % 28, 2, 10, QLatin1Char('0')));
+        texts[2].append(QStringLiteral("日月火水木金土").mid(i % 7, 1));
+        texts[3].append(i % 3 ? QStringLiteral("朝食前") : QStringLiteral("入浴後（散歩）"));
+        texts[4].append(QString::number(weight, 'f', 1) + QStringLiteral("Kg"));
+        texts[5].append(QString::number((i % 21 - 10) * 0.1, 'f', 1) + QStringLiteral("Kg"));
+        texts[6].append(QStringLiteral("↑→↓").mid(i % 3, 1));
+        texts[7].append(QString::number((i % 41 - 20) * 0.1, 'f', 1) + QStringLiteral("Kg"));
+        texts[8].append(QStringLiteral("↑→↓").mid((i + 1) % 3, 1));
+        texts[9].append(QString::number(weight / 2.9584, 'f', 1));
+        texts[10].append(QString::number((weight - 65.0) / 65.0 * 100.0, 'f', 1) + QStringLiteral("%"));
+        texts[11].append(QString::number(18.0 + (i % 70) * 0.1, 'f', 1) + QStringLiteral("%"));
+    }
+    return texts;
+}
+
+double benchGrid()
+{
+    const std::vector<QStringList> texts = gridTexts();
+    const Bgr marks[] = {Colour::lightRed, Colour::lightYellow, Colour::lightGreen};
+
+    Grid grid;
+    grid.resize(569, 149); // the history list: 8535 × 2230 twips
+    grid.show();
+    QCoreApplication::processEvents();
+
+    const double ms = medianMs(runs, [&] {
+        grid.setRows(1);
+        grid.setCols(gridCols);
+        grid.setFixedCols(1);
+        for (int c = 0; c < gridCols; ++c) {
+            grid.setTextMatrix(0, c, QStringLiteral("見出し%1").arg(c));
+            grid.setColWidth(c, 700);
+            grid.setHeadingAlignment(c, Grid::Align::Center);
+        }
+        grid.setRows(dataRows + 1);
+        for (int r = 1; r <= dataRows; ++r) {
+            const int t = r % distinctTexts;
+            for (int c = 0; c < gridCols; ++c) {
+                if (c == 6 || c == 8) {
+                    // The arrow columns go through the current cell, with their colour.
+                    grid.setRow(r);
+                    grid.setCol(c);
+                    grid.setText(texts[std::size_t(c)].at(t));
+                    grid.setCellBackColor(marks[(t + c) % 3]);
+                } else {
+                    grid.setTextMatrix(r, c, texts[std::size_t(c)].at(t));
+                }
+            }
+        }
+        grid.setTopRow(dataRows + 1);
+        // The one change notice, the layout and the paint that follow.
+        QCoreApplication::processEvents();
+    });
+
+    const int last = dataRows % distinctTexts;
+    check(grid.rows() == dataRows + 1, "grid rows");
+    check(grid.textMatrix(dataRows, 11) == texts[11].at(last), "grid last cell");
+    check(grid.textMatrix(dataRows, 6) == texts[6].at(last), "grid current-cell write");
+    check(grid.cellBackColor(dataRows, 8) == marks[(last + 8) % 3], "grid colour");
+    check(grid.topRow() > dataRows - 20, "grid scrolled to the end");
+    return ms;
+}
+
+double benchChart()
+{
+    QStringList values;
+    for (int i = 0; i < distinctTexts; ++i)
+        values.append(QString::number(50.0 + (i % 300) * 0.1, 'f', 1));
+
+    Chart chart;
+    chart.resize(568, 285); // the history graph: 8520 × 4275 twips
+    chart.setColumnCount(chartColumns);
+    chart.setSeriesAxis(2, 2);
+    chart.setSeriesMarker(1, Chart::Marker::Circle);
+    chart.setAxisRange(1, 50, 80);
+    chart.setAxisRange(2, 10, 30);
+    chart.show();
+    QCoreApplication::processEvents();
+
+    const double ms = medianMs(runs, [&] {
+        chart.setRowCount(0);
+        chart.setRowCount(dataRows);
+        for (int r = 1; r <= dataRows; ++r) {
+            chart.setRow(r);
+            for (int c = 1; c <= chartColumns; ++c) {
+                chart.setColumn(c);
+                chart.setData(values.at((r + 7 * c) % distinctTexts));
+            }
+        }
+        chart.sync();
+    });
+
+    check(chart.rowCount() == dataRows, "chart rows");
+    for (int c = 1; c <= chartColumns; ++c)
+        check(chart.point(dataRows, c) == QString::number(values.at((dataRows + 7 * c) % distinctTexts).toDouble(), 'g', 15), "chart last point");
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    printBench(QStringLiteral("grid_fill"), benchGrid());
+    printBench(QStringLiteral("chart_fill"), benchChart());
+    return 0;
+}

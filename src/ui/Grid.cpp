@@ -1,0 +1,370 @@
+#include "ui/Grid.h"
+
+#include "ui/GridModel.h"
+#include "ui/Twips.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionHeader>
+
+#include <algorithm>
+
+namespace {
+
+Qt::Alignment toQt(Grid::Align align)
+{
+    switch (align) {
+    case Grid::Align::Center:
+        return Qt::AlignHCenter;
+    case Grid::Align::Right:
+        return Qt::AlignRight;
+    case Grid::Align::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+Grid::Align fromQt(Qt::Alignment alignment)
+{
+    if (alignment & Qt::AlignHCenter)
+        return Grid::Align::Center;
+    if (alignment & Qt::AlignRight)
+        return Grid::Align::Right;
+    return Grid::Align::Left;
+}
+
+// The cell where the heading row meets the fixed column is Qt's corner button, which draws an
+// empty header section and selects everything when clicked. This draws the heading text there
+// instead and reports clicks as clicks on grid cell (0, 0).
+class CornerCell : public QObject
+{
+public:
+    CornerCell(Grid *grid, GridModel *model, QAbstractButton *button)
+        : QObject(grid)
+        , m_grid(grid)
+        , m_model(model)
+        , m_button(button)
+    {
+        m_button->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_button)
+            return false;
+        switch (event->type()) {
+        case QEvent::Paint:
+            paint();
+            return true;
+        case QEvent::MouseButtonPress:
+            m_swallowClick = false;
+            return true;
+        case QEvent::MouseButtonRelease: {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (m_swallowClick)
+                m_swallowClick = false;
+            else if (mouse->button() == Qt::LeftButton && m_button->rect().contains(mouse->position().toPoint()))
+                Q_EMIT m_grid->cellClicked(0, 0);
+            return true;
+        }
+        case QEvent::MouseButtonDblClick:
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+                // The release that ends a double-click is no click of its own.
+                m_swallowClick = true;
+                Q_EMIT m_grid->cellDoubleClicked(0, 0);
+            }
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    void paint()
+    {
+        QPainter painter(m_button);
+        QStyleOptionHeader option;
+        option.initFrom(m_button);
+        option.state = QStyle::State_None;
+        if (m_button->isEnabled())
+            option.state |= QStyle::State_Enabled;
+        if (m_button->isActiveWindow())
+            option.state |= QStyle::State_Active;
+        option.rect = m_button->rect();
+        option.position = QStyleOptionHeader::OnlyOneSection;
+        option.orientation = Qt::Horizontal;
+        if (m_model->fixedCols() > 0) {
+            option.text = m_model->text(0, 0);
+            option.textAlignment = m_model->headingAlignment(0) | Qt::AlignVCenter;
+        }
+        m_button->style()->drawControl(QStyle::CE_Header, &option, &painter, m_button);
+    }
+
+    Grid *m_grid;
+    GridModel *m_model;
+    QAbstractButton *m_button;
+    bool m_swallowClick = false;
+};
+
+} // namespace
+
+Grid::Grid(QWidget *parent)
+    : QTableView(parent)
+    , m_model(new GridModel(this))
+{
+    setModel(m_model);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setWordWrap(false);
+    // One scroll step per row: the scroll bar's value is then the top row, its maximum the last
+    // possible top row.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    QHeaderView *heading = horizontalHeader();
+    // Columns a screen makes 300 twips wide must really be that narrow.
+    heading->setMinimumSectionSize(0);
+    heading->setSectionResizeMode(QHeaderView::Fixed);
+    heading->setStretchLastSection(false);
+    heading->setHighlightSections(false);
+
+    QHeaderView *fixedColumn = verticalHeader();
+    fixedColumn->setMinimumSectionSize(0);
+    fixedColumn->setSectionResizeMode(QHeaderView::Fixed);
+    fixedColumn->setHighlightSections(false);
+    fixedColumn->setVisible(false);
+    applyRowHeight();
+    applyColWidths();
+
+    connect(this, &QAbstractItemView::pressed, this, [this] { m_swallowClick = false; });
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        if (m_swallowClick) {
+            m_swallowClick = false;
+            return;
+        }
+        // Like the old grid, a click makes the cell current before the click is reported.
+        m_row = m_model->gridRow(index.row());
+        m_col = m_model->gridCol(index.column());
+        Q_EMIT cellClicked(m_row, m_col);
+    });
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        m_swallowClick = true;
+        m_row = m_model->gridRow(index.row());
+        m_col = m_model->gridCol(index.column());
+        Q_EMIT cellDoubleClicked(m_row, m_col);
+    });
+    connect(heading, &QHeaderView::sectionClicked, this,
+            [this](int section) { Q_EMIT cellClicked(0, m_model->gridCol(section)); });
+    connect(heading, &QHeaderView::sectionDoubleClicked, this,
+            [this](int section) { Q_EMIT cellDoubleClicked(0, m_model->gridCol(section)); });
+    connect(fixedColumn, &QHeaderView::sectionClicked, this,
+            [this](int section) { Q_EMIT cellClicked(m_model->gridRow(section), 0); });
+    connect(fixedColumn, &QHeaderView::sectionDoubleClicked, this,
+            [this](int section) { Q_EMIT cellDoubleClicked(m_model->gridRow(section), 0); });
+
+    if (auto *corner = findChild<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly))
+        new CornerCell(this, m_model, corner);
+}
+
+Grid::~Grid() = default;
+
+void Grid::setRows(int rows)
+{
+    m_pendingTopRow = 0;
+    const int before = m_model->gridRows();
+    m_model->setGridRows(rows);
+    // The view adjusts its scroll range only later; a list emptied and refilled before then
+    // would reopen at the old scroll position instead of at its top.
+    if (m_model->gridRows() < before)
+        executeDelayedItemsLayout();
+}
+
+int Grid::rows() const
+{
+    return m_model->gridRows();
+}
+
+void Grid::setCols(int cols)
+{
+    m_model->setGridCols(cols);
+    verticalHeader()->setVisible(m_model->fixedCols() > 0);
+    applyColWidths();
+}
+
+int Grid::cols() const
+{
+    return m_model->gridCols();
+}
+
+void Grid::setFixedCols(int fixedCols)
+{
+    m_model->setFixedCols(fixedCols);
+    verticalHeader()->setVisible(m_model->fixedCols() > 0);
+    applyColWidths();
+    updateCorner();
+}
+
+int Grid::fixedCols() const
+{
+    return m_model->fixedCols();
+}
+
+void Grid::setRow(int row)
+{
+    m_row = row;
+}
+
+int Grid::row() const
+{
+    return m_row;
+}
+
+void Grid::setCol(int col)
+{
+    m_col = col;
+}
+
+int Grid::col() const
+{
+    return m_col;
+}
+
+void Grid::setText(const QString &text)
+{
+    setTextMatrix(m_row, m_col, text);
+}
+
+QString Grid::text() const
+{
+    return m_model->text(m_row, m_col);
+}
+
+void Grid::setTextMatrix(int row, int col, const QString &text)
+{
+    m_model->setText(row, col, text);
+    if (row == 0 && col == 0)
+        updateCorner();
+}
+
+QString Grid::textMatrix(int row, int col) const
+{
+    return m_model->text(row, col);
+}
+
+void Grid::setCellBackColor(Bgr colour)
+{
+    m_model->setBackColor(m_row, m_col, colour);
+    if (m_row == 0 && m_col == 0)
+        updateCorner();
+}
+
+Bgr Grid::cellBackColor(int row, int col, bool *hasBackColor) const
+{
+    return m_model->backColor(row, col, hasBackColor);
+}
+
+void Grid::setColWidth(int col, int twips)
+{
+    if (!m_model->containsCol(col))
+        return;
+    m_model->setWidthTwips(col, twips);
+    applyColWidth(col);
+}
+
+int Grid::colWidth(int col) const
+{
+    return m_model->widthTwips(col);
+}
+
+void Grid::setColAlignment(int col, Align align)
+{
+    m_model->setCellAlignment(col, toQt(align));
+}
+
+Grid::Align Grid::colAlignment(int col) const
+{
+    return fromQt(m_model->cellAlignment(col));
+}
+
+void Grid::setHeadingAlignment(int col, Align align)
+{
+    m_model->setHeadingAlignment(col, toQt(align));
+    if (col == 0)
+        updateCorner();
+}
+
+Grid::Align Grid::headingAlignment(int col) const
+{
+    return fromQt(m_model->headingAlignment(col));
+}
+
+void Grid::setTopRow(int row)
+{
+    const int dataRows = m_model->gridRows() - 1;
+    if (dataRows <= 0)
+        return;
+    // Rows just added are not yet known to the scroll bar: lay them out first, so that its
+    // maximum is the last possible top row and a row past it ends up there.
+    executeDelayedItemsLayout();
+    verticalScrollBar()->setValue(std::clamp(row - 1, 0, dataRows - 1));
+    m_pendingTopRow = isVisible() ? 0 : std::max(row, 1);
+}
+
+int Grid::topRow() const
+{
+    const int dataRows = m_model->gridRows() - 1;
+    if (dataRows <= 0)
+        return 1;
+    return std::clamp(verticalScrollBar()->value(), 0, dataRows - 1) + 1;
+}
+
+void Grid::showEvent(QShowEvent *event)
+{
+    QTableView::showEvent(event);
+    if (m_pendingTopRow > 0) {
+        const int row = m_pendingTopRow;
+        setTopRow(row);
+        m_pendingTopRow = 0;
+    }
+}
+
+void Grid::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        applyRowHeight();
+}
+
+void Grid::applyRowHeight()
+{
+    // Fixed heights for every row: the view then never measures rows one by one, however many
+    // there are. The old grid's rows were 240 twips; a larger font gets the room it needs.
+    const int height = std::max(fontMetrics().height() + 4, twipsToPixels(240, this));
+    verticalHeader()->setDefaultSectionSize(height);
+}
+
+void Grid::applyColWidth(int col)
+{
+    const int pixels = twipsToPixels(m_model->widthTwips(col), this);
+    if (col < m_model->fixedCols())
+        verticalHeader()->setFixedWidth(pixels);
+    else
+        horizontalHeader()->resizeSection(col - m_model->fixedCols(), pixels);
+}
+
+void Grid::applyColWidths()
+{
+    for (int col = 0; col < m_model->gridCols(); ++col)
+        applyColWidth(col);
+}
+
+void Grid::updateCorner()
+{
+    if (auto *corner = findChild<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly))
+        corner->update();
+}
