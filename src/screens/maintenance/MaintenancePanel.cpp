@@ -6,6 +6,7 @@
 #include "ui/Twips.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -180,8 +181,14 @@ QGroupBox *MaintenancePanel::buildMeter()
     auto *scale = named(new QLabel(QStringLiteral("17.......18...........19............20...........21...........22..........23...........24..........25..........26..........27...........28...........29...........30..........31......32"),
                                    gauge),
                         QStringLiteral("Label19"));
+    // The dotted scale is one text; it is set small enough to span the zones exactly.
     QFont small = scale->font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
+    const int scaleWidth = twipsToPixels(7515, this);
+    for (qreal size = small.pointSizeF(); size > 4; size -= 0.25) {
+        small.setPointSizeF(size);
+        if (QFontMetrics(small).horizontalAdvance(scale->text()) <= scaleWidth)
+            break;
+    }
     scale->setFont(small);
     placeInTwips(scale, 450, 1080 - shiftUp, 7515, 260);
     for (int i = 0; i < 5; ++i) {
@@ -241,8 +248,6 @@ QGroupBox *MaintenancePanel::buildMeter()
     ideal->setStyleSheet(QStringLiteral("QLabel { color: #0000ff; }"));
     formulas->addWidget(ideal, 0, 4, 2, 1);
 
-    // standard weight
-    formulas->addWidget(label(0, QStringLiteral("標準体重（Ｋｇ）")), 2, 0);
     lblHyojun[0] = value(named(new QLabel(Frame1), QStringLiteral("lblHyojun(0)")));
     lblHyojun[1] = value(named(new QLabel(Frame1), QStringLiteral("lblHyojun(1)")));
     lblTai = value(named(new QLabel(Frame1), QStringLiteral("lblTai")));
@@ -263,6 +268,7 @@ QGroupBox *MaintenancePanel::buildMeter()
     obesityFraction->addWidget(fractionLine(Frame1));
     auto *obesityDenominator = new QHBoxLayout;
     obesityDenominator->addStretch();
+    obesityDenominator->addWidget(label(0, QStringLiteral("標準体重（Ｋｇ）")));
     obesityDenominator->addWidget(lblHyojun[1]);
     obesityDenominator->addStretch();
     obesityFraction->addLayout(obesityDenominator);
