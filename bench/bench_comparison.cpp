@@ -1,0 +1,62 @@
+#include "BenchData.h"
+
+#include "screens/comparison/ComparisonPanel.h"
+#include "store/DataFile.h"
+#include "store/DataFolder.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+// The start screen at its largest: two data files of 32,767 lines over about three years, the
+// whole comparison screen built from them (files read, list and both graphs filled and brought
+// up to date), against the bare reading of the same two files.
+
+namespace {
+
+constexpr int runs = 9;
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    QTemporaryDir dir;
+    if (!dir.isValid()) {
+        std::fprintf(stderr, "no temporary folder\n");
+        return 1;
+    }
+    writeBenchDataFiles(dir.path());
+    const DataFolder folder(dir.path());
+    const ComparisonPartners partners{QStringLiteral("ぽむ"), QStringLiteral("りな"), 65.0f, 50.0f};
+
+    qsizetype lines = 0;
+    const double read = medianMs(runs, [&] {
+        const MeasurementFile file1 = ReadMeasurements(folder, QStringLiteral("データ1.TXT"));
+        const MeasurementFile file2 = ReadMeasurements(folder, QStringLiteral("データ2.txt"));
+        lines = file1.records.size() + file2.records.size();
+    });
+    if (lines != 2 * 32767) {
+        std::fprintf(stderr, "read %lld lines\n", static_cast<long long>(lines));
+        return 1;
+    }
+
+    ComparisonPanel panel;
+    panel.show();
+    QCoreApplication::processEvents();
+    const double show = medianMs(runs, [&] {
+        // What the comparison button does, up to the paint that shows the result.
+        panel.SetupAverageGrid();
+        panel.ShowComparison(folder, partners);
+        QCoreApplication::processEvents();
+    });
+
+    printBench(QStringLiteral("show_comparison"), show);
+    printBench(QStringLiteral("read_records_both"), read);
+    printRatio(QStringLiteral("show_comparison/read_records"), show / read);
+    return 0;
+}

@@ -1,0 +1,14 @@
+#include "screens/comparison/ComparisonData.h"
+
+ComparisonData computeComparison(const QList<Measurement> &records1, const QList<Measurement> &records2,
+                                 const ComparisonPartners &partners)
+{
+    ComparisonData data;
+    data.summary1 = summarizePartner(records1);
+    data.summary2 = summarizePartner(records2);
+    data.period = comparisonPeriod(data.summary1, data.summary2);
+    data.days = computeDailyAverages(records1, records2, data.period);
+    data.board = computeScoreboard(data.summary1, data.summary2, partners);
+    data.autoAxes = automaticAxes(data.summary1, data.summary2);
+    return data;
+}
