@@ -9,6 +9,12 @@
 // characters such as ①, ～ and － survive a round trip.
 
 QString decodeCp932(QByteArrayView bytes);
+// The same, also telling whether every byte was Windows-31J text: a byte that is not (or a lead
+// byte cut off at the end) would come back as a different character, or not at all.
+QString decodeCp932(QByteArrayView bytes, bool *clean);
+// Decodes bytes that are all Windows-31J into `out`, which has room for bytes.size() characters,
+// and returns the end of the text; returns nullptr for any other bytes, `out` then holding anything.
+QChar *decodeCp932Into(QByteArrayView bytes, QChar *out);
 
 // Encodes text, refusing any character that would not come back unchanged (emoji, ¥, and the
 // characters ICU only maps one way). On failure returns false and names the first such character.

@@ -9,9 +9,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cmath>
+#include <cstring>
+
 namespace {
 
-const QByteArray kLineEnd("\r\n");
+const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
 QString readError(const QString &name, const QString &reason)
 {
@@ -39,21 +42,203 @@ bool readBytes(const QString &path, QByteArray *bytes, QString *error)
     return true;
 }
 
-// Counting line ends on the raw bytes is safe: no Windows-31J trail byte is CR, LF or '"'.
+// Counting line ends on the raw bytes is safe: no Windows-31J trail byte is CR, LF or '"'. A
+// line counts when it holds anything but spaces, tabs and CRs.
 qsizetype countNonBlankLines(const QByteArray &bytes)
 {
     qsizetype count = 0;
-    bool content = false;
-    for (char c : bytes) {
-        if (c == '\n') {
-            if (content)
+    const char *p = bytes.constData();
+    const char *const end = p + bytes.size();
+    while (p != end) {
+        const char *lf = static_cast<const char *>(std::memchr(p, '\n', end - p));
+        if (!lf)
+            lf = end;
+        for (const char *c = p; c != lf; ++c) {
+            if (*c != '\r' && *c != ' ' && *c != '\t') {
                 ++count;
-            content = false;
-        } else if (c != '\r' && c != ' ' && c != '\t') {
-            content = true;
+                break;
+            }
+        }
+        p = lf == end ? end : lf + 1;
+    }
+    return count;
+}
+
+// What a file that does not end in a line end needs before another line can follow: a final CR
+// (a line end cut short) only lacks its LF, and a CR LF would leave a stray CR on that line.
+QByteArray lineEndMissingAtEnd(const QByteArray &bytes)
+{
+    if (bytes.isEmpty() || bytes.endsWith('\n'))
+        return QByteArray();
+    return bytes.endsWith('\r') ? QByteArrayLiteral("\n") : kLineEnd;
+}
+
+// One line of a data file: its bytes without the line end, its text, and whether those bytes are
+// Windows-31J text at all. A line that is not cannot be a record, and only its bytes can be kept.
+struct FileLine {
+    int number = 0; // 1-based
+    QByteArrayView bytes;
+    QStringView text;
+    bool decodable = true;
+};
+
+// Hands every line of the file to `visit`, in order. Lines end at LF, a CR before it dropped,
+// with no empty line after the final line end. The file is decoded a piece of whole lines at a
+// time into one buffer, which spares a file-sized string and keeps the text in the cache while it
+// is parsed; only a piece that holds bytes that are not Windows-31J is decoded line by line, to
+// tell which lines they are. The lines of bytes and of text match one for one, since LF is never
+// part of a two-byte character.
+// `withBytes` false spares finding each line's bytes where the text could be decoded, for a
+// caller that only reads.
+template <bool withBytes = true, typename Visit>
+void forEachLine(const QByteArray &bytes, Visit &&visit)
+{
+    constexpr qsizetype kPiece = 64 * 1024;
+    const qsizetype size = bytes.size();
+    const char *const data = bytes.constData();
+    QString buffer;
+    QString own;
+    FileLine line;
+    qsizetype b = 0;
+    while (b < size) {
+        qsizetype pieceEnd = size;
+        if (size - b > kPiece) {
+            const void *lf = std::memchr(data + b + kPiece, '\n', size - b - kPiece);
+            pieceEnd = lf ? static_cast<const char *>(lf) - data + 1 : size;
+        }
+        const QByteArrayView piece(data + b, pieceEnd - b);
+        buffer.resize(piece.size());
+        const QChar *const textEnd = decodeCp932Into(piece, buffer.data());
+        const bool clean = textEnd != nullptr;
+        if (clean && !withBytes) {
+            const QStringView text(buffer.constData(), textEnd - buffer.constData());
+            qsizetype t = 0;
+            while (t < text.size()) {
+                qsizetype end = text.indexOf(u'\n', t);
+                const qsizetype next = end < 0 ? text.size() : end + 1;
+                if (end < 0)
+                    end = text.size();
+                qsizetype stop = end;
+                if (stop > t && text[stop - 1] == u'\r')
+                    --stop;
+                ++line.number;
+                line.text = text.mid(t, stop - t);
+                line.decodable = true;
+                visit(line);
+                t = next;
+            }
+            b = pieceEnd;
+            continue;
+        }
+        const char16_t *text = reinterpret_cast<const char16_t *>(buffer.constData());
+        const char16_t *const textStop = reinterpret_cast<const char16_t *>(textEnd);
+        while (b < pieceEnd) {
+            const void *lf = std::memchr(data + b, '\n', pieceEnd - b);
+            const qsizetype end = lf ? static_cast<const char *>(lf) - data : pieceEnd;
+            qsizetype stop = end;
+            if (stop > b && data[stop - 1] == '\r')
+                --stop;
+            ++line.number;
+            line.bytes = QByteArrayView(data + b, stop - b);
+            if (clean) {
+                const qsizetype found = QStringView(text, textStop - text).indexOf(u'\n');
+                const char16_t *const lineEnd = found < 0 ? textStop : text + found;
+                const char16_t *lineStop = lineEnd;
+                if (lineStop != text && lineStop[-1] == u'\r')
+                    --lineStop;
+                line.text = QStringView(text, lineStop - text);
+                line.decodable = true;
+                text = lineEnd == textStop ? lineEnd : lineEnd + 1;
+            } else {
+                bool lineClean = false;
+                own = decodeCp932(line.bytes, &lineClean);
+                line.text = own;
+                line.decodable = lineClean;
+            }
+            visit(line);
+            b = lf ? end + 1 : pieceEnd;
         }
     }
-    return content ? count + 1 : count;
+}
+
+bool isBlankLine(const FileLine &line)
+{
+    return line.decodable && isBlank(line.text);
+}
+
+bool recordOf(const FileLine &line, MeasurementView *record, QStringView checkedDate = {})
+{
+    return line.decodable && parseMeasurementView(line.text, record, checkedDate);
+}
+
+// Equal texts of neighbouring lines (the date of a day's lines, the few situations, a repeated
+// comment) share one string instead of each line allocating its own.
+class RecentTexts
+{
+public:
+    QString get(QStringView text)
+    {
+        if (text.isEmpty())
+            return QString();
+        // The text last handed out is the likeliest, so it is tried first.
+        if (same(m_texts[m_last], text))
+            return m_texts[m_last];
+        for (int i = 0; i < kSize; ++i) {
+            if (same(m_texts[i], text)) {
+                m_last = i;
+                return m_texts[i];
+            }
+        }
+        m_last = m_next;
+        m_next = (m_next + 1) % kSize;
+        m_texts[m_last] = text.toString();
+        return m_texts[m_last];
+    }
+
+private:
+    static bool same(const QString &known, QStringView text)
+    {
+        if (known.size() != text.size())
+            return false;
+        const char16_t *a = reinterpret_cast<const char16_t *>(known.constData());
+        const char16_t *b = text.utf16();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (a[i] != b[i])
+                return false;
+        }
+        return true;
+    }
+
+    static constexpr int kSize = 8;
+    QString m_texts[kSize];
+    int m_last = 0;
+    int m_next = 0;
+};
+
+// Whether a text can go between double quotes on a line: no double quote and no line break.
+bool plainText(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c == u'"' || c == u'\r' || c == u'\n')
+            return false;
+    }
+    return true;
+}
+
+QList<MalformedLine> malformedLinesOf(const QByteArray &bytes)
+{
+    QList<MalformedLine> malformed;
+    QString lastDate; // a copy: the text of a line lives only as long as its piece of the file
+    forEachLine<false>(bytes, [&](const FileLine &line) {
+        MeasurementView read;
+        if (isBlankLine(line))
+            return;
+        if (!recordOf(line, &read, lastDate))
+            malformed.append({line.number, line.text.toString()});
+        else if (read.date != lastDate)
+            lastDate = read.date.toString();
+    });
+    return malformed;
 }
 
 } // namespace
@@ -70,24 +255,31 @@ MeasurementFile ReadMeasurements(const DataFolder &folder, const QString &name)
 {
     MeasurementFile result;
     result.fileName = name;
-    const QString path = folder.pathFor(name);
-    QFile file(path);
+    QFile file(folder.pathFor(name));
     if (!file.open(QIODevice::ReadOnly))
         return result;
     result.exists = true;
-    const QString text = decodeCp932(file.readAll());
-    const QList<QStringView> lines = splitLines(text);
-    result.records.reserve(lines.size());
-    int number = 0;
-    for (QStringView line : lines) {
-        ++number;
-        if (isBlank(line))
-            continue;
-        if (std::optional<Measurement> m = parseMeasurementLine(line))
-            result.records.append(std::move(*m));
-        else
-            result.malformed.append({number, line.toString()});
-    }
+    const QByteArray bytes = file.readAll();
+    // Room for lines of 32 bytes and more; a real line is longer, so one allocation does.
+    result.records.reserve(bytes.size() / 32 + 1);
+    RecentTexts dates;
+    RecentTexts texts;
+    forEachLine<false>(bytes, [&](const FileLine &line) {
+        if (isBlankLine(line))
+            return;
+        MeasurementView read;
+        if (!recordOf(line, &read, result.records.isEmpty() ? QStringView() : QStringView(result.records.constLast().date))) {
+            result.malformed.append({line.number, line.text.toString()});
+            return;
+        }
+        Measurement &m = result.records.emplace_back();
+        m.date = dates.get(read.date);
+        m.situation = texts.get(read.situation);
+        m.weight = read.weight;
+        m.comment = texts.get(read.comment);
+        m.bodyFat = read.bodyFat;
+        m.reserved = texts.get(read.reserved);
+    });
     return result;
 }
 
@@ -105,10 +297,8 @@ StoreResult AppendMeasurement(const DataFolder &folder, const QString &name, con
         return StoreResult::failure(readError(name, error));
     if (countNonBlankLines(existing) >= kMaxDataLines)
         return StoreResult::failure(fullMessage(name));
-    QByteArray bytes;
     // A file whose last line lacks its line end would otherwise swallow the new line.
-    if (!existing.isEmpty() && !existing.endsWith('\n'))
-        bytes += kLineEnd;
+    QByteArray bytes = lineEndMissingAtEnd(existing);
     bytes += line;
     bytes += kLineEnd;
     return SafeSave::appendToFile(path, bytes);
@@ -118,6 +308,10 @@ StoreResult InsertMeasurementInOrder(const DataFolder &folder, const QString &na
 {
     if (StoreResult r = checkStorable(m); !r)
         return r;
+    QByteArray newLine;
+    if (StoreResult r = encodeText(measurementLine(m), &newLine); !r)
+        return r;
+    newLine += kLineEnd;
     const QString path = folder.pathFor(name);
     QByteArray existing;
     QString error;
@@ -126,65 +320,84 @@ StoreResult InsertMeasurementInOrder(const DataFolder &folder, const QString &na
     if (countNonBlankLines(existing) >= kMaxDataLines)
         return StoreResult::failure(fullMessage(name));
 
-    const QString text = decodeCp932(existing);
-    const QList<QStringView> lines = splitLines(text);
-    const QString newLine = measurementLine(m);
-    QString out;
-    out.reserve(text.size() + newLine.size() + 2 * lines.size() + 16);
+    QByteArray out;
+    out.reserve(existing.size() + newLine.size() + 2);
     bool written = false;
-    for (QStringView line : lines) {
-        if (isBlank(line))
-            continue;
-        const std::optional<Measurement> read = parseMeasurementLine(line);
-        if (!read) {
-            out += line; // not a record: kept exactly as it stands
-        } else {
-            if (!written && read->date > m.date) {
-                out += newLine;
-                out += QStringLiteral("\r\n");
-                written = true;
-            }
-            out += measurementLine(*read);
+    StoreResult failure = StoreResult::success();
+    QString canonical;
+    forEachLine(existing, [&](const FileLine &line) {
+        if (!failure || isBlankLine(line))
+            return;
+        MeasurementView read;
+        if (!recordOf(line, &read)) {
+            out.append(line.bytes); // not a record: kept byte for byte where it stands
+            out += kLineEnd;
+            return;
         }
-        out += QStringLiteral("\r\n");
-    }
-    if (!written) {
+        if (!written && read.date > QStringView(m.date)) {
+            out += newLine;
+            written = true;
+        }
+        // Records are copied field by field, so their numbers come out in the stored form. Most
+        // lines already are in it; those keep their own bytes and need no encoding.
+        canonical.truncate(0); // keeps its room for the next line
+        appendMeasurementLine(canonical, read.date, read.situation, read.weight, read.comment, read.bodyFat, read.reserved);
+        if (canonical == line.text) {
+            out.append(line.bytes);
+        } else {
+            QByteArray bytes;
+            if (StoreResult r = encodeText(canonical, &bytes); !r)
+                failure = r;
+            out += bytes;
+        }
+        out += kLineEnd;
+    });
+    if (!failure)
+        return failure;
+    if (!written)
         out += newLine;
-        out += QStringLiteral("\r\n");
-    }
-    QByteArray bytes;
-    if (StoreResult r = encodeText(out, &bytes); !r)
-        return r;
-    return SafeSave::replaceFile(path, bytes);
+    return SafeSave::replaceFile(path, out);
 }
 
 StoreResult RewriteDataFile(const DataFolder &folder, const QString &name, const QList<Measurement> &records)
 {
     if (records.size() > kMaxDataLines)
         return StoreResult::failure(fullMessage(name));
-    const MeasurementFile current = ReadMeasurements(folder, name);
+    const QString path = folder.pathFor(name);
+    QByteArray existing;
+    QString error;
+    if (!readBytes(path, &existing, &error))
+        return StoreResult::failure(readError(name, error));
+    MeasurementFile current;
+    current.fileName = name;
+    current.malformed = malformedLinesOf(existing);
     if (!current.malformed.isEmpty())
         return StoreResult::failure(QStringLiteral("記録として読み取れない行があるため「%1」を書き換えません。\n%2")
                                         .arg(name, current.malformedReport()));
     QString out;
     out.reserve(records.size() * 48);
-    for (Measurement m : records) {
-        m.reserved.clear();
-        if (StoreResult r = checkStorable(m, false); !r)
-            return r;
-        out += measurementLine(m);
-        out += QStringLiteral("\r\n");
+    QStringView lastDate; // checked already: the records of a day share their date
+    for (const Measurement &m : records) {
+        if (m.date != lastDate || !std::isfinite(m.weight) || !std::isfinite(m.bodyFat) || !plainText(m.situation)
+            || !plainText(m.comment)) {
+            // `reserved` is written empty, so whatever it holds is no reason to refuse.
+            if (StoreResult r = checkStorable({m.date, m.situation, m.weight, m.comment, m.bodyFat, QString()}, false); !r)
+                return r;
+            lastDate = m.date;
+        }
+        appendMeasurementLine(out, m.date, m.situation, m.weight, m.comment, m.bodyFat, QStringView());
+        out += u"\r\n";
     }
     QByteArray bytes;
     if (!encodeCp932(out, &bytes)) {
-        // Slow path only on failure: name the record's text that holds the character.
+        // Only on failure: name the record's text that holds the character.
         for (const Measurement &m : records) {
-            if (StoreResult r = checkStorable(m); !r)
+            if (StoreResult r = checkStorable({m.date, m.situation, m.weight, m.comment, m.bodyFat, QString()}); !r)
                 return r;
         }
         return encodeText(out, &bytes);
     }
-    return SafeSave::replaceFile(folder.pathFor(name), bytes);
+    return SafeSave::replaceFile(path, bytes);
 }
 
 StoreResult WriteFirstMeasurement(const DataFolder &folder, const QString &name, const QString &date,
@@ -193,6 +406,9 @@ StoreResult WriteFirstMeasurement(const DataFolder &folder, const QString &name,
     Measurement check;
     check.date = date;
     check.situation = situation;
+    // Read back, the numbers become 32-bit values; one beyond that range would make the line unreadable.
+    check.weight = float(weight);
+    check.bodyFat = float(bodyFat);
     if (StoreResult r = checkStorable(check); !r)
         return r;
     const QString line = measurementLine(date, situation, storedNumber(weight), QString(), storedNumber(bodyFat), QString());

@@ -5,11 +5,24 @@ bool isSpace(QChar c)
 {
     return c == u' ' || c == u'\t';
 }
-} // namespace
 
-FieldLine readFields(QStringView line)
+// The position of `c` in line[from, n), or n. Fields are short, so a plain loop beats a call
+// into the library's vectorised search.
+qsizetype find(QStringView line, qsizetype from, char16_t c)
 {
-    FieldLine result;
+    const char16_t *const p = line.utf16();
+    const qsizetype n = line.size();
+    while (from < n && p[from] != c)
+        ++from;
+    return from;
+}
+
+// The one field reader; `take` receives each field in turn. Returns false for a line that is not
+// well formed (an unterminated quote, or text after a closing quote).
+template <typename Take>
+bool scanFields(QStringView line, Take &&take)
+{
+    bool wellFormed = true;
     qsizetype i = 0;
     const qsizetype n = line.size();
     while (true) {
@@ -17,13 +30,12 @@ FieldLine readFields(QStringView line)
             ++i;
         Field field;
         if (i < n && line[i] == u'"') {
-            const qsizetype close = line.indexOf(u'"', i + 1);
-            if (close < 0) {
-                result.wellFormed = false;
+            const qsizetype close = find(line, i + 1, u'"');
+            if (close == n) {
                 field.text = line.mid(i + 1);
                 field.quoted = true;
-                result.fields.append(field);
-                return result;
+                take(field);
+                return false;
             }
             field.text = line.mid(i + 1, close - i - 1);
             field.quoted = true;
@@ -31,24 +43,41 @@ FieldLine readFields(QStringView line)
             while (i < n && isSpace(line[i]))
                 ++i;
             if (i < n && line[i] != u',') {
-                result.wellFormed = false;
-                const qsizetype comma = line.indexOf(u',', i);
-                i = comma < 0 ? n : comma;
+                wellFormed = false;
+                i = find(line, i, u',');
             }
         } else {
-            const qsizetype comma = line.indexOf(u',', i);
-            const qsizetype end = comma < 0 ? n : comma;
+            const qsizetype end = find(line, i, u',');
             qsizetype last = end;
             while (last > i && isSpace(line[last - 1]))
                 --last;
             field.text = line.mid(i, last - i);
             i = end;
         }
-        result.fields.append(field);
+        take(field);
         if (i >= n)
-            return result;
+            return wellFormed;
         ++i; // the comma
     }
+}
+} // namespace
+
+FieldLine readFields(QStringView line)
+{
+    FieldLine result;
+    result.wellFormed = scanFields(line, [&](const Field &field) { result.fields.append(field); });
+    return result;
+}
+
+FieldCount readFieldsInto(QStringView line, Field *fields, qsizetype capacity)
+{
+    FieldCount result;
+    result.wellFormed = scanFields(line, [&](const Field &field) {
+        if (result.count < capacity)
+            fields[result.count] = field;
+        ++result.count;
+    });
+    return result;
 }
 
 QList<QStringView> splitLines(QStringView text)

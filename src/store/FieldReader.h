@@ -19,6 +19,14 @@ struct FieldLine {
 
 FieldLine readFields(QStringView line);
 
+// The same reading into a caller's array, without allocating, for the data file's hot loop: at
+// most `capacity` fields are stored, but the count covers every field of the line.
+struct FieldCount {
+    qsizetype count = 0;
+    bool wellFormed = true;
+};
+FieldCount readFieldsInto(QStringView line, Field *fields, qsizetype capacity);
+
 // The lines of a file's text: split at LF, a CR before it dropped, no empty piece after the
 // final line end.
 QList<QStringView> splitLines(QStringView text);

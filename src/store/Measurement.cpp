@@ -4,10 +4,16 @@
 #include "store/FieldReader.h"
 #include "store/NumberText.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
 namespace {
-QString quoted(const QString &text)
+void appendQuoted(QString &out, QStringView text)
 {
-    return u'"' + text + u'"';
+    out += u'"';
+    out += text;
+    out += u'"';
 }
 } // namespace
 
@@ -15,53 +21,249 @@ QString measurementLine(const QString &date, const QString &situation, const QSt
                         const QString &comment, const QString &bodyFatText, const QString &reserved)
 {
     QString line;
-    line.reserve(date.size() + situation.size() + comment.size() + reserved.size() + 32);
-    line += quoted(date);
+    line.reserve(date.size() + situation.size() + weightText.size() + comment.size() + bodyFatText.size()
+                 + reserved.size() + 16);
+    appendQuoted(line, date);
     line += u',';
-    line += quoted(situation);
+    appendQuoted(line, situation);
     line += u',';
     line += weightText;
     line += u',';
-    line += quoted(comment);
+    appendQuoted(line, comment);
     line += u',';
     line += bodyFatText;
     line += u',';
-    line += quoted(reserved);
+    appendQuoted(line, reserved);
     return line;
+}
+
+namespace {
+// A file holds few distinct weights and body fats, so the text of each is remembered for the
+// values met last rather than formatted again for every line of a rewrite.
+struct RememberedNumber {
+    quint32 bits = 0;
+    int length = -1; // nothing remembered
+    char text[kStoredNumberRoom] = {};
+};
+
+// The remembered text of a number; its length is -1 for one only storedNumber() writes.
+const RememberedNumber &numberText(float value)
+{
+    thread_local RememberedNumber remembered[1024];
+    quint32 bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    RememberedNumber &slot = remembered[(bits * 2654435761u) >> 22];
+    if (slot.length < 0 || slot.bits != bits) {
+        slot.bits = bits;
+        slot.length = formatStoredNumber(value, slot.text);
+    }
+    return slot;
+}
+} // namespace
+
+void appendMeasurementLine(QString &out, QStringView date, QStringView situation, float weight, QStringView comment,
+                           float bodyFat, QStringView reserved)
+{
+    // Written straight into the string's room, as a rewrite builds a whole file of these lines.
+    // Copies: the two numbers may share a slot of the remembered texts.
+    const RememberedNumber w = numberText(weight);
+    const RememberedNumber f = numberText(bodyFat);
+    if (w.length < 0 || f.length < 0) {
+        appendQuoted(out, date);
+        out += u',';
+        appendQuoted(out, situation);
+        out += u',';
+        out += storedNumber(weight);
+        out += u',';
+        appendQuoted(out, comment);
+        out += u',';
+        out += storedNumber(bodyFat);
+        out += u',';
+        appendQuoted(out, reserved);
+        return;
+    }
+    const qsizetype start = out.size();
+    const qsizetype length = date.size() + situation.size() + comment.size() + reserved.size() + w.length + f.length + 13;
+    if (out.capacity() < start + length)
+        out.reserve(std::max(start + length, 2 * out.capacity()));
+    out.resize(start + length);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data()) + start;
+    const auto text = [&](QStringView t) {
+        *o++ = u'"';
+        if (!t.isEmpty()) // an empty view may have no data at all
+            std::memcpy(o, t.utf16(), t.size() * sizeof(char16_t));
+        o += t.size();
+        *o++ = u'"';
+    };
+    const auto number = [&](const RememberedNumber &n) {
+        for (int i = 0; i < n.length; ++i)
+            *o++ = char16_t(n.text[i]);
+    };
+    text(date);
+    *o++ = u',';
+    text(situation);
+    *o++ = u',';
+    number(w);
+    *o++ = u',';
+    text(comment);
+    *o++ = u',';
+    number(f);
+    *o++ = u',';
+    text(reserved);
 }
 
 QString measurementLine(const Measurement &m)
 {
-    return measurementLine(m.date, m.situation, storedNumber(m.weight), m.comment, storedNumber(m.bodyFat), m.reserved);
+    QString line;
+    line.reserve(m.date.size() + m.situation.size() + m.comment.size() + m.reserved.size() + 40);
+    appendMeasurementLine(line, m.date, m.situation, m.weight, m.comment, m.bodyFat, m.reserved);
+    return line;
+}
+
+namespace {
+
+// Reading the lines as this program writes them ("…","…",65.5,"…",21.3,"") in one pass: a data
+// file holds up to 32,767 of them and every screen reads it whole. The result for a line taken
+// here is the same as through the general field reader; any other line, spaces, signs and
+// exponents included, is left to that reader.
+class CanonicalReader
+{
+public:
+    explicit CanonicalReader(QStringView line) : p(line.utf16()), end(p + line.size()) {}
+
+    bool read(MeasurementView *m, QStringView checkedDate)
+    {
+        if (!quoted(&m->date) || !comma() || (m->date != checkedDate && !isStoredDate(m->date)))
+            return false;
+        return quoted(&m->situation) && comma() && number(&m->weight) && quoted(&m->comment) && comma()
+               && number(&m->bodyFat) && quoted(&m->reserved) && p == end;
+    }
+
+private:
+    bool quoted(QStringView *text)
+    {
+        if (p == end || *p != u'"')
+            return false;
+        const char16_t *const start = ++p;
+        while (p != end && *p != u'"')
+            ++p;
+        if (p == end)
+            return false;
+        *text = QStringView(start, p - start);
+        ++p;
+        return true;
+    }
+
+    bool comma()
+    {
+        if (p == end || *p != u',')
+            return false;
+        ++p;
+        return true;
+    }
+
+    // An optional minus and digits with at most one point, up to 15 significant digits and 22
+    // after the point, ended by a comma; see plainDecimal in NumberText.cpp for why one division
+    // is exact enough.
+    bool number(float *value)
+    {
+        const bool negative = p != end && *p == u'-';
+        if (negative)
+            ++p;
+        quint64 digits = 0;
+        int significant = 0;
+        int decimals = 0;
+        bool anyDigit = false;
+        bool point = false;
+        while (p != end && *p != u',') {
+            const char16_t c = *p++;
+            if (c == u'.' && !point) {
+                point = true;
+                continue;
+            }
+            if (c < u'0' || c > u'9')
+                return false;
+            anyDigit = true;
+            if (point)
+                ++decimals;
+            if (digits == 0 && c == u'0')
+                continue;
+            digits = digits * 10 + quint64(c - u'0');
+            ++significant;
+        }
+        if (p == end || !anyDigit || significant > 15 || decimals > 22)
+            return false;
+        ++p; // the comma
+        static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        const double magnitude = double(digits) / kPowers[decimals];
+        *value = float(negative ? -magnitude : magnitude);
+        return std::isfinite(*value);
+    }
+
+    const char16_t *p;
+    const char16_t *const end;
+};
+
+} // namespace
+
+bool parseMeasurementView(QStringView line, MeasurementView *view, QStringView checkedDate)
+{
+    if (CanonicalReader(line).read(view, checkedDate))
+        return true;
+    Field fields[6];
+    const FieldCount count = readFieldsInto(line, fields, 6);
+    if (!count.wellFormed || count.count != 6)
+        return false;
+    const Field &date = fields[0];
+    const Field &weight = fields[2];
+    const Field &fat = fields[4];
+    if (weight.quoted || fat.quoted || !isStoredDate(date.text))
+        return false;
+    const std::optional<double> w = parseStoredNumber(weight.text);
+    const std::optional<double> f = parseStoredNumber(fat.text);
+    if (!w || !f)
+        return false;
+    view->weight = float(*w);
+    view->bodyFat = float(*f);
+    // A number beyond the 32-bit range would be written back as "inf", which nothing reads.
+    if (!std::isfinite(view->weight) || !std::isfinite(view->bodyFat))
+        return false;
+    view->date = date.text;
+    view->situation = fields[1].text;
+    view->comment = fields[3].text;
+    view->reserved = fields[5].text;
+    return true;
 }
 
 std::optional<Measurement> parseMeasurementLine(QStringView line)
 {
-    const FieldLine fl = readFields(line);
-    if (!fl.wellFormed || fl.fields.size() != 6)
+    MeasurementView view;
+    if (!parseMeasurementView(line, &view))
         return std::nullopt;
-    const Field &date = fl.fields[0];
-    const Field &weight = fl.fields[2];
-    const Field &fat = fl.fields[4];
-    if (weight.quoted || fat.quoted || !parseStoredDate(date.text).isValid())
-        return std::nullopt;
-    const std::optional<double> w = parseStoredNumber(weight.text);
-    const std::optional<double> f = parseStoredNumber(fat.text);
-    if (!w || !f)
-        return std::nullopt;
+    const MeasurementView *const v = &view;
     Measurement m;
-    m.date = date.text.toString();
-    m.situation = fl.fields[1].text.toString();
-    m.weight = float(*w);
-    m.comment = fl.fields[3].text.toString();
-    m.bodyFat = float(*f);
-    m.reserved = fl.fields[5].text.toString();
+    m.date = v->date.toString();
+    m.situation = v->situation.toString();
+    m.weight = v->weight;
+    m.comment = v->comment.toString();
+    m.bodyFat = v->bodyFat;
+    m.reserved = v->reserved.toString();
     return m;
 }
 
 namespace {
 StoreResult checkText(const QString &text, bool checkCodePage)
 {
+    bool doubtful = false; // one pass over the text for the three characters a line cannot hold
+    for (const QChar c : text) {
+        if (c == u'"' || c == u'\r' || c == u'\n') {
+            doubtful = true;
+            break;
+        }
+    }
+    if (!doubtful && !checkCodePage)
+        return StoreResult::success();
     if (text.contains(u'"'))
         return StoreResult::failure(QStringLiteral("「%1」にはダブルクォーテーション（\"）を使えません。").arg(text));
     if (text.contains(u'\r') || text.contains(u'\n'))
@@ -81,8 +283,10 @@ StoreResult checkStorableText(const QString &text)
 
 StoreResult checkStorable(const Measurement &m, bool checkCodePage)
 {
-    if (!parseStoredDate(m.date).isValid())
+    if (!isStoredDate(m.date))
         return StoreResult::failure(QStringLiteral("日付「%1」が正しくありません。").arg(m.date));
+    if (!std::isfinite(m.weight) || !std::isfinite(m.bodyFat))
+        return StoreResult::failure(QStringLiteral("%1の体重または体脂肪率が数値ではありません。").arg(m.date));
     for (const QString *text : {&m.situation, &m.comment, &m.reserved}) {
         if (StoreResult r = checkText(*text, checkCodePage); !r)
             return r;

@@ -2,9 +2,78 @@
 
 #include <cmath>
 
+int formatStoredNumber(float value, char *out)
+{
+    // The seven significant digits are found with one multiplication by an exact power of ten.
+    // Its rounding error is far below the 1e-6 kept clear of a half, so the rounding direction is
+    // that of the exact value, as QString::number's. Values within that margin of a half, zero's
+    // sign, and the exponent forms are left to QString::number.
+    const double v = double(value);
+    if (v == 0) {
+        if (std::signbit(v))
+            return -1;
+        out[0] = '0';
+        return 1;
+    }
+    const double magnitude = std::fabs(v);
+    static constexpr double kPowers[] = {1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11};
+    constexpr int kZero = 5; // index of 1e0
+    if (!(magnitude >= 1e-4) || !(magnitude < 1e7))
+        return -1;
+    int exponent = -4; // the power of ten of the first digit
+    while (magnitude >= kPowers[kZero + exponent + 1])
+        ++exponent;
+    const double scaled = magnitude * kPowers[kZero + 6 - exponent];
+    if (!(scaled >= 1e6 && scaled < 1e7))
+        return -1; // a value at a power of ten the table holds only approximately
+    const quint32 whole = quint32(scaled); // truncation is the floor here: scaled is positive
+    const double fraction = scaled - double(whole);
+    if (std::fabs(fraction - 0.5) < 1e-6)
+        return -1;
+    quint32 digits = whole + (fraction > 0.5 ? 1 : 0);
+    if (digits == 10000000) { // rounded up to the next power of ten
+        digits = 1000000;
+        ++exponent;
+        if (exponent >= 7)
+            return -1;
+    }
+    char seven[7];
+    for (int i = 6; i >= 0; --i) {
+        seven[i] = char('0' + digits % 10);
+        digits /= 10;
+    }
+    int last = 6; // the last digit that is not a trailing zero
+    while (last > 0 && seven[last] == '0')
+        --last;
+    int n = 0;
+    if (v < 0)
+        out[n++] = '-';
+    if (exponent >= 0) {
+        for (int i = 0; i <= exponent; ++i)
+            out[n++] = seven[i];
+        if (last > exponent) {
+            out[n++] = '.';
+            for (int i = exponent + 1; i <= last; ++i)
+                out[n++] = seven[i];
+        }
+    } else {
+        out[n++] = '0';
+        out[n++] = '.';
+        for (int i = exponent + 1; i < 0; ++i)
+            out[n++] = '0';
+        for (int i = 0; i <= last; ++i)
+            out[n++] = seven[i];
+    }
+    return n;
+}
+
 QString storedNumber(float value)
 {
-    return QString::number(double(value), 'g', 7);
+    char buffer[kStoredNumberRoom];
+    const int length = formatStoredNumber(value, buffer);
+    if (length < 0)
+        return QString::number(double(value), 'g', 7);
+    return QString::fromLatin1(buffer, length);
 }
 
 QString storedNumber(double value)
@@ -12,9 +81,57 @@ QString storedNumber(double value)
     return QString::number(value, 'g', 15);
 }
 
+namespace {
+// The common case, an optional sign and decimal digits with at most one point and no exponent,
+// read here, as a data file holds two such numbers on each of its lines. Anything else is left to
+// toDouble.
+std::optional<double> plainDecimal(QStringView t)
+{
+    const char16_t *p = t.utf16();
+    const char16_t *const end = p + t.size();
+    if (p == end)
+        return std::nullopt;
+    const bool negative = *p == u'-';
+    if (*p == u'-' || *p == u'+')
+        ++p;
+    // Up to 15 significant digits with at most 22 after the point: the digits as a whole number
+    // are exact in a double, and so is the power of ten, so the one division is correctly
+    // rounded, just as the library's conversion is. Longer numbers are left to the library.
+    quint64 digits = 0;
+    int significant = 0;
+    int decimals = 0;
+    bool anyDigit = false;
+    bool point = false;
+    for (; p != end; ++p) {
+        const char16_t c = *p;
+        if (c == u'.' && !point) {
+            point = true;
+            continue;
+        }
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        anyDigit = true;
+        if (point)
+            ++decimals;
+        if (digits == 0 && c == u'0')
+            continue; // a leading zero adds no significant digit
+        digits = digits * 10 + quint64(c - u'0');
+        ++significant;
+    }
+    if (!anyDigit || significant > 15 || decimals > 22)
+        return std::nullopt;
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const double value = double(digits) / kPowers[decimals];
+    return negative ? -value : value;
+}
+} // namespace
+
 std::optional<double> parseStoredNumber(QStringView text)
 {
     const QStringView t = text.trimmed();
+    if (const std::optional<double> value = plainDecimal(t))
+        return value;
     bool digit = false;
     for (QChar c : t) {
         if (c.isDigit() && c.unicode() < 128)
@@ -36,15 +153,40 @@ QString storedDate(const QDate &date)
     return date.toString(QStringLiteral("yyyy/MM/dd"));
 }
 
-QDate parseStoredDate(QStringView text)
+bool isStoredDate(QStringView text, int *year, int *month, int *day)
 {
     if (text.size() != 10 || text[4] != u'/' || text[7] != u'/')
-        return QDate();
+        return false;
+    const auto digit = [&](int i) { return int(text[i].unicode()) - '0'; };
     for (int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
-        if (text[i] < u'0' || text[i] > u'9')
-            return QDate();
+        if (unsigned(digit(i)) > 9)
+            return false;
     }
-    return QDate(text.mid(0, 4).toInt(), text.mid(5, 2).toInt(), text.mid(8, 2).toInt());
+    const int y = digit(0) * 1000 + digit(1) * 100 + digit(2) * 10 + digit(3);
+    const int m = digit(5) * 10 + digit(6);
+    const int d = digit(8) * 10 + digit(9);
+    // The Gregorian rule, as QDate's, for the years a stored date can have (there is no year 0).
+    static constexpr int kDays[] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (y < 1 || m < 1 || m > 12 || d < 1)
+        return false;
+    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    if (d > kDays[m] + (m == 2 && leap ? 1 : 0))
+        return false;
+    if (year)
+        *year = y;
+    if (month)
+        *month = m;
+    if (day)
+        *day = d;
+    return true;
+}
+
+QDate parseStoredDate(QStringView text)
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    return isStoredDate(text, &year, &month, &day) ? QDate(year, month, day) : QDate();
 }
 
 namespace {

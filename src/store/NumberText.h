@@ -11,6 +11,11 @@
 // ---- in files ----
 // A 32-bit value with at most seven significant digits and no trailing zeros: 65.3, 64, 0.5.
 QString storedNumber(float value);
+// The same into a buffer of kStoredNumberRoom characters, for writers that build whole files:
+// the length written, or -1 for the few values (exponent forms, -0, exact halves) only
+// storedNumber(float) writes.
+inline constexpr int kStoredNumberRoom = 16;
+int formatStoredNumber(float value, char *out);
 // A 64-bit value in the same form, with up to fifteen significant digits.
 QString storedNumber(double value);
 // A bare number of a file: an optional sign, digits with an optional point (".5" included) and
@@ -20,6 +25,8 @@ std::optional<double> parseStoredNumber(QStringView text);
 // "yyyy/mm/dd", the form in which files hold and compare dates.
 QString storedDate(const QDate &date);
 QDate parseStoredDate(QStringView text);
+// Whether the text is such a date of a real day, without building the date.
+bool isStoredDate(QStringView text, int *year = nullptr, int *month = nullptr, int *day = nullptr);
 
 // ---- on screens ----
 // Fixed decimals, halves away from zero, after the value has been taken to `significant` digits

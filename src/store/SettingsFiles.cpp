@@ -64,13 +64,40 @@ StoreResult WriteHelpTourSetting(const DataFolder &folder, int on)
     return replaceText(folder, FileName::helpTour, QStringLiteral("\"ヘルプツアー\",%1\r\n").arg(on));
 }
 
+namespace {
+// A step is the text as typed, commas included, so its line is taken whole, without the spaces
+// around it; a step in double quotes is taken without them.
+QString stepOnLine(const QList<QStringView> &lines, int index)
+{
+    if (index >= lines.size())
+        return QString();
+    QStringView text = lines[index];
+    while (!text.isEmpty() && (text.front() == u' ' || text.front() == u'\t'))
+        text = text.mid(1);
+    while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'\t' || text.back() == u'\r'))
+        text.chop(1);
+    if (text.startsWith(u'"')) {
+        const FieldLine fields = readFields(text);
+        if (fields.wellFormed && fields.fields.size() == 1)
+            return fields.fields[0].text.toString();
+    }
+    return text.toString();
+}
+} // namespace
+
 ScaleSteps ReadScaleSteps(const DataFolder &folder)
 {
-    const QList<QList<QString>> lines = fieldsOf(folder, FileName::scaleSteps);
     ScaleSteps steps;
-    if (const QString w = field(lines, 0, 0); !w.isEmpty())
+    const std::optional<QString> text = readText(folder, FileName::scaleSteps);
+    if (!text)
+        return steps;
+    // By position: line 1 is the weight step and line 2 the body-fat step, also when line 1 is
+    // empty (an empty step typed and saved), which must not turn the body-fat step into the
+    // weight step. An empty step reads as its default.
+    const QList<QStringView> lines = splitLines(*text);
+    if (const QString w = stepOnLine(lines, 0); !w.isEmpty())
         steps.weightStep = w;
-    if (const QString f = field(lines, 1, 0); !f.isEmpty())
+    if (const QString f = stepOnLine(lines, 1); !f.isEmpty())
         steps.fatStep = f;
     return steps;
 }

@@ -13,7 +13,8 @@ int ReadHelpTourSetting(const DataFolder &folder);
 StoreResult WriteHelpTourSetting(const DataFolder &folder, int on);
 
 // "体重計刻み.txt": the weight step on line 1 and the body-fat step on line 2, each the text as
-// typed (the presets are 0.1, 0.2 and 0.5). Default 0.1 and 0.1.
+// typed (the presets are 0.1, 0.2 and 0.5), without surrounding spaces. Default 0.1 and 0.1, also
+// for a step that is empty.
 struct ScaleSteps {
     QString weightStep = QStringLiteral("0.1");
     QString fatStep = QStringLiteral("0.1");

@@ -36,10 +36,14 @@ StoreResult appendText(const DataFolder &folder, const QString &name, const QStr
         return r;
     const QString path = folder.pathFor(name);
     QFile file(path);
-    // A last line without its line end would otherwise run into the appended one.
+    // A last line without its line end would otherwise run into the appended one; after a CR cut
+    // off from its LF only the LF is missing, and a whole CR LF would leave a stray CR behind.
     if (file.open(QIODevice::ReadOnly) && file.size() > 0) {
         file.seek(file.size() - 1);
-        if (file.read(1) != "\n")
+        const QByteArray last = file.read(1);
+        if (last == "\r")
+            bytes.prepend('\n');
+        else if (last != "\n")
             bytes.prepend("\r\n");
     }
     file.close();
