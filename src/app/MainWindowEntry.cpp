@@ -93,9 +93,7 @@ void MainWindow::RefreshPartnerCounts()
     const int partner = currentPartner();
     const int own = fraMain->msgDayList->rows() - 1;
     const QString otherFile = partner == 1 ? QStringLiteral("データ2.TXT") : QStringLiteral("データ1.TXT");
-    const MeasurementFile other = ReadMeasurements(m_folder, otherFile);
-    noteMalformedLines(other.fileName, other.malformedReport());
-    const int otherCount = CountOnDay(other.records, fraMain->mtvmain->selectedDate());
+    const int otherCount = CountMeasurementsOn(m_folder, otherFile, storedDate(fraMain->mtvmain->selectedDate()));
     const int count1 = partner == 1 ? own : otherCount;
     const int count2 = partner == 1 ? otherCount : own;
 

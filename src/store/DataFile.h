@@ -31,6 +31,11 @@ struct MeasurementFile {
 // A missing file reads as no records.
 MeasurementFile ReadMeasurements(const DataFolder &folder, const QString &name);
 
+// How many records of the file are dated `date` ("yyyy/mm/dd"). Only lines that begin with that
+// date are decoded, so counting a day costs little more than reading the file's bytes; a line
+// that is not a record is not counted, as ReadMeasurements would not yield it.
+int CountMeasurementsOn(const DataFolder &folder, const QString &name, const QString &date);
+
 // Appends one line (the file is created when missing).
 StoreResult AppendMeasurement(const DataFolder &folder, const QString &name, const Measurement &m);
 

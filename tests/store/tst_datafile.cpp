@@ -342,6 +342,32 @@ private Q_SLOTS:
         QVERIFY(folderEntries(m_dir->path()).isEmpty());
     }
 
+    void countOfADay_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<int>("count");
+        QTest::newRow("two lines") << QStringLiteral("2003/11/09") << 2;
+        QTest::newRow("first line") << QStringLiteral("2003/11/08") << 1;
+        QTest::newRow("no line") << QStringLiteral("2003/11/10") << 0;
+        // the malformed line of the 12th and the line indented by spaces
+        QTest::newRow("malformed not counted") << QStringLiteral("2003/11/12") << 2;
+    }
+    void countOfADay()
+    {
+        QFETCH(QString, date);
+        QFETCH(int, count);
+        QStringList lines = kBaseLines;
+        lines << QStringLiteral("\"2003/11/12\",\"朝\",abc,\"\",20,\"\"") << QStringLiteral("  \"2003/11/12\",\"夜\",64.5,\"\",20,\"\"");
+        QVERIFY(writeFile(data1(), cp932Lines(lines)));
+        QCOMPARE(CountMeasurementsOn(folder(), QStringLiteral("データ1.TXT"), date), count);
+        // it agrees with reading the records
+        int read = 0;
+        for (const Measurement &m : ReadMeasurements(folder(), FileName::data1).records)
+            read += m.date == date ? 1 : 0;
+        QCOMPARE(read, count);
+        QCOMPARE(CountMeasurementsOn(folder(), FileName::data2, date), 0);
+    }
+
     // ---- storing a record by its date ----
 
     void storeByDate_data()

@@ -21,17 +21,6 @@ QString ChangeWord(float start, float latest)
     return QStringLiteral(" 減");
 }
 
-int CountOnDay(const QList<Measurement> &records, const QDate &day)
-{
-    const QString date = storedDate(day);
-    int count = 0;
-    for (const Measurement &m : records) {
-        if (m.date == date)
-            ++count;
-    }
-    return count;
-}
-
 EntryDay ComputeEntryDay(const QList<Measurement> &records, const QDate &day, float heightCm)
 {
     EntryDay e;

@@ -74,8 +74,5 @@ struct EntryDay {
 
 EntryDay ComputeEntryDay(const QList<Measurement> &records, const QDate &day, float heightCm);
 
-// How many of the records fall on the day.
-int CountOnDay(const QList<Measurement> &records, const QDate &day);
-
 // " 増" when the start is below the latest value, " 同" when equal, " 減" when above.
 QString ChangeWord(float start, float latest);

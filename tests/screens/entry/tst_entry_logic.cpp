@@ -183,13 +183,6 @@ private Q_SLOTS:
         QCOMPARE(CountColour(own, other), colour);
     }
 
-    void countOnDay()
-    {
-        const QList<Measurement> records = {m("2024/01/01", 70.0f), m("2024/01/02", 70.0f), m("2024/01/02", 70.0f)};
-        QCOMPARE(CountOnDay(records, QDate(2024, 1, 2)), 2);
-        QCOMPARE(CountOnDay(records, QDate(2024, 1, 3)), 0);
-    }
-
     void saveChecksInOrder_data()
     {
         QTest::addColumn<QString>("situation");
