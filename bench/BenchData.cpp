@@ -53,8 +53,14 @@ void writeBenchDataFiles(const QString &folderPath, int lines, const QDate &star
 
 double medianMs(int runs, const std::function<void()> &work)
 {
+    return medianMs(runs, [] {}, work);
+}
+
+double medianMs(int runs, const std::function<void()> &prepare, const std::function<void()> &work)
+{
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
+        prepare();
         QElapsedTimer timer;
         timer.start();
         work();

@@ -14,6 +14,8 @@ void writeBenchDataFiles(const QString &folder, int lines = 32767, const QDate &
 
 // Median wall time of `runs` calls, in milliseconds.
 double medianMs(int runs, const std::function<void()> &work);
+// The same, each call preceded by an untimed `prepare` (a fresh copy of a file, say).
+double medianMs(int runs, const std::function<void()> &prepare, const std::function<void()> &work);
 
 // "BENCH <name> <median ms>" and "RATIO <name> <value>", one per line on standard output.
 void printBench(const QString &name, double ms);

@@ -43,22 +43,6 @@ bool writeAll(const QString &path, const QByteArray &bytes, bool sync)
     return ok;
 }
 
-// Median of `runs` timed calls of `work`, each preceded by an untimed `prepare`. The prepared
-// file is synced, so that the timed write does not pay for flushing it.
-double medianPreparedMs(int runs, const std::function<void()> &prepare, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 void fail(const char *what)
 {
     std::fprintf(stderr, "bench_store: %s\n", what);
@@ -94,7 +78,7 @@ int main()
     });
     // One write of the file's bytes to a new file, synced as every write of the store is.
     const QString barePath = dir.filePath(QStringLiteral("bare.txt"));
-    const double bareWrite = medianPreparedMs(kRuns, [&] { QFile::remove(barePath); }, [&] {
+    const double bareWrite = medianMs(kRuns, [&] { QFile::remove(barePath); }, [&] {
         if (!writeAll(barePath, full, true))
             fail("bare write");
     });
@@ -109,19 +93,19 @@ int main()
 
     Measurement late = records.last();
     late.comment = QStringLiteral("追加");
-    const double append = medianPreparedMs(kRuns, [&] { writeAll(workPath, oneShort, true); }, [&] {
+    const double append = medianMs(kRuns, [&] { writeAll(workPath, oneShort, true); }, [&] {
         if (!AppendMeasurement(folder, work, late))
             fail("append");
     });
 
     Measurement early = records.first();
     early.date = QStringLiteral("2019/12/31");
-    const double insertStart = medianPreparedMs(kRuns, [&] { writeAll(workPath, oneShort, true); }, [&] {
+    const double insertStart = medianMs(kRuns, [&] { writeAll(workPath, oneShort, true); }, [&] {
         if (!InsertMeasurementInOrder(folder, work, early))
             fail("insert");
     });
 
-    const double rewrite = medianPreparedMs(kRuns, [&] { writeAll(workPath, full, true); }, [&] {
+    const double rewrite = medianMs(kRuns, [&] { writeAll(workPath, full, true); }, [&] {
         if (!RewriteDataFile(folder, work, records))
             fail("rewrite");
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/entry/EntryDay.h"
 #include "store/Profile.h"
 
 #include <QString>
@@ -27,21 +28,11 @@ struct MainState {
     int markerStyle = 1;
     QString memoText;
 
-    // entry screen, kept by the last refresh
+    // entry screen
     QString selectedSituation;
-    QString startDate;
-    float startWeight = 0;
-    float latestWeight = 0;
-    float latestBodyFat = 0;
-    QString latestDate;
-    QString lastRecordDate;
-    float lastRecordWeight = 0;
-    float lastRecordBodyFat = 0;
-    int recordCount = 0;
-    float dayMaxWeight = 0;
-    float dayMinWeight = 999;
-    float dayMaxBodyFat = 0;
-    float dayMinBodyFat = 999;
+    // What the last refresh of the entry screen found: the start of the diet, the latest and the
+    // last measurement, the record count and the day's extremes.
+    EntryDay entry;
 
     // trend graph
     float recordMinWeight = 999.9f;

@@ -219,7 +219,7 @@ void MainWindow::Form_Load()
     m_state.isLoading = true;
     HideAllScreens();
     m_state.recordMinWeight = 999.9f;
-    m_state.dayMaxWeight = 0;
+    m_state.entry.dayMaxWeight = 0;
     fraMain->mtvmain->setSelectedDate(m_clock.today());
     m_state.currentDataFile = kDataFile1;
     markSelectedPartner(1);

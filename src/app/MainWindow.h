@@ -113,7 +113,6 @@ private:
     int currentPartner() const;
     void RefreshEntryScreen();
     void RefreshPartnerCounts();
-    void keepEntryValues(const EntryDay &day);
     void mtvmain_DateClick();
     void graphQuantity_Click();
     void mcrMain_Click();

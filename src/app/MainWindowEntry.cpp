@@ -61,31 +61,13 @@ void MainWindow::RefreshEntryScreen()
 {
     const MeasurementFile file = ReadMeasurements(m_folder, m_state.currentDataFile);
     noteMalformedLines(file.fileName, file.malformedReport());
-    const EntryDay day = ComputeEntryDay(file.records, fraMain->mtvmain->selectedDate(), m_state.profile.height);
-    fraMain->showDay(day);
-    keepEntryValues(day);
+    m_state.entry = ComputeEntryDay(file.records, fraMain->mtvmain->selectedDate(), m_state.profile.height);
+    fraMain->showDay(m_state.entry);
     ShowBmiGauge();
     m_state.selectedSituation.clear();
     fraMain->txtTaiInp->clear();
     fraMain->txtShiInp->clear();
     RefreshPartnerCounts();
-}
-
-void MainWindow::keepEntryValues(const EntryDay &day)
-{
-    m_state.startDate = day.startDate;
-    m_state.startWeight = day.startWeight;
-    m_state.latestWeight = day.latestWeight;
-    m_state.latestBodyFat = day.latestBodyFat;
-    m_state.latestDate = day.latestDate;
-    m_state.lastRecordDate = day.lastRecordDate;
-    m_state.lastRecordWeight = day.lastRecordWeight;
-    m_state.lastRecordBodyFat = day.lastRecordBodyFat;
-    m_state.recordCount = day.recordCount;
-    m_state.dayMaxWeight = day.dayMaxWeight;
-    m_state.dayMinWeight = day.dayMinWeight;
-    m_state.dayMaxBodyFat = day.dayMaxBodyFat;
-    m_state.dayMinBodyFat = day.dayMinBodyFat;
 }
 
 void MainWindow::RefreshPartnerCounts()
@@ -99,9 +81,7 @@ void MainWindow::RefreshPartnerCounts()
 
     auto show = [](QLabel *label, std::array<QLabel *, 4> &faces, int count, int against) {
         label->setText(QString::number(count));
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, colorFromBgr(CountColour(count, against)));
-        label->setPalette(palette);
+        setBackColor(label, CountColour(count, against));
         for (QLabel *face : faces)
             face->hide();
         faces[int(CountFaceFor(count))]->show();
@@ -157,8 +137,8 @@ void MainWindow::cmdJikan_Click()
 
 void MainWindow::prefillInputs(bool moveFocus)
 {
-    fraMain->txtTaiInp->setText(generalNumber(m_state.latestWeight));
-    fraMain->txtShiInp->setText(generalNumber(m_state.latestBodyFat));
+    fraMain->txtTaiInp->setText(generalNumber(m_state.entry.latestWeight));
+    fraMain->txtShiInp->setText(generalNumber(m_state.entry.latestBodyFat));
     setArrowButtonsEnabled(true);
     if (moveFocus)
         fraMain->txtTaiInp->setFocus();
@@ -224,7 +204,7 @@ void MainWindow::cmdTaiHozon_Click()
     const QDate day = fraMain->mtvmain->selectedDate();
     Measurement m = BuildMeasurement(day, m_state.selectedSituation, weightText, fatText, QString());
     StoreResult stored = StoreResult::success();
-    if (NeedsOrderedInsert(m_state.lastRecordDate, m.date)) {
+    if (NeedsOrderedInsert(m_state.entry.lastRecordDate, m.date)) {
         stored = InsertMeasurementInOrder(m_folder, m_state.currentDataFile, m);
     } else {
         if (fraSettei->chkJikan->isChecked())

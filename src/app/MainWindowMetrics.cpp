@@ -12,10 +12,10 @@
 
 void MainWindow::ShowBmiGauge()
 {
-    if (m_state.recordCount == 0)
+    if (m_state.entry.recordCount == 0)
         return;
     // Without a height there is no BMI: the gauges keep what they showed.
-    const std::optional<float> bmi = Bmi(m_state.latestWeight, m_state.profile.height);
+    const std::optional<float> bmi = Bmi(m_state.entry.latestWeight, m_state.profile.height);
     if (!bmi)
         return;
     m_state.currentBmi = *bmi;
@@ -33,15 +33,15 @@ void MainWindow::ShowBmiGauge()
 
 void MainWindow::ShowMeterFormula()
 {
-    if (m_state.recordCount == 0)
+    if (m_state.entry.recordCount == 0)
         return;
-    fraSettei->Label9[28]->setText(generalNumber(m_state.lastRecordWeight));
+    fraSettei->Label9[28]->setText(generalNumber(m_state.entry.lastRecordWeight));
     fraSettei->Label9[30]->setText(generalNumber(m_state.profile.height / 100.0f));
 }
 
 void MainWindow::UpdateBmiMeter()
 {
-    if (m_state.recordCount == 0 || !heightIsUsable(m_state.profile.height))
+    if (m_state.entry.recordCount == 0 || !heightIsUsable(m_state.profile.height))
         return;
     const bool movedByUser = !m_state.meterSetByProgram;
     const MeterReading reading = ReadMeter(fraSettei->HScroll1->value(), m_state.profile.height, fraSettei->Label9[28]->text(), movedByUser);

@@ -162,42 +162,19 @@ private:
         return true;
     }
 
-    // An optional minus and digits with at most one point, up to 15 significant digits and 22
-    // after the point, ended by a comma; see plainDecimal in NumberText.cpp for why one division
-    // is exact enough.
+    // A plain decimal number ended by a comma.
     bool number(float *value)
     {
-        const bool negative = p != end && *p == u'-';
-        if (negative)
+        const char16_t *const start = p;
+        while (p != end && *p != u',')
             ++p;
-        quint64 digits = 0;
-        int significant = 0;
-        int decimals = 0;
-        bool anyDigit = false;
-        bool point = false;
-        while (p != end && *p != u',') {
-            const char16_t c = *p++;
-            if (c == u'.' && !point) {
-                point = true;
-                continue;
-            }
-            if (c < u'0' || c > u'9')
-                return false;
-            anyDigit = true;
-            if (point)
-                ++decimals;
-            if (digits == 0 && c == u'0')
-                continue;
-            digits = digits * 10 + quint64(c - u'0');
-            ++significant;
-        }
-        if (p == end || !anyDigit || significant > 15 || decimals > 22)
+        if (p == end)
             return false;
+        const std::optional<double> read = parsePlainDecimal(QStringView(start, p - start));
         ++p; // the comma
-        static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-        const double magnitude = double(digits) / kPowers[decimals];
-        *value = float(negative ? -magnitude : magnitude);
+        if (!read)
+            return false;
+        *value = float(*read);
         return std::isfinite(*value);
     }
 

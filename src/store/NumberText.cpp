@@ -81,11 +81,7 @@ QString storedNumber(double value)
     return QString::number(value, 'g', 15);
 }
 
-namespace {
-// The common case, an optional sign and decimal digits with at most one point and no exponent,
-// read here, as a data file holds two such numbers on each of its lines. Anything else is left to
-// toDouble.
-std::optional<double> plainDecimal(QStringView t)
+std::optional<double> parsePlainDecimal(QStringView t)
 {
     const char16_t *p = t.utf16();
     const char16_t *const end = p + t.size();
@@ -125,12 +121,11 @@ std::optional<double> plainDecimal(QStringView t)
     const double value = double(digits) / kPowers[decimals];
     return negative ? -value : value;
 }
-} // namespace
 
 std::optional<double> parseStoredNumber(QStringView text)
 {
     const QStringView t = text.trimmed();
-    if (const std::optional<double> value = plainDecimal(t))
+    if (const std::optional<double> value = parsePlainDecimal(t))
         return value;
     bool digit = false;
     for (QChar c : t) {

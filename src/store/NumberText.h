@@ -21,6 +21,10 @@ QString storedNumber(double value);
 // A bare number of a file: an optional sign, digits with an optional point (".5" included) and
 // an optional exponent, surrounding spaces allowed.
 std::optional<double> parseStoredNumber(QStringView text);
+// The common case of a stored number, read without the library: an optional sign and decimal
+// digits with at most one point, no spaces, no exponent, up to 15 significant digits and 22
+// after the point. Nothing for anything else (parseStoredNumber then asks the library).
+std::optional<double> parsePlainDecimal(QStringView text);
 
 // "yyyy/mm/dd", the form in which files hold and compare dates.
 QString storedDate(const QDate &date);

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QPalette>
+#include <QWidget>
 
 namespace {
 
@@ -59,4 +60,12 @@ QColor colorFromBgr(Bgr bgr)
     if (bgr & 0x80000000u)
         return systemColour(bgr & 0xFFu);
     return QColor(int(bgr & 0xFFu), int((bgr >> 8) & 0xFFu), int((bgr >> 16) & 0xFFu));
+}
+
+void setBackColor(QWidget *widget, Bgr bgr)
+{
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colorFromBgr(bgr));
+    widget->setPalette(palette);
 }

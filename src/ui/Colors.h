@@ -18,3 +18,7 @@ inline constexpr Bgr buttonFace = 0x8000000F;
 
 // The colour a 0x00BBGGRR value stands for; system colours come from the application palette.
 QColor colorFromBgr(Bgr bgr);
+
+class QWidget;
+// Paints a label's (or any widget's) background in a 0x00BBGGRR colour.
+void setBackColor(QWidget *widget, Bgr bgr);

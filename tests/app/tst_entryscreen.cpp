@@ -162,7 +162,7 @@ private Q_SLOTS:
         lines = h.data1();
         QCOMPARE(lines.size(), 6);
         QVERIFY(lines[0].startsWith(QStringLiteral("\"2026/11/30\"")));
-        QCOMPARE(h.window->state().startDate, QStringLiteral("2026/11/30"));
+        QCOMPARE(h.window->state().entry.startDate, QStringLiteral("2026/11/30"));
     }
 
     void timeButtonAndFreeSituation()

@@ -242,8 +242,8 @@ private Q_SLOTS:
 
         // The entry screen now shows partner 2, whose only measurement is on 12/03.
         h.click(QStringLiteral("cmdMain"));
-        QCOMPARE(h.window->state().lastRecordDate, QStringLiteral("2026/12/03"));
-        QCOMPARE(h.window->state().recordCount, 1);
+        QCOMPARE(h.window->state().entry.lastRecordDate, QStringLiteral("2026/12/03"));
+        QCOMPARE(h.window->state().entry.recordCount, 1);
     }
 
     void partnerSwitchOnTheEntryScreenShowsNoHelp()
@@ -282,7 +282,7 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.titles(), (QStringList{QStringLiteral("ヘルプツアー"), QStringLiteral("データを登録しましょう")}));
         QCOMPARE(h.window->windowTitle(), QStringLiteral(" ポムリナ"));
         QCOMPARE(h.find<Grid>(QStringLiteral("msgDayList"))->rows(), 1);
-        QCOMPARE(h.window->state().recordCount, 0);
+        QCOMPARE(h.window->state().entry.recordCount, 0);
     }
 
     void secondStartDoesNotTouchTheSettings()
@@ -309,7 +309,7 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Exclamation);
         QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("2行目")));
         QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("garbage,,")));
-        QCOMPARE(h.window->state().recordCount, 2);
+        QCOMPARE(h.window->state().entry.recordCount, 2);
         h.click(QStringLiteral("cmdMain"));
         QCOMPARE(h.dialogs.shown.size(), 1);
         QVERIFY(TestFiles::text(h.path(), FileName::data1).contains(QStringLiteral("garbage,,")));

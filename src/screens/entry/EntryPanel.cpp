@@ -289,7 +289,5 @@ void EntryPanel::placeGaugePointer(double leftTwips)
 void EntryPanel::showJudgement(const QString &text, quint32 colour)
 {
     lblMHyouka->setText(text);
-    QPalette palette = lblMHyouka->palette();
-    palette.setColor(QPalette::Window, colorFromBgr(colour));
-    lblMHyouka->setPalette(palette);
+    setBackColor(lblMHyouka, colour);
 }

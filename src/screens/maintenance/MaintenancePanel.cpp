@@ -321,7 +321,5 @@ void MaintenancePanel::placeMeterPointer(double leftTwips)
 void MaintenancePanel::showJudgement(const QString &text, quint32 colour)
 {
     lblHyouka->setText(text);
-    QPalette palette = lblHyouka->palette();
-    palette.setColor(QPalette::Window, colorFromBgr(colour));
-    lblHyouka->setPalette(palette);
+    setBackColor(lblHyouka, colour);
 }
