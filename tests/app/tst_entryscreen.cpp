@@ -336,6 +336,58 @@ private Q_SLOTS:
         QCOMPARE(h.box("txtTaiInp")->text(), QStringLiteral("70"));
     }
 
+    void newCoupleRegistersRestartsAndRecords()
+    {
+        EntryHarness h;
+        h.clock.day = QDate(2026, 12, 7);
+        h.start(); // an empty folder: the registration is open
+        const char *boxes[] = {"txtPriData1", "txtSincyou1", "txtMokuTai1", "txtNowTai", "txtNowShi", "txtNowJyou"};
+        const QStringList partner1 = {QStringLiteral("ぽむ"), QStringLiteral("172"), QStringLiteral("66"), QStringLiteral("72.4"),
+                                      QStringLiteral("26.1"), QStringLiteral("はじめの一歩")};
+        const QStringList partner2 = {QStringLiteral("りな"), QStringLiteral("158"), QStringLiteral("52"), QStringLiteral("58"),
+                                      QStringLiteral("30"), QStringLiteral("はじめの一歩")};
+        for (const QStringList &fields : {partner1, partner2}) {
+            for (int i = 0; i < 6; ++i)
+                h.box(boxes[i])->setText(fields[i]);
+            h.click(QStringLiteral("cmdStHozon"));
+        }
+        QCOMPARE(h.ended, 1);
+
+        // the next start: partner 1 records today, then on an earlier day; partner 2 today
+        h.clock.day = QDate(2026, 12, 9);
+        h.window.reset();
+        h.dialogs.clear();
+        h.setHelpTour(0);
+        h.start();
+        QCOMPARE(h.window->windowTitle(), QStringLiteral(" ぽむ のデータ"));
+        h.click(QStringLiteral("cmdMain"));
+        h.pickSituation(0);
+        h.click(QStringLiteral("cmdDn"));
+        h.click(QStringLiteral("cmdTaiHozon"));
+        h.pickDay(QDate(2026, 12, 8));
+        h.pickSituation(1);
+        h.click(QStringLiteral("cmdTaiHozon"));
+        h.click(QStringLiteral("cmdUser2"));
+        h.pickDay(QDate(2026, 12, 9));
+        h.pickSituation(2);
+        h.type("txtShiInp", QStringLiteral("29.8"));
+        h.click(QStringLiteral("cmdTaiHozon"));
+        QVERIFY(h.dialogs.shown.isEmpty());
+
+        const QStringList situations = TestFiles::lines(h.path(), FileName::situationList);
+        auto entry = [&](int i) { return situations[i].mid(1, situations[i].size() - 2); };
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data1),
+                 (QStringList{QStringLiteral("\"2026/12/07\",\"はじめの一歩\",72.4,\"\",26.1,\"\""),
+                              // a day without measurements is pre-filled from the file's last line
+                              QStringLiteral("\"2026/12/08\",\"%1\",72.3,\"\",26.1,\"\"").arg(entry(1)),
+                              QStringLiteral("\"2026/12/09\",\"%1\",72.3,\"\",26.1,\"\"").arg(entry(0))}));
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data2),
+                 (QStringList{QStringLiteral("\"2026/12/07\",\"はじめの一歩\",58,\"\",30,\"\""),
+                              QStringLiteral("\"2026/12/09\",\"%1\",58,\"\",29.8,\"\"").arg(entry(2))}));
+        QCOMPARE(h.find<QLabel>(QStringLiteral("lblUser1"))->text(), QStringLiteral("1"));
+        QCOMPARE(h.find<QLabel>(QStringLiteral("lblUser2"))->text(), QStringLiteral("1"));
+    }
+
     void enterMovesThroughTheBoxes()
     {
         EntryHarness h;
