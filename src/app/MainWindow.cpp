@@ -429,6 +429,12 @@ void MainWindow::cmdOwari_Click()
     endProgram();
 }
 
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    m_help->closeAll();
+    QMainWindow::closeEvent(event);
+}
+
 void MainWindow::endProgram()
 {
     if (m_endProgram)

@@ -56,8 +56,11 @@ public:
 
     const MainState &state() const { return m_state; }
 
+protected:
+    // Closing the window through the platform ends the program as 終了 does.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
-    friend class MainWindowTest;
 
     // window
     void buildWindow();

@@ -331,6 +331,18 @@ private Q_SLOTS:
         QVERIFY(!viewer->isVisible());
         QCOMPARE(h.ended, 1);
     }
+
+    void closingTheWindowClosesTheHelp()
+    {
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(0);
+        h.start();
+        h.click(QStringLiteral("cmdHelp"));
+        QVERIFY(h.find(QStringLiteral("helpViewer"))->isVisible());
+        h.window->close();
+        QVERIFY(!h.find(QStringLiteral("helpViewer"))->isVisible());
+    }
 };
 
 QTEST_MAIN(MainWindowTest)
