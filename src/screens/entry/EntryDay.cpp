@@ -85,8 +85,10 @@ EntryDay ComputeEntryDay(const QList<Measurement> &records, const QDate &day, fl
     }
 
     if (!e.rows.isEmpty()) {
-        e.weightAxis = DayAxis{intPart(e.dayMinWeight), intPart(e.dayMaxWeight + 0.9f)};
-        e.bodyFatAxis = DayAxis{intPart(e.dayMinBodyFat), intPart(e.dayMaxBodyFat + 0.9f)};
+        // The top is the whole number at or above the day's maximum: 65.5 gives 66, 65.0 gives 65.
+        // (Adding 0.9 and cutting off, in single precision, put 65.1 and 65.04 above the axis.)
+        e.weightAxis = DayAxis{intPart(e.dayMinWeight), int(std::ceil(e.dayMaxWeight))};
+        e.bodyFatAxis = DayAxis{intPart(e.dayMinBodyFat), int(std::ceil(e.dayMaxBodyFat))};
         const TrendMark &last = e.rows.last().firstMark;
         e.face = last.sign > 0 ? DayFace::Sulking : last.sign < 0 ? DayFace::Laughing : DayFace::Smiling;
     } else {

@@ -58,7 +58,7 @@ struct EntryDay {
     float dayMinBodyFat = 999;
 
     QList<DayListRow> rows;
-    // Graph ranges: Int(max + 0.9) and Int(min); only when the day has measurements.
+    // Graph ranges: whole numbers around the day's values; only when the day has measurements.
     std::optional<DayAxis> weightAxis;
     std::optional<DayAxis> bodyFatAxis;
 

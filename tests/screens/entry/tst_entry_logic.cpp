@@ -61,9 +61,9 @@ private Q_SLOTS:
         QCOMPARE(e.dayMaxWeight, 65.2f);
         QCOMPARE(e.dayMinWeight, 64.8f);
         QCOMPARE(e.weightAxis->minimum, 64);
-        QCOMPARE(e.weightAxis->maximum, 66); // Int(65.2 + 0.9)
+        QCOMPARE(e.weightAxis->maximum, 66);
         QCOMPARE(e.bodyFatAxis->minimum, 20);
-        QCOMPARE(e.bodyFatAxis->maximum, 21); // Int(20.9 + 0.9)
+        QCOMPARE(e.bodyFatAxis->maximum, 21);
 
         QCOMPARE(e.elapsedText, QStringLiteral("03/08/21 → 11日経過"));
         QCOMPARE(e.weightText, QStringLiteral("66.0Kg → 0.8Kg 減"));
@@ -89,6 +89,31 @@ private Q_SLOTS:
         for (float w : weights)
             records << m("2024/01/05", w);
         QCOMPARE(int(ComputeEntryDay(records, QDate(2024, 1, 5), 160.0f).face), face);
+    }
+
+    void graphAxesHoldTheDay_data()
+    {
+        QTest::addColumn<float>("low");
+        QTest::addColumn<float>("high");
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("65.5 gives 66") << 64.2f << 65.5f << 64 << 66;
+        QTest::newRow("65.0 gives 65") << 64.2f << 65.0f << 64 << 65;
+        QTest::newRow("65.1 is not cut off") << 64.2f << 65.1f << 64 << 66;
+        QTest::newRow("65.04 is not cut off") << 65.0f << 65.04f << 65 << 66;
+    }
+    void graphAxesHoldTheDay()
+    {
+        QFETCH(float, low);
+        QFETCH(float, high);
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        const QList<Measurement> records = {m("2024/01/01", 70.0f), m("2024/01/02", low, low), m("2024/01/02", high, high)};
+        const EntryDay e = ComputeEntryDay(records, QDate(2024, 1, 2), 160.0f);
+        QCOMPARE(e.weightAxis->minimum, minimum);
+        QCOMPARE(e.weightAxis->maximum, maximum);
+        QCOMPARE(e.bodyFatAxis->minimum, minimum);
+        QCOMPARE(e.bodyFatAxis->maximum, maximum);
     }
 
     void smallDifferenceShowsAsEqual()
