@@ -86,7 +86,8 @@ EntryDay ComputeEntryDay(const QList<Measurement> &records, const QDate &day, fl
 
     if (!e.rows.isEmpty()) {
         // The top is the whole number at or above the day's maximum: 65.5 gives 66, 65.0 gives 65.
-        // (Adding 0.9 and cutting off, in single precision, put 65.1 and 65.04 above the axis.)
+        // (Adding 0.9 and cutting off the fraction leaves a typed 65.04 above the axis, and a
+        // single 74.1 as well once the sum is taken in double precision.)
         e.weightAxis = DayAxis{intPart(e.dayMinWeight), int(std::ceil(e.dayMaxWeight))};
         e.bodyFatAxis = DayAxis{intPart(e.dayMinBodyFat), int(std::ceil(e.dayMaxBodyFat))};
         const TrendMark &last = e.rows.last().firstMark;
