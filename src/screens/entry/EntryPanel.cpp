@@ -4,6 +4,7 @@
 #include "ui/Chart.h"
 #include "ui/Grid.h"
 #include "ui/MonthCalendar.h"
+#include "ui/Named.h"
 #include "ui/Pictures.h"
 #include "ui/Shape.h"
 #include "ui/SelectAllLineEdit.h"
@@ -20,13 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename T>
-T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QPushButton *arrowButton(const char *name, const QString &caption, QWidget *parent)
 {

@@ -1,6 +1,7 @@
 #include "screens/maintenance/MaintenancePanel.h"
 
 #include "metrics/BmiGauge.h"
+#include "ui/Named.h"
 #include "ui/Pictures.h"
 #include "ui/Shape.h"
 #include "ui/Twips.h"
@@ -20,13 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename T>
-T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 const char16_t *const kStepValues[] = {nullptr, u"0.1", u"0.2", u"0.5"};
 
