@@ -1,6 +1,7 @@
 #include "BenchData.h"
+#include "BenchScreen.h"
 
-#include "screens/comparison/ComparisonPanel.h"
+#include "screens/comparison/ComparisonController.h"
 #include "store/DataFile.h"
 #include "store/DataFolder.h"
 
@@ -32,7 +33,6 @@ int main(int argc, char **argv)
     }
     writeBenchDataFiles(dir.path());
     const DataFolder folder(dir.path());
-    const ComparisonPartners partners{QStringLiteral("ぽむ"), QStringLiteral("りな"), 65.0f, 50.0f};
 
     qsizetype lines = 0;
     const double read = medianMs(runs, [&] {
@@ -45,13 +45,15 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    ComparisonPanel panel;
-    panel.show();
+    BenchScreen<ComparisonController> screen(dir.path());
+    screen.state.nickname1 = QStringLiteral("ぽむ");
+    screen.state.nickname2 = QStringLiteral("りな");
+    screen.state.targetWeightOfPartner1 = 65.0f;
+    screen.state.targetWeightOfPartner2 = 50.0f;
     QCoreApplication::processEvents();
     const double show = medianMs(runs, [&] {
         // What the comparison button does, up to the paint that shows the result.
-        panel.SetupAverageGrid();
-        panel.ShowComparison(folder, partners);
+        screen.controller->prepareBeforeHiding();
         QCoreApplication::processEvents();
     });
 

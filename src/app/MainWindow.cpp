@@ -1,64 +1,38 @@
 #include "app/MainWindow.h"
 
-#include "screens/analyses/AnalysesPanel.h"
-#include "screens/analyses/TrendPanel.h"
-#include "screens/calendar/CalendarPanel.h"
-#include "screens/comparison/ComparisonPanel.h"
-#include "screens/diary/DiaryPanel.h"
-#include "screens/entry/EntryPanel.h"
-#include "screens/history/HistoryPanel.h"
-#include "screens/maintenance/MaintenancePanel.h"
+#include "app/PartnerButtons.h"
+#include "screens/analyses/AnalysesController.h"
+#include "screens/analyses/TrendController.h"
+#include "screens/calendar/CalendarController.h"
+#include "screens/comparison/ComparisonController.h"
+#include "screens/diary/DiaryController.h"
+#include "screens/entry/EntryController.h"
+#include "screens/history/HistoryController.h"
+#include "screens/maintenance/MaintenanceController.h"
 #include "screens/shell/SplashTiming.h"
 #include "screens/shell/SplashWindow.h"
 #include "store/FileNames.h"
-#include "store/NumberText.h"
 #include "store/SettingsFiles.h"
+#include "store/SituationListFile.h"
 #include "ui/Clock.h"
-#include "ui/Colors.h"
 #include "ui/Dialogs.h"
 #include "ui/HelpViewer.h"
-#include "ui/MonthCalendar.h"
 #include "ui/Pictures.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
-
 // The spellings the program asks for; the folder matches them without regard to case.
 const QString kDataFile1 = QStringLiteral("データ1.TXT");
 const QString kDataFile2 = QStringLiteral("データ2.TXT");
 const QString kProfileFile1 = QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ1.TXT");
 const QString kProfileFile2 = QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ2.txt");
-
-void setButtonColour(QPushButton *button, Bgr colour)
-{
-    if (colour == Colour::buttonFace) {
-        button->setStyleSheet(QString());
-        return;
-    }
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #a0a0a0; border-radius: 3px; padding: 4px 10px; }")
-                              .arg(colorFromBgr(colour).name()));
-}
-
-QLabel *countFace(const QString &name, Face face, const QString &tip, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setPixmap(facePixmap(face, 28));
-    label->setToolTip(tip);
-    label->hide();
-    return label;
-}
-
 } // namespace
 
 MainWindow::MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock, QWidget *parent)
@@ -66,6 +40,7 @@ MainWindow::MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock,
     , m_folder(folder)
     , m_dialogs(dialogs)
     , m_clock(clock)
+    , m_context{m_folder, m_dialogs, m_clock, m_state, *this, m_situations}
 {
     setObjectName(QStringLiteral("frmMain"));
     m_schedule = [this](qint64 ms, std::function<void()> work) { QTimer::singleShot(ms, this, std::move(work)); };
@@ -83,33 +58,44 @@ void MainWindow::buildWindow()
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
+    // The eight screens share one place; exactly one is visible once the start-up is over.
+    auto *screensArea = new QWidget(central);
+    auto *stack = new QGridLayout(screensArea);
+    stack->setContentsMargins(0, 0, 0, 0);
+    m_comparison = new ComparisonController(m_context, screensArea);
+    m_entry = new EntryController(m_context, screensArea);
+    m_history = new HistoryController(m_context, screensArea);
+    m_trend = new TrendController(m_context, screensArea);
+    m_analyses = new AnalysesController(m_context, screensArea);
+    m_calendar = new CalendarController(m_context, screensArea);
+    m_diary = new DiaryController(m_context, screensArea);
+    m_maintenance = new MaintenanceController(m_context, screensArea);
+
     struct ScreenButton {
-        QPushButton **button;
         const char *name;
         const char16_t *caption;
+        ScreenController *screen;
         void (MainWindow::*handler)();
     };
     const ScreenButton screens[] = {
-        {&cmdAvgtai, "cmdAvgtai", u"比較", &MainWindow::cmdAvgtai_Click},
-        {&cmdMain, "cmdMain", u"入力", &MainWindow::cmdMain_Click},
-        {&cmdTaijyu, "cmdTaijyu", u"範囲指定", &MainWindow::cmdTaijyu_Click},
-        {&cmdRentai, "cmdRentai", u"全グラフ", &MainWindow::cmdRentai_Click},
-        {&cmdBunseki, "cmdBunseki", u"分析リスト", &MainWindow::cmdBunseki_Click},
-        {&cmdCale, "cmdCale", u"カレンダー", &MainWindow::cmdCale_Click},
-        {&cmdMemo, "cmdMemo", u"一言日記", &MainWindow::cmdMemo_Click},
-        {&cmdSettei, "cmdSettei", u"編集", &MainWindow::cmdSettei_Click},
+        {"cmdAvgtai", u"比較", m_comparison, &MainWindow::cmdAvgtai_Click},
+        {"cmdMain", u"入力", m_entry, &MainWindow::cmdMain_Click},
+        {"cmdTaijyu", u"範囲指定", m_history, &MainWindow::cmdTaijyu_Click},
+        {"cmdRentai", u"全グラフ", m_trend, &MainWindow::cmdRentai_Click},
+        {"cmdBunseki", u"分析リスト", m_analyses, &MainWindow::cmdBunseki_Click},
+        {"cmdCale", u"カレンダー", m_calendar, &MainWindow::cmdCale_Click},
+        {"cmdMemo", u"一言日記", m_diary, &MainWindow::cmdMemo_Click},
+        {"cmdSettei", u"編集", m_maintenance, &MainWindow::cmdSettei_Click},
     };
     auto *screenRow = new QHBoxLayout;
-    int i = 0;
     for (const ScreenButton &s : screens) {
         auto *button = new QPushButton(QString::fromUtf16(s.caption), central);
         button->setObjectName(QString::fromLatin1(s.name));
         button->setMinimumWidth(84);
         button->setMinimumHeight(30);
         connect(button, &QPushButton::clicked, this, s.handler);
-        *s.button = button;
-        m_screenButtons[i++] = button;
         screenRow->addWidget(button);
+        stack->addWidget(s.screen->panel(), 0, 0);
     }
     screenRow->addStretch();
     chkHelp = new QCheckBox(central);
@@ -118,62 +104,20 @@ void MainWindow::buildWindow()
     chkHelp->setIconSize(QSize(26, 26));
     chkHelp->setToolTip(QStringLiteral("ヘルプツアーのＯｎ／Ｏｆｆです"));
     connect(chkHelp, &QCheckBox::clicked, this, &MainWindow::chkHelp_Click);
-    cmdHelp = new QPushButton(QStringLiteral("ヘルプ"), central);
+    auto *cmdHelp = new QPushButton(QStringLiteral("ヘルプ"), central);
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
     connect(cmdHelp, &QPushButton::clicked, this, &MainWindow::cmdHelp_Click);
-    cmdOwari = new QPushButton(QStringLiteral("終了"), central);
+    auto *cmdOwari = new QPushButton(QStringLiteral("終了"), central);
     cmdOwari->setObjectName(QStringLiteral("cmdOwari"));
     connect(cmdOwari, &QPushButton::clicked, this, &MainWindow::cmdOwari_Click);
     screenRow->addWidget(chkHelp);
     screenRow->addWidget(cmdHelp);
     screenRow->addWidget(cmdOwari);
 
-    // The partner buttons, each with its count of the selected day and its face.
     auto *partnerRow = new QHBoxLayout;
-    auto partner = [&](QPushButton *&button, const char *name, QLabel *&count, const char *countName,
-                       std::array<QLabel *, 4> &faces, int n) {
-        button = new QPushButton(central);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setMinimumWidth(120);
-        button->setMinimumHeight(30);
-        button->setToolTip(QStringLiteral("登録者%1のデータを表示します").arg(n));
-        count = new QLabel(central);
-        count->setObjectName(QString::fromLatin1(countName));
-        count->setMinimumWidth(28);
-        count->setAlignment(Qt::AlignCenter);
-        count->setAutoFillBackground(true);
-        count->setToolTip(QStringLiteral("この日の入力回数"));
-        const QString suffix = QString::number(n);
-        faces[0] = countFace(QStringLiteral("imgNon") + suffix, Face::None, QStringLiteral("未登録"), central);
-        faces[1] = countFace(QStringLiteral("imgKura") + suffix, Face::Sulking, QStringLiteral("ムスッ"), central);
-        faces[2] = countFace(QStringLiteral("imgNi") + suffix, Face::Smiling, QStringLiteral("ニコ"), central);
-        faces[3] = countFace(QStringLiteral("imgWarai") + suffix, Face::Beaming, QStringLiteral("すごくニコニコ"), central);
-        partnerRow->addWidget(button);
-        partnerRow->addWidget(count);
-        for (QLabel *face : faces)
-            partnerRow->addWidget(face);
-        partnerRow->addSpacing(18);
-    };
-    partner(cmdUser1, "cmdUser1", lblUser1, "lblUser1", m_faces1, 1);
-    partner(cmdUser2, "cmdUser2", lblUser2, "lblUser2", m_faces2, 2);
-    partnerRow->addStretch();
-    connect(cmdUser1, &QPushButton::clicked, this, &MainWindow::cmdUser1_Click);
-    connect(cmdUser2, &QPushButton::clicked, this, &MainWindow::cmdUser2_Click);
-
-    // The eight screens share one place; exactly one is visible once the start-up is over.
-    auto *screensArea = new QWidget(central);
-    auto *stack = new QGridLayout(screensArea);
-    stack->setContentsMargins(0, 0, 0, 0);
-    fraAvgTai = new ComparisonPanel(screensArea);
-    fraMain = new EntryPanel(screensArea);
-    fraTaijyu = new HistoryPanel(screensArea);
-    fraRenTai = new TrendPanel(screensArea);
-    fraBunseki = new AnalysesPanel(screensArea);
-    fraCale = new CalendarPanel(screensArea);
-    fraMemo = new DiaryPanel(screensArea);
-    fraSettei = new MaintenancePanel(screensArea);
-    for (QWidget *panel : std::initializer_list<QWidget *>{fraAvgTai, fraMain, fraTaijyu, fraRenTai, fraBunseki, fraCale, fraMemo, fraSettei})
-        stack->addWidget(panel, 0, 0);
+    m_partners = std::make_unique<PartnerButtons>(central, partnerRow);
+    connect(m_partners->button(1), &QPushButton::clicked, this, &MainWindow::cmdUser1_Click);
+    connect(m_partners->button(2), &QPushButton::clicked, this, &MainWindow::cmdUser2_Click);
 
     auto *layout = new QVBoxLayout(central);
     layout->addLayout(screenRow);
@@ -182,14 +126,6 @@ void MainWindow::buildWindow()
 
     m_help = new HelpViewer(this);
     resize(1180, 780);
-
-    // The screens' own events.
-    connect(fraAvgTai, &ComparisonPanel::helpTextChosen, this, [this](const QString &text) {
-        m_state.helpText = text;
-        DSP_HELP();
-    });
-    connectEntryScreen();
-    connectMaintenanceScreen();
 }
 
 void MainWindow::processPendingEvents()
@@ -220,39 +156,39 @@ void MainWindow::Form_Load()
     HideAllScreens();
     m_state.recordMinWeight = 999.9f;
     m_state.entry.dayMaxWeight = 0;
-    fraMain->mtvmain->setSelectedDate(m_clock.today());
+    m_entry->setSelectedDay(m_clock.today());
     m_state.currentDataFile = kDataFile1;
     markSelectedPartner(1);
 
     // 7-8: partner 2's profile first, so that partner 1's is the current one afterwards.
     m_state.currentProfileFile = kProfileFile2;
     ReadProfile();
-    cmdUser2->setText(m_state.profile.nickname);
+    m_state.nickname2 = m_state.profile.nickname;
+    m_partners->button(2)->setText(m_state.nickname2);
     m_state.targetWeightOfPartner2 = m_state.profile.targetWeight;
     m_state.currentProfileFile = kProfileFile1;
     ReadProfile();
-    cmdUser1->setText(m_state.profile.nickname);
+    m_state.nickname1 = m_state.profile.nickname;
+    m_partners->button(1)->setText(m_state.nickname1);
     m_state.targetWeightOfPartner1 = m_state.profile.targetWeight;
 
     // 9-10
-    fraSettei->lblTai->setText(QString());
-    LoadSituationList();
-    LoadMovingAverageSetting();
-    LoadAutoTimeSetting();
+    m_maintenance->prepareMeter();
+    m_situations.setEntries(ReadSituationList(m_folder));
+    m_trend->LoadMovingAverageSetting();
+    m_maintenance->LoadAutoTimeSetting();
 
     // 13-15
-    RefreshEntryScreen();
-    LoadMarkerStyle();
-    ShowBmiGauge();
-    ShowMeterFormula();
-    UpdateBmiMeter();
+    m_entry->RefreshEntryScreen();
+    m_entry->LoadMarkerStyle();
+    refreshBodyMetrics();
 
     // 16-17
-    LoadMemo();
+    m_diary->LoadMemo();
     READ_SETTEI();
-    READ_KIZAMI();
-    fraAvgTai->SetupAverageGrid();
-    ShowComparison();
+    m_maintenance->READ_KIZAMI();
+    m_comparison->SetupAverageGrid();
+    m_comparison->ShowComparison();
 
     // 18: the rest waits until the splash has stood its time.
     const qint64 remaining = SplashRemainingMs(m_splashShownAt, m_clock.monotonicMs());
@@ -278,13 +214,12 @@ void MainWindow::finishStartup()
     }
     processPendingEvents();
     HideAllScreens();
-    fraAvgTai->setVisible(true);
+    m_comparison->panel()->setVisible(true);
     processPendingEvents();
     // 20-23
     chkHelp->setChecked(m_state.helpTourOn != 0);
-    setArrowButtonsEnabled(false);
-    fraMain->optKon->setChecked(true);
-    graphQuantity_Click();
+    m_entry->setArrowButtonsEnabled(false);
+    m_entry->selectMixedGraph();
     processPendingEvents();
     m_state.isLoading = false;
     m_startupFinished = true;
@@ -296,17 +231,18 @@ void MainWindow::finishStartup()
     if (m_firstStart) {
         // Straight to the registration; its own message says what to do.
         HideAllScreens();
-        fillProfileBoxes();
-        fraSettei->setVisible(true);
+        m_maintenance->prepareAfterHiding();
+        m_maintenance->panel()->setVisible(true);
         processPendingEvents();
-        cmdNew1_Click();
+        m_maintenance->cmdNew1_Click();
     }
 }
 
 void MainWindow::HideAllScreens()
 {
-    for (QWidget *panel : std::initializer_list<QWidget *>{fraTaijyu, fraBunseki, fraRenTai, fraMain, fraSettei, fraCale, fraMemo, fraAvgTai})
-        panel->setVisible(false);
+    for (ScreenController *screen : std::initializer_list<ScreenController *>{m_history, m_analyses, m_trend, m_entry, m_maintenance,
+                                                                              m_calendar, m_diary, m_comparison})
+        screen->panel()->setVisible(false);
 }
 
 void MainWindow::DSP_HELP()
@@ -315,107 +251,89 @@ void MainWindow::DSP_HELP()
         m_dialogs.information(QStringLiteral("ヘルプツアー"), m_state.helpText);
 }
 
-void MainWindow::openScreen(QWidget *panel, HelpTopic topic, const std::function<void()> &buildBeforeHiding,
-                            const std::function<void()> &buildAfterHiding)
+void MainWindow::READ_SETTEI()
 {
+    m_state.helpTourOn = ReadHelpTourSetting(m_folder);
+}
+
+// The screen button convention: nothing when the screen is up already; otherwise build, show,
+// let it paint, and explain it.
+void MainWindow::openScreen(ScreenController *screen)
+{
+    QWidget *panel = screen->panel();
     if (panel->isVisible())
         return;
-    if (buildBeforeHiding)
-        buildBeforeHiding();
+    screen->prepareBeforeHiding();
     HideAllScreens();
-    if (buildAfterHiding)
-        buildAfterHiding();
+    screen->prepareAfterHiding();
     panel->setVisible(true);
     processPendingEvents();
-    m_state.helpText = helpTourText(topic);
+    m_state.helpText = helpTourText(screen->helpTopic());
     DSP_HELP();
 }
 
-void MainWindow::cmdAvgtai_Click()
-{
-    openScreen(fraAvgTai, HelpTopic::Comparison, [this] {
-        fraAvgTai->SetupAverageGrid();
-        ShowComparison();
-    }, nullptr);
-}
+void MainWindow::cmdAvgtai_Click() { openScreen(m_comparison); }
+void MainWindow::cmdMain_Click() { openScreen(m_entry); }
+void MainWindow::cmdTaijyu_Click() { openScreen(m_history); }
+void MainWindow::cmdRentai_Click() { openScreen(m_trend); }
+void MainWindow::cmdBunseki_Click() { openScreen(m_analyses); }
+void MainWindow::cmdCale_Click() { openScreen(m_calendar); }
+void MainWindow::cmdMemo_Click() { openScreen(m_diary); }
+void MainWindow::cmdSettei_Click() { openScreen(m_maintenance); }
 
-void MainWindow::cmdMain_Click()
+void MainWindow::RefreshVisibleScreen()
 {
-    openScreen(fraMain, HelpTopic::Entry, nullptr, nullptr);
-}
-
-void MainWindow::cmdTaijyu_Click()
-{
-    openScreen(fraTaijyu, HelpTopic::History, nullptr, nullptr);
-}
-
-void MainWindow::cmdRentai_Click()
-{
-    openScreen(fraRenTai, HelpTopic::Trend, nullptr, nullptr);
-}
-
-void MainWindow::cmdBunseki_Click()
-{
-    openScreen(fraBunseki, HelpTopic::Analyses, nullptr, nullptr);
-}
-
-void MainWindow::cmdCale_Click()
-{
-    openScreen(fraCale, HelpTopic::Calendar, nullptr, nullptr);
-}
-
-void MainWindow::cmdMemo_Click()
-{
-    openScreen(fraMemo, HelpTopic::Diary, nullptr, nullptr);
-}
-
-void MainWindow::cmdSettei_Click()
-{
-    openScreen(fraSettei, HelpTopic::Maintenance, nullptr, [this] { fillProfileBoxes(); });
-}
-
-void MainWindow::fillProfileBoxes()
-{
-    fraSettei->txtPriData->setText(m_state.profile.nickname);
-    fraSettei->txtSincyou->setText(generalNumber(m_state.profile.height));
-    fraSettei->txtMokuTai->setText(generalNumber(m_state.profile.targetWeight));
-}
-
-void MainWindow::ShowComparison()
-{
-    fraAvgTai->ShowComparison(m_folder, {cmdUser1->text(), cmdUser2->text(), m_state.targetWeightOfPartner1,
-                                         m_state.targetWeightOfPartner2});
-}
-
-void MainWindow::RefreshVisibleScreen(bool entryAlreadyRefreshed)
-{
-    auto refreshEntry = [&] {
-        if (!entryAlreadyRefreshed)
-            RefreshEntryScreen();
-        ShowBmiGauge();
-        ShowMeterFormula();
-        UpdateBmiMeter();
-    };
-    if (fraMain->isVisible()) {
-        HideAllScreens();
-        refreshEntry();
-        fraMain->setVisible(true);
-    } else if (fraSettei->isVisible()) {
-        HideAllScreens();
-        fillProfileBoxes();
-        refreshEntry();
-        fraSettei->setVisible(true);
-    } else {
-        // The screens still to come show nothing of a partner yet, and the comparison screen
-        // shows both partners already.
-        for (QWidget *panel : std::initializer_list<QWidget *>{fraRenTai, fraTaijyu, fraBunseki, fraCale, fraMemo}) {
-            if (panel->isVisible()) {
-                HideAllScreens();
-                panel->setVisible(true);
-                break;
-            }
+    for (ScreenController *screen : std::initializer_list<ScreenController *>{m_entry, m_trend, m_history, m_analyses, m_calendar,
+                                                                              m_diary, m_maintenance, m_comparison}) {
+        QWidget *panel = screen->panel();
+        if (!panel->isVisible())
+            continue;
+        if (screen->followsPartner()) {
+            HideAllScreens();
+            screen->refreshForPartner();
+            panel->setVisible(true);
         }
+        return;
     }
+}
+
+void MainWindow::refreshBodyMetrics()
+{
+    m_entry->ShowBmiGauge();
+    m_maintenance->ShowMeterFormula();
+    m_maintenance->UpdateBmiMeter();
+}
+
+void MainWindow::bmiChanged()
+{
+    m_maintenance->showBmiOnMeter();
+}
+
+void MainWindow::openEntryOnDay(const QDate &day)
+{
+    m_entry->setSelectedDay(day);
+    m_entry->RefreshEntryScreen();
+    HideAllScreens();
+    m_entry->panel()->setVisible(true);
+}
+
+void MainWindow::showPartnerCounts(int count1, int count2)
+{
+    m_partners->showCounts(count1, count2);
+}
+
+void MainWindow::focusSelectedPartner()
+{
+    m_partners->button(m_state.selectedPartner)->setFocus();
+}
+
+void MainWindow::profileChanged()
+{
+    const int partner = m_state.selectedPartner;
+    (partner == 1 ? m_state.nickname1 : m_state.nickname2) = m_state.profile.nickname;
+    (partner == 1 ? m_state.targetWeightOfPartner1 : m_state.targetWeightOfPartner2) = m_state.profile.targetWeight;
+    m_partners->button(partner)->setText(m_state.profile.nickname);
+    setWindowTitle(windowCaptionFor(m_state.profile));
 }
 
 void MainWindow::cmdHelp_Click()
@@ -499,16 +417,15 @@ void MainWindow::selectPartner(int partner)
     m_state.currentProfileFile = partner == 1 ? kProfileFile1 : kProfileFile2;
     ReadProfile();
     m_state.currentDataFile = partner == 1 ? kDataFile1 : kDataFile2;
-    RefreshEntryScreen();
-    RefreshVisibleScreen(true);
+    m_entry->RefreshEntryScreen();
+    RefreshVisibleScreen();
     markSelectedPartner(partner);
 }
 
 void MainWindow::markSelectedPartner(int partner)
 {
     m_state.selectedPartner = partner;
-    setButtonColour(cmdUser1, partner == 1 ? Colour::selectedPartner : Colour::buttonFace);
-    setButtonColour(cmdUser2, partner == 2 ? Colour::selectedPartner : Colour::buttonFace);
+    m_partners->markSelected(partner);
 }
 
 void MainWindow::ReadProfile()

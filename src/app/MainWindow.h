@@ -1,37 +1,38 @@
 #pragma once
 
-#include "app/MainState.h"
-#include "screens/shell/HelpTexts.h"
+#include "screens/shell/MainState.h"
+#include "screens/shell/ScreenContext.h"
+#include "screens/shell/ShellServices.h"
+#include "screens/shell/SituationLists.h"
 #include "store/DataFolder.h"
 
 #include <QMainWindow>
 #include <QSet>
 
-#include <array>
 #include <functional>
+#include <memory>
 
-class AnalysesPanel;
-class CalendarPanel;
+class AnalysesController;
+class CalendarController;
 class Clock;
-class ComparisonPanel;
-class DiaryPanel;
+class ComparisonController;
+class DiaryController;
 class Dialogs;
-class EntryPanel;
+class EntryController;
 class HelpViewer;
-class HistoryPanel;
-class MaintenancePanel;
+class HistoryController;
+class MaintenanceController;
+class PartnerButtons;
 class QCheckBox;
-class QLabel;
-class QLineEdit;
 class QPushButton;
+class ScreenController;
 class SplashWindow;
-class TrendPanel;
-struct EntryDay;
+class TrendController;
 
-// frmMain: the one window of the program. It owns all state and all operations; each screen is
-// a panel of it, shown one at a time. The handlers keep the names of the controls and events
-// they answer (cmdTaiHozon_Click, mtvmain_DateClick, ...).
-class MainWindow : public QMainWindow
+// frmMain, the shell: the window with its screen buttons, partner buttons, help and exit, the
+// start-up, and the services the screens call. Each screen's own handlers live with its
+// controller under screens/; the window only opens the screens and keeps them in step.
+class MainWindow : public QMainWindow, public ShellServices
 {
     Q_OBJECT
 public:
@@ -50,32 +51,36 @@ public:
     void Form_Load();
     bool startupFinished() const { return m_startupFinished; }
 
-    void DSP_HELP();
     void READ_SETTEI();
-    void READ_KIZAMI();
 
     const MainState &state() const { return m_state; }
+
+    // ShellServices
+    void HideAllScreens() override;
+    void DSP_HELP() override;
+    void processPendingEvents() override;
+    void showStoreFailure(const QString &title, const QString &message) override;
+    void noteMalformedLines(const QString &fileName, const QString &report) override;
+    void showPartnerCounts(int count1, int count2) override;
+    void focusSelectedPartner() override;
+    void bmiChanged() override;
+    void refreshBodyMetrics() override;
+    void openEntryOnDay(const QDate &day) override;
+    void profileChanged() override;
+    void endProgram() override;
 
 protected:
     // Closing the window through the platform ends the program as 終了 does.
     void closeEvent(QCloseEvent *event) override;
 
 private:
-
-    // window
     void buildWindow();
     void finishStartup();
-    void HideAllScreens();
-    void RefreshVisibleScreen(bool entryAlreadyRefreshed);
-    void openScreen(QWidget *panel, HelpTopic topic, const std::function<void()> &buildBeforeHiding,
-                    const std::function<void()> &buildAfterHiding);
-    void processPendingEvents();
-    void showStoreFailure(const QString &title, const QString &message);
-    void noteMalformedLines(const QString &fileName, const QString &report);
+    void RefreshVisibleScreen();
+    void openScreen(ScreenController *screen);
     void showMalformedLines();
-    void endProgram();
 
-    // screen buttons and the shell
+    // screen buttons
     void cmdAvgtai_Click();
     void cmdMain_Click();
     void cmdTaijyu_Click();
@@ -84,61 +89,18 @@ private:
     void cmdCale_Click();
     void cmdMemo_Click();
     void cmdSettei_Click();
-    void fillProfileBoxes();
+
+    // help and exit
     void cmdHelp_Click();
     void cmdOwari_Click();
     void chkHelp_Click();
-    void ShowComparison();
 
-    // partners and profiles
+    // partners
     void cmdUser1_Click();
     void cmdUser2_Click();
     void selectPartner(int partner);
     void markSelectedPartner(int partner);
     void ReadProfile();
-
-    // settings
-    void connectMaintenanceScreen();
-    void LoadSituationList();
-    void LoadMovingAverageSetting();
-    void LoadAutoTimeSetting();
-    void LoadMarkerStyle();
-    void LoadMemo();
-    void chkJikan_Click();
-    void optKizami_Click(int index);
-    void optKizami1_Click(int index);
-    void txtKizami_Enter();
-    void txtKizami2_Enter();
-    void writeScaleSteps();
-
-    // entry screen
-    void connectEntryScreen();
-    int currentPartner() const;
-    void RefreshEntryScreen();
-    void RefreshPartnerCounts();
-    void mtvmain_DateClick();
-    void graphQuantity_Click();
-    void mcrMain_Click();
-    void ApplyMarkerStyle();
-    void lstAct_Click();
-    void cmdJikan_Click();
-    void cmdFree_Click();
-    void prefillInputs(bool moveFocus);
-    void txtTaiInp_Enter();
-    void txtShiInp_Enter();
-    void stepBox(QLineEdit *box, const QString &step, int direction);
-    void cmdTaiHozon_Click();
-    void setArrowButtonsEnabled(bool enabled);
-
-    // body metrics
-    void ShowBmiGauge();
-    void ShowMeterFormula();
-    void UpdateBmiMeter();
-
-    // new couple registration
-    void cmdNew1_Click();
-    void cmdStHozon_Click();
-    void cmdYame_Click();
 
     DataFolder m_folder;
     Dialogs &m_dialogs;
@@ -146,41 +108,25 @@ private:
     Scheduler m_schedule;
     std::function<void()> m_endProgram;
     MainState m_state;
+    SituationLists m_situations;
+    ScreenContext m_context;
     qint64 m_splashShownAt = 0;
     bool m_startupFinished = false;
     bool m_firstStart = false;
     QStringList m_malformedReports;
     QSet<QString> m_reportedFiles;
 
-    // controls of the window itself
-    std::array<QPushButton *, 8> m_screenButtons{};
-    QPushButton *cmdAvgtai = nullptr;
-    QPushButton *cmdMain = nullptr;
-    QPushButton *cmdTaijyu = nullptr;
-    QPushButton *cmdRentai = nullptr;
-    QPushButton *cmdBunseki = nullptr;
-    QPushButton *cmdCale = nullptr;
-    QPushButton *cmdMemo = nullptr;
-    QPushButton *cmdSettei = nullptr;
-    QPushButton *cmdHelp = nullptr;
-    QPushButton *cmdOwari = nullptr;
     QCheckBox *chkHelp = nullptr;
-    QPushButton *cmdUser1 = nullptr;
-    QPushButton *cmdUser2 = nullptr;
-    QLabel *lblUser1 = nullptr;
-    QLabel *lblUser2 = nullptr;
-    std::array<QLabel *, 4> m_faces1{}; // imgNon1, imgKura1, imgNi1, imgWarai1
-    std::array<QLabel *, 4> m_faces2{}; // imgNon2, imgKura2, imgNi2, imgWarai2
+    std::unique_ptr<PartnerButtons> m_partners;
 
-    // the panels
-    ComparisonPanel *fraAvgTai = nullptr;
-    EntryPanel *fraMain = nullptr;
-    HistoryPanel *fraTaijyu = nullptr;
-    TrendPanel *fraRenTai = nullptr;
-    AnalysesPanel *fraBunseki = nullptr;
-    CalendarPanel *fraCale = nullptr;
-    DiaryPanel *fraMemo = nullptr;
-    MaintenancePanel *fraSettei = nullptr;
+    ComparisonController *m_comparison = nullptr; // fraAvgTai
+    EntryController *m_entry = nullptr;           // fraMain
+    HistoryController *m_history = nullptr;       // fraTaijyu
+    TrendController *m_trend = nullptr;           // fraRenTai
+    AnalysesController *m_analyses = nullptr;     // fraBunseki
+    CalendarController *m_calendar = nullptr;     // fraCale
+    DiaryController *m_diary = nullptr;           // fraMemo
+    MaintenanceController *m_maintenance = nullptr; // fraSettei
 
     SplashWindow *frmSplash = nullptr;
     HelpViewer *m_help = nullptr;

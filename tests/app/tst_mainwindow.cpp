@@ -1,5 +1,5 @@
 // Start-up, screen switching, partners, help and the end of the program.
-#include "MainWindowHarness.h"
+#include "support/MainWindowHarness.h"
 
 #include "screens/shell/HelpTexts.h"
 #include "ui/Grid.h"

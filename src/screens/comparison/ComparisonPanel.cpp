@@ -1,8 +1,6 @@
 #include "screens/comparison/ComparisonPanel.h"
 
 #include "screens/comparison/MarkPictures.h"
-#include "screens/shell/HelpTexts.h"
-#include "store/DataFile.h"
 #include "ui/Chart.h"
 #include "ui/Colors.h"
 #include "ui/Grid.h"
@@ -95,7 +93,6 @@ ComparisonPanel::ComparisonPanel(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("fraAvgTai"));
-    m_data.autoAxes = automaticAxes(PartnerSummary(), PartnerSummary());
     buildScoreboard();
     buildLowerHalf();
     SetupAverageGrid();
@@ -188,10 +185,10 @@ void ComparisonPanel::buildLowerHalf()
     m_sameAxis->setSeriesAxis(2, 1);
     m_sameAxis->setAxisScaleVisible(2, false);
 
-    m_optGra1 = optionButton(this, QStringLiteral("optGra1"), QStringLiteral("同一軸上でグラフ表示"));
-    m_optGra2 = optionButton(this, QStringLiteral("optGra2"), QStringLiteral("別々の軸上でグラフ表示"));
-    placeTwips(m_optGra1, this, kOptionsLeft + 15, kGra1Top, kOptionsWidth - 15, kOptionHeight);
-    placeTwips(m_optGra2, this, kOptionsLeft + 15, kGra2Top, kOptionsWidth - 15, kOptionHeight);
+    optGra1 = optionButton(this, QStringLiteral("optGra1"), QStringLiteral("同一軸上でグラフ表示"));
+    optGra2 = optionButton(this, QStringLiteral("optGra2"), QStringLiteral("別々の軸上でグラフ表示"));
+    placeTwips(optGra1, this, kOptionsLeft + 15, kGra1Top, kOptionsWidth - 15, kOptionHeight);
+    placeTwips(optGra2, this, kOptionsLeft + 15, kGra2Top, kOptionsWidth - 15, kOptionHeight);
 
     m_fraDgr = new QGroupBox(this);
     m_fraDgr->setObjectName(QStringLiteral("fraDgr"));
@@ -199,29 +196,22 @@ void ComparisonPanel::buildLowerHalf()
     m_fraDgr2->setObjectName(QStringLiteral("fraDgr2"));
     for (QGroupBox *frame : {m_fraDgr, m_fraDgr2})
         placeTwips(frame, this, kOptionsLeft, kFrameTop, kOptionsWidth, kFrameHeight);
-    m_optG1 = optionButton(m_fraDgr, QStringLiteral("optG1"), QStringLiteral("実際の値のまま"));
-    m_optG2 = optionButton(m_fraDgr, QStringLiteral("optG2"), QStringLiteral("グラフを重ねる"));
-    m_optG3 = optionButton(m_fraDgr2, QStringLiteral("optG3"), QStringLiteral("下限自動"));
-    m_optG4 = optionButton(m_fraDgr2, QStringLiteral("optG4"), QStringLiteral("下限目標"));
+    optG1 = optionButton(m_fraDgr, QStringLiteral("optG1"), QStringLiteral("実際の値のまま"));
+    optG2 = optionButton(m_fraDgr, QStringLiteral("optG2"), QStringLiteral("グラフを重ねる"));
+    optG3 = optionButton(m_fraDgr2, QStringLiteral("optG3"), QStringLiteral("下限自動"));
+    optG4 = optionButton(m_fraDgr2, QStringLiteral("optG4"), QStringLiteral("下限目標"));
     // Positions inside a frame are relative to the frame.
-    for (QRadioButton *first : {m_optG1, m_optG3})
+    for (QRadioButton *first : {optG1, optG3})
         placeTwips(first, this, 240, 195, kOptionsWidth - 360, kOptionHeight);
-    for (QRadioButton *second : {m_optG2, m_optG4})
+    for (QRadioButton *second : {optG2, optG4})
         placeTwips(second, this, 240, 600, kOptionsWidth - 360, kOptionHeight);
 
     // The separate-axes graph with automatic lower bounds and actual values at start.
-    m_optGra2->setChecked(true);
-    m_optG3->setChecked(true);
-    m_optG1->setChecked(true);
+    optGra2->setChecked(true);
+    optG3->setChecked(true);
+    optG1->setChecked(true);
     m_sameAxis->setVisible(false);
     m_fraDgr->setVisible(false);
-
-    connect(m_optG1, &QRadioButton::clicked, this, [this] { optG1_Click(); });
-    connect(m_optG2, &QRadioButton::clicked, this, [this] { optG2_Click(); });
-    connect(m_optG3, &QRadioButton::clicked, this, [this] { optG3_Click(); });
-    connect(m_optG4, &QRadioButton::clicked, this, [this] { optG4_Click(); });
-    connect(m_optGra1, &QRadioButton::clicked, this, [this] { optGra1_Click(); });
-    connect(m_optGra2, &QRadioButton::clicked, this, [this] { optGra2_Click(); });
 
     placeLowerHalf();
 }
@@ -263,29 +253,8 @@ void ComparisonPanel::SetupAverageGrid()
     }
 }
 
-void ComparisonPanel::ShowComparison(const DataFolder &folder, const ComparisonPartners &partners)
+void ComparisonPanel::fillList(const DailyAverages &days)
 {
-    // Each file is read once; the summary, the period and the daily pass all work on the records.
-    // Lines that are not records are left out here: the entry screen is where they are reported.
-    const MeasurementFile file1 = ReadMeasurements(folder, QStringLiteral("データ1.TXT"));
-    const MeasurementFile file2 = ReadMeasurements(folder, QStringLiteral("データ2.txt"));
-    m_partners = partners;
-    m_data = computeComparison(file1.records, file2.records, partners);
-
-    fillList();
-    fillSeparateAxesGraph();
-    fillScoreboard();
-    // The graphs follow the options as they stand, so a rebuild never shows a graph that
-    // disagrees with the chosen buttons.
-    applyLowerBound();
-    CopyToSameAxisChart();
-    if (m_optG2->isChecked())
-        optG2_Click();
-}
-
-void ComparisonPanel::fillList()
-{
-    const DailyAverages &days = m_data.days;
     const int rows = days.shownDays + 1;
     // Emptied to the heading first, so no cell of the previous build survives.
     m_list->setRows(1);
@@ -302,22 +271,20 @@ void ComparisonPanel::fillList()
     m_list->setTopRow(listTopRow(rows));
 }
 
-void ComparisonPanel::fillSeparateAxesGraph()
+void ComparisonPanel::fillSeparateAxesGraph(const DailyAverages &days, const ComparisonPartners &partners)
 {
-    const DailyAverages &days = m_data.days;
     m_separate->setRowCount(0);
     m_separate->setRowCount(days.shownDays);
-    m_separate->setSeriesName(1, m_partners.nickname1);
-    m_separate->setSeriesName(2, m_partners.nickname2);
-    m_sameAxis->setSeriesName(1, m_partners.nickname1);
-    m_sameAxis->setSeriesName(2, m_partners.nickname2);
+    m_separate->setSeriesName(1, partners.nickname1);
+    m_separate->setSeriesName(2, partners.nickname2);
+    m_sameAxis->setSeriesName(1, partners.nickname1);
+    m_sameAxis->setSeriesName(2, partners.nickname2);
     writeColumn(m_separate, 1, days.partner1.graphPoint);
     writeColumn(m_separate, 2, days.partner2.graphPoint);
 }
 
-void ComparisonPanel::fillScoreboard()
+void ComparisonPanel::fillScoreboard(const Scoreboard &board)
 {
-    const Scoreboard &board = m_data.board;
     for (int k = 0; k < ScoreRowCount; ++k) {
         const ScoreRow &row = board.rows[size_t(k)];
         m_lblD1[size_t(k)]->setText(row.text1);
@@ -343,62 +310,19 @@ SeparateAxes ComparisonPanel::currentSeparateAxes() const
     return {{m_separate->axisMinimum(1), m_separate->axisMaximum(1)}, {m_separate->axisMinimum(2), m_separate->axisMaximum(2)}};
 }
 
-void ComparisonPanel::applyLowerBound()
-{
-    const LowerBound mode = m_optG4->isChecked() ? LowerBound::Target : LowerBound::Automatic;
-    applySeparateAxes(separateAxes(m_data.autoAxes, mode, m_partners.targetWeight1, m_partners.targetWeight2));
-}
-
-void ComparisonPanel::CopyToSameAxisChart()
-{
-    m_sameAxisData = copyToSameAxis(m_data.days.partner1.graphPoint, m_data.days.partner2.graphPoint, currentSeparateAxes());
-    showSameAxisGraph();
-}
-
-void ComparisonPanel::showSameAxisGraph()
+void ComparisonPanel::showSameAxisGraph(const SameAxisGraph &graph)
 {
     m_sameAxis->setRowCount(0);
-    m_sameAxis->setRowCount(int(m_sameAxisData.column1.size()));
-    writeColumn(m_sameAxis, 1, m_sameAxisData.column1);
-    writeColumn(m_sameAxis, 2, m_sameAxisData.column2);
-    m_sameAxis->setAxisRange(1, m_sameAxisData.axis.minimum, m_sameAxisData.axis.maximum);
+    m_sameAxis->setRowCount(int(graph.column1.size()));
+    writeColumn(m_sameAxis, 1, graph.column1);
+    writeColumn(m_sameAxis, 2, graph.column2);
+    m_sameAxis->setAxisRange(1, graph.axis.minimum, graph.axis.maximum);
 }
 
-void ComparisonPanel::optG1_Click()
+void ComparisonPanel::showGraphKind(bool sameAxis)
 {
-    CopyToSameAxisChart();
-}
-
-void ComparisonPanel::optG2_Click()
-{
-    overlayGraphs(m_sameAxisData, currentSeparateAxes());
-    showSameAxisGraph();
-}
-
-void ComparisonPanel::optG3_Click()
-{
-    applyLowerBound();
-}
-
-void ComparisonPanel::optG4_Click()
-{
-    applyLowerBound();
-}
-
-void ComparisonPanel::optGra1_Click()
-{
-    m_separate->setVisible(false);
-    m_sameAxis->setVisible(true);
-    m_fraDgr->setVisible(true);
-    m_fraDgr2->setVisible(false);
-    Q_EMIT helpTextChosen(helpTourText(HelpTopic::SameAxisGraph));
-}
-
-void ComparisonPanel::optGra2_Click()
-{
-    m_separate->setVisible(true);
-    m_sameAxis->setVisible(false);
-    m_fraDgr->setVisible(false);
-    m_fraDgr2->setVisible(true);
-    Q_EMIT helpTextChosen(helpTourText(HelpTopic::SeparateAxesGraph));
+    m_separate->setVisible(!sameAxis);
+    m_sameAxis->setVisible(sameAxis);
+    m_fraDgr->setVisible(sameAxis);
+    m_fraDgr2->setVisible(!sameAxis);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "screens/comparison/ComparisonData.h"
-#include "store/DataFolder.h"
 
 #include <QWidget>
 
@@ -15,7 +14,8 @@ class QRadioButton;
 class Shape;
 
 // The comparison screen fraAvgTai, shown at start-up: the scoreboard of both partners in the
-// upper half, the daily averages as a list and in two kinds of graph in the lower half.
+// upper half, the daily averages as a list and in two kinds of graph in the lower half. The
+// panel puts computed figures into its controls; its controller decides what to show.
 class ComparisonPanel : public QWidget
 {
     Q_OBJECT
@@ -24,15 +24,23 @@ public:
 
     // The list reduced to its heading row, with the headings, widths and alignments.
     void SetupAverageGrid();
-    // Reads both data files and rebuilds the whole screen. The option buttons keep their choice,
-    // and the graphs are drawn the way the chosen options say.
-    void ShowComparison(const DataFolder &folder, const ComparisonPartners &partners);
+    void fillList(const DailyAverages &days);
+    void fillSeparateAxesGraph(const DailyAverages &days, const ComparisonPartners &partners);
+    void fillScoreboard(const Scoreboard &board);
+    void applySeparateAxes(const SeparateAxes &axes);
+    SeparateAxes currentSeparateAxes() const;
+    void showSameAxisGraph(const SameAxisGraph &graph);
+    // optGra1 (same axis) or optGra2 (separate axes): which graph and which options frame show.
+    void showGraphKind(bool sameAxis);
 
     QSize sizeHint() const override;
 
-Q_SIGNALS:
-    // optGra1 or optGra2 chosen by the user: the explanation of that graph, for the help tour.
-    void helpTextChosen(const QString &text);
+    QRadioButton *optG1 = nullptr;
+    QRadioButton *optG2 = nullptr;
+    QRadioButton *optG3 = nullptr;
+    QRadioButton *optG4 = nullptr;
+    QRadioButton *optGra1 = nullptr;
+    QRadioButton *optGra2 = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -41,22 +49,6 @@ private:
     void buildScoreboard();
     void buildLowerHalf();
     void placeLowerHalf();
-
-    void fillList();
-    void fillSeparateAxesGraph();
-    void fillScoreboard();
-    void applyLowerBound();
-    void CopyToSameAxisChart();
-    void showSameAxisGraph();
-    void applySeparateAxes(const SeparateAxes &axes);
-    SeparateAxes currentSeparateAxes() const;
-
-    void optG1_Click();
-    void optG2_Click();
-    void optG3_Click();
-    void optG4_Click();
-    void optGra1_Click();
-    void optGra2_Click();
 
     QLabel *place(QLabel *label, int left, int top, int width, int height);
 
@@ -72,15 +64,4 @@ private:
     Chart *m_sameAxis = nullptr;     // mcrAvgtai2
     QGroupBox *m_fraDgr = nullptr;
     QGroupBox *m_fraDgr2 = nullptr;
-    QRadioButton *m_optG1 = nullptr;
-    QRadioButton *m_optG2 = nullptr;
-    QRadioButton *m_optG3 = nullptr;
-    QRadioButton *m_optG4 = nullptr;
-    QRadioButton *m_optGra1 = nullptr;
-    QRadioButton *m_optGra2 = nullptr;
-
-    // Kept until the next rebuild: the graphs are redrawn from these when an option is chosen.
-    ComparisonPartners m_partners;
-    ComparisonData m_data;
-    SameAxisGraph m_sameAxisData; // what mcrAvgtai2 holds now
 };

@@ -1,11 +1,13 @@
 // The comparison screen fraAvgTai as the user sees it: the controls and their names, the
 // scoreboard, the list and both graphs filled from data files, and the graph options.
 
+#include "screens/comparison/ComparisonController.h"
 #include "screens/comparison/ComparisonPanel.h"
 #include "screens/shell/HelpTexts.h"
 #include "store/DataFile.h"
 #include "store/FileNames.h"
 #include "store/TextFile.h"
+#include "support/ScreenHarness.h"
 #include "ui/Chart.h"
 #include "ui/Grid.h"
 #include "ui/Shape.h"
@@ -15,7 +17,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -129,35 +130,39 @@ private:
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
     }
     void choose(const char *optionName) const { choose(QString::fromLatin1(optionName)); }
-    int px(int twips) const { return twipsToPixels(twips, m_panel.get()); }
+    int px(int twips) const { return twipsToPixels(twips, m_panel); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ComparisonPanel> m_panel;
+    std::unique_ptr<ScreenHarness<ComparisonController>> m_screen;
+    ComparisonPanel *m_panel = nullptr;
 };
 
 void TestComparisonPanel::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_panel = std::make_unique<ComparisonPanel>();
+    m_screen = std::make_unique<ScreenHarness<ComparisonController>>();
+    QVERIFY(m_screen->dir.isValid());
+    m_panel = m_screen->controller->comparisonPanel();
 }
 
 void TestComparisonPanel::cleanup()
 {
-    m_panel.reset();
-    m_dir.reset();
+    m_panel = nullptr;
+    m_screen.reset();
 }
 
 void TestComparisonPanel::write(const QString &fileName, const QList<Measurement> &records)
 {
-    const StoreResult r = RewriteDataFile(DataFolder(m_dir->path()), fileName, records);
+    const StoreResult r = RewriteDataFile(m_screen->folder, fileName, records);
     QVERIFY2(r.ok(), qPrintable(r.message()));
 }
 
 void TestComparisonPanel::show(const ComparisonPartners &partners)
 {
-    m_panel->SetupAverageGrid();
-    m_panel->ShowComparison(DataFolder(m_dir->path()), partners);
+    MainState &state = m_screen->state;
+    state.nickname1 = partners.nickname1;
+    state.nickname2 = partners.nickname2;
+    state.targetWeightOfPartner1 = partners.targetWeight1;
+    state.targetWeightOfPartner2 = partners.targetWeight2;
+    m_screen->controller->prepareBeforeHiding();
 }
 
 void TestComparisonPanel::controls_data()
@@ -400,7 +405,7 @@ void TestComparisonPanel::missingPartnerFile()
     QCOMPARE(sameAxis()->axisMaximum(1), 71.0);
 
     // Nobody at all: nothing to show, nothing to fail on.
-    QVERIFY(QFile::remove(DataFolder(m_dir->path()).pathFor(FileName::data1)));
+    QVERIFY(QFile::remove(m_screen->folder.pathFor(FileName::data1)));
     show();
     QCOMPARE(list()->rows(), 1);
     QCOMPARE(separate()->rowCount(), 0);
@@ -414,7 +419,7 @@ void TestComparisonPanel::missingPartnerFile()
 void TestComparisonPanel::emptyPartnerFile()
 {
     write(FileName::data2, sameWeightDays(kStart, 4, 60.0f));
-    QVERIFY(replaceText(DataFolder(m_dir->path()), FileName::data1, QString()).ok());
+    QVERIFY(replaceText(m_screen->folder, FileName::data1, QString()).ok());
     show();
     QCOMPARE(label("lblD1", 1)->text(), QString());
     QCOMPARE(label("lblD2", 1)->text(), QStringLiteral("4 回  ( 100.0% )"));
@@ -429,7 +434,7 @@ void TestComparisonPanel::malformedLinesSkipped()
     const QString text = QStringLiteral("\"2003/08/21\",\"起床後\",70,\"\",25,\"\"\r\n"
                                         "this is not a measurement\r\n"
                                         "\"2003/08/22\",\"起床後\",69,\"\",25,\"\"\r\n");
-    QVERIFY(replaceText(DataFolder(m_dir->path()), FileName::data1, text).ok());
+    QVERIFY(replaceText(m_screen->folder, FileName::data1, text).ok());
     write(FileName::data2, oneDay(kStart, 2, 60.0f));
     show();
     QCOMPARE(label("lblD1", 1)->text(), QStringLiteral("2 回  ( 50.0% )"));
@@ -516,8 +521,8 @@ void TestComparisonPanel::overlayAndBack()
     write(FileName::data1, daily(kStart, {80.0f, 79.5f, 79.0f, 78.0f}));
     write(FileName::data2, daily(kStart, {60.0f, 60.5f, 59.0f, 58.5f}));
     show();
-    m_panel->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
+    m_screen->host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen->host.get()));
     choose("optGra1");
     QVERIFY(!sameAxis()->isHidden());
     choose("optG2");
@@ -562,8 +567,8 @@ void TestComparisonPanel::listScrolling()
     write(FileName::data2, sameWeightDays(kStart, days, 60.0f));
     // Low enough that only a few rows fit, so a scroll shows whether it was asked for.
     m_panel->resize(m_panel->sizeHint().width(), px(3030 + 1500 + 200));
-    m_panel->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
+    m_screen->host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen->host.get()));
     show();
     Grid *grid = list();
     QCOMPARE(grid->rows(), days + 1);
@@ -582,8 +587,8 @@ void TestComparisonPanel::lowerBoundModes()
     write(FileName::data1, daily(kStart, {70.0f, 68.3f, 74.0f}));
     write(FileName::data2, daily(kStart, {55.2f, 56.0f, 57.1f}));
     show({QStringLiteral("ぽむ"), QStringLiteral("りな"), 62.5f, 49.0f});
-    m_panel->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
+    m_screen->host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen->host.get()));
     choose("optG4");
     QCOMPARE(separate()->axisMinimum(1), 62.0);
     QCOMPARE(separate()->axisMaximum(1), 74.0);
@@ -605,8 +610,8 @@ void TestComparisonPanel::targetAboveMaximum()
     write(FileName::data1, daily(kStart, {70.0f, 68.3f, 74.0f}));
     write(FileName::data2, daily(kStart, {55.2f, 56.0f, 57.1f}));
     show({QStringLiteral("ぽむ"), QStringLiteral("りな"), 80.5f, 58.0f});
-    m_panel->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
+    m_screen->host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen->host.get()));
     choose("optG4");
     QCOMPARE(separate()->axisMinimum(1), 80.0);
     QCOMPARE(separate()->axisMaximum(1), 81.0);
@@ -644,15 +649,15 @@ void TestComparisonPanel::viewSwitchAndHelpTexts()
     QFETCH(QString, optionName);
     QFETCH(bool, sameAxisShown);
     QFETCH(QString, helpText);
-    m_panel->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
-    QSignalSpy spy(m_panel.get(), &ComparisonPanel::helpTextChosen);
+    m_screen->host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen->host.get()));
+    QStringList &helpShown = m_screen->shell.helpShown;
     // From the other view, so that the click changes something.
     choose(optionName == QStringLiteral("optGra1") ? "optGra2" : "optGra1");
-    spy.clear();
+    helpShown.clear();
     choose(optionName);
-    QCOMPARE(spy.size(), 1);
-    const QString emitted = spy.at(0).at(0).toString();
+    QCOMPARE(helpShown.size(), 1);
+    const QString emitted = helpShown.at(0);
     QCOMPARE(emitted, helpText);
     QCOMPARE(emitted, helpTourText(optionName == QStringLiteral("optGra1") ? HelpTopic::SameAxisGraph : HelpTopic::SeparateAxesGraph));
     QCOMPARE(sameAxis()->isVisible(), sameAxisShown);
@@ -661,7 +666,7 @@ void TestComparisonPanel::viewSwitchAndHelpTexts()
     QCOMPARE(child<QGroupBox>(QStringLiteral("fraDgr2"))->isVisible(), !sameAxisShown);
     // Choosing it again tells the help again.
     choose(optionName);
-    QCOMPARE(spy.size(), 2);
+    QCOMPARE(helpShown.size(), 2);
 }
 
 void TestComparisonPanel::rebuildKeepsOptions()
@@ -669,14 +674,14 @@ void TestComparisonPanel::rebuildKeepsOptions()
     write(FileName::data1, daily(kStart, {80.0f, 79.5f, 79.0f}));
     write(FileName::data2, daily(kStart, {60.0f, 60.5f, 59.0f}));
     show({QStringLiteral("ぽむ"), QStringLiteral("りな"), 75.0f, 55.0f});
-    m_panel->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_panel.get()));
+    m_screen->host->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_screen->host.get()));
     choose("optG4");
     choose("optGra1");
     choose("optG2");
 
     // A new measurement, then the screen is built again.
-    QVERIFY(AppendMeasurement(DataFolder(m_dir->path()), FileName::data2, record(kStart.addDays(3), 58.0f)).ok());
+    QVERIFY(AppendMeasurement(m_screen->folder, FileName::data2, record(kStart.addDays(3), 58.0f)).ok());
     show({QStringLiteral("ぽむ"), QStringLiteral("りな"), 75.0f, 55.0f});
     QVERIFY(option("optGra1")->isChecked());
     QVERIFY(option("optG2")->isChecked());

@@ -1,6 +1,6 @@
 // Recording measurements through the entry screen: choosing, pre-filling, checking, storing and
 // the refresh that follows.
-#include "MainWindowHarness.h"
+#include "support/MainWindowHarness.h"
 
 #include "ui/Chart.h"
 #include "ui/Grid.h"

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-// Everything the main window remembers between events. Nothing here is saved on exit: every
-// change that matters is written to its file when it is made.
+// What the window remembers between events and the screens share. Nothing here is saved on
+// exit: every change that matters is written to its file when it is made.
 struct MainState {
     // shell
     bool isLoading = false;
@@ -19,6 +19,9 @@ struct MainState {
     QString currentDataFile;
     QString currentProfileFile;
     PartnerProfile profile;
+    // The captions of the two partner buttons.
+    QString nickname1;
+    QString nickname2;
     float targetWeightOfPartner1 = 0;
     float targetWeightOfPartner2 = 0;
 
@@ -26,6 +29,8 @@ struct MainState {
     QString weightStep = QStringLiteral("0.1");
     QString fatStep = QStringLiteral("0.1");
     int markerStyle = 1;
+    // Whether a save on today's date writes the time of day as its comment.
+    bool autoTimeStamp = false;
     QString memoText;
 
     // entry screen

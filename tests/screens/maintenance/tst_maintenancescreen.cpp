@@ -1,5 +1,5 @@
 // The maintenance screen: new couple registration, scale steps, the time stamp and the BMI meter.
-#include "MainWindowHarness.h"
+#include "support/MainWindowHarness.h"
 
 #include "ui/Twips.h"
 

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "screens/shell/MainState.h"
+#include "screens/shell/ScreenContext.h"
+#include "screens/shell/ShellServices.h"
+#include "screens/shell/SituationLists.h"
+#include "store/DataFolder.h"
+#include "ui/Clock.h"
+#include "ui/Dialogs.h"
+
+#include <QWidget>
+
+#include <memory>
+
+// One screen's controller on a benchmark folder, shown in a window of its own, with a shell and
+// message boxes that do nothing: what is timed is the screen's own work.
+class SilentShell : public ShellServices
+{
+public:
+    void HideAllScreens() override {}
+    void DSP_HELP() override {}
+    void processPendingEvents() override {}
+    void showStoreFailure(const QString &, const QString &) override {}
+    void noteMalformedLines(const QString &, const QString &) override {}
+    void showPartnerCounts(int, int) override {}
+    void focusSelectedPartner() override {}
+    void bmiChanged() override {}
+    void refreshBodyMetrics() override {}
+    void openEntryOnDay(const QDate &) override {}
+    void profileChanged() override {}
+    void endProgram() override {}
+};
+
+class SilentDialogs : public Dialogs
+{
+public:
+    MessageAnswer show(const Message &message) override
+    {
+        return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
+    std::optional<QString> input(const QString &, const QString &, const QString &) override { return std::nullopt; }
+};
+
+template <typename Controller>
+struct BenchScreen {
+    DataFolder folder;
+    SilentDialogs dialogs;
+    SystemClock clock;
+    MainState state;
+    SilentShell shell;
+    SituationLists situations;
+    ScreenContext context{folder, dialogs, clock, state, shell, situations};
+    std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
+    Controller *controller = nullptr;
+
+    explicit BenchScreen(const QString &path)
+        : folder(path)
+    {
+        controller = new Controller(context, host.get());
+        host->resize(1180, 700);
+        controller->panel()->resize(host->size());
+        host->show();
+    }
+    ~BenchScreen() { host.reset(); }
+};

@@ -1,0 +1,82 @@
+#include "app/PartnerButtons.h"
+
+#include "screens/entry/PartnerCount.h"
+#include "ui/Colors.h"
+#include "ui/Pictures.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+void setButtonColour(QPushButton *button, Bgr colour)
+{
+    if (colour == Colour::buttonFace) {
+        button->setStyleSheet(QString());
+        return;
+    }
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #a0a0a0; border-radius: 3px; padding: 4px 10px; }")
+                              .arg(colorFromBgr(colour).name()));
+}
+
+QLabel *countFace(const QString &name, Face face, const QString &tip, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(facePixmap(face, 28));
+    label->setToolTip(tip);
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+PartnerButtons::PartnerButtons(QWidget *parent, QHBoxLayout *row)
+{
+    auto build = [&](QPushButton *&button, Partner &partner, int n) {
+        const QString suffix = QString::number(n);
+        button = new QPushButton(parent);
+        button->setObjectName(QStringLiteral("cmdUser") + suffix);
+        button->setMinimumWidth(120);
+        button->setMinimumHeight(30);
+        button->setToolTip(QStringLiteral("登録者%1のデータを表示します").arg(n));
+        partner.count = new QLabel(parent);
+        partner.count->setObjectName(QStringLiteral("lblUser") + suffix);
+        partner.count->setMinimumWidth(28);
+        partner.count->setAlignment(Qt::AlignCenter);
+        partner.count->setAutoFillBackground(true);
+        partner.count->setToolTip(QStringLiteral("この日の入力回数"));
+        partner.faces[0] = countFace(QStringLiteral("imgNon") + suffix, Face::None, QStringLiteral("未登録"), parent);
+        partner.faces[1] = countFace(QStringLiteral("imgKura") + suffix, Face::Sulking, QStringLiteral("ムスッ"), parent);
+        partner.faces[2] = countFace(QStringLiteral("imgNi") + suffix, Face::Smiling, QStringLiteral("ニコ"), parent);
+        partner.faces[3] = countFace(QStringLiteral("imgWarai") + suffix, Face::Beaming, QStringLiteral("すごくニコニコ"), parent);
+        row->addWidget(button);
+        row->addWidget(partner.count);
+        for (QLabel *face : partner.faces)
+            row->addWidget(face);
+        row->addSpacing(18);
+    };
+    build(m_button1, m_partner1, 1);
+    build(m_button2, m_partner2, 2);
+    row->addStretch();
+}
+
+void PartnerButtons::markSelected(int partner)
+{
+    setButtonColour(m_button1, partner == 1 ? Colour::selectedPartner : Colour::buttonFace);
+    setButtonColour(m_button2, partner == 2 ? Colour::selectedPartner : Colour::buttonFace);
+}
+
+void PartnerButtons::showCounts(int count1, int count2)
+{
+    auto show = [](Partner &partner, int count, int against) {
+        partner.count->setText(QString::number(count));
+        setBackColor(partner.count, CountColour(count, against));
+        for (QLabel *face : partner.faces)
+            face->hide();
+        partner.faces[size_t(CountFaceFor(count))]->show();
+    };
+    show(m_partner1, count1, count2);
+    show(m_partner2, count2, count1);
+}

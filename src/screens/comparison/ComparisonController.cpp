@@ -1,0 +1,107 @@
+#include "screens/comparison/ComparisonController.h"
+
+#include "screens/comparison/ComparisonPanel.h"
+#include "screens/shell/MainState.h"
+#include "screens/shell/ShellServices.h"
+#include "store/DataFile.h"
+#include "store/FileNames.h"
+
+#include <QRadioButton>
+
+ComparisonController::ComparisonController(ScreenContext &context, QWidget *panelParent)
+    : ScreenController(context, panelParent)
+    , m_panel(new ComparisonPanel(panelParent))
+{
+    m_data.autoAxes = automaticAxes(PartnerSummary(), PartnerSummary());
+    ComparisonPanel *p = m_panel;
+    connect(p->optG1, &QRadioButton::clicked, this, &ComparisonController::optG1_Click);
+    connect(p->optG2, &QRadioButton::clicked, this, &ComparisonController::optG2_Click);
+    connect(p->optG3, &QRadioButton::clicked, this, &ComparisonController::optG3_Click);
+    connect(p->optG4, &QRadioButton::clicked, this, &ComparisonController::optG4_Click);
+    connect(p->optGra1, &QRadioButton::clicked, this, &ComparisonController::optGra1_Click);
+    connect(p->optGra2, &QRadioButton::clicked, this, &ComparisonController::optGra2_Click);
+}
+
+QWidget *ComparisonController::panel() const
+{
+    return m_panel;
+}
+
+void ComparisonController::prepareBeforeHiding()
+{
+    SetupAverageGrid();
+    ShowComparison();
+}
+
+void ComparisonController::SetupAverageGrid()
+{
+    m_panel->SetupAverageGrid();
+}
+
+void ComparisonController::ShowComparison()
+{
+    const MainState &state = m_ctx.state;
+    m_partners = {state.nickname1, state.nickname2, state.targetWeightOfPartner1, state.targetWeightOfPartner2};
+    // Each file is read once; the summary, the period and the daily pass all work on the records.
+    // Lines that are not records are left out here: the entry screen is where they are reported.
+    const MeasurementFile file1 = ReadMeasurements(m_ctx.folder, FileName::data1);
+    const MeasurementFile file2 = ReadMeasurements(m_ctx.folder, FileName::data2);
+    m_data = computeComparison(file1.records, file2.records, m_partners);
+
+    m_panel->fillList(m_data.days);
+    m_panel->fillSeparateAxesGraph(m_data.days, m_partners);
+    m_panel->fillScoreboard(m_data.board);
+    // The graphs follow the options as they stand, so a rebuild never shows a graph that
+    // disagrees with the chosen buttons.
+    applyLowerBound();
+    CopyToSameAxisChart();
+    if (m_panel->optG2->isChecked())
+        optG2_Click();
+}
+
+void ComparisonController::applyLowerBound()
+{
+    const LowerBound mode = m_panel->optG4->isChecked() ? LowerBound::Target : LowerBound::Automatic;
+    m_panel->applySeparateAxes(separateAxes(m_data.autoAxes, mode, m_partners.targetWeight1, m_partners.targetWeight2));
+}
+
+void ComparisonController::CopyToSameAxisChart()
+{
+    m_sameAxisData = copyToSameAxis(m_data.days.partner1.graphPoint, m_data.days.partner2.graphPoint, m_panel->currentSeparateAxes());
+    m_panel->showSameAxisGraph(m_sameAxisData);
+}
+
+void ComparisonController::optG1_Click()
+{
+    CopyToSameAxisChart();
+}
+
+void ComparisonController::optG2_Click()
+{
+    overlayGraphs(m_sameAxisData, m_panel->currentSeparateAxes());
+    m_panel->showSameAxisGraph(m_sameAxisData);
+}
+
+void ComparisonController::optG3_Click()
+{
+    applyLowerBound();
+}
+
+void ComparisonController::optG4_Click()
+{
+    applyLowerBound();
+}
+
+void ComparisonController::optGra1_Click()
+{
+    m_panel->showGraphKind(true);
+    m_ctx.state.helpText = helpTourText(HelpTopic::SameAxisGraph);
+    m_ctx.shell.DSP_HELP();
+}
+
+void ComparisonController::optGra2_Click()
+{
+    m_panel->showGraphKind(false);
+    m_ctx.state.helpText = helpTourText(HelpTopic::SeparateAxesGraph);
+    m_ctx.shell.DSP_HELP();
+}

@@ -1,0 +1,258 @@
+#include "screens/entry/EntryController.h"
+
+#include "metrics/BmiGauge.h"
+#include "metrics/BodyMetrics.h"
+#include "screens/entry/EntryDay.h"
+#include "screens/entry/EntryPanel.h"
+#include "screens/entry/EntrySave.h"
+#include "screens/shell/MainState.h"
+#include "screens/shell/ShellServices.h"
+#include "screens/shell/SituationLists.h"
+#include "store/DataFile.h"
+#include "store/FileNames.h"
+#include "store/NumberText.h"
+#include "store/SettingsFiles.h"
+#include "store/SituationListFile.h"
+#include "ui/Chart.h"
+#include "ui/Clock.h"
+#include "ui/Dialogs.h"
+#include "ui/Grid.h"
+#include "ui/MonthCalendar.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+const QString kFreeInputPrompt = QStringLiteral("状況リストに無い内容をフリーで入力できます。\n\n"
+                                                "任意の言葉で内容を書き込んでください。\n\n"
+                                                "体重は通常と同じように ↓↑ボタンで指定してください。\n");
+}
+
+EntryController::EntryController(ScreenContext &context, QWidget *panelParent)
+    : ScreenController(context, panelParent)
+    , m_panel(new EntryPanel(panelParent))
+{
+    m_ctx.situations.add(m_panel->lstAct);
+    connectControls();
+}
+
+QWidget *EntryController::panel() const
+{
+    return m_panel;
+}
+
+void EntryController::connectControls()
+{
+    EntryPanel *p = m_panel;
+    connect(p->mtvmain, &MonthCalendar::dateClick, this, &EntryController::mtvmain_DateClick);
+    for (QRadioButton *option : {p->optTai, p->optShi, p->optKon})
+        connect(option, &QRadioButton::clicked, this, &EntryController::graphQuantity_Click);
+    connect(p->mcrMain, &Chart::clicked, this, &EntryController::mcrMain_Click);
+    connect(p->lstAct, &QListWidget::itemClicked, this, &EntryController::lstAct_Click);
+    connect(p->cmdJikan, &QPushButton::clicked, this, &EntryController::cmdJikan_Click);
+    connect(p->cmdFree, &QPushButton::clicked, this, &EntryController::cmdFree_Click);
+    connect(p->txtTaiInp, &QLineEdit::returnPressed, this, &EntryController::txtTaiInp_Enter);
+    connect(p->txtShiInp, &QLineEdit::returnPressed, this, &EntryController::txtShiInp_Enter);
+    connect(p->cmdUp, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtTaiInp, m_ctx.state.weightStep, 1); });
+    connect(p->cmdDn, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtTaiInp, m_ctx.state.weightStep, -1); });
+    connect(p->cmdUp1, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtShiInp, m_ctx.state.fatStep, 1); });
+    connect(p->cmdDn1, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtShiInp, m_ctx.state.fatStep, -1); });
+    connect(p->cmdTaiHozon, &QPushButton::clicked, this, &EntryController::cmdTaiHozon_Click);
+}
+
+void EntryController::refreshForPartner()
+{
+    m_ctx.shell.refreshBodyMetrics();
+}
+
+QDate EntryController::selectedDay() const
+{
+    return m_panel->mtvmain->selectedDate();
+}
+
+void EntryController::setSelectedDay(const QDate &day)
+{
+    m_panel->mtvmain->setSelectedDate(day);
+}
+
+int EntryController::currentPartner() const
+{
+    return m_ctx.state.currentDataFile.compare(FileName::data2, Qt::CaseInsensitive) == 0 ? 2 : 1;
+}
+
+void EntryController::RefreshEntryScreen()
+{
+    MainState &state = m_ctx.state;
+    const MeasurementFile file = ReadMeasurements(m_ctx.folder, state.currentDataFile);
+    m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
+    state.entry = ComputeEntryDay(file.records, selectedDay(), state.profile.height);
+    m_panel->showDay(state.entry);
+    ShowBmiGauge();
+    state.selectedSituation.clear();
+    m_panel->txtTaiInp->clear();
+    m_panel->txtShiInp->clear();
+    RefreshPartnerCounts();
+}
+
+void EntryController::RefreshPartnerCounts()
+{
+    const int partner = currentPartner();
+    const int own = m_panel->msgDayList->rows() - 1;
+    const QString otherFile = FileName::dataFile(partner == 1 ? 2 : 1);
+    const int otherCount = CountMeasurementsOn(m_ctx.folder, otherFile, storedDate(selectedDay()));
+    m_ctx.shell.showPartnerCounts(partner == 1 ? own : otherCount, partner == 1 ? otherCount : own);
+}
+
+void EntryController::ShowBmiGauge()
+{
+    MainState &state = m_ctx.state;
+    if (state.entry.recordCount == 0)
+        return;
+    // Without a height there is no BMI: the gauges keep what they showed.
+    const std::optional<float> bmi = Bmi(state.entry.latestWeight, state.profile.height);
+    if (!bmi)
+        return;
+    state.currentBmi = *bmi;
+    state.meterBmi = ClampMeterBmi(state.currentBmi);
+    m_panel->placeGaugePointer(PointerLeft(kEntryGauge, state.meterBmi));
+    const BmiJudgement judgement = JudgeBmi(state.currentBmi);
+    m_panel->showJudgement(judgement.text, judgement.labelColour);
+    m_ctx.shell.bmiChanged();
+}
+
+void EntryController::mtvmain_DateClick()
+{
+    RefreshEntryScreen();
+    m_ctx.shell.focusSelectedPartner();
+}
+
+void EntryController::graphQuantity_Click()
+{
+    m_panel->applyGraphQuantity();
+}
+
+void EntryController::selectMixedGraph()
+{
+    m_panel->optKon->setChecked(true);
+    graphQuantity_Click();
+}
+
+void EntryController::mcrMain_Click()
+{
+    MainState &state = m_ctx.state;
+    state.markerStyle = (state.markerStyle + 1) % 3;
+    ApplyMarkerStyle();
+    if (StoreResult r = WriteMarkerStyle(m_ctx.folder, state.markerStyle); !r)
+        m_ctx.shell.showStoreFailure(QStringLiteral("設定を保存できません"), r.message());
+}
+
+void EntryController::ApplyMarkerStyle()
+{
+    m_panel->applyMarkerStyle(m_ctx.state.markerStyle);
+}
+
+void EntryController::LoadMarkerStyle()
+{
+    m_ctx.state.markerStyle = ReadMarkerStyle(m_ctx.folder);
+    ApplyMarkerStyle();
+}
+
+void EntryController::lstAct_Click()
+{
+    QListWidgetItem *item = m_panel->lstAct->currentItem();
+    if (!item)
+        return;
+    m_ctx.state.selectedSituation = item->text();
+    prefillInputs(true);
+}
+
+void EntryController::cmdJikan_Click()
+{
+    m_ctx.state.selectedSituation = timeOfDayText(m_ctx.clock.timeOfDay());
+    prefillInputs(true);
+}
+
+void EntryController::prefillInputs(bool moveFocus)
+{
+    m_panel->txtTaiInp->setText(generalNumber(m_ctx.state.entry.latestWeight));
+    m_panel->txtShiInp->setText(generalNumber(m_ctx.state.entry.latestBodyFat));
+    setArrowButtonsEnabled(true);
+    if (moveFocus)
+        m_panel->txtTaiInp->setFocus();
+}
+
+void EntryController::setArrowButtonsEnabled(bool enabled)
+{
+    for (QPushButton *button : {m_panel->cmdDn, m_panel->cmdUp, m_panel->cmdDn1, m_panel->cmdUp1})
+        button->setEnabled(enabled);
+}
+
+void EntryController::cmdFree_Click()
+{
+    const std::optional<QString> answer = m_ctx.dialogs.input(QStringLiteral("状況フリー入力"), kFreeInputPrompt, QString());
+    if (!answer || answer->isEmpty())
+        return;
+    // A text the files cannot hold would fail at the save anyway; say so while it is typed.
+    if (StoreResult r = checkStorableText(*answer); !r) {
+        m_ctx.dialogs.warning(QStringLiteral("状況フリー入力"), r.message());
+        return;
+    }
+    m_ctx.state.selectedSituation = *answer;
+    prefillInputs(false);
+    if (m_ctx.dialogs.askYesNo(QStringLiteral("状況リスト登録の有無"), QStringLiteral("状況リストに追加しますか？"))) {
+        if (StoreResult r = AppendSituationQuoted(m_ctx.folder, *answer); !r)
+            m_ctx.shell.showStoreFailure(QStringLiteral("状況リスト登録"), r.message());
+        else
+            m_ctx.situations.append(*answer);
+    }
+    m_panel->txtTaiInp->setFocus();
+    m_panel->txtTaiInp->setCursorPosition(0);
+    m_panel->txtTaiInp->selectAll();
+}
+
+void EntryController::txtTaiInp_Enter()
+{
+    if (!m_panel->txtTaiInp->text().isEmpty())
+        m_panel->txtShiInp->setFocus();
+}
+
+void EntryController::txtShiInp_Enter()
+{
+    if (!m_panel->txtShiInp->text().isEmpty())
+        m_panel->cmdTaiHozon->setFocus();
+}
+
+void EntryController::stepBox(QLineEdit *box, const QString &step, int direction)
+{
+    if (const std::optional<QString> value = SteppedValue(box->text(), step, direction))
+        box->setText(*value);
+}
+
+void EntryController::cmdTaiHozon_Click()
+{
+    MainState &state = m_ctx.state;
+    const QString weightText = m_panel->txtTaiInp->text();
+    const QString fatText = m_panel->txtShiInp->text();
+    if (const std::optional<SaveRefusal> refusal = CheckSave(state.selectedSituation, weightText, fatText)) {
+        m_ctx.dialogs.warning(refusal->title, refusal->message);
+        return;
+    }
+    Measurement m = BuildMeasurement(selectedDay(), state.selectedSituation, weightText, fatText, QString());
+    StoreResult stored = StoreResult::success();
+    if (NeedsOrderedInsert(state.entry.lastRecordDate, m.date)) {
+        stored = InsertMeasurementInOrder(m_ctx.folder, state.currentDataFile, m);
+    } else {
+        if (state.autoTimeStamp)
+            m.comment = timeOfDayText(m_ctx.clock.timeOfDay());
+        stored = AppendMeasurement(m_ctx.folder, state.currentDataFile, m);
+    }
+    if (!stored) {
+        // Nothing was written; the input stays so that nothing typed is lost.
+        m_ctx.dialogs.warning(QStringLiteral("保存できません"), stored.message());
+        return;
+    }
+    RefreshEntryScreen();
+    setArrowButtonsEnabled(false);
+}

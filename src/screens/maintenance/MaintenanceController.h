@@ -1,0 +1,49 @@
+#pragma once
+
+#include "screens/shell/ScreenController.h"
+
+class MaintenancePanel;
+class QWidget;
+
+// The maintenance screen (fraSettei): new couple registration, the scale steps, the automatic
+// time stamp, the situation list, the profile and the BMI meter.
+class MaintenanceController : public ScreenController
+{
+    Q_OBJECT
+public:
+    MaintenanceController(ScreenContext &context, QWidget *panelParent);
+
+    QWidget *panel() const override;
+    MaintenancePanel *maintenancePanel() const { return m_panel; }
+    HelpTopic helpTopic() const override { return HelpTopic::Maintenance; }
+    void prepareAfterHiding() override;
+    void refreshForPartner() override;
+
+    // settings
+    void LoadAutoTimeSetting();
+    void READ_KIZAMI();
+    void chkJikan_Click();
+    void optKizami_Click(int index);
+    void optKizami1_Click(int index);
+    void txtKizami_Enter();
+    void txtKizami2_Enter();
+
+    // BMI meter
+    void prepareMeter();
+    void ShowMeterFormula();
+    void UpdateBmiMeter();
+    // The meter follows the BMI the entry refresh found.
+    void showBmiOnMeter();
+
+    // new couple registration
+    void cmdNew1_Click();
+    void cmdStHozon_Click();
+    void cmdYame_Click();
+
+private:
+    void connectControls();
+    void fillProfileBoxes();
+    void writeScaleSteps();
+
+    MaintenancePanel *m_panel;
+};

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "screens/shell/MainState.h"
+#include "screens/shell/ScreenContext.h"
+#include "screens/shell/ShellServices.h"
+#include "screens/shell/SituationLists.h"
+#include "store/DataFolder.h"
+#include "support/FakeClock.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestFiles.h"
+
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <memory>
+
+// A shell that only remembers what the screens asked of it, so that one screen can be tested
+// without the window and the other screens.
+class RecordingShell : public ShellServices
+{
+public:
+    // The help texts DSP_HELP would have shown (the tour is taken as on).
+    QStringList helpShown;
+    QStringList failures;
+    QStringList malformed;
+    QList<QDate> entryDaysOpened;
+    std::pair<int, int> counts{-1, -1};
+    int hideAllCount = 0;
+    int bmiChangedCount = 0;
+    int bodyMetricsCount = 0;
+    int profileChangedCount = 0;
+    int endCount = 0;
+    MainState *state = nullptr;
+
+    void HideAllScreens() override { ++hideAllCount; }
+    void DSP_HELP() override { helpShown << (state ? state->helpText : QString()); }
+    void processPendingEvents() override {}
+    void showStoreFailure(const QString &title, const QString &message) override { failures << title + u'|' + message; }
+    void noteMalformedLines(const QString &, const QString &report) override
+    {
+        if (!report.isEmpty())
+            malformed << report;
+    }
+    void showPartnerCounts(int count1, int count2) override { counts = {count1, count2}; }
+    void focusSelectedPartner() override {}
+    void bmiChanged() override { ++bmiChangedCount; }
+    void refreshBodyMetrics() override { ++bodyMetricsCount; }
+    void openEntryOnDay(const QDate &day) override { entryDaysOpened << day; }
+    void profileChanged() override { ++profileChangedCount; }
+    void endProgram() override { ++endCount; }
+};
+
+// One screen's controller on a temporary data folder, with scripted boxes, a set clock and a
+// recording shell. The controller's panel lives in `host`.
+template <typename Controller>
+struct ScreenHarness {
+    QTemporaryDir dir;
+    DataFolder folder{dir.path()};
+    ScriptedDialogs dialogs;
+    FakeClock clock;
+    MainState state;
+    RecordingShell shell;
+    SituationLists situations;
+    ScreenContext context{folder, dialogs, clock, state, shell, situations};
+    std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
+    Controller *controller = nullptr;
+
+    ScreenHarness()
+    {
+        shell.state = &state;
+        controller = new Controller(context, host.get());
+    }
+    ~ScreenHarness() { host.reset(); }
+
+    QString path() const { return dir.path(); }
+    void write(const QString &name, const QString &text) { TestFiles::write(path(), name, text); }
+
+    template <typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        T *w = host->findChild<T *>(name);
+        if (!w)
+            qWarning("no control %s", qPrintable(name));
+        return w;
+    }
+};
