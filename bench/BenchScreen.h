@@ -26,6 +26,7 @@ public:
     void focusSelectedPartner() override {}
     void bmiChanged() override {}
     void refreshBodyMetrics() override {}
+    void refreshEntryScreen() override {}
     void openEntryOnDay(const QDate &) override {}
     void profileChanged() override {}
     void endProgram() override {}

@@ -309,6 +309,11 @@ void MainWindow::bmiChanged()
     m_maintenance->showBmiOnMeter();
 }
 
+void MainWindow::refreshEntryScreen()
+{
+    m_entry->RefreshEntryScreen();
+}
+
 void MainWindow::openEntryOnDay(const QDate &day)
 {
     m_entry->setSelectedDay(day);

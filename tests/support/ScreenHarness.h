@@ -29,6 +29,7 @@ public:
     int bmiChangedCount = 0;
     int bodyMetricsCount = 0;
     int profileChangedCount = 0;
+    int entryRefreshCount = 0;
     int endCount = 0;
     MainState *state = nullptr;
 
@@ -45,6 +46,7 @@ public:
     void focusSelectedPartner() override {}
     void bmiChanged() override { ++bmiChangedCount; }
     void refreshBodyMetrics() override { ++bodyMetricsCount; }
+    void refreshEntryScreen() override { ++entryRefreshCount; }
     void openEntryOnDay(const QDate &day) override { entryDaysOpened << day; }
     void profileChanged() override { ++profileChangedCount; }
     void endProgram() override { ++endCount; }

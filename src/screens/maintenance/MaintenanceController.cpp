@@ -32,6 +32,8 @@ MaintenanceController::MaintenanceController(ScreenContext &context, QWidget *pa
 {
     m_ctx.situations.add(m_panel->lstKoumoku);
     connectControls();
+    connectSituationEditor();
+    connectProfileEditor();
 }
 
 QWidget *MaintenanceController::panel() const
@@ -64,11 +66,13 @@ void MaintenanceController::connectControls()
 void MaintenanceController::prepareAfterHiding()
 {
     fillProfileBoxes();
+    prepareSituationEditor();
 }
 
 void MaintenanceController::refreshForPartner()
 {
     fillProfileBoxes();
+    prepareSituationEditor();
     m_ctx.shell.refreshBodyMetrics();
 }
 

@@ -40,8 +40,29 @@ public:
     void cmdStHozon_Click();
     void cmdYame_Click();
 
+    // situation list editor
+    void lstKoumoku_Click();
+    void lstKoumoku_MouseDown();
+    void lstKoumoku_MouseUp();
+    void cmdNew2_Click();
+    void cmdSort_Click();
+    void cmdDel_Click();
+    void cmdDel2_Click();
+    void cmdChg_Click();
+
+    // profile editor
+    void cmdPHozon1_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void connectControls();
+    void connectSituationEditor();
+    void connectProfileEditor();
+    void prepareSituationEditor();
+    // The list file now holds `entries`: all three list boxes show them, in the saved order.
+    void showSavedSituations(const QStringList &entries);
     void fillProfileBoxes();
     void writeScaleSteps();
 

@@ -1,6 +1,7 @@
 #include "screens/maintenance/MaintenancePanel.h"
 
 #include "metrics/BmiGauge.h"
+#include "ui/Colors.h"
 #include "ui/Named.h"
 #include "ui/Pictures.h"
 #include "ui/Shape.h"
@@ -135,31 +136,72 @@ QWidget *MaintenancePanel::buildLists()
     auto *row = new QWidget(this);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buildSituationEditor(row));
+    layout->addWidget(buildProfileEditor(row));
+    return row;
+}
 
-    auto *situations = new QGroupBox(QStringLiteral("状況リスト編集"), row);
-    auto *situationLayout = new QVBoxLayout(situations);
+QWidget *MaintenancePanel::buildSituationEditor(QWidget *parent)
+{
+    auto *situations = new QGroupBox(QStringLiteral("状況リスト編集"), parent);
+    auto *layout = new QGridLayout(situations);
     lstKoumoku = named(new QListWidget(situations), QStringLiteral("lstKoumoku"));
+    lstKoumoku->setSelectionMode(QAbstractItemView::SingleSelection);
     lstKoumoku->setMaximumHeight(150);
-    situationLayout->addWidget(lstKoumoku);
-    layout->addWidget(situations);
+    layout->addWidget(lstKoumoku, 0, 0);
 
-    auto *profile = new QGroupBox(QStringLiteral("プライベートデータ"), row);
+    auto *buttons = new QVBoxLayout;
+    auto button = [&](const char *name, const QString &caption) {
+        auto *b = named(new QPushButton(caption, situations), name);
+        // Enter presses the button as Space does, also outside a dialog.
+        b->setAutoDefault(true);
+        buttons->addWidget(b);
+        return b;
+    };
+    cmdNew2 = button("cmdNew2", QStringLiteral("追加"));
+    cmdSort = button("cmdSort", QStringLiteral("並び替え"));
+    cmdDel = button("cmdDel", QStringLiteral("削除"));
+    cmdDel2 = button("cmdDel2", QStringLiteral("全削除"));
+    buttons->addStretch();
+    layout->addLayout(buttons, 0, 1);
+    m_sortColour = Colour::buttonFace;
+
+    auto *arrow = new QLabel(QStringLiteral("↓"), situations);
+    arrow->setAlignment(Qt::AlignCenter);
+    layout->addWidget(arrow, 1, 0);
+    txtChg = named(new QLineEdit(situations), QStringLiteral("txtChg"));
+    txtChg->setAccessibleName(QStringLiteral("変更後の状況"));
+    layout->addWidget(txtChg, 2, 0);
+    cmdChg = named(new QPushButton(QStringLiteral("状況コメントを入れ替える"), situations), QStringLiteral("cmdChg"));
+    cmdChg->setAutoDefault(true);
+    layout->addWidget(cmdChg, 3, 0, 1, 2);
+    return situations;
+}
+
+QWidget *MaintenancePanel::buildProfileEditor(QWidget *parent)
+{
+    auto *profile = new QGroupBox(QStringLiteral("プライベートデータ"), parent);
     auto *grid = new QGridLayout(profile);
     txtPriData = named(new QLineEdit(profile), QStringLiteral("txtPriData"));
     txtSincyou = named(new QLineEdit(profile), QStringLiteral("txtSincyou"));
     txtMokuTai = named(new QLineEdit(profile), QStringLiteral("txtMokuTai"));
     const QString captions[] = {QStringLiteral("名前"), QStringLiteral("身長"), QStringLiteral("目標体重")};
-    const QString units[] = {QStringLiteral("※空欄可"), QStringLiteral("ｃｍ"), QStringLiteral("Ｋｇ")};
+    const QString units[] = {QString(), QStringLiteral("ｃｍ"), QStringLiteral("Ｋｇ")};
+    const QString notes[] = {QStringLiteral("※空欄可"), QStringLiteral("※半角文字で入力"), QStringLiteral("※半角文字で入力")};
     QLineEdit *boxes[] = {txtPriData, txtSincyou, txtMokuTai};
     for (int i = 0; i < 3; ++i) {
-        // Shown for reference until the profile can be edited here.
-        boxes[i]->setReadOnly(true);
-        grid->addWidget(new QLabel(captions[i], profile), i, 0);
+        auto *caption = new QLabel(captions[i], profile);
+        caption->setBuddy(boxes[i]);
+        grid->addWidget(caption, i, 0);
         grid->addWidget(boxes[i], i, 1);
         grid->addWidget(new QLabel(units[i], profile), i, 2);
+        grid->addWidget(new QLabel(notes[i], profile), i, 3);
     }
-    layout->addWidget(profile);
-    return row;
+    cmdPHozon1 = named(new QPushButton(QStringLiteral("データ変更"), profile), QStringLiteral("cmdPHozon1"));
+    cmdPHozon1->setAutoDefault(true);
+    grid->addWidget(cmdPHozon1, 3, 1, 1, 3, Qt::AlignRight);
+    grid->setRowStretch(4, 1);
+    return profile;
 }
 
 QGroupBox *MaintenancePanel::buildMeter()
@@ -316,4 +358,30 @@ void MaintenancePanel::showJudgement(const QString &text, quint32 colour)
 {
     lblHyouka->setText(text);
     setBackColor(lblHyouka, colour);
+}
+
+QStringList MaintenancePanel::situationEntries() const
+{
+    QStringList entries;
+    for (int i = 0; i < lstKoumoku->count(); ++i)
+        entries << lstKoumoku->item(i)->text();
+    return entries;
+}
+
+void MaintenancePanel::showSituationOrder(const QStringList &entries, int selected)
+{
+    lstKoumoku->clear();
+    lstKoumoku->addItems(entries);
+    lstKoumoku->setCurrentRow(selected);
+}
+
+void MaintenancePanel::setSortColour(quint32 colour)
+{
+    m_sortColour = colour;
+    if (colour == Colour::buttonFace) {
+        cmdSort->setStyleSheet(QString());
+        return;
+    }
+    cmdSort->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #a0a0a0; border-radius: 3px; padding: 4px 10px; }")
+                               .arg(colorFromBgr(colour).name()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QStringList>
 
 #include <array>
 
@@ -32,6 +33,14 @@ public:
     void placeMeterPointer(double leftTwips);
     void showJudgement(const QString &text, quint32 colour);
 
+    // The situation editor's entries, in the order lstKoumoku shows them.
+    QStringList situationEntries() const;
+    // Shows the entries in lstKoumoku alone and selects the one at `selected`.
+    void showSituationOrder(const QStringList &entries, int selected);
+    // cmdSort's back colour: chosenToggle marks an order not yet saved, buttonFace a saved one.
+    void setSortColour(quint32 colour);
+    quint32 sortColour() const { return m_sortColour; }
+
     // New couple registration
     QPushButton *cmdNew1;
     QGroupBox *fraNew;
@@ -44,11 +53,20 @@ public:
     QPushButton *cmdStHozon;
     QPushButton *cmdYame;
 
-    // Situation list and profile
+    // Situation list editor
     QListWidget *lstKoumoku;
+    QPushButton *cmdNew2;
+    QPushButton *cmdSort;
+    QPushButton *cmdDel;
+    QPushButton *cmdDel2;
+    QLineEdit *txtChg;
+    QPushButton *cmdChg;
+
+    // Profile editor
     QLineEdit *txtPriData;
     QLineEdit *txtSincyou;
     QLineEdit *txtMokuTai;
+    QPushButton *cmdPHozon1;
 
     // Settings
     QCheckBox *chkJikan;
@@ -72,9 +90,12 @@ private:
     QWidget *buildRegistration();
     QWidget *buildSettings();
     QWidget *buildLists();
+    QWidget *buildSituationEditor(QWidget *parent);
+    QWidget *buildProfileEditor(QWidget *parent);
     QGroupBox *buildMeter();
     void showStep(const QString &step, const std::array<QRadioButton *, 4> &options, QButtonGroup *group, QLineEdit *box);
 
     QButtonGroup *m_weightSteps;
     QButtonGroup *m_fatSteps;
+    quint32 m_sortColour;
 };

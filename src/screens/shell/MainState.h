@@ -42,6 +42,10 @@ struct MainState {
     // trend graph
     float recordMinWeight = 999.9f;
 
+    // situation list editor: the entry under the pointer when the mouse button went down
+    QString dragText;
+    int dragIndex = -1;
+
     // BMI gauges
     float currentBmi = 0;
     float meterBmi = 0;

@@ -29,6 +29,9 @@ public:
     // BMI figures, standard weight, obesity and meter of the current partner, from the values
     // the last entry refresh kept.
     virtual void refreshBodyMetrics() = 0;
+    // The entry screen reads the current partner's data afresh (status, day list, graph, counts,
+    // BMI gauges) without being shown.
+    virtual void refreshEntryScreen() = 0;
     // Sets the entry screen to the day, refreshes it and shows it; the help text stays.
     virtual void openEntryOnDay(const QDate &day) = 0;
     // The current profile was saved: the partner button, the window caption and the targets

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "screens/maintenance/Registration.h"
+#include "store/Profile.h"
+
+#include <QString>
+
+#include <optional>
+
+// The profile editor's boxes, as typed.
+struct ProfileBoxes {
+    QString nickname; // txtPriData; may be empty
+    QString height;   // txtSincyou
+    QString target;   // txtMokuTai
+};
+
+// An empty height, then an empty target weight, then either of them not a number (or too large
+// for the file's numbers). Nothing when the profile can be saved.
+std::optional<RegistrationRefusal> CheckProfileBoxes(const ProfileBoxes &boxes);
+
+PartnerProfile ProfileFromBoxes(const ProfileBoxes &boxes);
