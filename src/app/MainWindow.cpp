@@ -9,6 +9,7 @@
 #include "screens/entry/EntryController.h"
 #include "screens/history/HistoryController.h"
 #include "screens/maintenance/MaintenanceController.h"
+#include "screens/shell/LegacyConversionPrompt.h"
 #include "screens/shell/SplashTiming.h"
 #include "screens/shell/SplashWindow.h"
 #include "store/FileNames.h"
@@ -177,6 +178,20 @@ void MainWindow::Form_Load()
     m_situations.setEntries(ReadSituationList(m_folder));
     m_trend->LoadMovingAverageSetting();
     m_maintenance->LoadAutoTimeSetting();
+
+    // 12: older data, before the entry screen first reads partner 1's file. The splash stays on
+    // top of every other window, so it steps aside while a question is open.
+    LegacyConversionPrompt conversion(m_context);
+    conversion.setBeforeAsking([this] {
+        if (frmSplash)
+            frmSplash->hide();
+    });
+    conversion.ConvertWeightHistoryFile();
+    conversion.ConvertOlderDataFile();
+    if (frmSplash && frmSplash->isHidden()) {
+        frmSplash->show();
+        processPendingEvents();
+    }
 
     // 13-15
     m_entry->RefreshEntryScreen();
