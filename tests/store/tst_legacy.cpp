@@ -1,11 +1,10 @@
-// Converting weight histories kept in older layouts: the lines written, the backups kept and
-// their names, lines that cannot be read, and failed writes leaving every file as it was.
+// Converting weight histories kept in older layouts: the backups kept and their names, lines that
+// cannot be read, and failed writes leaving every file as it was.
 
 #include "StoreTestUtil.h"
 
 #include "store/FileNames.h"
 #include "store/LegacyConversion.h"
-#include "store/LegacyReaders.h"
 #include "store/SafeSave.h"
 
 #include <QTemporaryDir>
@@ -49,25 +48,6 @@ private Q_SLOTS:
         m_dir = nullptr;
     }
 
-    void weightHistoryBecomesDataLines()
-    {
-        put(kHistory, {QStringLiteral("\"2003/08/21\",\"朝食前\",70.1"), QStringLiteral("\"2003/08/22\",\"夕食後, 散歩\",69.85")});
-        const QByteArray original = readFile(path(kHistory));
-        QVERIFY(hasWeightHistoryFile(folder()));
-        LegacyConversionReport report;
-        const StoreResult r = convertWeightHistoryFile(folder(), kData, 21.5f, &report);
-        QVERIFY2(r.ok(), qPrintable(r.message()));
-        QCOMPARE(readFile(path(FileName::data1)),
-                 cp932Lines({QStringLiteral("\"2003/08/21\",\"朝食前\",70.1,\"\",21.5,\"\""),
-                             QStringLiteral("\"2003/08/22\",\"夕食後, 散歩\",69.85,\"\",21.5,\"\"")}));
-        // The older file keeps its bytes under its backup name, so the question is not asked again.
-        QCOMPARE(readFile(path(LegacyFileName::weightHistoryBackup)), original);
-        QVERIFY(!hasWeightHistoryFile(folder()));
-        QCOMPARE(report.converted, 2);
-        QCOMPARE(report.dataBackupName, QString()); // there was no data file to keep
-        QCOMPARE(folderEntries(m_dir->path()), (QStringList{FileName::data1, LegacyFileName::weightHistoryBackup}));
-    }
-
     // Partner 1's earlier data and earlier backups survive; each backup takes the next free name,
     // names compared without regard to case.
     void backupsNeverReplaceEarlierOnes_data()
@@ -108,51 +88,13 @@ private Q_SLOTS:
         QCOMPARE(readFile(path(dataBackup)), cp932Lines(partnerLines));
     }
 
-    void olderDataGetsTheBodyFat()
-    {
-        const QStringList older = {QStringLiteral("\"2002/05/01\",\"起床後\",58.2,\"雨\",\"\",\"x\""),
-                                   QStringLiteral("\"2002/05/02\",\"夕食後\",58.6,\"\",,\"\""),
-                                   QStringLiteral("\"2002/05/03\",\"夕食後\",58,\"\",19.5,\"\"")};
-        put(FileName::data1, older);
-        QVERIFY(holdsOlderData(folder(), kData));
-        LegacyConversionReport report;
-        QVERIFY(convertOlderDataFile(folder(), kData, 22.0f, &report).ok());
-        QCOMPARE(readFile(path(FileName::data1)),
-                 cp932Lines({QStringLiteral("\"2002/05/01\",\"起床後\",58.2,\"雨\",22,\"x\""),
-                             QStringLiteral("\"2002/05/02\",\"夕食後\",58.6,\"\",22,\"\""),
-                             QStringLiteral("\"2002/05/03\",\"夕食後\",58,\"\",19.5,\"\"")}));
-        QCOMPARE(readFile(path(LegacyFileName::dataBackup)), cp932Lines(older));
-        QVERIFY(!holdsOlderData(folder(), kData));
-    }
-
-    void whichDataFilesAreOlder_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("older");
-        QTest::newRow("empty fifth") << cp932Lines({QStringLiteral("\"2002/05/01\",\"a\",58,\"\",\"\",\"\"")}) << true;
-        QTest::newRow("body fat") << cp932Lines({QStringLiteral("\"2002/05/01\",\"a\",58,\"\",20,\"\""),
-                                                 QStringLiteral("\"2002/05/02\",\"a\",58,\"\",\"\",\"\"")})
-                                  << false;
-        QTest::newRow("blank first line") << QByteArray("\r\n\"2002/05/01\",\"a\",58,\"\",\"\",\"\"\r\n") << true;
-        QTest::newRow("three fields") << cp932Lines({QStringLiteral("\"2002/05/01\",\"a\",58")}) << false;
-        QTest::newRow("empty file") << QByteArray() << false;
-    }
-    void whichDataFilesAreOlder()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, older);
-        QCOMPARE(isOlderData(bytes), older);
-    }
-
     // A line that cannot be read is named with its line number; the rest converts and the
     // original stays whole in its backup.
     void unreadableLinesAreReported_data()
     {
         QTest::addColumn<QByteArray>("line");
         QTest::newRow("date not padded") << cp932(QStringLiteral("\"2003/8/22\",\"朝食前\",70"));
-        QTest::newRow("no such day") << cp932(QStringLiteral("\"2003/02/30\",\"朝食前\",70"));
         QTest::newRow("weight quoted") << cp932(QStringLiteral("\"2003/08/22\",\"朝食前\",\"70\""));
-        QTest::newRow("weight text") << cp932(QStringLiteral("\"2003/08/22\",\"朝食前\",七十"));
         QTest::newRow("two fields") << cp932(QStringLiteral("\"2003/08/22\",\"朝食前\""));
         QTest::newRow("open quote") << cp932(QStringLiteral("\"2003/08/22\",\"朝食前,70"));
         QTest::newRow("not Windows-31J") << QByteArray("\"2003/08/22\",\"\x82\",70");
@@ -170,23 +112,6 @@ private Q_SLOTS:
         QCOMPARE(report.unreadable[0].lineNumber, 2);
         QVERIFY(report.unreadableReport().startsWith(QStringLiteral("「連続体重.txt」の2行目：")));
         QCOMPARE(readFile(path(LegacyFileName::weightHistoryBackup)), bytes);
-
-        // The same line in the older program's layout is reported the same way.
-        const LegacyRecords older = readOlderData(QByteArray(line).replace(",70", ",70,\"\",\"\",\"\""), 20.0f);
-        QCOMPARE(older.records.size(), 0);
-        QCOMPARE(older.unreadable.size(), 1);
-    }
-
-    void nothingToConvertChangesNothing()
-    {
-        put(FileName::data1, {QStringLiteral("\"2024/01/01\",\"起床後\",60,\"\",20,\"\"")});
-        put(kHistory, {QStringLiteral("ゴミ")});
-        const auto before = snapshot(m_dir->path());
-        LegacyConversionReport report;
-        const StoreResult r = convertWeightHistoryFile(folder(), kData, 20.0f, &report);
-        QVERIFY(!r.ok());
-        QVERIFY(r.message().contains(QStringLiteral("変換できる行がありません")));
-        QCOMPARE(snapshot(m_dir->path()), before);
     }
 
     // A write that fails at any step, in either conversion, leaves every file as it was and no

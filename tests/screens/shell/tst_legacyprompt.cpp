@@ -1,11 +1,8 @@
 // The start-up's offer to convert older weight histories: the question, what each answer does,
 // when it is asked again, and what the user is told.
 #include "support/MainWindowHarness.h"
-#include "support/ScreenHarness.h"
 
-#include "screens/shell/LegacyConversionPrompt.h"
 #include "store/LegacyConversion.h"
-#include "store/SafeSave.h"
 
 namespace {
 const QString kTitle = QStringLiteral("データ変換および体脂肪率確認");
@@ -60,8 +57,9 @@ private Q_SLOTS:
         }
         QCOMPARE(TestFiles::lines(h.path(), FileName::data1),
                  QStringList{QStringLiteral("\"2003/08/21\",\"朝食前\",70.1,\"\",%1,\"\"").arg(bodyFat)});
-        // Partner 1's earlier diary is kept, and the user is told where.
+        // Partner 1's earlier diary and the older file are kept, and the user is told where.
         QCOMPARE(TestFiles::bytes(h.path(), LegacyFileName::dataBackup), before);
+        QCOMPARE(TestFiles::text(h.path(), LegacyFileName::weightHistoryBackup), kHistoryLine + QStringLiteral("\r\n"));
         QCOMPARE(h.dialogs.shown.size(), 1);
         QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Information);
         QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("「データbak.txt」")));
@@ -73,60 +71,21 @@ private Q_SLOTS:
         QVERIFY(h.dialogs.promptsAsked.isEmpty());
     }
 
-    void olderDataAskedAfterTheHistory()
+    // Lines without a body fat get the answer; the rest of each line stays as it was.
+    void olderData()
     {
         MainWindowHarness h;
-        h.writeCouple({QStringLiteral("\"2002/05/01\",\"起床後\",58.2,\"\",\"\",\"\"")}, {line(QStringLiteral("2026/12/03"), 55.0)});
+        const QStringList older = {QStringLiteral("\"2002/05/01\",\"起床後\",58.2,\"雨\",\"\",\"x\""),
+                                   QStringLiteral("\"2002/05/02\",\"夕食後\",58,\"\",19.5,\"\"")};
+        h.writeCouple(older, {line(QStringLiteral("2026/12/03"), 55.0)});
         h.setHelpTour(0);
         h.dialogs.inputAnswers = {QStringLiteral("23")};
         h.start();
         QCOMPARE(h.dialogs.promptsAsked, QStringList{kOlderPrompt});
-        QCOMPARE(TestFiles::lines(h.path(), FileName::data1), QStringList{QStringLiteral("\"2002/05/01\",\"起床後\",58.2,\"\",23,\"\"")});
-        QCOMPARE(TestFiles::lines(h.path(), LegacyFileName::dataBackup),
-                 QStringList{QStringLiteral("\"2002/05/01\",\"起床後\",58.2,\"\",\"\",\"\"")});
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data1),
+                 (QStringList{QStringLiteral("\"2002/05/01\",\"起床後\",58.2,\"雨\",23,\"x\""), older[1]}));
+        QCOMPARE(TestFiles::lines(h.path(), LegacyFileName::dataBackup), older);
         QVERIFY(h.dialogs.shown.isEmpty());
-    }
-
-    void unreadableLinesAreShown()
-    {
-        MainWindowHarness h;
-        writeCoupleWithHistory(h);
-        h.write(LegacyFileName::weightHistory, kHistoryLine + QStringLiteral("\r\n\"2003/8/22\",\"朝食前\",70\r\n"));
-        h.dialogs.inputAnswers = {QStringLiteral("20")};
-        h.start();
-        QCOMPARE(h.dialogs.shown.size(), 1);
-        QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Exclamation);
-        QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("「連続体重.txt」の2行目：\"2003/8/22\"")));
-        QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("「連続体重bak.txt」")));
-        QCOMPARE(TestFiles::lines(h.path(), FileName::data1).size(), 1);
-    }
-
-    void failureIsShownAndChangesNothing()
-    {
-        QTemporaryDir dir;
-        DataFolder folder(dir.path());
-        ScriptedDialogs dialogs;
-        FakeClock clock;
-        MainState state;
-        RecordingShell shell;
-        SituationLists situations;
-        ScreenContext context{folder, dialogs, clock, state, shell, situations};
-        state.currentDataFile = QStringLiteral("データ1.TXT");
-        TestFiles::write(dir.path(), FileName::data1, kPartner1.first() + QStringLiteral("\r\n"));
-        TestFiles::write(dir.path(), LegacyFileName::weightHistory, kHistoryLine + QStringLiteral("\r\n"));
-        const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
-
-        LegacyConversionPrompt prompt(context);
-        int stepsAside = 0;
-        prompt.setBeforeAsking([&] { ++stepsAside; });
-        dialogs.inputAnswers = {QStringLiteral("21.5")};
-        SafeSave::injectFault({-1, true, 1}); // the data file's replacement fails
-        prompt.ConvertWeightHistoryFile();
-        QCOMPARE(stepsAside, 1);
-        QCOMPARE(shell.failures.size(), 1);
-        QVERIFY(shell.failures[0].startsWith(QStringLiteral("データ変換できません|「データ1.txt」に書き込めませんでした")));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), filesBefore);
-        QCOMPARE(TestFiles::lines(dir.path(), FileName::data1), kPartner1);
     }
 };
 
