@@ -9,6 +9,8 @@
 #include "screens/entry/EntryController.h"
 #include "screens/history/HistoryController.h"
 #include "screens/maintenance/MaintenanceController.h"
+#include "screens/printing/PrintingController.h"
+#include "screens/shell/LegacyConversionPrompt.h"
 #include "screens/shell/SplashTiming.h"
 #include "screens/shell/SplashWindow.h"
 #include "store/FileNames.h"
@@ -104,6 +106,13 @@ void MainWindow::buildWindow()
     chkHelp->setIconSize(QSize(26, 26));
     chkHelp->setToolTip(QStringLiteral("ヘルプツアーのＯｎ／Ｏｆｆです"));
     connect(chkHelp, &QCheckBox::clicked, this, &MainWindow::chkHelp_Click);
+    m_printing = new PrintingController(m_context, this);
+    auto *cmdPrint = new QPushButton(QStringLiteral("画面印刷"), central);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    connect(cmdPrint, &QPushButton::clicked, m_printing, &PrintingController::cmdPrint_Click);
+    auto *cmdPrint1 = new QPushButton(QStringLiteral("用紙印刷"), central);
+    cmdPrint1->setObjectName(QStringLiteral("cmdPrint1"));
+    connect(cmdPrint1, &QPushButton::clicked, m_printing, &PrintingController::cmdPrint1_Click);
     auto *cmdHelp = new QPushButton(QStringLiteral("ヘルプ"), central);
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
     connect(cmdHelp, &QPushButton::clicked, this, &MainWindow::cmdHelp_Click);
@@ -111,6 +120,8 @@ void MainWindow::buildWindow()
     cmdOwari->setObjectName(QStringLiteral("cmdOwari"));
     connect(cmdOwari, &QPushButton::clicked, this, &MainWindow::cmdOwari_Click);
     screenRow->addWidget(chkHelp);
+    screenRow->addWidget(cmdPrint);
+    screenRow->addWidget(cmdPrint1);
     screenRow->addWidget(cmdHelp);
     screenRow->addWidget(cmdOwari);
 
@@ -177,6 +188,20 @@ void MainWindow::Form_Load()
     m_situations.setEntries(ReadSituationList(m_folder));
     m_trend->LoadMovingAverageSetting();
     m_maintenance->LoadAutoTimeSetting();
+
+    // 12: older data, before the entry screen first reads partner 1's file. The splash stays on
+    // top of every other window, so it steps aside while a question is open.
+    LegacyConversionPrompt conversion(m_context);
+    conversion.setBeforeAsking([this] {
+        if (frmSplash)
+            frmSplash->hide();
+    });
+    conversion.ConvertWeightHistoryFile();
+    conversion.ConvertOlderDataFile();
+    if (frmSplash && frmSplash->isHidden()) {
+        frmSplash->show();
+        processPendingEvents();
+    }
 
     // 13-15
     m_entry->RefreshEntryScreen();

@@ -23,6 +23,7 @@ class HelpViewer;
 class HistoryController;
 class MaintenanceController;
 class PartnerButtons;
+class PrintingController;
 class QCheckBox;
 class QPushButton;
 class ScreenController;
@@ -128,6 +129,7 @@ private:
     CalendarController *m_calendar = nullptr;     // fraCale
     DiaryController *m_diary = nullptr;           // fraMemo
     MaintenanceController *m_maintenance = nullptr; // fraSettei
+    PrintingController *m_printing = nullptr;       // cmdPrint, cmdPrint1
 
     SplashWindow *frmSplash = nullptr;
     HelpViewer *m_help = nullptr;

@@ -16,6 +16,10 @@ std::optional<Fault> pendingFault;
 
 std::optional<Fault> takeFault()
 {
+    if (pendingFault && pendingFault->skipWrites > 0) {
+        --pendingFault->skipWrites;
+        return std::nullopt;
+    }
     std::optional<Fault> fault = pendingFault;
     pendingFault.reset();
     return fault;

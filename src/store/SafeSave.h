@@ -16,10 +16,12 @@ StoreResult replaceFile(const QString &path, const QByteArray &bytes);
 StoreResult appendToFile(const QString &path, const QByteArray &bytes);
 
 // Test seam: the next write fails after this many bytes have reached the file (or, with
-// failAtCommit, just before the rename). Consumed by the write it affects.
+// failAtCommit, just before the rename). Consumed by the write it affects; with skipWrites, that
+// many writes go through untouched first, so that a later step of an operation can fail.
 struct Fault {
     qint64 failAfterBytes = -1;
     bool failAtCommit = false;
+    int skipWrites = 0;
 };
 void injectFault(const Fault &fault);
 
