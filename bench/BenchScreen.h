@@ -28,6 +28,7 @@ public:
     void refreshBodyMetrics() override {}
     void openEntryOnDay(const QDate &) override {}
     void profileChanged() override {}
+    void measurementsChanged() override {}
     void endProgram() override {}
 };
 
@@ -39,6 +40,8 @@ public:
         return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
     }
     std::optional<QString> input(const QString &, const QString &, const QString &) override { return std::nullopt; }
+    std::optional<QString> openFileName(const QString &, const QString &, const QString &) override { return std::nullopt; }
+    std::optional<QString> saveFileName(const QString &, const QString &, const QString &) override { return std::nullopt; }
 };
 
 template <typename Controller>

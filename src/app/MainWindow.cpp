@@ -336,6 +336,11 @@ void MainWindow::profileChanged()
     setWindowTitle(windowCaptionFor(m_state.profile));
 }
 
+void MainWindow::measurementsChanged()
+{
+    m_entry->RefreshEntryScreen();
+}
+
 void MainWindow::cmdHelp_Click()
 {
     m_help->showDefaultTopic();

@@ -67,6 +67,7 @@ public:
     void refreshBodyMetrics() override;
     void openEntryOnDay(const QDate &day) override;
     void profileChanged() override;
+    void measurementsChanged() override;
     void endProgram() override;
 
 protected:

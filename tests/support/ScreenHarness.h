@@ -29,6 +29,7 @@ public:
     int bmiChangedCount = 0;
     int bodyMetricsCount = 0;
     int profileChangedCount = 0;
+    int measurementsChangedCount = 0;
     int endCount = 0;
     MainState *state = nullptr;
 
@@ -47,6 +48,7 @@ public:
     void refreshBodyMetrics() override { ++bodyMetricsCount; }
     void openEntryOnDay(const QDate &day) override { entryDaysOpened << day; }
     void profileChanged() override { ++profileChangedCount; }
+    void measurementsChanged() override { ++measurementsChangedCount; }
     void endProgram() override { ++endCount; }
 };
 

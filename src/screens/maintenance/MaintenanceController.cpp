@@ -32,6 +32,7 @@ MaintenanceController::MaintenanceController(ScreenContext &context, QWidget *pa
 {
     m_ctx.situations.add(m_panel->lstKoumoku);
     connectControls();
+    connectCsvControls();
 }
 
 QWidget *MaintenanceController::panel() const

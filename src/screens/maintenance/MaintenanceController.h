@@ -2,6 +2,8 @@
 
 #include "screens/shell/ScreenController.h"
 
+#include <QString>
+
 class MaintenancePanel;
 class QWidget;
 
@@ -40,10 +42,17 @@ public:
     void cmdStHozon_Click();
     void cmdYame_Click();
 
+    // CSV export and import of the selected partner's measurements
+    void cmdCsvOut_Click();
+    void cmdCsvIn_Click();
+
 private:
+    void connectCsvControls();
     void connectControls();
     void fillProfileBoxes();
     void writeScaleSteps();
 
     MaintenancePanel *m_panel;
+    // Where the last CSV file was written or read: the file dialogs start there.
+    QString m_csvFolder;
 };

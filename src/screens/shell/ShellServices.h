@@ -34,6 +34,9 @@ public:
     // The current profile was saved: the partner button, the window caption and the targets
     // follow it.
     virtual void profileChanged() = 0;
+    // The selected partner's data file gained measurements outside the entry screen (an import):
+    // the entry refresh runs again, so that its last date, counts and BMI follow the file.
+    virtual void measurementsChanged() = 0;
 
     virtual void endProgram() = 0;
 };
