@@ -13,6 +13,16 @@ void appendTwoDigits(QString &out, int value)
     out += QChar(u'0' + value / 10);
     out += QChar(u'0' + value % 10);
 }
+
+void appendNumber(QString &out, float value)
+{
+    char buffer[kStoredNumberRoom];
+    const int length = formatStoredNumber(value, buffer);
+    if (length < 0)
+        out += storedNumber(value);
+    else
+        out += QLatin1StringView(buffer, length);
+}
 } // namespace
 
 int timeStampMinute(QStringView c)
@@ -60,14 +70,14 @@ QByteArray csvOfMeasurements(const QList<Measurement> &records)
         out += u':';
         appendTwoDigits(out, minute % 60);
         out += u',';
-        out += storedNumber(m.weight);
+        appendNumber(out, m.weight);
         out += u',';
-        out += storedNumber(m.bodyFat);
+        appendNumber(out, m.bodyFat);
         out += u',';
         appendCsvField(out, m.comment);
         out += u',';
         appendCsvField(out, m.situation);
-        out += QStringLiteral("\r\n");
+        out += u"\r\n";
     }
     return out.toUtf8();
 }

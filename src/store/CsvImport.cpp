@@ -3,7 +3,6 @@
 #include "store/CsvText.h"
 #include "store/NumberText.h"
 
-#include <QDate>
 #include <QStringDecoder>
 
 #include <cmath>
@@ -20,12 +19,12 @@ struct Columns {
     int situation = -1;
 };
 
-std::optional<Columns> columnsOf(const QStringList &header)
+std::optional<Columns> columnsOf(const QList<QStringView> &header)
 {
     Columns c;
     int dateOnly = -1;
     for (int i = 0; i < header.size(); ++i) {
-        const QString name = header[i].trimmed().toLower();
+        const QString name = header[i].trimmed().toString().toLower();
         const auto take = [&](int *column) {
             if (*column < 0) // the first of two equally named columns counts
                 *column = i;
@@ -50,59 +49,78 @@ std::optional<Columns> columnsOf(const QStringList &header)
     return c;
 }
 
-bool allDigits(QStringView text)
+// Reads a number of 1 to `maxDigits` digits at `*i`, moving past it; -1 without one.
+int digitsAt(QStringView text, qsizetype *i, int minDigits, int maxDigits)
 {
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return false;
+    int value = 0;
+    int count = 0;
+    while (*i < text.size() && count < maxDigits && text[*i] >= u'0' && text[*i] <= u'9') {
+        value = value * 10 + (text[*i].unicode() - u'0');
+        ++*i;
+        ++count;
     }
-    return !text.isEmpty();
+    return count >= minDigits ? value : -1;
 }
 
-// "yyyy-M-d" or "yyyy/M/d", then optionally " H:mm" or " H:mm:ss". The stored date and the
-// minute of the day, or nothing.
-std::optional<std::pair<QString, int>> parseDateTime(QStringView text)
+bool charAt(QStringView text, qsizetype *i, char16_t c)
+{
+    if (*i >= text.size() || text[*i] != c)
+        return false;
+    ++*i;
+    return true;
+}
+
+// "yyyy-M-d" or "yyyy/M/d", then optionally " H:mm" or " H:mm:ss": the stored date into `date`
+// and the minute of the day, or -1 for a text that is none of these.
+int parseDateTime(QStringView text, QString *date)
 {
     text = text.trimmed();
-    const qsizetype space = text.indexOf(u' ');
-    const QStringView datePart = space < 0 ? text : text.left(space);
-    const QStringView timePart = space < 0 ? QStringView() : text.mid(space + 1).trimmed();
-    const QChar sep = datePart.size() > 4 ? datePart[4] : QChar();
-    if (sep != u'-' && sep != u'/')
-        return std::nullopt;
-    const QList<QStringView> ymd = datePart.split(sep);
-    if (ymd.size() != 3 || ymd[0].size() != 4 || ymd[1].size() > 2 || ymd[2].size() > 2)
-        return std::nullopt;
-    for (QStringView part : ymd) {
-        if (!allDigits(part))
-            return std::nullopt;
-    }
-    const QDate date(ymd[0].toInt(), ymd[1].toInt(), ymd[2].toInt());
-    if (!date.isValid() || date.year() < 1)
-        return std::nullopt;
+    qsizetype i = 0;
+    const int year = digitsAt(text, &i, 4, 4);
+    const char16_t sep = i < text.size() ? text[i].unicode() : 0;
+    if (year < 0 || (sep != u'-' && sep != u'/') || !charAt(text, &i, sep))
+        return -1;
+    const int month = digitsAt(text, &i, 1, 2);
+    if (month < 0 || !charAt(text, &i, sep))
+        return -1;
+    const int day = digitsAt(text, &i, 1, 2);
+    if (day < 0)
+        return -1;
     int minute = 0;
-    if (!timePart.isEmpty()) {
-        const QList<QStringView> hms = timePart.split(u':');
-        if (hms.size() < 2 || hms.size() > 3 || hms[0].size() > 2 || hms[1].size() != 2 || (hms.size() == 3 && hms[2].size() != 2))
-            return std::nullopt;
-        for (QStringView part : hms) {
-            if (!allDigits(part))
-                return std::nullopt;
+    if (i < text.size()) {
+        if (!charAt(text, &i, u' '))
+            return -1;
+        while (charAt(text, &i, u' ')) {
         }
-        const int h = hms[0].toInt();
-        const int m = hms[1].toInt();
-        const int s = hms.size() == 3 ? hms[2].toInt() : 0;
-        if (h > 23 || m > 59 || s > 59)
-            return std::nullopt;
+        const int h = digitsAt(text, &i, 1, 2);
+        const bool colon = charAt(text, &i, u':');
+        const int m = digitsAt(text, &i, 2, 2);
+        int s = 0;
+        if (charAt(text, &i, u':'))
+            s = digitsAt(text, &i, 2, 2);
+        if (h < 0 || !colon || m < 0 || s < 0 || i != text.size() || h > 23 || m > 59 || s > 59)
+            return -1;
         minute = h * 60 + m;
     }
-    return std::pair{storedDate(date), minute};
+    char16_t stored[10] = {char16_t(u'0' + year / 1000), char16_t(u'0' + year / 100 % 10), char16_t(u'0' + year / 10 % 10),
+                           char16_t(u'0' + year % 10),   u'/',
+                           char16_t(u'0' + month / 10),  char16_t(u'0' + month % 10),
+                           u'/',
+                           char16_t(u'0' + day / 10),    char16_t(u'0' + day % 10)};
+    const QStringView view(stored, 10);
+    if (!isStoredDate(view))
+        return -1;
+    // Neighbouring lines mostly share their day, and then their date text.
+    if (*date != view)
+        *date = view.toString();
+    return minute;
 }
 
 // A number as the file gives it; with semicolons as separators the decimal mark may be a comma.
 std::optional<float> parseNumber(QStringView text, bool decimalComma)
 {
     QString own;
+    text = text.trimmed();
     if (decimalComma && text.contains(u',')) {
         own = text.toString();
         own.replace(u',', u'.');
@@ -139,7 +157,7 @@ CsvReading readCsvMeasurements(QByteArrayView bytes)
         text.remove(0, 1);
 
     // The header tells the separator: the one under which it names a date and a weight column.
-    QStringList fields;
+    QList<QStringView> fields;
     std::optional<Columns> columns;
     QChar separator;
     int headerLine = 0;
@@ -163,6 +181,8 @@ CsvReading readCsvMeasurements(QByteArrayView bytes)
     }
     const bool decimalComma = separator == u';';
 
+    reading.measurements.reserve(text.count(u'\n') + 1);
+    QString date;
     CsvReader reader(text, separator);
     while (reader.next(&fields)) {
         const int line = reader.lineNumber();
@@ -175,12 +195,12 @@ CsvReading readCsvMeasurements(QByteArrayView bytes)
             problem(reader.problem());
             continue;
         }
-        const auto field = [&](int column) { return column >= 0 && column < fields.size() ? fields[column] : QString(); };
-        const QString dateText = field(columns->date);
-        const QString weightText = field(columns->weight).trimmed();
-        const QString fatText = field(columns->fat).trimmed();
-        const QString situation = field(columns->situation);
-        const QString comment = field(columns->comment);
+        const auto field = [&](int column) { return column >= 0 && column < fields.size() ? fields[column] : QStringView(); };
+        const QStringView dateText = field(columns->date);
+        const QStringView weightText = field(columns->weight).trimmed();
+        const QStringView fatText = field(columns->fat).trimmed();
+        const QStringView situation = field(columns->situation);
+        const QStringView comment = field(columns->comment);
         if (undecodable(dateText) || undecodable(weightText) || undecodable(fatText) || undecodable(situation)
             || undecodable(comment)) {
             problem(QStringLiteral("UTF-8として読めない文字があります"));
@@ -190,8 +210,8 @@ CsvReading readCsvMeasurements(QByteArrayView bytes)
             problem(QStringLiteral("日付がありません"));
             continue;
         }
-        const std::optional<std::pair<QString, int>> when = parseDateTime(dateText);
-        if (!when) {
+        const int minute = parseDateTime(dateText, &date);
+        if (minute < 0) {
             problem(QStringLiteral("日付「%1」を読み取れません").arg(dateText));
             continue;
         }
@@ -211,23 +231,26 @@ CsvReading readCsvMeasurements(QByteArrayView bytes)
             problem(QStringLiteral("体脂肪率「%1」を数値として読み取れません").arg(fatText));
             continue;
         }
-        CsvMeasurement m;
+        CsvMeasurement &m = reading.measurements.emplace_back();
         m.lineNumber = line;
-        m.minuteOfDay = when->second;
-        m.measurement.date = when->first;
-        m.measurement.situation = situation.isEmpty() ? kImportedSituation : situation;
+        m.minuteOfDay = minute;
+        m.measurement.date = date;
+        m.measurement.situation = situation.isEmpty() ? kImportedSituation : situation.toString();
         m.measurement.weight = *weight;
         m.measurement.bodyFat = *fat;
-        m.measurement.comment = comment.isEmpty() && m.minuteOfDay != 0 ? timeStamp(m.minuteOfDay) : comment;
-        if (StoreResult r = checkStorableText(m.measurement.situation); !r) {
-            problem(QStringLiteral("状況：") + r.message());
-            continue;
+        if (!comment.isEmpty())
+            m.measurement.comment = comment.toString();
+        else if (minute != 0)
+            m.measurement.comment = timeStamp(minute);
+        StoreResult storable = checkStorableText(m.measurement.situation);
+        if (!storable)
+            storable = StoreResult::failure(QStringLiteral("状況：") + storable.message());
+        else if (StoreResult r = checkStorableText(m.measurement.comment); !r)
+            storable = StoreResult::failure(QStringLiteral("一言日記：") + r.message());
+        if (!storable) {
+            reading.measurements.removeLast();
+            problem(storable.message());
         }
-        if (StoreResult r = checkStorableText(m.measurement.comment); !r) {
-            problem(QStringLiteral("一言日記：") + r.message());
-            continue;
-        }
-        reading.measurements.append(std::move(m));
     }
     return reading;
 }

@@ -8,6 +8,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <numeric>
 #include <cstring>
 
 namespace {
@@ -62,16 +63,20 @@ CsvImportPlan planCsvImport(const DataFolder &folder, const QString &dataFile, c
     }
     plan.problems = reading.problems;
 
-    QList<CsvMeasurement> rows = reading.measurements;
+    const QList<CsvMeasurement> &rows = reading.measurements;
     const auto later = [](const CsvMeasurement &a, const CsvMeasurement &b) {
         return a.measurement.date != b.measurement.date ? a.measurement.date > b.measurement.date : a.minuteOfDay > b.minuteOfDay;
     };
-    // openScale lists its measurements newest first; read from the end, one day's come in the
-    // order they were taken.
+    // The order to take the lines in: by date, lines of one date as the file gives them; but
+    // openScale lists its measurements newest first, so such a file is read from its end, and
+    // one day's come in the order they were taken.
+    QList<qsizetype> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
     if (rows.size() > 1 && later(rows.constFirst(), rows.constLast()))
-        std::reverse(rows.begin(), rows.end());
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const CsvMeasurement &a, const CsvMeasurement &b) { return a.measurement.date < b.measurement.date; });
+        std::reverse(order.begin(), order.end());
+    const auto earlierDate = [&](qsizetype a, qsizetype b) { return rows[a].measurement.date < rows[b].measurement.date; };
+    if (!std::is_sorted(order.begin(), order.end(), earlierDate))
+        std::stable_sort(order.begin(), order.end(), earlierDate);
 
     const MeasurementFile existing = ReadMeasurements(folder, dataFile);
     QHash<Key, int> present;
@@ -79,15 +84,17 @@ CsvImportPlan planCsvImport(const DataFolder &folder, const QString &dataFile, c
     for (const Measurement &m : existing.records)
         ++present[Key{m.date, m.weight, m.bodyFat}];
     plan.added.reserve(rows.size());
-    for (const CsvMeasurement &row : std::as_const(rows)) {
-        const Key key{row.measurement.date, row.measurement.weight, row.measurement.bodyFat};
-        const auto it = present.find(key);
-        if (it != present.end() && it.value() > 0) {
-            --it.value();
-            ++plan.duplicates;
-            continue;
+    for (const qsizetype i : std::as_const(order)) {
+        const Measurement &m = rows[i].measurement;
+        if (!present.isEmpty()) {
+            const auto it = present.find(Key{m.date, m.weight, m.bodyFat});
+            if (it != present.end() && it.value() > 0) {
+                --it.value();
+                ++plan.duplicates;
+                continue;
+            }
         }
-        plan.added.append(row.measurement);
+        plan.added.append(m);
     }
     const qsizetype lines = existing.records.size() + existing.malformed.size();
     if (lines + plan.added.size() > kMaxDataLines)

@@ -6,10 +6,11 @@ CsvReader::CsvReader(QStringView text, QChar separator)
 {
 }
 
-bool CsvReader::next(QStringList *fields)
+bool CsvReader::next(QList<QStringView> *fields)
 {
     fields->clear();
     m_problem.clear();
+    m_unescaped.clear();
     const qsizetype n = m_text.size();
     if (m_pos >= n)
         return false;
@@ -23,30 +24,36 @@ bool CsvReader::next(QStringList *fields)
         while (start < n && (p[start] == u' ' || p[start] == u'\t'))
             ++start;
         if (start < n && p[start] == u'"') {
-            QString field;
-            qsizetype j = start + 1;
-            while (true) {
-                if (j >= n) {
-                    m_problem = QStringLiteral("引用符（\"）が閉じていません");
-                    fields->append(field);
-                    m_pos = n;
-                    return true;
-                }
-                const char16_t c = p[j];
-                if (c == u'"') {
+            const qsizetype first = start + 1;
+            qsizetype j = first;
+            bool doubled = false;
+            bool closed = false;
+            while (j < n) {
+                if (p[j] == u'"') {
                     if (j + 1 < n && p[j + 1] == u'"') {
-                        field += u'"';
+                        doubled = true;
                         j += 2;
                         continue;
                     }
-                    ++j;
+                    closed = true;
                     break;
                 }
-                if (c == u'\n')
+                if (p[j] == u'\n')
                     ++m_line;
-                field += QChar(c);
                 ++j;
             }
+            QStringView field(p + first, j - first);
+            if (doubled) {
+                m_unescaped.append(field.toString().replace(QStringLiteral("\"\""), QStringLiteral("\"")));
+                field = m_unescaped.constLast();
+            }
+            fields->append(field);
+            if (!closed) {
+                m_problem = QStringLiteral("引用符（\"）が閉じていません");
+                m_pos = n;
+                return true;
+            }
+            ++j; // the closing quote
             while (j < n && (p[j] == u' ' || p[j] == u'\t'))
                 ++j;
             if (j < n && p[j] != m_separator && p[j] != u'\n' && !(p[j] == u'\r' && (j + 1 == n || p[j + 1] == u'\n'))) {
@@ -55,22 +62,19 @@ bool CsvReader::next(QStringList *fields)
                 while (j < n && p[j] != m_separator && p[j] != u'\n')
                     ++j;
             }
-            fields->append(field);
             i = j;
+            if (i < n && p[i] == u'\r')
+                ++i; // the CR of a line end after the closing quote
         } else {
             qsizetype j = i;
             while (j < n && p[j] != m_separator && p[j] != u'\n')
                 ++j;
             qsizetype stop = j;
-            if (j < n && p[j] == u'\n' && stop > i && p[stop - 1] == u'\r')
+            if ((j == n || p[j] == u'\n') && stop > i && p[stop - 1] == u'\r')
                 --stop;
-            else if (j == n && stop > i && p[stop - 1] == u'\r')
-                --stop;
-            fields->append(m_text.mid(i, stop - i).toString());
+            fields->append(QStringView(p + i, stop - i));
             i = j;
         }
-        if (i < n && p[i] == u'\r')
-            ++i; // only here at a line end: a CR inside a field was kept above
         if (i >= n) {
             m_pos = n;
             return true;

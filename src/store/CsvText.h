@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 
 // Comma-separated text as RFC 4180 has it: fields split at the separator, a field in double
@@ -17,7 +17,9 @@ public:
 
     // The next record's fields; false at the end of the text. A record that is not well formed
     // (text after a closing quote, a quote never closed) still comes back, with problem() set.
-    bool next(QStringList *fields);
+    // The fields view the text, or the reader's own copy for a field with doubled quotes, and stay
+    // valid until the next call.
+    bool next(QList<QStringView> *fields);
     // The line the last record began on (1-based).
     int lineNumber() const { return m_recordLine; }
     // Why the last record is not well formed, or empty.
@@ -30,6 +32,7 @@ private:
     int m_line = 1;
     int m_recordLine = 0;
     QString m_problem;
+    QList<QString> m_unescaped; // the fields that held doubled quotes, without them
 };
 
 // A field as a CSV writer puts it: in double quotes, its quotes doubled, when it holds the
