@@ -233,7 +233,6 @@ CsvReading readCsvMeasurements(QByteArrayView bytes)
         }
         CsvMeasurement &m = reading.measurements.emplace_back();
         m.lineNumber = line;
-        m.minuteOfDay = minute;
         m.measurement.date = date;
         m.measurement.situation = situation.isEmpty() ? kImportedSituation : situation.toString();
         m.measurement.weight = *weight;

@@ -24,7 +24,6 @@ struct CsvLineProblem {
 struct CsvMeasurement {
     int lineNumber = 0;
     Measurement measurement;
-    int minuteOfDay = 0; // the time of day the file gives, 0 without one
 };
 
 struct CsvReading {

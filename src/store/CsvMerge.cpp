@@ -64,15 +64,14 @@ CsvImportPlan planCsvImport(const DataFolder &folder, const QString &dataFile, c
     plan.problems = reading.problems;
 
     const QList<CsvMeasurement> &rows = reading.measurements;
-    const auto later = [](const CsvMeasurement &a, const CsvMeasurement &b) {
-        return a.measurement.date != b.measurement.date ? a.measurement.date > b.measurement.date : a.minuteOfDay > b.minuteOfDay;
-    };
     // The order to take the lines in: by date, lines of one date as the file gives them; but
-    // openScale lists its measurements newest first, so such a file is read from its end, and
-    // one day's come in the order they were taken.
+    // openScale lists its measurements newest first, so a file that ends on an earlier day than
+    // it begins is read from its end, and one day's come in the order they were taken. Times
+    // are not compared: in our own export a day's lines follow the data file, whatever their
+    // time stamps say.
     QList<qsizetype> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
-    if (rows.size() > 1 && later(rows.constFirst(), rows.constLast()))
+    if (rows.size() > 1 && rows.constFirst().measurement.date > rows.constLast().measurement.date)
         std::reverse(order.begin(), order.end());
     const auto earlierDate = [&](qsizetype a, qsizetype b) { return rows[a].measurement.date < rows[b].measurement.date; };
     if (!std::is_sorted(order.begin(), order.end(), earlierDate))

@@ -51,9 +51,10 @@ private Q_SLOTS:
                                 "2024-03-02 00:00,65.3,21.3,25:00:00 ではない,夕食後\r\n"));
     }
 
-    void roundTripIntoAnEmptyPartner()
+    void roundTripIntoAnEmptyPartner_data()
     {
-        const QList<Measurement> records = {
+        QTest::addColumn<QList<Measurement>>("records");
+        QTest::newRow("days") << QList<Measurement>{
             record(QStringLiteral("2024/03/01"), QStringLiteral("はじめの一歩"), 72.5f, 28.1f),
             record(QStringLiteral("2024/03/01"), QStringLiteral("朝, 食後"), 72.2f, 28.f, QStringLiteral("08:12:45")),
             record(QStringLiteral("2024/03/01"), QStringLiteral("夕食後"), 73.f, 28.3f, QStringLiteral("外食，飲み過ぎ①～")),
@@ -62,12 +63,21 @@ private Q_SLOTS:
             record(QStringLiteral("2024/03/02"), QStringLiteral("起床後"), 72.1f, 27.9f),
             record(QStringLiteral("2024/03/02"), QStringLiteral("起床後"), 72.1f, 27.9f),
         };
+        // one day only, a later hour first: the file's order stands
+        QTest::newRow("one day") << QList<Measurement>{
+            record(QStringLiteral("2024/03/05"), QStringLiteral("夕食後"), 72.f, 28.f, QStringLiteral("21:00:00")),
+            record(QStringLiteral("2024/03/05"), QStringLiteral("起床後"), 71.f, 28.f, QStringLiteral("06:00:00")),
+        };
+    }
+    void roundTripIntoAnEmptyPartner()
+    {
+        QFETCH(QList<Measurement>, records);
         QVERIFY(RewriteDataFile(folder(), FileName::data1, records).ok());
         QVERIFY(writeFile(m_dir->filePath(FileName::data2), QByteArray()));
         const QString csv = m_dir->filePath(QStringLiteral("out.csv"));
         const CsvExportResult out = exportMeasurementsCsv(folder(), FileName::data1, csv);
         QVERIFY2(out.result.ok(), qPrintable(out.result.message()));
-        QCOMPARE(out.written, 6);
+        QCOMPARE(out.written, records.size());
 
         const CsvReading reading = readCsvMeasurements(readFile(csv));
         const CsvImportPlan plan = planCsvImport(folder(), FileName::data2, reading);
@@ -81,7 +91,7 @@ private Q_SLOTS:
         // the same file again adds nothing
         const CsvImportPlan again = planCsvImport(folder(), FileName::data2, reading);
         QCOMPARE(again.added.size(), 0);
-        QCOMPARE(again.duplicates, 6);
+        QCOMPARE(again.duplicates, records.size());
     }
 
     void otherTrackersFiles_data()
@@ -94,8 +104,10 @@ private Q_SLOTS:
             "\"biceps\",\"comment\",\"DateTime\",\"FAT\",\"hip\",\"Weight\"\n"
             "\"0.0\",\"\",\"2019-06-04 21:30\",\"0.0\",\"0.0\",\"76.1\"\n"
             "\"0.0\",\"\",\"2019-06-04 07:40\",\"24.5\",\"0.0\",\"76.3\"\n"
-            "\"0.0\",\"fasted, \"\"really\"\"\",\"2019-06-03 00:00\",\"24.9\",\"0.0\",\"76.9\"\n")
+            "\"0.0\",\"fasted, \"\"really\"\"\",\"2019-06-03 00:00\",\"24.9\",\"0.0\",\"76.9\"\n"
+            "\"0.0\",\"fasted, calm\",\"2019-06-02 00:00\",\"25\",\"0.0\",\"77\"\n")
                                    << QList<Measurement>{
+                                          record(QStringLiteral("2019/06/02"), kImportedSituation, 77.f, 25.f, QStringLiteral("fasted, calm")),
                                           record(QStringLiteral("2019/06/04"), kImportedSituation, 76.3f, 24.5f, QStringLiteral("07:40:00")),
                                           record(QStringLiteral("2019/06/04"), kImportedSituation, 76.1f, 0.f, QStringLiteral("21:30:00")),
                                       } << 4; // a comment with a quote cannot be stored
