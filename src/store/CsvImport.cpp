@@ -49,7 +49,7 @@ std::optional<Columns> columnsOf(const QList<QStringView> &header)
     return c;
 }
 
-// Reads a number of 1 to `maxDigits` digits at `*i`, moving past it; -1 without one.
+// Reads a number of `minDigits` to `maxDigits` digits at `*i`, moving past it; -1 without one.
 int digitsAt(QStringView text, qsizetype *i, int minDigits, int maxDigits)
 {
     int value = 0;

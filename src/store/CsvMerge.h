@@ -33,5 +33,5 @@ CsvImportPlan planCsvImport(const DataFolder &folder, const QString &dataFile, c
 // Merges the measurements into the data file with one crash-safe rewrite: every line the file
 // has stays as it is, byte for byte and in its order, and each new measurement goes after the
 // file's lines of its date and before the first later one (the new ones keeping their order among
-// themselves). A missing data file is created.
+// themselves). `added` comes in date order, as the plan gives it. A missing data file is created.
 StoreResult mergeMeasurements(const DataFolder &folder, const QString &dataFile, const QList<Measurement> &added);

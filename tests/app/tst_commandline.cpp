@@ -41,38 +41,6 @@ private Q_SLOTS:
             QCOMPARE(c.dataDir, folder);
     }
 
-    void csvCommands_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("action"); // CsvAction, -1 for an error
-        QTest::addColumn<int>("partner");
-        QTest::addColumn<QString>("file");
-        const QString ex = QStringLiteral("--export-csv");
-        const QString im = QStringLiteral("--import-csv");
-        QTest::newRow("export") << QStringList{ex, QStringLiteral("2"), QStringLiteral("a.csv"), QStringLiteral("--data-dir"), QStringLiteral("/d")}
-                                << int(CsvAction::Export) << 2 << QStringLiteral("a.csv");
-        QTest::newRow("import") << QStringList{im, QStringLiteral("1"), QStringLiteral("--x.csv")} << int(CsvAction::Import) << 1
-                                << QStringLiteral("--x.csv");
-        QTest::newRow("no file") << QStringList{im, QStringLiteral("1")} << -1 << 0 << QString();
-        QTest::newRow("partner 0") << QStringList{ex, QStringLiteral("0"), QStringLiteral("a.csv")} << -1 << 0 << QString();
-        QTest::newRow("both") << QStringList{ex, QStringLiteral("1"), QStringLiteral("a.csv"), im, QStringLiteral("1"), QStringLiteral("a.csv")}
-                              << -1 << 0 << QString();
-    }
-    void csvCommands()
-    {
-        QFETCH(QStringList, args);
-        QFETCH(int, action);
-        QFETCH(int, partner);
-        QFETCH(QString, file);
-        const CommandLine c = ParseCommandLine(QStringList{QStringLiteral("pmlina")} + args, QString(), QStringLiteral("/home/pom"));
-        QCOMPARE(!c.error.isEmpty(), action < 0);
-        if (action < 0)
-            return;
-        QCOMPARE(int(c.csvAction), action);
-        QCOMPARE(c.csvPartner, partner);
-        QCOMPARE(c.csvFile, file);
-    }
-
     void usageNamesTheOptions()
     {
         QVERIFY(UsageText().contains(QStringLiteral("--data-dir")));
