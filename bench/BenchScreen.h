@@ -40,6 +40,8 @@ public:
         return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
     }
     std::optional<QString> input(const QString &, const QString &, const QString &) override { return std::nullopt; }
+    std::optional<QString> openFileName(const QString &, const QString &, const QString &) override { return std::nullopt; }
+    std::optional<QString> saveFileName(const QString &, const QString &, const QString &) override { return std::nullopt; }
 };
 
 template <typename Controller>

@@ -23,6 +23,8 @@ class SilentDialogs : public Dialogs
 public:
     MessageAnswer show(const Message &) override { return MessageAnswer::Ok; }
     std::optional<QString> input(const QString &, const QString &, const QString &) override { return std::nullopt; }
+    std::optional<QString> openFileName(const QString &, const QString &, const QString &) override { return std::nullopt; }
+    std::optional<QString> saveFileName(const QString &, const QString &, const QString &) override { return std::nullopt; }
 };
 } // namespace
 

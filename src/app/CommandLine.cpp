@@ -21,6 +21,24 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &xdgDat
                 result.error = QStringLiteral("--data-dir needs a folder");
                 return result;
             }
+        } else if (arg == QLatin1String("--export-csv") || arg == QLatin1String("--import-csv")) {
+            if (result.csvAction != CsvAction::None) {
+                result.error = QStringLiteral("only one of --export-csv and --import-csv");
+                return result;
+            }
+            if (i + 2 >= arguments.size() || arguments[i + 2].isEmpty()) {
+                result.error = QStringLiteral("%1 needs a partner (1 or 2) and a file").arg(arg);
+                return result;
+            }
+            const QString &partner = arguments[i + 1];
+            if (partner != QLatin1String("1") && partner != QLatin1String("2")) {
+                result.error = QStringLiteral("the partner of %1 is 1 or 2, not %2").arg(arg, partner);
+                return result;
+            }
+            result.csvAction = arg == QLatin1String("--export-csv") ? CsvAction::Export : CsvAction::Import;
+            result.csvPartner = partner.toInt();
+            result.csvFile = arguments[i + 2];
+            i += 2;
         } else {
             result.error = QStringLiteral("unknown argument: %1").arg(arg);
             return result;
@@ -36,10 +54,25 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &xdgDat
 
 QString UsageText()
 {
-    return QStringLiteral("使い方: pmlina [--data-dir フォルダ]\n"
-                          "Usage: pmlina [--data-dir DIR]\n"
+    return QStringLiteral("使い方: pmlina [--data-dir フォルダ] [--export-csv 登録者 ファイル | --import-csv 登録者 ファイル]\n"
+                          "Usage: pmlina [--data-dir DIR] [--export-csv PARTNER FILE | --import-csv PARTNER FILE]\n"
                           "\n"
                           "  --data-dir DIR  データを置くフォルダ（既定: $XDG_DATA_HOME/pmlina、\n"
                           "                  未設定なら ~/.local/share/pmlina。無ければ作ります）\n"
-                          "  --help          この説明を表示します\n");
+                          "  --export-csv PARTNER FILE\n"
+                          "                  登録者（1 または 2）の記録を CSV ファイル（UTF-8、列 dateTime,weight,\n"
+                          "                  fat,comment,situation）に書き出します。ウィンドウは開きません\n"
+                          "  --import-csv PARTNER FILE\n"
+                          "                  CSV ファイルの記録を登録者（1 または 2）のデータに確認なしで加えます。\n"
+                          "                  日付・体重・体脂肪率が同じ記録がすでにあれば加えません。読み取れない行は\n"
+                          "                  行番号と理由を標準エラーに出して飛ばします。ウィンドウは開きません\n"
+                          "  --help          この説明を表示します\n"
+                          "\n"
+                          "終了コード / exit status (--export-csv, --import-csv):\n"
+                          "  0  すべての行を書き出した・取り込んだ / done, every line taken\n"
+                          "  1  何も書いていない（ファイルを読めない・書けない、見出しの行がない、上限の行数を超える）\n"
+                          "     / nothing written: a file cannot be read or written, no header, too many lines\n"
+                          "  2  コマンドラインの誤り / the arguments cannot be understood\n"
+                          "  3  読み取れない行を飛ばして残りを書いた（標準エラーに一覧）\n"
+                          "     / done, but the lines listed on standard error could not be read\n");
 }

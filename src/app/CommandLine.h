@@ -3,11 +3,17 @@
 #include <QString>
 #include <QStringList>
 
-// `pmlina [--data-dir DIR] [--help]`. Without --data-dir the data live in
+// `pmlina [--data-dir DIR] [--help]`, and for scripts `--export-csv PARTNER FILE` or
+// `--import-csv PARTNER FILE`, which open no window. Without --data-dir the data live in
 // $XDG_DATA_HOME/pmlina, or ~/.local/share/pmlina when XDG_DATA_HOME is not set.
+enum class CsvAction { None, Export, Import };
+
 struct CommandLine {
     QString dataDir;
     bool showHelp = false;
+    CsvAction csvAction = CsvAction::None;
+    int csvPartner = 0; // 1 or 2
+    QString csvFile;
     QString error; // set when the arguments cannot be understood
 };
 

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/CsvCommand.h"
 #include "app/MainWindow.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
@@ -26,21 +27,44 @@ void chooseJapaneseFont(QApplication &app)
 }
 } // namespace
 
-int main(int argc, char *argv[])
+namespace {
+int printUsage(const CommandLine &command)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("pmlina"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ポムリナ"));
-
-    const CommandLine command = ParseCommandLine(app.arguments(), qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
     if (command.showHelp) {
         std::fputs(UsageText().toUtf8().constData(), stdout);
         return 0;
     }
-    if (!command.error.isEmpty()) {
-        std::fprintf(stderr, "pmlina: %s\n%s", command.error.toUtf8().constData(), UsageText().toUtf8().constData());
-        return 2;
+    std::fprintf(stderr, "pmlina: %s\n%s", command.error.toUtf8().constData(), UsageText().toUtf8().constData());
+    return 2;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The arguments are read before any application object: --help and the CSV commands must
+    // work where no display can be opened (over ssh, from cron). Arguments this cannot place may
+    // be the toolkit's own (-platform, -style), which only the application object takes off.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine early = ParseCommandLine(arguments, qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+    const bool csvCommand = arguments.contains(QLatin1String("--export-csv")) || arguments.contains(QLatin1String("--import-csv"));
+    if (early.showHelp || (csvCommand && !early.error.isEmpty()))
+        return printUsage(early);
+    if (early.error.isEmpty() && early.csvAction != CsvAction::None) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("pmlina"));
+        return RunCsvCommand(early, stdout, stderr);
     }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("pmlina"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ポムリナ"));
+    const CommandLine command = ParseCommandLine(app.arguments(), qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+    if (command.showHelp || !command.error.isEmpty())
+        return printUsage(command);
+    if (command.csvAction != CsvAction::None)
+        return RunCsvCommand(command, stdout, stderr);
     if (!QDir().mkpath(command.dataDir)) {
         std::fprintf(stderr, "pmlina: cannot create the data folder %s\n", command.dataDir.toUtf8().constData());
         return 1;

@@ -1,8 +1,16 @@
 #include "ui/Dialogs.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace {
 // The texts are kept with CR LF line ends, as the files and the help tour write them; a label
@@ -11,6 +19,78 @@ QString forDisplay(QString text)
 {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
 }
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Question: return QMessageBox::Question;
+    }
+    return QMessageBox::Information;
+}
+
+QStyle::StandardPixmap stylePixmap(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information: return QStyle::SP_MessageBoxInformation;
+    case MessageIcon::Exclamation: return QStyle::SP_MessageBoxWarning;
+    case MessageIcon::Question: return QStyle::SP_MessageBoxQuestion;
+    }
+    return QStyle::SP_MessageBoxInformation;
+}
+
+// A message with a long list below it. A message box hides its detailed text behind a button
+// and keeps it narrow; here the list is open from the start, scrolls, and the box can be made
+// larger, so that every line can be read before the box is closed.
+MessageAnswer showWithDetails(QWidget *parent, const Message &message)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(message.title);
+    dialog.setSizeGripEnabled(true);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *top = new QHBoxLayout;
+    auto *icon = new QLabel(&dialog);
+    const int iconSize = dialog.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &dialog);
+    icon->setPixmap(dialog.style()->standardIcon(stylePixmap(message.icon), nullptr, &dialog).pixmap(iconSize, iconSize));
+    icon->setAlignment(Qt::AlignTop);
+    top->addWidget(icon);
+    auto *text = new QLabel(forDisplay(message.text), &dialog);
+    text->setTextFormat(Qt::PlainText);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    top->addWidget(text, 1);
+    layout->addLayout(top);
+    auto *details = new QPlainTextEdit(forDisplay(message.details), &dialog);
+    details->setObjectName(QStringLiteral("details"));
+    details->setReadOnly(true);
+    details->setLineWrapMode(QPlainTextEdit::NoWrap);
+    details->setMinimumSize(520, 160);
+    layout->addWidget(details, 1);
+    auto *buttons = new QDialogButtonBox(&dialog);
+    MessageAnswer yes = MessageAnswer::Ok;
+    MessageAnswer no = MessageAnswer::Cancel;
+    switch (message.buttons) {
+    case MessageButtons::Ok:
+        buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+        break;
+    case MessageButtons::OkCancel:
+        buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+        buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+        break;
+    case MessageButtons::YesNo:
+        buttons->addButton(QStringLiteral("はい"), QDialogButtonBox::AcceptRole);
+        buttons->addButton(QStringLiteral("いいえ"), QDialogButtonBox::RejectRole);
+        yes = MessageAnswer::Yes;
+        no = MessageAnswer::No;
+        break;
+    }
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (message.buttons == MessageButtons::Ok)
+        yes = no = MessageAnswer::Ok; // closing the box is its OK
+    return dialog.exec() == QDialog::Accepted ? yes : no;
+}
+
 } // namespace
 
 void Dialogs::information(const QString &title, const QString &text)
@@ -35,15 +115,13 @@ bool Dialogs::askOkCancel(const QString &title, const QString &text)
 
 MessageAnswer QtDialogs::show(const Message &message)
 {
+    if (!message.details.isEmpty())
+        return showWithDetails(m_parent, message);
     QMessageBox box(m_parent);
     box.setWindowTitle(message.title);
     box.setText(forDisplay(message.text));
     box.setTextFormat(Qt::PlainText);
-    switch (message.icon) {
-    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
-    }
+    box.setIcon(boxIcon(message.icon));
     switch (message.buttons) {
     case MessageButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -77,4 +155,29 @@ std::optional<QString> QtDialogs::input(const QString &title, const QString &pro
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+std::optional<QString> QtDialogs::openFileName(const QString &title, const QString &directory, const QString &filter)
+{
+    const QString path = QFileDialog::getOpenFileName(m_parent, title, directory, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> QtDialogs::saveFileName(const QString &title, const QString &suggestedPath, const QString &filter)
+{
+    QFileDialog dialog(m_parent, title, suggestedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the filter's first one ("*.csv" gives csv).
+    const qsizetype star = filter.indexOf(QLatin1String("*."));
+    if (star >= 0) {
+        qsizetype end = star + 2;
+        while (end < filter.size() && filter[end].isLetterOrNumber())
+            ++end;
+        dialog.setDefaultSuffix(filter.mid(star + 2, end - star - 2));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
 }

@@ -17,6 +17,9 @@ struct Message {
     MessageButtons buttons = MessageButtons::Ok;
     QString title;
     QString text;
+    // A long list that goes with the text (every line a file could not give, say), shown below
+    // it in a scrollable box; empty for most messages.
+    QString details = {};
     bool operator==(const Message &) const = default;
 };
 
@@ -28,6 +31,11 @@ public:
     virtual MessageAnswer show(const Message &message) = 0;
     // The typed text; nothing when the box was cancelled.
     virtual std::optional<QString> input(const QString &title, const QString &prompt, const QString &defaultText) = 0;
+    // The desktop's file dialogs: the chosen path, nothing when cancelled. `filter` is in the
+    // toolkit's form, "CSV (*.csv)"; a save starts from `suggestedPath` and asks before it
+    // replaces an existing file.
+    virtual std::optional<QString> openFileName(const QString &title, const QString &directory, const QString &filter) = 0;
+    virtual std::optional<QString> saveFileName(const QString &title, const QString &suggestedPath, const QString &filter) = 0;
 
     // An information box with OK.
     void information(const QString &title, const QString &text);
@@ -48,6 +56,8 @@ public:
 
     MessageAnswer show(const Message &message) override;
     std::optional<QString> input(const QString &title, const QString &prompt, const QString &defaultText) override;
+    std::optional<QString> openFileName(const QString &title, const QString &directory, const QString &filter) override;
+    std::optional<QString> saveFileName(const QString &title, const QString &suggestedPath, const QString &filter) override;
 
 private:
     QWidget *m_parent;

@@ -45,6 +45,7 @@ private Q_SLOTS:
     {
         QVERIFY(UsageText().contains(QStringLiteral("--data-dir")));
         QVERIFY(UsageText().contains(QStringLiteral("--help")));
+        QVERIFY(UsageText().contains(QStringLiteral("--import-csv")));
     }
 };
 

@@ -6,8 +6,8 @@
 #include <QStringList>
 
 // Message and input boxes answered in advance; every box shown is kept for the test to read.
-// Without a preset answer a box gets its affirmative answer (OK or Yes) and an input box is
-// cancelled.
+// Without a preset answer a box gets its affirmative answer (OK or Yes) and an input box or a
+// file dialog is cancelled.
 class ScriptedDialogs : public Dialogs
 {
 public:
@@ -15,6 +15,9 @@ public:
     QList<MessageAnswer> answers;
     QStringList promptsAsked;
     QList<std::optional<QString>> inputAnswers;
+    // "title|start|filter" of every file dialog, and the paths they answer with.
+    QStringList fileDialogsAsked;
+    QList<std::optional<QString>> fileAnswers;
 
     MessageAnswer show(const Message &message) override
     {
@@ -28,6 +31,20 @@ public:
     {
         promptsAsked << title + QStringLiteral("|") + prompt;
         return inputAnswers.isEmpty() ? std::nullopt : inputAnswers.takeFirst();
+    }
+
+    std::optional<QString> openFileName(const QString &title, const QString &directory, const QString &filter) override
+    {
+        return fileDialog(title, directory, filter);
+    }
+    std::optional<QString> saveFileName(const QString &title, const QString &suggestedPath, const QString &filter) override
+    {
+        return fileDialog(title, suggestedPath, filter);
+    }
+    std::optional<QString> fileDialog(const QString &title, const QString &start, const QString &filter)
+    {
+        fileDialogsAsked << title + u'|' + start + u'|' + filter;
+        return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.takeFirst();
     }
 
     QStringList titles() const

@@ -34,6 +34,7 @@ MaintenanceController::MaintenanceController(ScreenContext &context, QWidget *pa
     connectControls();
     connectSituationEditor();
     connectProfileEditor();
+    connectCsvControls();
 }
 
 QWidget *MaintenanceController::panel() const

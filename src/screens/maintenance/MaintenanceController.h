@@ -2,6 +2,8 @@
 
 #include "screens/shell/ScreenController.h"
 
+#include <QString>
+
 class MaintenancePanel;
 class QWidget;
 
@@ -40,6 +42,10 @@ public:
     void cmdStHozon_Click();
     void cmdYame_Click();
 
+    // CSV export and import of the selected partner's measurements
+    void cmdCsvOut_Click();
+    void cmdCsvIn_Click();
+
     // situation list editor
     void lstKoumoku_Click();
     void lstKoumoku_MouseDown();
@@ -57,6 +63,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void connectCsvControls();
     void connectControls();
     void connectSituationEditor();
     void connectProfileEditor();
@@ -67,4 +74,6 @@ private:
     void writeScaleSteps();
 
     MaintenancePanel *m_panel;
+    // Where the last CSV file was written or read: the file dialogs start there.
+    QString m_csvFolder;
 };

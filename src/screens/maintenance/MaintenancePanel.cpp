@@ -42,6 +42,7 @@ MaintenancePanel::MaintenancePanel(QWidget *parent)
     auto *left = new QVBoxLayout;
     left->addWidget(buildRegistration());
     left->addWidget(buildSettings());
+    left->addWidget(buildCsvFrame());
     left->addStretch();
     auto *right = new QVBoxLayout;
     right->addWidget(buildMeter());
@@ -321,6 +322,20 @@ QGroupBox *MaintenancePanel::buildMeter()
     formulas->setColumnStretch(5, 1);
     layout->addLayout(formulas);
     return Frame1;
+}
+
+QGroupBox *MaintenancePanel::buildCsvFrame()
+{
+    fraCsv = named(new QGroupBox(QStringLiteral("データの書き出し・取り込み"), this), QStringLiteral("fraCsv"));
+    auto *layout = new QHBoxLayout(fraCsv);
+    cmdCsvOut = named(new QPushButton(QStringLiteral("CSV書き出し"), fraCsv), QStringLiteral("cmdCsvOut"));
+    cmdCsvIn = named(new QPushButton(QStringLiteral("CSV取り込み"), fraCsv), QStringLiteral("cmdCsvIn"));
+    cmdCsvOut->setToolTip(QStringLiteral("選ばれているパートナーの記録をCSVファイルに書き出します"));
+    cmdCsvIn->setToolTip(QStringLiteral("CSVファイルの記録を選ばれているパートナーのデータに加えます"));
+    layout->addWidget(cmdCsvOut);
+    layout->addWidget(cmdCsvIn);
+    layout->addStretch();
+    return fraCsv;
 }
 
 void MaintenancePanel::showStep(const QString &step, const std::array<QRadioButton *, 4> &options, QButtonGroup *group, QLineEdit *box)

@@ -75,6 +75,11 @@ public:
     QLineEdit *txtKizami;
     QLineEdit *txtKizami2;
 
+    // CSV export and import of the selected partner's measurements
+    QGroupBox *fraCsv;
+    QPushButton *cmdCsvOut;
+    QPushButton *cmdCsvIn;
+
     // BMI meter
     QGroupBox *Frame1;
     std::array<::Shape *, 5> Shape2;
@@ -93,6 +98,7 @@ private:
     QWidget *buildSituationEditor(QWidget *parent);
     QWidget *buildProfileEditor(QWidget *parent);
     QGroupBox *buildMeter();
+    QGroupBox *buildCsvFrame();
     void showStep(const QString &step, const std::array<QRadioButton *, 4> &options, QButtonGroup *group, QLineEdit *box);
 
     QButtonGroup *m_weightSteps;

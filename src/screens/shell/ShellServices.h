@@ -30,7 +30,8 @@ public:
     // the last entry refresh kept.
     virtual void refreshBodyMetrics() = 0;
     // The entry screen reads the current partner's data afresh (status, day list, graph, counts,
-    // BMI gauges) without being shown.
+    // BMI gauges) without being shown: after a screen changed the data file (a rename, an
+    // import), so that its last date, counts and BMI follow the file.
     virtual void refreshEntryScreen() = 0;
     // Sets the entry screen to the day, refreshes it and shows it; the help text stays.
     virtual void openEntryOnDay(const QDate &day) = 0;

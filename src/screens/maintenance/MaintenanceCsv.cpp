@@ -1,0 +1,124 @@
+// The selected partner's measurements out to a CSV file and in from one, in the columns other
+// weight trackers use. An import shows what it would do, every unreadable line included, and
+// writes only on OK.
+#include "screens/maintenance/MaintenanceController.h"
+
+#include "screens/maintenance/MaintenancePanel.h"
+#include "screens/shell/MainState.h"
+#include "screens/shell/ShellServices.h"
+#include "store/CsvExport.h"
+#include "store/CsvImport.h"
+#include "store/CsvMerge.h"
+#include "ui/Clock.h"
+#include "ui/Dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+
+namespace {
+
+const QString kFilter = QStringLiteral("CSVファイル (*.csv);;すべてのファイル (*)");
+const QString kImportTitle = QStringLiteral("CSV取り込み");
+const QString kExportTitle = QStringLiteral("CSV書き出し");
+
+// A nickname as part of a file name: the characters file systems refuse become "_".
+QString fileNamePart(const QString &text)
+{
+    QString part;
+    for (const QChar c : text)
+        part += (c.unicode() < 0x20 || QStringView(u"/\\:*?\"<>|").contains(c)) ? QChar(u'_') : c;
+    return part.trimmed();
+}
+
+} // namespace
+
+void MaintenanceController::connectCsvControls()
+{
+    connect(m_panel->cmdCsvOut, &QPushButton::clicked, this, &MaintenanceController::cmdCsvOut_Click);
+    connect(m_panel->cmdCsvIn, &QPushButton::clicked, this, &MaintenanceController::cmdCsvIn_Click);
+}
+
+void MaintenanceController::cmdCsvOut_Click()
+{
+    const MainState &state = m_ctx.state;
+    QString name = fileNamePart(state.profile.nickname);
+    if (name.isEmpty())
+        name = QStringLiteral("データ%1").arg(state.selectedPartner);
+    name += m_ctx.clock.today().toString(QStringLiteral("_yyyy-MM-dd")) + QStringLiteral(".csv");
+    const QString folder = m_csvFolder.isEmpty() ? QDir::homePath() : m_csvFolder;
+    const std::optional<QString> path = m_ctx.dialogs.saveFileName(kExportTitle, QDir(folder).filePath(name), kFilter);
+    if (!path)
+        return;
+    m_csvFolder = QFileInfo(*path).absolutePath();
+
+    const CsvExportResult out = exportMeasurementsCsv(m_ctx.folder, state.currentDataFile, *path);
+    if (!out.result) {
+        m_ctx.shell.showStoreFailure(QStringLiteral("CSVを書き出せません"), out.result.message());
+        return;
+    }
+    Message done{MessageIcon::Information, MessageButtons::Ok, kExportTitle,
+                 QStringLiteral("%1件の記録を書き出しました。\r\n%2").arg(out.written).arg(QDir::toNativeSeparators(*path))};
+    if (!out.malformed.isEmpty()) {
+        done.text += QStringLiteral("\r\n\r\n記録として読み取れない%1行は書き出していません（下の一覧）。").arg(out.malformed.size());
+        QStringList lines;
+        for (const MalformedLine &bad : out.malformed)
+            lines << QStringLiteral("%1行目：%2").arg(bad.lineNumber).arg(bad.text);
+        done.details = lines.join(u'\n');
+    }
+    m_ctx.dialogs.show(done);
+}
+
+void MaintenanceController::cmdCsvIn_Click()
+{
+    const MainState &state = m_ctx.state;
+    const std::optional<QString> path =
+        m_ctx.dialogs.openFileName(kImportTitle, m_csvFolder.isEmpty() ? QDir::homePath() : m_csvFolder, kFilter);
+    if (!path)
+        return;
+    m_csvFolder = QFileInfo(*path).absolutePath();
+    const QString fileName = QFileInfo(*path).fileName();
+
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_ctx.dialogs.warning(kImportTitle, QStringLiteral("「%1」を読み込めませんでした（%2）。").arg(fileName, file.errorString()));
+        return;
+    }
+    const CsvImportPlan plan = planCsvImport(m_ctx.folder, state.currentDataFile, readCsvMeasurements(file.readAll()));
+    if (!plan.error.isEmpty()) {
+        m_ctx.dialogs.warning(kImportTitle, QStringLiteral("「%1」を取り込めません。\r\n\r\n%2").arg(fileName, plan.error));
+        return;
+    }
+
+    const QString partner = state.profile.nickname.isEmpty() ? QStringLiteral("登録者%1").arg(state.selectedPartner)
+                                                              : state.profile.nickname;
+    QString counts = QStringLiteral("新しく加える記録：%1件\r\n"
+                                    "すでにある記録（日付・体重・体脂肪率が同じ）：%2件　→ 取り込みません\r\n"
+                                    "読み取れない行：%3行")
+                         .arg(plan.added.size())
+                         .arg(plan.duplicates)
+                         .arg(plan.problems.size());
+    if (!plan.problems.isEmpty())
+        counts += QStringLiteral("　→ 取り込みません（下の一覧）");
+    Message summary;
+    summary.title = kImportTitle;
+    summary.details = plan.problemList();
+    if (plan.added.isEmpty()) {
+        summary.text = QStringLiteral("「%1」に「%2」のデータへ加える新しい記録はありません。\r\n\r\n%3").arg(fileName, partner, counts);
+        m_ctx.dialogs.show(summary);
+        return;
+    }
+    summary.icon = MessageIcon::Exclamation;
+    summary.buttons = MessageButtons::OkCancel;
+    summary.text = QStringLiteral("「%1」の記録を「%2」のデータに取り込みます。\r\n\r\n%3\r\n\r\nよろしいですか？").arg(fileName, partner, counts);
+    if (m_ctx.dialogs.show(summary) != MessageAnswer::Ok)
+        return;
+
+    if (StoreResult r = mergeMeasurements(m_ctx.folder, state.currentDataFile, plan.added); !r) {
+        m_ctx.shell.showStoreFailure(QStringLiteral("CSVを取り込めません"), r.message());
+        return;
+    }
+    m_ctx.shell.refreshEntryScreen();
+    m_ctx.dialogs.information(kImportTitle, QStringLiteral("%1件の記録を取り込みました。").arg(plan.added.size()));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+// Comma-separated text as RFC 4180 has it: fields split at the separator, a field in double
+// quotes may hold separators, line breaks and doubled quotes ("" for one "). Records end at LF
+// or CR LF. Unquoted fields are taken as they stand, spaces included.
+
+// Reads one record after another, counting the lines of the text, so that a record can be
+// named by the line it starts on even when a quoted field spans several lines.
+class CsvReader
+{
+public:
+    CsvReader(QStringView text, QChar separator);
+
+    // The next record's fields; false at the end of the text. A record that is not well formed
+    // (text after a closing quote, a quote never closed) still comes back, with problem() set.
+    // The fields view the text, or the reader's own copy for a field with doubled quotes, and stay
+    // valid until the next call.
+    bool next(QList<QStringView> *fields);
+    // The line the last record began on (1-based).
+    int lineNumber() const { return m_recordLine; }
+    // Why the last record is not well formed, or empty.
+    const QString &problem() const { return m_problem; }
+
+private:
+    QStringView m_text;
+    char16_t m_separator;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+    int m_recordLine = 0;
+    QString m_problem;
+    QList<QString> m_unescaped; // the fields that held doubled quotes, without them
+};
+
+// A field as a CSV writer puts it: in double quotes, its quotes doubled, when it holds the
+// separator, a quote or a line break; otherwise as it is.
+void appendCsvField(QString &out, QStringView text, QChar separator = u',');

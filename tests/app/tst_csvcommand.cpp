@@ -1,0 +1,91 @@
+// The CSV commands as a script runs them: the built program, no display, its exit status.
+#include "store/FileNames.h"
+#include "support/TestFiles.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString kData = QStringLiteral("\"2026/12/01\",\"朝\",72.5,\"\",28.1,\"\"\r\n");
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run pmlina(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(PMLINA_BINARY), arguments);
+    if (!process.waitForFinished(20000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+} // namespace
+
+class CsvCommandTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void exitStatus_data()
+    {
+        QTest::addColumn<QStringList>("args"); // DIR and IN stand for the data folder and a CSV file
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("said");    // on standard error, or on standard output for 0
+        QTest::addColumn<int>("linesAfter"); // lines of データ1.txt afterwards
+        const QByteArray fine = "dateTime,weight,fat\n2026-12-02 07:00,72,28\n";
+        const QStringList import1 = {QStringLiteral("--data-dir"), QStringLiteral("DIR"), QStringLiteral("--import-csv"),
+                                     QStringLiteral("1"), QStringLiteral("IN")};
+        QTest::newRow("import") << import1 << fine << 0 << QStringLiteral("1件を加えました") << 2;
+        QTest::newRow("import, a line unreadable")
+            << import1 << QByteArray(fine + "2026-12-03,abc,28\n") << 3 << QStringLiteral("3行目：体重「abc」") << 2;
+        QTest::newRow("import, no header") << import1 << QByteArray("2026-12-02,72,28\n") << 1 << QStringLiteral("見出しの行") << 1;
+        QTest::newRow("import, missing file") << (QStringList(import1.mid(0, 4)) << QStringLiteral("nothing.csv")) << QByteArray() << 1
+                                              << QStringLiteral("nothing.csv") << 1;
+        QTest::newRow("export") << QStringList{QStringLiteral("--data-dir"), QStringLiteral("DIR"), QStringLiteral("--export-csv"),
+                                               QStringLiteral("1"), QStringLiteral("IN")}
+                                << QByteArray() << 0 << QStringLiteral("1件の記録を書き出しました") << 1;
+        QTest::newRow("partner 3") << QStringList{QStringLiteral("--data-dir"), QStringLiteral("DIR"), QStringLiteral("--export-csv"),
+                                                  QStringLiteral("3"), QStringLiteral("IN")}
+                                   << QByteArray() << 2 << QStringLiteral("1 or 2") << 1;
+        QTest::newRow("no such folder") << QStringList{QStringLiteral("--data-dir"), QStringLiteral("DIR/none"),
+                                                       QStringLiteral("--export-csv"), QStringLiteral("1"), QStringLiteral("IN")}
+                                        << QByteArray() << 1 << QStringLiteral("がありません") << 1;
+    }
+    void exitStatus()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, csv);
+        QFETCH(int, exitCode);
+        QFETCH(QString, said);
+        QFETCH(int, linesAfter);
+        QTemporaryDir dir;
+        TestFiles::write(dir.path(), FileName::data1, kData);
+        const QString in = dir.filePath(QStringLiteral("in.csv"));
+        if (!csv.isEmpty()) {
+            QFile file(in);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(csv);
+        }
+        for (QString &arg : args)
+            arg = arg == QLatin1String("IN") ? in : QString(arg).replace(QLatin1String("DIR"), dir.path());
+        const Run run = pmlina(args);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2((exitCode == 0 ? run.out : run.err).contains(said), qPrintable(run.out + run.err));
+        QCOMPARE(TestFiles::lines(dir.path(), FileName::data1).size(), linesAfter);
+        if (args.contains(QStringLiteral("--export-csv")) && exitCode == 0)
+            QVERIFY(TestFiles::bytes(dir.path(), QStringLiteral("in.csv")).startsWith("dateTime,weight,fat,comment,situation\r\n2026-12-01"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CsvCommandTest)
+#include "tst_csvcommand.moc"
