@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
+#include "ui/QtTranslation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     chooseJapaneseFont(app);
+    installJapaneseQtTranslation(app);
 
     SystemClock clock;
     QtDialogs dialogs;
