@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -32,6 +33,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pmlina"));
     QApplication::setApplicationDisplayName(QStringLiteral("ポムリナ"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/pmlina.png")));
+    // Lets the desktop match the window to pmlina.desktop (its icon, its name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("pmlina"));
 
     const CommandLine command = ParseCommandLine(app.arguments(), qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
     if (command.showHelp) {
