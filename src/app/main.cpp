@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/SecondStart.h"
+#include "store/FolderLock.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
 #include "ui/QtTranslation.h"
@@ -55,7 +57,11 @@ int main(int argc, char *argv[])
 
     SystemClock clock;
     QtDialogs dialogs;
-    MainWindow window(DataFolder(command.dataDir), dialogs, clock);
+    const DataFolder folder(command.dataDir);
+    FolderLock lock(folder);
+    if (!ClaimDataFolder(lock, dialogs))
+        return 1;
+    MainWindow window(folder, dialogs, clock);
     dialogs.setParent(&window);
     window.Form_Load();
     return app.exec();
