@@ -16,6 +16,7 @@
 #include "store/SituationListFile.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
+#include "ui/EnterPressesButton.h"
 #include "ui/HelpViewer.h"
 #include "ui/Pictures.h"
 
@@ -125,6 +126,7 @@ void MainWindow::buildWindow()
     layout->addWidget(screensArea, 1);
 
     m_help = new HelpViewer(this);
+    EnterPressesButton::install(this);
     resize(1180, 780);
 }
 
