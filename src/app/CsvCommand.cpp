@@ -6,6 +6,7 @@
 #include "store/CsvMerge.h"
 #include "store/DataFolder.h"
 #include "store/FileNames.h"
+#include "store/FolderLock.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,5 +81,11 @@ int RunCsvCommand(const CommandLine &command, std::FILE *out, std::FILE *err)
     const QString dataFile = FileName::dataFile(command.csvPartner);
     if (command.csvAction == CsvAction::Export)
         return exportCsv(folder, dataFile, command.csvFile, out, err);
+    // A window open on the folder would go on from its own view of the file it did not see change.
+    FolderLock lock(folder);
+    if (!lock.tryLock()) {
+        print(err, QStringLiteral("pmlina: ポムリナがこのデータフォルダで起動中です。終了してから取り込んでください。"));
+        return kNothingWritten;
+    }
     return importCsv(folder, dataFile, command.csvFile, out, err);
 }

@@ -18,6 +18,7 @@
 #include "store/SituationListFile.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
+#include "ui/EnterPressesButton.h"
 #include "ui/HelpViewer.h"
 #include "ui/Pictures.h"
 
@@ -136,6 +137,7 @@ void MainWindow::buildWindow()
     layout->addWidget(screensArea, 1);
 
     m_help = new HelpViewer(this);
+    EnterPressesButton::install(this);
     resize(1180, 780);
 }
 

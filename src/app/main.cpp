@@ -1,12 +1,16 @@
 #include "app/CommandLine.h"
 #include "app/CsvCommand.h"
 #include "app/MainWindow.h"
+#include "app/SecondStart.h"
+#include "store/FolderLock.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
+#include "ui/QtTranslation.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -60,6 +64,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pmlina"));
     QApplication::setApplicationDisplayName(QStringLiteral("ポムリナ"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/pmlina.png")));
+    // Lets the desktop match the window to pmlina.desktop (its icon, its name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("pmlina"));
     const CommandLine command = ParseCommandLine(app.arguments(), qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
     if (command.showHelp || !command.error.isEmpty())
         return printUsage(command);
@@ -70,10 +77,15 @@ int main(int argc, char *argv[])
         return 1;
     }
     chooseJapaneseFont(app);
+    installJapaneseQtTranslation(app);
 
     SystemClock clock;
     QtDialogs dialogs;
-    MainWindow window(DataFolder(command.dataDir), dialogs, clock);
+    const DataFolder folder(command.dataDir);
+    FolderLock lock(folder);
+    if (!ClaimDataFolder(lock, dialogs))
+        return 1;
+    MainWindow window(folder, dialogs, clock);
     dialogs.setParent(&window);
     window.Form_Load();
     return app.exec();

@@ -1,5 +1,6 @@
 // The CSV commands as a script runs them: the built program, no display, its exit status.
 #include "store/FileNames.h"
+#include "store/FolderLock.h"
 #include "support/TestFiles.h"
 
 #include <QProcess>
@@ -42,24 +43,26 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("said");    // on standard error, or on standard output for 0
         QTest::addColumn<int>("linesAfter"); // lines of データ1.txt afterwards
+        QTest::addColumn<bool>("windowOpen"); // a running program holds the folder
         const QByteArray fine = "dateTime,weight,fat\n2026-12-02 07:00,72,28\n";
         const QStringList import1 = {QStringLiteral("--data-dir"), QStringLiteral("DIR"), QStringLiteral("--import-csv"),
                                      QStringLiteral("1"), QStringLiteral("IN")};
-        QTest::newRow("import") << import1 << fine << 0 << QStringLiteral("1件を加えました") << 2;
+        QTest::newRow("import") << import1 << fine << 0 << QStringLiteral("1件を加えました") << 2 << false;
         QTest::newRow("import, a line unreadable")
-            << import1 << QByteArray(fine + "2026-12-03,abc,28\n") << 3 << QStringLiteral("3行目：体重「abc」") << 2;
-        QTest::newRow("import, no header") << import1 << QByteArray("2026-12-02,72,28\n") << 1 << QStringLiteral("見出しの行") << 1;
+            << import1 << QByteArray(fine + "2026-12-03,abc,28\n") << 3 << QStringLiteral("3行目：体重「abc」") << 2 << false;
+        QTest::newRow("import, no header") << import1 << QByteArray("2026-12-02,72,28\n") << 1 << QStringLiteral("見出しの行") << 1 << false;
         QTest::newRow("import, missing file") << (QStringList(import1.mid(0, 4)) << QStringLiteral("nothing.csv")) << QByteArray() << 1
-                                              << QStringLiteral("nothing.csv") << 1;
+                                              << QStringLiteral("nothing.csv") << 1 << false;
         QTest::newRow("export") << QStringList{QStringLiteral("--data-dir"), QStringLiteral("DIR"), QStringLiteral("--export-csv"),
                                                QStringLiteral("1"), QStringLiteral("IN")}
-                                << QByteArray() << 0 << QStringLiteral("1件の記録を書き出しました") << 1;
+                                << QByteArray() << 0 << QStringLiteral("1件の記録を書き出しました") << 1 << false;
         QTest::newRow("partner 3") << QStringList{QStringLiteral("--data-dir"), QStringLiteral("DIR"), QStringLiteral("--export-csv"),
                                                   QStringLiteral("3"), QStringLiteral("IN")}
-                                   << QByteArray() << 2 << QStringLiteral("1 or 2") << 1;
+                                   << QByteArray() << 2 << QStringLiteral("1 or 2") << 1 << false;
+        QTest::newRow("import while the window is open") << import1 << fine << 1 << QStringLiteral("起動中") << 1 << true;
         QTest::newRow("no such folder") << QStringList{QStringLiteral("--data-dir"), QStringLiteral("DIR/none"),
                                                        QStringLiteral("--export-csv"), QStringLiteral("1"), QStringLiteral("IN")}
-                                        << QByteArray() << 1 << QStringLiteral("がありません") << 1;
+                                        << QByteArray() << 1 << QStringLiteral("がありません") << 1 << false;
     }
     void exitStatus()
     {
@@ -68,7 +71,11 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QString, said);
         QFETCH(int, linesAfter);
+        QFETCH(bool, windowOpen);
         QTemporaryDir dir;
+        FolderLock window{DataFolder(dir.path())};
+        if (windowOpen)
+            QVERIFY(window.tryLock());
         TestFiles::write(dir.path(), FileName::data1, kData);
         const QString in = dir.filePath(QStringLiteral("in.csv"));
         if (!csv.isEmpty()) {

@@ -51,6 +51,8 @@ void EntryController::connectControls()
         connect(option, &QRadioButton::clicked, this, &EntryController::graphQuantity_Click);
     connect(p->mcrMain, &Chart::clicked, this, &EntryController::mcrMain_Click);
     connect(p->lstAct, &QListWidget::itemClicked, this, &EntryController::lstAct_Click);
+    // From the keyboard: the arrows move through the list, Enter chooses.
+    connect(p->lstAct, &QListWidget::itemActivated, this, &EntryController::lstAct_Click);
     connect(p->cmdJikan, &QPushButton::clicked, this, &EntryController::cmdJikan_Click);
     connect(p->cmdFree, &QPushButton::clicked, this, &EntryController::cmdFree_Click);
     connect(p->txtTaiInp, &QLineEdit::returnPressed, this, &EntryController::txtTaiInp_Enter);

@@ -406,6 +406,33 @@ private Q_SLOTS:
         QTest::keyClick(h.box("txtShiInp"), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), h.find(QStringLiteral("cmdTaiHozon")));
     }
+
+    void enterAloneSavesFromTheList()
+    {
+        // Only keys, as a user without a mouse: to the list, down two entries, Enter, the weight,
+        // Enter, the body fat, Enter, and Enter once more on the save button.
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
+        h.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        auto *list = h.find<QListWidget>(QStringLiteral("lstAct"));
+        list->setFocus(Qt::TabFocusReason);
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 2);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), h.box("txtTaiInp"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("66.5"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), h.box("txtShiInp"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("24.5"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(QApplication::focusWidget(), h.find(QStringLiteral("cmdTaiHozon")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(h.data1().last(), QStringLiteral("\"2026/12/07\",\"%1\",66.5,\"\",24.5,\"\"").arg(list->item(2)->text()));
+        QVERIFY(h.dialogs.shown.isEmpty());
+    }
 };
 
 QTEST_MAIN(EntryScreenTest)
