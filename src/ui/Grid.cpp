@@ -184,6 +184,14 @@ void Grid::setRows(int rows)
         executeDelayedItemsLayout();
 }
 
+void Grid::setRowTexts(int rows, std::function<QString(int row, int col)> texts)
+{
+    m_pendingTopRow = 0;
+    m_model->setRowTexts(rows, std::move(texts));
+    // A new listing opens at its top, whatever the old one showed.
+    executeDelayedItemsLayout();
+}
+
 int Grid::rows() const
 {
     return m_model->gridRows();
