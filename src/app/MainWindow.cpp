@@ -177,6 +177,8 @@ void MainWindow::Form_Load()
     m_situations.setEntries(ReadSituationList(m_folder));
     m_trend->LoadMovingAverageSetting();
     m_maintenance->LoadAutoTimeSetting();
+    // 11
+    m_analyses->SetupAnalysisGrids();
 
     // 13-15
     m_entry->RefreshEntryScreen();
@@ -302,6 +304,11 @@ void MainWindow::refreshBodyMetrics()
     m_entry->ShowBmiGauge();
     m_maintenance->ShowMeterFormula();
     m_maintenance->UpdateBmiMeter();
+}
+
+void MainWindow::LoadTrendData()
+{
+    m_trend->LoadTrendData();
 }
 
 void MainWindow::bmiChanged()

@@ -65,6 +65,7 @@ public:
     void focusSelectedPartner() override;
     void bmiChanged() override;
     void refreshBodyMetrics() override;
+    void LoadTrendData() override;
     void openEntryOnDay(const QDate &day) override;
     void profileChanged() override;
     void endProgram() override;
