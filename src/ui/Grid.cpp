@@ -121,6 +121,8 @@ Grid::Grid(QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
+    // Tab goes on to the next control, as it did from the old grid; the arrows move in the list.
+    setTabKeyNavigation(false);
     // One scroll step per row: the scroll bar's value is then the top row, its maximum the last
     // possible top row.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
