@@ -110,6 +110,11 @@ AnalysesPanel::AnalysesPanel(QWidget *parent)
     layout->addWidget(fraB2, 0, 1);
     layout->addWidget(fraB3, 1, 0);
     layout->addWidget(fraB4, 1, 1);
+
+    // The keyboard goes through the lists as they are read, each with its options.
+    const QList<QWidget *> order{msgB1, Option1[0], Option1[1], msgB2, msgB3, msgB4, Option2[0], Option2[1]};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 void AnalysesPanel::setupGrids()

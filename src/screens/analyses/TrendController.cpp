@@ -25,6 +25,8 @@ TrendController::TrendController(ScreenContext &context, QWidget *panelParent)
     // same text, which would save a size nobody confirmed.
     connect(p->cboIdou, &QComboBox::activated, this, &TrendController::cboIdou_Click);
     disconnect(p->cboIdou->lineEdit(), &QLineEdit::editingFinished, p->cboIdou, nullptr);
+    // Keys reach the combo box, which hands them to its line edit itself.
+    p->cboIdou->installEventFilter(this);
     p->cboIdou->lineEdit()->installEventFilter(this);
     connect(p->cmdMokuChk, &QPushButton::clicked, this, &TrendController::cmdMokuChk_Click);
     connect(p->optTai1, &QRadioButton::clicked, this, &TrendController::optTai1_Click);
@@ -95,7 +97,7 @@ void TrendController::cmdMokuChk_Click()
 
 bool TrendController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_panel->cboIdou->lineEdit() && event->type() == QEvent::KeyPress) {
+    if ((watched == m_panel->cboIdou || watched == m_panel->cboIdou->lineEdit()) && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             cboIdou_KeyPress(13);

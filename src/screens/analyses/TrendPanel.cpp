@@ -22,6 +22,8 @@ constexpr int kWeight = 1;
 constexpr int kAverage = 2;
 constexpr int kBodyFat = 3;
 
+constexpr int kBoldAverageRows = 4000;
+
 // The quantity options: white, with the colour of what they show.
 QRadioButton *quantityOption(const char *name, const QString &caption, Bgr textColour, int widthTwips, QWidget *parent)
 {
@@ -73,8 +75,8 @@ TrendPanel::TrendPanel(QWidget *parent)
     mcrRentai->setSeriesColor(kBodyFat, QColor(128, 128, 0));
     // Thousands of measurements side by side: thin lines keep the raw weights legible, and are
     // drawn in a fraction of the time.
-    for (int column : {kWeight, kAverage, kBodyFat})
-        mcrRentai->setSeriesWidth(column, 1);
+    mcrRentai->setSeriesWidth(kWeight, 1);
+    mcrRentai->setSeriesWidth(kBodyFat, 1);
 
     optKon1 = quantityOption("optKon1", QStringLiteral("混合"), 0x008000, 840, this);
     optTai1 = quantityOption("optTai1", QStringLiteral("体重"), 0xC00000, 840, this);
@@ -103,10 +105,21 @@ TrendPanel::TrendPanel(QWidget *parent)
     layout->addLayout(top);
     layout->addWidget(mcrRentai, 1);
     layout->addLayout(bottom);
+
+    // The keyboard goes as the eye does: the target button, the options, the size; the graph
+    // has nothing to do with keys.
+    mcrRentai->setFocusPolicy(Qt::NoFocus);
+    QWidget::setTabOrder(cmdMokuChk, optKon1);
+    QWidget::setTabOrder(optKon1, optTai1);
+    QWidget::setTabOrder(optTai1, optShi1);
+    QWidget::setTabOrder(optShi1, cboIdou);
 }
 
 void TrendPanel::showSeries(const TrendData &trend, const std::vector<double> &average)
 {
+    // The average stands out in a bolder line while there are few enough rows to draw one
+    // quickly; over years of measurements it is as thin as the rest.
+    mcrRentai->setSeriesWidth(kAverage, trend.count() > kBoldAverageRows ? 1 : 2);
     mcrRentai->setRowCount(0);
     mcrRentai->setRowCount(trend.count());
     for (int i = 0; i < trend.count(); ++i) {

@@ -43,10 +43,10 @@ struct TrendHarness : ScreenHarness<TrendController> {
     }
     void confirmSize(const QString &text)
     {
-        QLineEdit *edit = panel()->cboIdou->lineEdit();
-        edit->clear();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
+        // Keys go to the box, which has the focus, as they do on the screen.
+        panel()->cboIdou->lineEdit()->clear();
+        QTest::keyClicks(panel()->cboIdou, text);
+        QTest::keyClick(panel()->cboIdou, Qt::Key_Return);
     }
     // The first graph row with a moving average, 0 when none has.
     int firstAverageRow()
