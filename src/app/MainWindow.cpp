@@ -190,6 +190,8 @@ void MainWindow::Form_Load()
     m_situations.setEntries(ReadSituationList(m_folder));
     m_trend->LoadMovingAverageSetting();
     m_maintenance->LoadAutoTimeSetting();
+    // 11
+    m_analyses->SetupAnalysisGrids();
 
     // 12: older data, before the entry screen first reads partner 1's file. The splash stays on
     // top of every other window, so it steps aside while a question is open.
@@ -329,6 +331,11 @@ void MainWindow::refreshBodyMetrics()
     m_entry->ShowBmiGauge();
     m_maintenance->ShowMeterFormula();
     m_maintenance->UpdateBmiMeter();
+}
+
+void MainWindow::LoadTrendData()
+{
+    m_trend->LoadTrendData();
 }
 
 void MainWindow::bmiChanged()

@@ -67,6 +67,7 @@ public:
     void bmiChanged() override;
     void refreshBodyMetrics() override;
     void refreshEntryScreen() override;
+    void LoadTrendData() override;
     void openEntryOnDay(const QDate &day) override;
     void profileChanged() override;
     void endProgram() override;

@@ -1,7 +1,7 @@
 #include "app/PartnerButtons.h"
 
 #include "screens/entry/PartnerCount.h"
-#include "ui/Colors.h"
+#include "ui/ButtonColour.h"
 #include "ui/Pictures.h"
 
 #include <QHBoxLayout>
@@ -9,16 +9,6 @@
 #include <QPushButton>
 
 namespace {
-
-void setButtonColour(QPushButton *button, Bgr colour)
-{
-    if (colour == Colour::buttonFace) {
-        button->setStyleSheet(QString());
-        return;
-    }
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #a0a0a0; border-radius: 3px; padding: 4px 10px; }")
-                              .arg(colorFromBgr(colour).name()));
-}
 
 QLabel *countFace(const QString &name, Face face, const QString &tip, QWidget *parent)
 {
@@ -64,8 +54,8 @@ PartnerButtons::PartnerButtons(QWidget *parent, QHBoxLayout *row)
 
 void PartnerButtons::markSelected(int partner)
 {
-    setButtonColour(m_button1, partner == 1 ? Colour::selectedPartner : Colour::buttonFace);
-    setButtonColour(m_button2, partner == 2 ? Colour::selectedPartner : Colour::buttonFace);
+    setButtonBackColor(m_button1, partner == 1 ? Colour::selectedPartner : Colour::buttonFace);
+    setButtonBackColor(m_button2, partner == 2 ? Colour::selectedPartner : Colour::buttonFace);
 }
 
 void PartnerButtons::showCounts(int count1, int count2)

@@ -237,10 +237,78 @@ Rounded roundDecimal(double value, int decimals, int significant)
     return r;
 }
 
+// formatFixed for the lists' common case, without building texts on the way: seven
+// significant digits of a value from 1e-4 to below 1e7, found with one multiplication by a
+// power of ten as formatStoredNumber finds them (a value within 1e-6 of a half in its seventh
+// digit is left to the general way), then rounded to the decimals in whole numbers. The length
+// written into `out` (room for 40 characters), or -1.
+int formatFixedSeven(double value, int decimals, int minIntegerDigits, char *out)
+{
+    static constexpr double kPowers[] = {1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11};
+    static constexpr quint64 kWhole[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000, 10000000000};
+    constexpr int kZero = 5; // index of 1e0
+    if (decimals < 0 || decimals > 9 || minIntegerDigits > 16)
+        return -1;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-4) || !(magnitude < 1e7))
+        return -1;
+    int exponent = -4; // the power of ten of the first digit
+    while (magnitude >= kPowers[kZero + exponent + 1])
+        ++exponent;
+    const double scaled = magnitude * kPowers[kZero + 6 - exponent];
+    if (!(scaled >= 1e6 && scaled < 1e7))
+        return -1;
+    const quint64 whole = quint64(scaled);
+    const double fraction = scaled - double(whole);
+    if (std::fabs(fraction - 0.5) < 1e-6)
+        return -1;
+    quint64 digits = whole + (fraction > 0.5 ? 1 : 0);
+    if (digits == 10000000) {
+        digits = 1000000;
+        ++exponent;
+    }
+    // The value is digits × 10^(exponent − 6); keep it in units of 10^−decimals, a dropped
+    // first digit of 5 or more rounding up.
+    const int shift = exponent - 6 + decimals;
+    quint64 kept = 0;
+    if (shift >= 0) {
+        kept = digits * kWhole[shift];
+    } else if (-shift <= 7) {
+        const quint64 unit = kWhole[-shift];
+        kept = digits / unit + ((digits % unit) * 2 >= unit ? 1 : 0);
+    }
+    char integer[24];
+    int integerLength = 0;
+    for (quint64 i = kept / kWhole[decimals]; i > 0; i /= 10)
+        integer[integerLength++] = char('0' + i % 10);
+    while (integerLength < minIntegerDigits)
+        integer[integerLength++] = '0';
+    int n = 0;
+    if (value < 0 && kept != 0)
+        out[n++] = '-';
+    while (integerLength > 0)
+        out[n++] = integer[--integerLength];
+    if (decimals > 0) {
+        out[n++] = '.';
+        quint64 fractionDigits = kept % kWhole[decimals];
+        for (int i = decimals - 1; i >= 0; --i) {
+            out[n + i] = char('0' + fractionDigits % 10);
+            fractionDigits /= 10;
+        }
+        n += decimals;
+    }
+    return n;
+}
+
 } // namespace
 
 QString formatFixed(double value, int decimals, int significant, int minIntegerDigits)
 {
+    if (significant == 7) {
+        char buffer[40];
+        if (const int length = formatFixedSeven(value, decimals, minIntegerDigits, buffer); length >= 0)
+            return QString::fromLatin1(buffer, length);
+    }
     const Rounded r = roundDecimal(value, decimals, significant);
     QString integer = r.integerDigits;
     while (integer.size() < minIntegerDigits)

@@ -24,13 +24,12 @@ namespace {
 // without end.
 constexpr int maxColumns = 256;
 
-// A plot is at most a few hundred pixels wide. A run much longer than that would only cost
-// painting time: it is drawn thinned to the lowest and the highest point of each of a couple of
-// thousand slices of rows, which draws the same line (see thinned()).
-constexpr qsizetype thinAbove = 8192;
-constexpr qsizetype thinSlices = 2048;
+// A plot is at most about a thousand pixels wide. A run much longer than that would only cost
+// painting time: it is drawn thinned to the lowest and the highest point of each of a thousand
+// slices of rows, about one slice to a pixel, which draws the same line (see thinned()).
+constexpr qsizetype thinAbove = 4096;
+constexpr qsizetype thinSlices = 1024;
 
-constexpr int lineWidth = 2;
 constexpr qreal circleSize = 7.0;
 constexpr qreal ballSize = 11.0;
 
@@ -229,7 +228,7 @@ void applyAxes(ChartData &d)
 void styleSeries(ChartData &d, ChartData::Column &column, QLineSeries *series)
 {
     series->setName(column.name);
-    QPen pen(column.colour, lineWidth);
+    QPen pen(column.colour, column.width);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     series->setPen(pen);
@@ -468,13 +467,21 @@ QString Chart::data() const
 
 void Chart::setPoint(int row, int column, const QString &text)
 {
-    ChartData &d = *m_data;
+    const ChartData &d = *m_data;
     if (row < 1 || row > d.rows || column < 1 || column > d.columns)
         return;
     // Anything that is not a number, the empty text included, leaves the point empty.
     const std::optional<double> number = parseStoredNumber(text);
+    setValue(row, column, number ? *number : ChartData::nothing);
+}
+
+void Chart::setValue(int row, int column, double value)
+{
+    ChartData &d = *m_data;
+    if (row < 1 || row > d.rows || column < 1 || column > d.columns)
+        return;
     ChartData::Column &col = d.settings[std::size_t(column - 1)];
-    col.values[std::size_t(row - 1)] = number ? *number : ChartData::nothing;
+    col.values[std::size_t(row - 1)] = std::isfinite(value) ? value : ChartData::nothing;
     col.pointsChanged = true;
     if (!d.dirty || !d.syncQueued)
         scheduleSync(this, d);
@@ -617,6 +624,23 @@ void Chart::setSeriesColor(int column, const QColor &colour)
     scheduleSync(this, *m_data);
 }
 
+void Chart::setSeriesWidth(int column, int pixels)
+{
+    ChartData::Column *col = columnAt(*m_data, column, true);
+    pixels = std::clamp(pixels, 1, 16);
+    if (!col || col->width == pixels)
+        return;
+    col->width = pixels;
+    col->styleChanged = true;
+    scheduleSync(this, *m_data);
+}
+
+int Chart::seriesWidth(int column) const
+{
+    const ChartData::Column *col = columnAt(*m_data, column);
+    return col ? col->width : 2;
+}
+
 void Chart::sync()
 {
     ChartData &d = *m_data;
@@ -639,9 +663,11 @@ void Chart::sync()
             for (QLineSeries *series : std::as_const(column.runs))
                 styleSeries(d, column, series);
         }
-        if (column.pointsChanged || column.runs.isEmpty())
+        // A hidden column's line is laid out when it is shown: until then it stays empty.
+        if ((column.pointsChanged && column.visible) || column.runs.isEmpty()) {
             rebuildRuns(d, column, c);
-        column.pointsChanged = false;
+            column.pointsChanged = false;
+        }
         column.styleChanged = false;
     }
     // Attaching a new series lets Qt Charts fit the axes to it; the ranges are ours alone.

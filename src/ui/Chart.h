@@ -39,6 +39,9 @@ public:
     QString data() const;
 
     void setPoint(int row, int column, const QString &text);
+    // The same with the number itself, for graphs of thousands of points; NaN or infinity
+    // leaves the point empty.
+    void setValue(int row, int column, double value);
     QString point(int row, int column) const;
     std::optional<double> value(int row, int column) const;
 
@@ -68,6 +71,10 @@ public:
 
     void setSeriesName(int column, const QString &name);
     void setSeriesColor(int column, const QColor &colour);
+    // The line's width in pixels, 2 by default. A line 1 pixel wide is drawn far faster, which
+    // counts for graphs of thousands of points.
+    void setSeriesWidth(int column, int pixels);
+    int seriesWidth(int column) const;
 
     // Brings the drawn series up to date with the data table now.
     void sync();

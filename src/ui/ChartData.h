@@ -32,6 +32,7 @@ public:
         Chart::Marker marker = Chart::Marker::None;
         QString name;
         QColor colour;
+        int width = 2; // pixels
         QImage ball; // the light marker for Marker::Ball, drawn in the column's colour
 
         // A line cannot jump over a row without a value, so the column is drawn as one series

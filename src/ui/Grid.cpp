@@ -121,6 +121,8 @@ Grid::Grid(QWidget *parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
+    // Tab goes on to the next control, as it did from the old grid; the arrows move in the list.
+    setTabKeyNavigation(false);
     // One scroll step per row: the scroll bar's value is then the top row, its maximum the last
     // possible top row.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -182,6 +184,14 @@ void Grid::setRows(int rows)
     // would reopen at the old scroll position instead of at its top.
     if (m_model->gridRows() < before)
         executeDelayedItemsLayout();
+}
+
+void Grid::setRowTexts(int rows, std::function<QString(int row, int col)> texts)
+{
+    m_pendingTopRow = 0;
+    m_model->setRowTexts(rows, std::move(texts));
+    // A new listing opens at its top, whatever the old one showed.
+    executeDelayedItemsLayout();
 }
 
 int Grid::rows() const

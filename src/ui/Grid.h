@@ -4,6 +4,8 @@
 
 #include <QTableView>
 
+#include <functional>
+
 class GridModel;
 
 // The list control every screen uses. It works like the classic flex grid the screens were
@@ -24,6 +26,10 @@ public:
 
     // Lowering the count removes the rows below it; raising it adds empty rows at the end.
     void setRows(int rows);
+    // A read-only listing of `rows` rows (the heading included) whose texts are made only when
+    // a cell is shown or read: for data row r (from 1) and column c, texts(r, c). For lists of
+    // tens of thousands of computed rows, of which a screen shows a dozen.
+    void setRowTexts(int rows, std::function<QString(int row, int col)> texts);
     int rows() const;
     void setCols(int cols);
     int cols() const;

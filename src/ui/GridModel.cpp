@@ -19,6 +19,9 @@ void GridModel::setGridRows(int rows)
     rows = std::max(rows, 1);
     if (rows == m_rows)
         return;
+    if (rows == 1)
+        m_rowTexts = nullptr; // nothing of them stays
+    keepRowTexts();
     const std::size_t newSize = std::size_t(rows) * std::size_t(m_cols);
     if (rows > m_rows) {
         beginInsertRows(QModelIndex(), m_rows - 1, rows - 2);
@@ -41,6 +44,7 @@ void GridModel::setGridCols(int cols)
     cols = std::max(cols, 1);
     if (cols == m_cols)
         return;
+    keepRowTexts();
     const int fixed = std::min(m_fixedCols, cols);
     const int oldModelCols = m_cols - m_fixedCols;
     const int newModelCols = cols - fixed;
@@ -85,22 +89,54 @@ void GridModel::setFixedCols(int fixedCols)
     endResetModel();
 }
 
+void GridModel::setRowTexts(int rows, RowTexts texts)
+{
+    // The old cells and the view's idea of them go at once; only the heading row stays.
+    flushChanges();
+    beginResetModel();
+    m_rowTexts = std::move(texts);
+    m_rows = std::max(rows, 1);
+    m_cells.resize(std::size_t(m_cols));
+    m_cells.shrink_to_fit();
+    if (!m_rowTexts)
+        m_cells.resize(std::size_t(m_rows) * std::size_t(m_cols));
+    endResetModel();
+}
+
+void GridModel::keepRowTexts()
+{
+    if (!m_rowTexts)
+        return;
+    const RowTexts texts = std::exchange(m_rowTexts, nullptr);
+    m_cells.resize(std::size_t(m_rows) * std::size_t(m_cols));
+    for (int r = 1; r < m_rows; ++r) {
+        for (int c = 0; c < m_cols; ++c)
+            cell(r, c).text = texts(r, c);
+    }
+}
+
 QString GridModel::text(int row, int col) const
 {
-    return contains(row, col) ? cell(row, col).text : QString();
+    if (!contains(row, col))
+        return QString();
+    if (m_rowTexts && row > 0)
+        return m_rowTexts(row, col);
+    return cell(row, col).text;
 }
 
 void GridModel::setText(int row, int col, const QString &text)
 {
     if (!contains(row, col))
         return;
+    if (row > 0)
+        keepRowTexts();
     cell(row, col).text = text;
     cellChanged(row, col);
 }
 
 Bgr GridModel::backColor(int row, int col, bool *hasBackColor) const
 {
-    const bool has = contains(row, col) && cell(row, col).hasBack;
+    const bool has = contains(row, col) && !(m_rowTexts && row > 0) && cell(row, col).hasBack;
     if (hasBackColor)
         *hasBackColor = has;
     return has ? cell(row, col).back : 0;
@@ -110,6 +146,8 @@ void GridModel::setBackColor(int row, int col, Bgr colour)
 {
     if (!contains(row, col))
         return;
+    if (row > 0)
+        keepRowTexts();
     Cell &c = cell(row, col);
     c.back = colour;
     c.hasBack = true;
@@ -216,6 +254,16 @@ int GridModel::columnCount(const QModelIndex &parent) const
 
 QVariant GridModel::cellData(int row, int col, int role, bool heading) const
 {
+    if (m_rowTexts && row > 0) {
+        switch (role) {
+        case Qt::DisplayRole:
+            return m_rowTexts(row, col);
+        case Qt::TextAlignmentRole:
+            return int(m_columns[std::size_t(col)].align | Qt::AlignVCenter);
+        default:
+            return QVariant();
+        }
+    }
     const Cell &c = cell(row, col);
     switch (role) {
     case Qt::DisplayRole:

@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -28,6 +29,13 @@ public:
     void setGridRows(int rows);
     void setGridCols(int cols);
     void setFixedCols(int fixedCols);
+
+    // Texts of data rows made only when asked for (shown or read): `rows` grid rows in all,
+    // and for each data row (from 1) and column the text. The rows hold no colours. Any later
+    // write to a data row, or a change of the row or column count, first turns the texts into
+    // ordinary cells.
+    using RowTexts = std::function<QString(int row, int col)>;
+    void setRowTexts(int rows, RowTexts texts);
 
     bool contains(int row, int col) const { return row >= 0 && row < m_rows && col >= 0 && col < m_cols; }
     bool containsCol(int col) const { return col >= 0 && col < m_cols; }
@@ -76,12 +84,15 @@ private:
     QVariant cellData(int row, int col, int role, bool heading) const;
     void cellChanged(int row, int col);
     void forgetChanges();
+    // Writes the made texts into the cells and forgets how they were made.
+    void keepRowTexts();
 
     std::vector<Cell> m_cells; // row-major, m_rows × m_cols, heading row included
     std::vector<Column> m_columns;
     int m_rows = 1;
     int m_cols = 2;
     int m_fixedCols = 0;
+    RowTexts m_rowTexts; // while set, the data rows' texts come from it
 
     // The area written since the last notification, in grid coordinates (top > bottom: none).
     int m_changedTop = std::numeric_limits<int>::max();

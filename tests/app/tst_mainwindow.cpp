@@ -2,6 +2,7 @@
 #include "support/MainWindowHarness.h"
 
 #include "screens/shell/HelpTexts.h"
+#include "ui/Chart.h"
 #include "ui/Grid.h"
 
 #include <QCheckBox>
@@ -243,7 +244,7 @@ private Q_SLOTS:
         // The entry screen now shows partner 2, whose only measurement is on 12/03.
         h.click(QStringLiteral("cmdMain"));
         QCOMPARE(h.window->state().entry.lastRecordDate, QStringLiteral("2026/12/03"));
-        QCOMPARE(h.window->state().entry.recordCount, 1);
+        QCOMPARE(h.window->state().recordCount, 1);
     }
 
     void partnerSwitchOnTheEntryScreenShowsNoHelp()
@@ -266,6 +267,36 @@ private Q_SLOTS:
         QVERIFY(h.visible(QStringLiteral("imgNashi")));
     }
 
+    void trendAndListsFollowThePartner()
+    {
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(1);
+        h.start();
+        // The lists have their headings from the start.
+        QCOMPARE(h.find<Grid>(QStringLiteral("msgB3"))->textMatrix(0, 2), QStringLiteral("平均体重"));
+
+        h.click(QStringLiteral("cmdRentai"));
+        auto *chart = h.find<Chart>(QStringLiteral("mcrRentai"));
+        QCOMPARE(chart->rowCount(), 2);
+        h.click(QStringLiteral("optKon1"));
+        h.dialogs.clear();
+        h.click(QStringLiteral("cmdUser2"));
+        QVERIFY(h.dialogs.shown.isEmpty());
+        QCOMPARE(visibleScreens(h), QStringList{QStringLiteral("fraRenTai")});
+        QCOMPARE(*chart->value(1, 1), 55.0);
+        QVERIFY(h.find<QRadioButton>(QStringLiteral("optKon1"))->isChecked());
+
+        h.click(QStringLiteral("cmdBunseki"));
+        auto *series = h.find<Grid>(QStringLiteral("msgB1"));
+        QCOMPARE(series->rows(), 2);
+        h.click(QStringLiteral("cmdUser1"));
+        QCOMPARE(visibleScreens(h), QStringList{QStringLiteral("fraBunseki")});
+        QCOMPARE(series->textMatrix(2, 3), QStringLiteral("-1.0Kg"));
+        QCOMPARE(h.window->state().recordCount, 2);
+        QCOMPARE(h.dialogs.shown.size(), 1); // the analyses' explanation, once
+    }
+
     void firstStartOnAnEmptyFolder()
     {
         MainWindowHarness h;
@@ -282,7 +313,7 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.titles(), (QStringList{QStringLiteral("ヘルプツアー"), QStringLiteral("データを登録しましょう")}));
         QCOMPARE(h.window->windowTitle(), QStringLiteral(" ポムリナ"));
         QCOMPARE(h.find<Grid>(QStringLiteral("msgDayList"))->rows(), 1);
-        QCOMPARE(h.window->state().entry.recordCount, 0);
+        QCOMPARE(h.window->state().recordCount, 0);
     }
 
     void secondStartDoesNotTouchTheSettings()
@@ -309,7 +340,7 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Exclamation);
         QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("2行目")));
         QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("garbage,,")));
-        QCOMPARE(h.window->state().entry.recordCount, 2);
+        QCOMPARE(h.window->state().recordCount, 2);
         h.click(QStringLiteral("cmdMain"));
         QCOMPARE(h.dialogs.shown.size(), 1);
         QVERIFY(TestFiles::text(h.path(), FileName::data1).contains(QStringLiteral("garbage,,")));

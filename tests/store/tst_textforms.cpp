@@ -505,6 +505,53 @@ private Q_SLOTS:
         QCOMPARE(::formatFixed(value, decimals), text);
     }
 
+    // The lists format tens of thousands of figures through a shortcut; it must write what the
+    // rule written out digit by digit writes: seven significant digits as QString::number
+    // rounds them, then halves away from zero at the decimals.
+    void formatFixedAgreesWithTheDigitRule()
+    {
+        const auto byDigits = [](double value, int decimals) {
+            const QString e = QString::number(std::fabs(value), 'e', 6); // d.dddddde±xx
+            QString digits = e.left(8).remove(u'.');
+            const int keep = e.mid(9).toInt() + 1 + decimals; // digits down to 10^-decimals
+            QString kept = keep <= 0 ? QString() : digits.left(keep).leftJustified(keep, u'0');
+            qint64 units = kept.isEmpty() ? 0 : kept.toLongLong();
+            if (keep >= 0 && keep < 7 && digits[keep] >= u'5')
+                ++units;
+            qint64 scale = 1;
+            for (int i = 0; i < decimals; ++i)
+                scale *= 10;
+            QString text = QString::number(units / scale);
+            if (decimals > 0)
+                text += u'.' + QString::number(units % scale).rightJustified(decimals, u'0');
+            return value < 0 && units != 0 ? u'-' + text : text;
+        };
+        QRandomGenerator random(17);
+        for (int i = 0; i < 200000; ++i) {
+            const int decimals = random.bounded(5);
+            double value = 0;
+            switch (i % 4) {
+            case 0: // a weight or a difference as the files hold them
+                value = double(float(random.bounded(-2000, 3000)) / 10.0f);
+                break;
+            case 1: // a running mean of such weights
+                value = double(float(random.bounded(400000, 1200000)) / float(random.bounded(1, 32768)));
+                break;
+            case 2: // anything from 1e-5 to 1e8
+                value = std::pow(10.0, random.bounded(-5.0) + random.bounded(13.0)) * (random.bounded(2) ? 1 : -1);
+                break;
+            default: // a half in the seventh digit, or next to one
+                value = (random.bounded(1000000, 9999999) + 0.5 + (random.bounded(3) - 1) * 1e-7) * std::pow(10.0, random.bounded(-8, 1));
+                break;
+            }
+            if (::formatFixed(value, decimals) != byDigits(value, decimals))
+                QFAIL(qPrintable(QStringLiteral("%1 with %2 decimals: %3, not %4")
+                                     .arg(QString::number(value, 'g', 17))
+                                     .arg(decimals)
+                                     .arg(::formatFixed(value, decimals), byDigits(value, decimals))));
+        }
+    }
+
     void screenForms()
     {
         QCOMPARE(formatKg(65.45f), QStringLiteral("65.5Kg"));

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 // A shell that only remembers what the screens asked of it, so that one screen can be tested
@@ -31,6 +32,9 @@ public:
     int profileChangedCount = 0;
     int entryRefreshCount = 0;
     int endCount = 0;
+    int trendLoads = 0;
+    // What loading the trend data does here; a test that needs the data set sets it.
+    std::function<void()> loadTrendData;
     MainState *state = nullptr;
 
     void HideAllScreens() override { ++hideAllCount; }
@@ -47,6 +51,12 @@ public:
     void bmiChanged() override { ++bmiChangedCount; }
     void refreshBodyMetrics() override { ++bodyMetricsCount; }
     void refreshEntryScreen() override { ++entryRefreshCount; }
+    void LoadTrendData() override
+    {
+        ++trendLoads;
+        if (loadTrendData)
+            loadTrendData();
+    }
     void openEntryOnDay(const QDate &day) override { entryDaysOpened << day; }
     void profileChanged() override { ++profileChangedCount; }
     void endProgram() override { ++endCount; }

@@ -73,6 +73,7 @@ private Q_SLOTS:
     void text_data();
     void text();
     void textMatrixIsPerCell();
+    void rowTextsAreMadeWhenAsked();
     void outOfRange_data();
     void outOfRange();
 
@@ -140,6 +141,49 @@ void TestGrid::modelStaysConsistent()
     QCOMPARE(grid.cols(), 8);
     QCOMPARE(grid.model()->rowCount(), 0);
     QCOMPARE(grid.model()->columnCount(), 8);
+}
+
+void TestGrid::rowTextsAreMadeWhenAsked()
+{
+    Grid grid;
+    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    grid.setCols(3);
+    grid.setRows(1);
+    fill(grid);
+    grid.setRows(40);
+    fill(grid);
+    grid.setRow(5);
+    grid.setCol(1);
+    grid.setCellBackColor(Colour::lightRed);
+
+    int asked = 0;
+    grid.setRowTexts(32768, [&asked](int row, int col) {
+        ++asked;
+        return QStringLiteral("t%1.%2").arg(row).arg(col);
+    });
+    QCOMPARE(grid.rows(), 32768);
+    QCOMPARE(grid.model()->rowCount(), 32767);
+    QCOMPARE(grid.textMatrix(0, 2), cellName(0, 2)); // the heading stays
+    QCOMPARE(grid.textMatrix(32767, 2), QStringLiteral("t32767.2"));
+    QCOMPARE(grid.model()->index(4, 1).data().toString(), QStringLiteral("t5.1"));
+    bool hasColour = true;
+    grid.cellBackColor(5, 1, &hasColour);
+    QVERIFY(!hasColour); // the old listing's colours went with it
+    QVERIFY(asked < 100); // not one per cell
+
+    // Writing into a row, or fewer rows, keeps every text there is.
+    grid.setTextMatrix(3, 0, QStringLiteral("mine"));
+    grid.setRows(10);
+    QCOMPARE(grid.textMatrix(3, 0), QStringLiteral("mine"));
+    QCOMPARE(grid.textMatrix(9, 2), QStringLiteral("t9.2"));
+    grid.setRowTexts(4, [](int row, int col) { return QString::number(row * 10 + col); });
+    grid.setCols(4);
+    QCOMPARE(grid.textMatrix(3, 2), QStringLiteral("32"));
+    QCOMPARE(grid.textMatrix(3, 3), QString());
+    grid.setRowTexts(4, [](int, int) { return QStringLiteral("x"); });
+    grid.setRows(1);
+    grid.setRows(3);
+    QCOMPARE(grid.textMatrix(2, 0), QString());
 }
 
 void TestGrid::rowCount_data()

@@ -5,7 +5,8 @@
 class AnalysesPanel;
 class QWidget;
 
-// The four analysis lists (fraBunseki).
+// The four analysis lists (fraBunseki), computed from the trend data set, which the screen has
+// the shell load afresh each time it is built.
 class AnalysesController : public ScreenController
 {
     Q_OBJECT
@@ -15,6 +16,18 @@ public:
     QWidget *panel() const override;
     AnalysesPanel *analysesPanel() const { return m_panel; }
     HelpTopic helpTopic() const override { return HelpTopic::Analyses; }
+    // The trend data, then the four lists.
+    void prepareAfterHiding() override;
+
+    // The headings of the four lists, once at start-up.
+    void SetupAnalysisGrids();
+    void ListWeightSeries();
+    void ListBreakProgress();
+    void ListAverageTrend();
+    void ListWeightRanking();
+
+    void Option1_Click();
+    void Option2_Click();
 
 private:
     AnalysesPanel *m_panel;

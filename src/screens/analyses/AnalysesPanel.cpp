@@ -1,13 +1,139 @@
 #include "screens/analyses/AnalysesPanel.h"
 
-#include "ui/PendingNotice.h"
+#include "ui/Grid.h"
+#include "ui/Named.h"
 
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
 #include <QVBoxLayout>
+
+namespace {
+
+struct Column {
+    const char16_t *heading;
+    int twips;
+};
+using GridColumns = std::array<Column, 4>;
+const GridColumns kB1 = {{{u"回数", 1085}, {u"日付", 1500}, {u"体重", 1150}, {u"初回差", 1100}}};
+const GridColumns kB2 = {{{u"区切り", 1085}, {u"日付", 1500}, {u"達成", 1150}, {u"経過", 1100}}};
+const GridColumns kB3 = {{{u"日数", 1085}, {u"体重", 1150}, {u"平均体重", 1500}, {u"差", 1100}}};
+const GridColumns kB4 = {{{u"順位", 1085}, {u"体重範囲", 2000}, {u"累積", 880}, {u"差", 870}}};
+
+QString indexedName(const char *name, int index)
+{
+    return QString::fromLatin1(name) + u'(' + QString::number(index) + u')';
+}
+
+void setupGrid(Grid *grid, const GridColumns &columns)
+{
+    grid->setRows(1);
+    grid->setCols(4);
+    for (int c = 0; c < 4; ++c) {
+        grid->setTextMatrix(0, c, QString::fromUtf16(columns[std::size_t(c)].heading));
+        grid->setColWidth(c, columns[std::size_t(c)].twips);
+        grid->setHeadingAlignment(c, Grid::Align::Center);
+        grid->setColAlignment(c, Grid::Align::Right);
+    }
+}
+
+// A frame with its grid, and below it what belongs to the list (options or a label).
+QGroupBox *listFrame(const QString &caption, Grid *grid, QLayout *extra, QWidget *parent)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    auto *layout = new QVBoxLayout(frame);
+    grid->setParent(frame);
+    layout->addWidget(grid, 1);
+    if (extra)
+        layout->addLayout(extra);
+    return frame;
+}
+
+QHBoxLayout *optionPair(std::array<QRadioButton *, 2> &options, const char *name, const QString &first, const QString &second,
+                        QWidget *parent)
+{
+    auto *group = new QButtonGroup(parent);
+    auto *row = new QHBoxLayout;
+    const QString captions[] = {first, second};
+    for (int i = 0; i < 2; ++i) {
+        options[std::size_t(i)] = new QRadioButton(captions[i], parent);
+        options[std::size_t(i)]->setObjectName(indexedName(name, i));
+        group->addButton(options[std::size_t(i)]);
+        row->addWidget(options[std::size_t(i)]);
+    }
+    row->addStretch();
+    options[0]->setChecked(true);
+    return row;
+}
+
+QHBoxLayout *labelRow(QLabel *label)
+{
+    auto *row = new QHBoxLayout;
+    row->addWidget(label, 1);
+    return row;
+}
+
+} // namespace
 
 AnalysesPanel::AnalysesPanel(QWidget *parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("fraBunseki"));
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(pendingNotice(this));
+    msgB1 = named(new Grid(this), "msgB1");
+    msgB2 = named(new Grid(this), "msgB2");
+    msgB3 = named(new Grid(this), "msgB3");
+    msgB4 = named(new Grid(this), "msgB4");
+    for (int i = 0; i < 2; ++i) {
+        Label5[std::size_t(i)] = new QLabel(this);
+        Label5[std::size_t(i)]->setObjectName(indexedName("Label5", i));
+        // Its line is there while it is empty too, so that a text arriving moves no list.
+        Label5[std::size_t(i)]->setMinimumHeight(Label5[std::size_t(i)]->fontMetrics().height());
+    }
+
+    auto *fraB1 = listFrame(QStringLiteral("    時系列連続体重"), msgB1,
+                            optionPair(Option1, "Option1", QStringLiteral("前回との差"), QStringLiteral("初回との差"), this), this);
+    auto *fraB2 = listFrame(QStringLiteral("    区切り経過"), msgB2, labelRow(Label5[0]), this);
+    auto *fraB3 = listFrame(QStringLiteral("    体重平均推移"), msgB3, labelRow(Label5[1]), this);
+    fraB4 = listFrame(QString(), msgB4,
+                      optionPair(Option2, "Option2", QStringLiteral("１.０Ｋｇ刻み"), QStringLiteral("０.５Ｋｇ刻み"), this), this);
+    fraB1->setObjectName(QStringLiteral("fraB1"));
+    fraB2->setObjectName(QStringLiteral("fraB2"));
+    fraB3->setObjectName(QStringLiteral("fraB3"));
+    fraB4->setObjectName(QStringLiteral("fraB4"));
+    fraB4->setTitle(QStringLiteral("    体重推移累積番付 < 1.0Kg刻み >"));
+
+    auto *layout = new QGridLayout(this);
+    layout->addWidget(fraB1, 0, 0);
+    layout->addWidget(fraB2, 0, 1);
+    layout->addWidget(fraB3, 1, 0);
+    layout->addWidget(fraB4, 1, 1);
+
+    // The keyboard goes through the lists as they are read, each with its options.
+    const QList<QWidget *> order{msgB1, Option1[0], Option1[1], msgB2, msgB3, msgB4, Option2[0], Option2[1]};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void AnalysesPanel::setupGrids()
+{
+    setupGrid(msgB1, kB1);
+    setupGrid(msgB2, kB2);
+    setupGrid(msgB3, kB3);
+    setupGrid(msgB4, kB4);
+}
+
+void AnalysesPanel::showList(Grid *grid, std::shared_ptr<const AnalysisList> list, int scrollAbove)
+{
+    const int rows = list->rowCount() + 1;
+    grid->setRowTexts(rows, [list = std::move(list)](int row, int col) { return list->text(row - 1, col); });
+    if (scrollAbove >= 0 && grid->rows() > scrollAbove)
+        grid->setTopRow(grid->rows() - 1);
+}
+
+void AnalysesPanel::setHeading(Grid *grid, int col, const QString &text)
+{
+    grid->setTextMatrix(0, col, text);
 }

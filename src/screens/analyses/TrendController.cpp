@@ -1,19 +1,56 @@
 #include "screens/analyses/TrendController.h"
 
+#include "screens/analyses/MovingAverage.h"
 #include "screens/analyses/TrendPanel.h"
+#include "screens/analyses/TrendSummary.h"
+#include "screens/shell/MainState.h"
+#include "screens/shell/ShellServices.h"
+#include "store/DataFile.h"
+#include "store/NumberText.h"
 #include "store/SettingsFiles.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 TrendController::TrendController(ScreenContext &context, QWidget *panelParent)
     : ScreenController(context, panelParent)
     , m_panel(new TrendPanel(panelParent))
 {
+    TrendPanel *p = m_panel;
+    // An item picked from the list or with the arrow keys is a click. Enter is the box's own
+    // key: the combo box would also take it, or leaving the box, as picking the item of the
+    // same text, which would save a size nobody confirmed.
+    connect(p->cboIdou, &QComboBox::activated, this, &TrendController::cboIdou_Click);
+    disconnect(p->cboIdou->lineEdit(), &QLineEdit::editingFinished, p->cboIdou, nullptr);
+    // Keys reach the combo box, which hands them to its line edit itself.
+    p->cboIdou->installEventFilter(this);
+    p->cboIdou->lineEdit()->installEventFilter(this);
+    connect(p->cmdMokuChk, &QPushButton::clicked, this, &TrendController::cmdMokuChk_Click);
+    connect(p->optTai1, &QRadioButton::clicked, this, &TrendController::optTai1_Click);
+    connect(p->optShi1, &QRadioButton::clicked, this, &TrendController::optShi1_Click);
+    connect(p->optKon1, &QRadioButton::clicked, this, &TrendController::optKon1_Click);
 }
 
 QWidget *TrendController::panel() const
 {
     return m_panel;
+}
+
+void TrendController::prepareBeforeHiding()
+{
+    LoadTrendData();
+    applyLowerBound();
+    m_panel->optTai1->setChecked(true);
+    optTai1_Click();
+}
+
+void TrendController::refreshForPartner()
+{
+    LoadTrendData();
+    applyLowerBound();
 }
 
 void TrendController::LoadMovingAverageSetting()
@@ -22,4 +59,92 @@ void TrendController::LoadMovingAverageSetting()
     for (int i = 1; i <= 30; ++i)
         combo->addItem(QString::number(i));
     combo->setEditText(ReadMovingAverageSetting(m_ctx.folder));
+}
+
+void TrendController::LoadTrendData()
+{
+    MainState &state = m_ctx.state;
+    const MeasurementFile file = ReadMeasurements(m_ctx.folder, state.currentDataFile);
+    m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
+    state.trend = ComputeTrendData(file.records);
+    state.recordCount = state.trend.count();
+    RedrawMovingAverage();
+    m_panel->showSummary(ComputeTrendSummary(state.trend, state.profile.targetWeight));
+    state.recordMinWeight = state.trend.minWeight;
+    state.recordMinDate = parseStoredDate(state.trend.minWeightDate);
+}
+
+void TrendController::RedrawMovingAverage()
+{
+    const TrendData &trend = m_ctx.state.trend;
+    m_panel->showSeries(trend, MovingAverage(trend.weights, MovingAverageSize(m_panel->cboIdou->currentText())));
+}
+
+void TrendController::applyLowerBound()
+{
+    const TrendData &trend = m_ctx.state.trend;
+    // Without a measurement there is no lowest weight to go back to: the axes stay as they are.
+    if (trend.count() > 0)
+        m_panel->setWeightAxisMinimum(TrendWeightAxisMinimum(trend, m_ctx.state.profile.targetWeight, m_lowerBoundAtTarget));
+    m_panel->setMokuChkColour(m_lowerBoundAtTarget ? Colour::chosenToggle : Colour::buttonFace);
+}
+
+void TrendController::cmdMokuChk_Click()
+{
+    m_lowerBoundAtTarget = !m_lowerBoundAtTarget;
+    applyLowerBound();
+}
+
+bool TrendController::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == m_panel->cboIdou || watched == m_panel->cboIdou->lineEdit()) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            cboIdou_KeyPress(13);
+            return true;
+        }
+    }
+    return ScreenController::eventFilter(watched, event);
+}
+
+void TrendController::cboIdou_Click()
+{
+    confirmMovingAverageSize();
+}
+
+void TrendController::cboIdou_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13)
+        confirmMovingAverageSize();
+}
+
+void TrendController::confirmMovingAverageSize()
+{
+    QComboBox *box = m_panel->cboIdou;
+    const QString text = box->currentText();
+    if (text.isEmpty())
+        return;
+    if (!(MovingAverageSize(text) >= 1.0)) {
+        box->setEditText(QString());
+        return;
+    }
+    RedrawMovingAverage();
+    if (StoreResult r = WriteMovingAverageSetting(m_ctx.folder, text); !r)
+        m_ctx.shell.showStoreFailure(QStringLiteral("設定を保存できません"), r.message());
+    m_ctx.shell.processPendingEvents();
+}
+
+void TrendController::optTai1_Click()
+{
+    m_panel->showQuantity(true, false);
+}
+
+void TrendController::optShi1_Click()
+{
+    m_panel->showQuantity(false, true);
+}
+
+void TrendController::optKon1_Click()
+{
+    m_panel->showQuantity(true, true);
 }

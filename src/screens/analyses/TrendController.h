@@ -5,7 +5,8 @@
 class TrendPanel;
 class QWidget;
 
-// The whole-period trend graph (fraRenTai) with its moving average.
+// The whole-period trend graph (fraRenTai) with its moving average. Loading its data also
+// builds the trend data set in the shared state, which the analysis lists and the history read.
 class TrendController : public ScreenController
 {
     Q_OBJECT
@@ -15,8 +16,31 @@ public:
     QWidget *panel() const override;
     TrendPanel *trendPanel() const { return m_panel; }
     HelpTopic helpTopic() const override { return HelpTopic::Trend; }
+    // The screen button: the data and the graph, the target mode as it was, the weight view.
+    void prepareBeforeHiding() override;
+    // A partner switch: the data and the graph, the target mode as it was, the view unchanged.
+    void refreshForPartner() override;
 
     void LoadMovingAverageSetting();
+    void LoadTrendData();
+    void RedrawMovingAverage();
+    bool lowerBoundAtTarget() const { return m_lowerBoundAtTarget; }
+
+    void cboIdou_Click();
+    void cboIdou_KeyPress(int keyAscii);
+    void cmdMokuChk_Click();
+    void optTai1_Click();
+    void optShi1_Click();
+    void optKon1_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void applyLowerBound();
+    void confirmMovingAverageSize();
+
     TrendPanel *m_panel;
+    // LowerBoundAtTarget: the weight axis starts at the target weight.
+    bool m_lowerBoundAtTarget = false;
 };

@@ -1,16 +1,43 @@
 #pragma once
 
+#include "screens/analyses/TrendSummary.h"
+#include "ui/Colors.h"
+
 #include <QFrame>
 
-class QComboBox;
+#include <vector>
 
-// The whole-period trend graph (fraRenTai). The graph comes later; the size of the moving
-// average is already read at start-up into cboIdou.
+class Chart;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// The whole-period trend graph (fraRenTai): the raw weight, its moving average and the body
+// fat of every measurement, the summary labels, the target button and the size of the moving
+// average. The panel puts computed figures into its controls; its controller decides what.
 class TrendPanel : public QFrame
 {
     Q_OBJECT
 public:
     explicit TrendPanel(QWidget *parent = nullptr);
 
+    // One graph row per measurement: weight, moving average (where it has a value), body fat.
+    void showSeries(const TrendData &trend, const std::vector<double> &average);
+    // Labels, target caption and axis ranges; with no measurement the labels are emptied and the
+    // axes stay as they were.
+    void showSummary(const TrendSummary &summary);
+    void setWeightAxisMinimum(int minimum);
+    void setMokuChkColour(Bgr colour);
+    // Which value axes and series the graph shows: weight (with its average), body fat, or both.
+    void showQuantity(bool weight, bool bodyFat);
+
+    QLabel *lblNichis;
+    QLabel *lblKiro;
+    QPushButton *cmdMokuChk;
     QComboBox *cboIdou;
+    Chart *mcrRentai;
+    QRadioButton *optTai1;
+    QRadioButton *optShi1;
+    QRadioButton *optKon1;
 };

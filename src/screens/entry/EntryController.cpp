@@ -90,6 +90,7 @@ void EntryController::RefreshEntryScreen()
     const MeasurementFile file = ReadMeasurements(m_ctx.folder, state.currentDataFile);
     m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
     state.entry = ComputeEntryDay(file.records, selectedDay(), state.profile.height);
+    state.recordCount = int(file.records.size());
     m_panel->showDay(state.entry);
     ShowBmiGauge();
     state.selectedSituation.clear();
@@ -110,7 +111,7 @@ void EntryController::RefreshPartnerCounts()
 void EntryController::ShowBmiGauge()
 {
     MainState &state = m_ctx.state;
-    if (state.entry.recordCount == 0)
+    if (state.recordCount == 0)
         return;
     // Without a height there is no BMI: the gauges keep what they showed.
     const std::optional<float> bmi = Bmi(state.entry.latestWeight, state.profile.height);

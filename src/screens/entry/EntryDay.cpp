@@ -81,7 +81,6 @@ EntryDay ComputeEntryDay(const QList<Measurement> &records, const QDate &day, fl
         e.lastRecordDate = m.date;
         e.lastRecordWeight = m.weight;
         e.lastRecordBodyFat = m.bodyFat;
-        ++e.recordCount;
     }
 
     if (!e.rows.isEmpty()) {

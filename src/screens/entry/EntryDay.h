@@ -50,7 +50,6 @@ struct EntryDay {
     QString lastRecordDate;
     float lastRecordWeight = 0;
     float lastRecordBodyFat = 0;
-    int recordCount = 0;
     // Extremes of the day; 0 and 999 when it has no measurement.
     float dayMaxWeight = 0;
     float dayMinWeight = 999;

@@ -30,7 +30,7 @@ void MaintenanceController::showBmiOnMeter()
 void MaintenanceController::ShowMeterFormula()
 {
     const MainState &state = m_ctx.state;
-    if (state.entry.recordCount == 0)
+    if (state.recordCount == 0)
         return;
     m_panel->Label9[28]->setText(generalNumber(state.entry.lastRecordWeight));
     m_panel->Label9[30]->setText(generalNumber(state.profile.height / 100.0f));
@@ -40,7 +40,7 @@ void MaintenanceController::UpdateBmiMeter()
 {
     MainState &state = m_ctx.state;
     MaintenancePanel *p = m_panel;
-    if (state.entry.recordCount == 0 || !heightIsUsable(state.profile.height))
+    if (state.recordCount == 0 || !heightIsUsable(state.profile.height))
         return;
     const bool movedByUser = !state.meterSetByProgram;
     const MeterReading reading = ReadMeter(p->HScroll1->value(), state.profile.height, p->Label9[28]->text(), movedByUser);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "screens/analyses/TrendData.h"
 #include "screens/entry/EntryDay.h"
 #include "store/Profile.h"
 
+#include <QDate>
 #include <QString>
 
 // What the window remembers between events and the screens share. Nothing here is saved on
@@ -33,14 +35,21 @@ struct MainState {
     bool autoTimeStamp = false;
     QString memoText;
 
+    // The number of measurements in the current data file, as the entry refresh or the trend
+    // data last counted them; the body metrics and the analysis lists do nothing while it is 0.
+    int recordCount = 0;
+
     // entry screen
     QString selectedSituation;
     // What the last refresh of the entry screen found: the start of the diet, the latest and the
-    // last measurement, the record count and the day's extremes.
+    // last measurement and the day's extremes.
     EntryDay entry;
 
-    // trend graph
+    // trend graph: the data set the trend screen and the analysis lists read, and the best
+    // weight it held, kept from start-up on (999.9 until the first load).
+    TrendData trend;
     float recordMinWeight = 999.9f;
+    QDate recordMinDate;
 
     // situation list editor: the entry under the pointer when the mouse button went down
     QString dragText;

@@ -33,6 +33,9 @@ public:
     // BMI gauges) without being shown: after a screen changed the data file (a rename, an
     // import), so that its last date, counts and BMI follow the file.
     virtual void refreshEntryScreen() = 0;
+    // Rebuilds the trend data set (and with it the trend graph, shown or not) from the current
+    // data file; the screens that read the data set call this first.
+    virtual void LoadTrendData() = 0;
     // Sets the entry screen to the day, refreshes it and shows it; the help text stays.
     virtual void openEntryOnDay(const QDate &day) = 0;
     // The current profile was saved: the partner button, the window caption and the targets

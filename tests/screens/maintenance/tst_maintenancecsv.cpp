@@ -108,7 +108,7 @@ private Q_SLOTS:
         h.dialogs.fileAnswers = {csv};
         h.click(QStringLiteral("cmdCsvIn"));
         QCOMPARE(h.window->state().entry.lastRecordDate, QStringLiteral("2026/12/05"));
-        QCOMPARE(h.window->state().entry.recordCount, 2);
+        QCOMPARE(h.window->state().recordCount, 2);
     }
 };
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "store/Measurement.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <vector>
+
+// The trend data set: every measurement of the selected partner in file order, with the
+// extremes found on the way. The trend graph draws it and the analysis lists read it; it is
+// rebuilt from the file each time either screen is built.
+struct TrendData {
+    QList<QString> dates;       // TrendDate, as stored
+    std::vector<float> weights; // TrendWeight
+    std::vector<float> fats;    // TrendFat
+    // Only a strictly larger or smaller value moves an extreme, so among equal lowest weights
+    // the earliest gives the date.
+    float maxWeight = 0;   // TrendMaxWeight
+    float minWeight = 999; // TrendMinWeight
+    float maxFat = 0;      // TrendMaxFat
+    float minFat = 999;    // TrendMinFat
+    QString minWeightDate; // date text of the first measurement with minWeight
+
+    int count() const { return int(weights.size()); }
+};
+
+TrendData ComputeTrendData(const QList<Measurement> &records);
+
+// Whole days from one stored date to another; a date that is not a real day counts none.
+int daysBetween(const QString &from, const QString &to);

@@ -1,0 +1,111 @@
+// The analysis screen fraBunseki as the user sees it: the four lists filled from the trend data
+// set, the two option groups, and a partner without measurements.
+
+#include "screens/analyses/AnalysesController.h"
+#include "screens/analyses/AnalysesPanel.h"
+#include "screens/analyses/TrendController.h"
+#include "store/FileNames.h"
+#include "support/ScreenHarness.h"
+#include "ui/Grid.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+QString dataFile(const QList<double> &weights)
+{
+    QString text;
+    for (int i = 0; i < weights.size(); ++i)
+        text += QStringLiteral("\"%1\",\"起床後\",%2,\"\",20,\"\"\r\n")
+                    .arg(QDate(2003, 11, 8).addDays(i).toString(QStringLiteral("yyyy/MM/dd")))
+                    .arg(weights[i], 0, 'f', 1);
+    return text;
+}
+
+// The analyses with the trend screen that loads their data, as in the window.
+struct AnalysesHarness : ScreenHarness<AnalysesController> {
+    TrendController *trend = new TrendController(context, host.get());
+    AnalysesPanel *panel() { return controller->analysesPanel(); }
+
+    AnalysesHarness()
+    {
+        shell.loadTrendData = [this] { trend->LoadTrendData(); };
+        state.currentDataFile = FileName::data1;
+        controller->SetupAnalysisGrids();
+    }
+    QStringList column(Grid *grid, int col)
+    {
+        QStringList texts;
+        for (int r = 1; r < grid->rows(); ++r)
+            texts << grid->textMatrix(r, col);
+        return texts;
+    }
+};
+
+} // namespace
+
+class TestAnalysesScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void listsFromTheTrendData()
+    {
+        AnalysesHarness h;
+        AnalysesPanel *p = h.panel();
+        QCOMPARE(p->msgB1->textMatrix(0, 3), QStringLiteral("初回差"));
+        QList<double> weights{70.0, 69.4, 68.9, 69.6, 68.4};
+        for (int i = 0; i < 20; ++i)
+            weights << 68.0 - 0.3 * i;
+        h.write(FileName::data1, dataFile(weights));
+        h.host->resize(1000, 700);
+        p->resize(1000, 700);
+        h.host->show();
+        // As the screen button does it: built while hidden, then shown.
+        p->hide();
+        h.controller->prepareAfterHiding();
+        p->show();
+        QCoreApplication::processEvents();
+        QCOMPARE(h.shell.trendLoads, 1);
+        QCOMPARE(p->msgB1->textMatrix(0, 3), QStringLiteral("前回差"));
+        QCOMPARE(h.column(p->msgB1, 3).mid(0, 5), (QStringList{QStringLiteral("±0.0Kg"), QStringLiteral("-0.6Kg"), QStringLiteral("-0.5Kg"),
+                                                               QStringLiteral("+0.7Kg"), QStringLiteral("-1.2Kg")}));
+        QCOMPARE(h.column(p->msgB2, 3).mid(0, 3), (QStringList{QStringLiteral("1日後"), QStringLiteral("1日後"), QStringLiteral("2日後")}));
+        QCOMPARE(p->Label5[0]->text(), QStringLiteral("最高　7.7Kg減を達成してから　0日経過"));
+        QCOMPARE(p->msgB3->textMatrix(5, 2), QStringLiteral("69.260Kg"));
+        QCOMPARE(p->Label5[1]->text(), QStringLiteral("連続ﾏｲﾅｽ記録 21日間達成！"));
+        QCOMPARE(p->msgB4->textMatrix(1, 1), QStringLiteral("65.0～65.9Kg"));
+        QCOMPARE(p->msgB4->textMatrix(1, 2), QStringLiteral("4回"));
+        // The long lists show their newest rows; the ranking its first.
+        for (Grid *grid : {p->msgB1, p->msgB2, p->msgB3}) {
+            QVERIFY(grid->verticalScrollBar()->maximum() > 0);
+            QCOMPARE(grid->verticalScrollBar()->value(), grid->verticalScrollBar()->maximum());
+        }
+        QCOMPARE(p->msgB4->topRow(), 1);
+
+        // The file changes behind the screen: an option recomputes its own list from memory.
+        h.write(FileName::data1, QString());
+        const QStringList averages = h.column(p->msgB3, 2);
+        QTest::mouseClick(p->Option1[1], Qt::LeftButton);
+        QCOMPARE(p->msgB1->textMatrix(0, 3), QStringLiteral("初回差"));
+        QCOMPARE(p->msgB1->textMatrix(3, 3), QStringLiteral("-1.1Kg"));
+        QTest::mouseClick(p->Option2[1], Qt::LeftButton);
+        QCOMPARE(p->fraB4->title(), QStringLiteral("    体重推移累積番付 < 0.5Kg刻み >"));
+        QCOMPARE(p->msgB4->textMatrix(1, 2), QStringLiteral("2回"));
+        QCOMPARE(h.column(p->msgB3, 2), averages);
+
+        // A partner without measurements sees empty lists, not the other partner's.
+        h.controller->refreshForPartner();
+        for (Grid *grid : {p->msgB1, p->msgB2, p->msgB3, p->msgB4})
+            QCOMPARE(grid->rows(), 1);
+        QVERIFY(p->Label5[0]->text().isEmpty() && p->Label5[1]->text().isEmpty());
+        QCOMPARE(h.state.recordCount, 0);
+    }
+};
+
+QTEST_MAIN(TestAnalysesScreen)
+#include "tst_analysesscreen.moc"

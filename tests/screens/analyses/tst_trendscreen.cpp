@@ -1,0 +1,164 @@
+// The trend screen fraRenTai as the user sees it: the graph and its moving average, the labels,
+// the target button, the size box and the quantity options.
+
+#include "screens/analyses/TrendController.h"
+#include "screens/analyses/TrendPanel.h"
+#include "store/FileNames.h"
+#include "support/ScreenHarness.h"
+#include "ui/ButtonColour.h"
+#include "ui/Chart.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+// 25 measurements, one a day from 2003/11/08, from 65.5 kg down by 0.1 kg a day.
+QString dataFile(int count = 25)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += QStringLiteral("\"%1\",\"起床後\",%2,\"\",%3,\"\"\r\n")
+                    .arg(QDate(2003, 11, 8).addDays(i).toString(QStringLiteral("yyyy/MM/dd")))
+                    .arg(65.5 - 0.1 * i, 0, 'f', 1)
+                    .arg(20 + i % 3);
+    return text;
+}
+
+struct TrendHarness : ScreenHarness<TrendController> {
+    TrendPanel *panel() { return controller->trendPanel(); }
+    Chart *chart() { return panel()->mcrRentai; }
+    void start(const QString &data, const QString &size = QStringLiteral("10"))
+    {
+        write(FileName::data1, data);
+        write(FileName::movingAverage, size + QStringLiteral("\r\n"));
+        state.currentDataFile = FileName::data1;
+        state.profile.targetWeight = 60.0f;
+        controller->LoadMovingAverageSetting();
+        controller->prepareBeforeHiding();
+    }
+    void confirmSize(const QString &text)
+    {
+        // Keys go to the box, which has the focus, as they do on the screen.
+        panel()->cboIdou->lineEdit()->clear();
+        QTest::keyClicks(panel()->cboIdou, text);
+        QTest::keyClick(panel()->cboIdou, Qt::Key_Return);
+    }
+    // The first graph row with a moving average, 0 when none has.
+    int firstAverageRow()
+    {
+        for (int r = 1; r <= chart()->rowCount(); ++r) {
+            if (chart()->value(r, 2))
+                return r;
+        }
+        return 0;
+    }
+};
+
+} // namespace
+
+class TestTrendScreen : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void enteringDrawsTheWholePeriod()
+    {
+        TrendHarness h;
+        h.start(dataFile());
+        Chart *chart = h.chart();
+        QCOMPARE(chart->rowCount(), 25);
+        QCOMPARE(*chart->value(25, 3), 20.0);
+        QCOMPARE(h.firstAverageRow(), 10);
+        QVERIFY(std::fabs(*chart->value(10, 2) - (65.5 + 64.6) / 2) < 1e-5);
+        QCOMPARE(chart->axisMinimum(1), 63.0);
+        QCOMPARE(chart->axisMaximum(1), 66.0);
+        QCOMPARE(h.panel()->lblNichis->text(),
+                 QStringLiteral("2003/11/08 ( 65.5Kg ) でスタート ～ 2003/12/02 ( 63.1Kg ) まで 24日経過 _ 2.4Kg 減"));
+        QCOMPARE(h.panel()->cmdMokuChk->text(), QStringLiteral("目標まで残り　3.1Kg"));
+        QCOMPARE(h.state.recordCount, 25);
+        QCOMPARE(h.state.recordMinDate, QDate(2003, 12, 2));
+        // The weight view: weight and its average on the left axis, no body fat.
+        QVERIFY(h.panel()->optTai1->isChecked());
+        QVERIFY(chart->seriesVisible(1) && chart->seriesVisible(2) && !chart->seriesVisible(3));
+        QVERIFY(chart->axisScaleVisible(1) && !chart->axisScaleVisible(2));
+
+        // A partner without measurements: an empty graph and empty labels.
+        h.write(FileName::data1, QString());
+        h.controller->refreshForPartner();
+        QCOMPARE(chart->rowCount(), 0);
+        QCOMPARE(h.panel()->lblKiro->text(), QString());
+        QCOMPARE(h.panel()->cmdMokuChk->text(), QStringLiteral("目標まで残り"));
+        QCOMPARE(h.state.recordCount, 0);
+    }
+
+    void optionsAndTargetButton()
+    {
+        TrendHarness h;
+        h.start(dataFile());
+        Chart *chart = h.chart();
+        QTest::mouseClick(h.panel()->optShi1, Qt::LeftButton);
+        QVERIFY(!chart->seriesVisible(1) && !chart->seriesVisible(2) && chart->seriesVisible(3));
+        QVERIFY(!chart->axisScaleVisible(1) && chart->axisScaleVisible(2));
+        QTest::mouseClick(h.panel()->optKon1, Qt::LeftButton);
+        QVERIFY(chart->seriesVisible(1) && chart->seriesVisible(3) && chart->axisScaleVisible(1));
+
+        QPushButton *button = h.panel()->cmdMokuChk;
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(chart->axisMinimum(1), 60.0);
+        QCOMPARE(chart->axisMaximum(1), 66.0);
+        QCOMPARE(buttonBackColor(button), Colour::chosenToggle);
+        // A partner switch keeps the view and the mode; entering again chooses the weight view.
+        h.controller->refreshForPartner();
+        QVERIFY(h.panel()->optKon1->isChecked() && chart->seriesVisible(3));
+        QCOMPARE(chart->axisMinimum(1), 60.0);
+        h.controller->prepareBeforeHiding();
+        QVERIFY(h.panel()->optTai1->isChecked() && !chart->seriesVisible(3));
+        QCOMPARE(chart->axisMinimum(1), 60.0);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(chart->axisMinimum(1), 63.0);
+        QCOMPARE(buttonBackColor(button), Colour::buttonFace);
+    }
+
+    void sizeBox()
+    {
+        TrendHarness h;
+        h.start(dataFile());
+        h.confirmSize(QStringLiteral("5"));
+        QCOMPARE(h.firstAverageRow(), 5);
+        QCOMPARE(TestFiles::text(h.path(), FileName::movingAverage), QStringLiteral("5\r\n"));
+        QCOMPARE(h.panel()->cboIdou->count(), 30); // a typed size is no new item
+
+        // A size below 1 empties the box; nothing is drawn anew or saved.
+        for (const QString &bad : {QStringLiteral("0"), QStringLiteral("abc")}) {
+            h.confirmSize(bad);
+            QCOMPARE(h.panel()->cboIdou->currentText(), QString());
+            QCOMPARE(h.firstAverageRow(), 5);
+            QCOMPARE(TestFiles::text(h.path(), FileName::movingAverage), QStringLiteral("5\r\n"));
+        }
+        // Leaving the box saves nothing, even with the text of an item.
+        h.host->show();
+        QVERIFY(QTest::qWaitForWindowActive(h.host.get()));
+        h.panel()->cboIdou->lineEdit()->setFocus();
+        QTest::keyClicks(h.panel()->cboIdou->lineEdit(), QStringLiteral("7"));
+        h.panel()->cmdMokuChk->setFocus();
+        QVERIFY(!h.panel()->cboIdou->lineEdit()->hasFocus());
+        QCOMPARE(TestFiles::text(h.path(), FileName::movingAverage), QStringLiteral("5\r\n"));
+        h.panel()->cboIdou->setEditText(QString());
+        // An empty box at entry draws no average; picking an item from the list draws one.
+        h.controller->prepareBeforeHiding();
+        QCOMPARE(h.firstAverageRow(), 0);
+        h.panel()->cboIdou->setCurrentIndex(2);
+        Q_EMIT h.panel()->cboIdou->activated(2);
+        QCOMPARE(h.firstAverageRow(), 3);
+        QCOMPARE(TestFiles::text(h.path(), FileName::movingAverage), QStringLiteral("3\r\n"));
+        QVERIFY(h.dialogs.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestTrendScreen)
+#include "tst_trendscreen.moc"
