@@ -33,6 +33,8 @@ public:
 
     void setRow(int row);
     int row() const;
+    // Makes a data cell the current one and the one the view highlights and keeps in sight.
+    void setCurrentCell(int row, int col);
     void setCol(int col);
     int col() const;
 
@@ -65,8 +67,11 @@ Q_SIGNALS:
     // The cell under the pointer, in the grid's own row numbers (data rows from 1).
     void cellClicked(int row, int col);
     void cellDoubleClicked(int row, int col);
+    // Enter pressed on the view's current cell: what a keyboard user does instead of clicking.
+    void cellEnterPressed(int row, int col);
 
 private:
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     void applyRowHeight();
