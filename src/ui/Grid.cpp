@@ -263,6 +263,13 @@ void Grid::setTextMatrix(int row, int col, const QString &text)
         updateCorner();
 }
 
+void Grid::setRowTexts(int row, std::span<QString> texts)
+{
+    m_model->setRowTexts(row, texts);
+    if (row == 0)
+        updateCorner();
+}
+
 QString Grid::textMatrix(int row, int col) const
 {
     return m_model->text(row, col);

@@ -4,6 +4,8 @@
 
 #include <QTableView>
 
+#include <span>
+
 class GridModel;
 
 // The list control every screen uses. It works like the classic flex grid the screens were
@@ -43,6 +45,9 @@ public:
     QString text() const;
     void setTextMatrix(int row, int col, const QString &text);
     QString textMatrix(int row, int col) const;
+    // Fills a row from column 0, taking over the texts: the way to fill a long list, one call a
+    // row instead of one a cell.
+    void setRowTexts(int row, std::span<QString> texts);
 
     // Applies to the current cell only.
     void setCellBackColor(Bgr colour);

@@ -103,6 +103,7 @@ private Q_SLOTS:
     void headingClicks_data();
     void headingClicks();
     void fixedColumnClicks();
+    void rowTexts();
     void enterOnCurrentCell_data();
     void enterOnCurrentCell();
 };
@@ -874,6 +875,24 @@ void TestGrid::fixedColumnClicks()
     QCOMPARE(doubleClicked.at(0).at(0).toInt(), 0);
     QCOMPARE(doubleClicked.at(0).at(1).toInt(), 0);
     QCOMPARE(clicked.count(), 2);
+}
+
+void TestGrid::rowTexts()
+{
+    Grid grid;
+    grid.setCols(3);
+    grid.setRows(3);
+    QSignalSpy changed(grid.model(), &QAbstractItemModel::dataChanged);
+    QString texts[] = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("beyond")};
+    grid.setRowTexts(2, texts);
+    grid.setRowTexts(3, texts); // no such row: nothing happens
+    QCOMPARE(grid.textMatrix(2, 0), QStringLiteral("a"));
+    QCOMPARE(grid.textMatrix(2, 2), QStringLiteral("c"));
+    QCOMPARE(grid.textMatrix(1, 0), QString());
+    QCOMPARE(grid.rows(), 3);
+    QTRY_COMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toModelIndex(), grid.model()->index(1, 0));
+    QCOMPARE(changed.at(0).at(1).toModelIndex(), grid.model()->index(1, 2));
 }
 
 void TestGrid::enterOnCurrentCell_data()
