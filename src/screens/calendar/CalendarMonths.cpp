@@ -64,8 +64,8 @@ CalendarData ComputeCalendar(const QList<Measurement> &records, const QDate &tod
     for (const Measurement &m : records) {
         if (startDate.isEmpty())
             startDate = m.date;
-        // Most records share the previous one's day, and so its month.
-        if (m.date == dayDate) {
+        // Most records share the previous one's day, and the reader hands them one shared text.
+        if (m.date.constData() == dayDate.constData() || m.date == dayDate) {
             ++dayCount;
             dayLast = m.weight;
             continue;

@@ -3,6 +3,7 @@
 #include "ui/Colors.h"
 #include "ui/Grid.h"
 #include "ui/Named.h"
+#include "ui/PlainCellDelegate.h"
 #include "ui/Pictures.h"
 #include "ui/Shape.h"
 #include "ui/Twips.h"
@@ -21,16 +22,21 @@ constexpr int kDayColumnTwips = 305;
 constexpr int kKeyTwips = 240;
 constexpr int kFaceTwips = 600;
 
+QString colourSheet(Bgr colour)
+{
+    // A coloured button draws its own frame; the focus must still show for the keyboard.
+    return QStringLiteral("QPushButton { background-color: %1; border: 1px solid #a0a0a0; border-radius: 3px;"
+                          " padding: 4px 10px; } QPushButton:focus { border: 2px solid #3070c0; }")
+        .arg(colorFromBgr(colour).name());
+}
+
 void setButtonColour(QPushButton *button, Bgr colour)
 {
-    if (colour == Colour::buttonFace) {
-        button->setStyleSheet(QString());
-        return;
-    }
-    // A coloured button draws its own frame; the focus must still show for the keyboard.
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #a0a0a0; border-radius: 3px;"
-                                         " padding: 4px 10px; } QPushButton:focus { border: 2px solid #3070c0; }")
-                              .arg(colorFromBgr(colour).name()));
+    // A new style sheet restyles the button even when it is the same; the views are switched
+    // far less often than the screen is built.
+    const QString sheet = colour == Colour::buttonFace ? QString() : colourSheet(colour);
+    if (button->styleSheet() != sheet)
+        button->setStyleSheet(sheet);
 }
 
 QLabel *faceLabel(const char *name, Face face, const QString &tip, QWidget *parent)
@@ -50,6 +56,7 @@ CalendarPanel::CalendarPanel(QWidget *parent)
     setObjectName(QStringLiteral("fraCale"));
 
     msgList2 = named(new Grid(this), "msgList2");
+    msgList2->setItemDelegate(new PlainCellDelegate(PlainCellDelegate::Selection::Frame, msgList2));
     // Wide enough for the whole month without scrolling sideways, when the window allows.
     msgList2->setMinimumWidth(twipsToPixels(kMonthColumnTwips + kDayColumns * kDayColumnTwips + 400, this) / 2);
     resetGrid();

@@ -2,58 +2,56 @@
 
 #include "store/NumberText.h"
 
-#include <QHash>
-
 #include <cstring>
 
 namespace {
-
-// A file holds few distinct weights, body fats and differences, so each is formatted once.
-class NumberTexts
+quint32 bitsOf(float value)
 {
-public:
-    explicit NumberTexts(QString (*format)(float)) : m_format(format) {}
+    quint32 bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
 
-    const QString &get(float value)
-    {
-        quint32 bits = 0;
-        std::memcpy(&bits, &value, sizeof bits);
-        auto it = m_texts.find(bits);
-        if (it == m_texts.end())
-            it = m_texts.insert(bits, m_format(value));
-        return *it;
-    }
-
-private:
-    QString (*m_format)(float);
-    QHash<quint32, QString> m_texts;
-};
-
+// The slot a value's bits fall into; a value met again finds its text there unless another
+// value has taken the slot since.
+int slotOf(quint32 bits)
+{
+    return int((bits * 2654435761u) >> 22);
+}
 } // namespace
 
-QList<CommentRow> ComputeCommentList(const QList<Measurement> &records)
+void CommentRows::restart()
 {
-    NumberTexts plain([](float v) { return generalNumber(v); });
-    NumberTexts difference([](float v) { return formatOneDecimal(v); });
-    const TrendMark marks[] = {TrendMarkFor(-1.0f), TrendMarkFor(0.0f), TrendMarkFor(1.0f)};
+    m_number = 0;
+    m_previousWeight = 0;
+}
 
-    QList<CommentRow> rows;
-    rows.reserve(records.size());
-    float previousWeight = 0;
-    int number = 0;
-    for (const Measurement &m : records) {
-        // Single precision, as the weights are stored; the first row has nothing to differ from.
-        const float d = previousWeight == 0 ? 0.0f : m.weight - previousWeight;
-        CommentRow &row = rows.emplace_back();
-        row.number = QString::number(++number);
-        row.date = m.date;
-        row.situation = m.situation;
-        row.weight = plain.get(m.weight);
-        row.difference = difference.get(d);
-        row.mark = marks[displayedSign(d) + 1];
-        row.bodyFat = plain.get(m.bodyFat);
-        row.comment = m.comment;
-        previousWeight = m.weight;
-    }
-    return rows;
+const QString &CommentRows::plain(float value)
+{
+    const quint32 bits = bitsOf(value);
+    Slot<QString> &slot = m_plain[size_t(slotOf(bits))];
+    if (!slot.used || slot.bits != bits)
+        slot = {bits, true, generalNumber(value)};
+    return slot.value;
+}
+
+const CommentRows::Difference &CommentRows::difference(float value)
+{
+    const quint32 bits = bitsOf(value);
+    Slot<Difference> &slot = m_differences[size_t(slotOf(bits))];
+    if (!slot.used || slot.bits != bits)
+        slot = {bits, true, {formatOneDecimal(value), TrendMarkFor(value)}};
+    return slot.value;
+}
+
+CommentRow CommentRows::next(Measurement &&m)
+{
+    // Single precision, as the weights are stored; the first row has nothing to differ from.
+    const float d = m_previousWeight == 0 ? 0.0f : m.weight - m_previousWeight;
+    m_previousWeight = m.weight;
+    if (m_number == m_numbers.size())
+        m_numbers.append(QString::number(m_number + 1));
+    const Difference &diff = difference(d);
+    return {m_numbers[m_number++], std::move(m.date), std::move(m.situation), plain(m.weight), diff.text, diff.mark,
+            plain(m.bodyFat),     std::move(m.comment)};
 }

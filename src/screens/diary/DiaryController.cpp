@@ -16,6 +16,9 @@
 #include <QPushButton>
 
 namespace {
+// The columns of the list a save reads back.
+constexpr int kDateColumn = 1;
+constexpr int kSituationColumn = 2;
 constexpr int kCommentColumn = 7;
 const QString kCommentTitle = QStringLiteral("一言日記保存");
 const QString kMemoTitle = QStringLiteral("気付きメモ保存");
@@ -61,9 +64,17 @@ void DiaryController::FillCommentList()
 {
     MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.state.currentDataFile);
     m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
-    m_panel->showRows(ComputeCommentList(file.records));
+    m_panel->setRowCount(int(file.records.size()));
     m_listedFile = file.fileName;
-    m_listed = std::move(file.records);
+    m_listed.clear();
+    m_listed.reserve(file.records.size());
+    m_rows.restart();
+    int r = 0;
+    for (Measurement &m : file.records) {
+        m_listed.append({m.weight, m.bodyFat, std::move(m.reserved)});
+        m_panel->showRow(++r, m_rows.next(std::move(m)));
+    }
+    m_panel->scrollToNewest();
 }
 
 void DiaryController::msgMemoList_Click(int row, int)
@@ -96,7 +107,7 @@ void DiaryController::cmdMemoHozon_Click()
         return;
     }
     const int index = selectedCommentRow - 1;
-    const CommentSave saved = ReplaceComment(m_ctx.folder, m_listedFile, index, int(m_listed.size()), m_listed[index], comment);
+    const CommentSave saved = ReplaceComment(m_ctx.folder, m_listedFile, index, int(m_listed.size()), listedRecord(selectedCommentRow), comment);
     if (saved.fileChanged) {
         // The list no longer shows the file: read it again before anything is changed.
         m_ctx.dialogs.warning(kCommentTitle, saved.result.message()
@@ -110,8 +121,15 @@ void DiaryController::cmdMemoHozon_Click()
         m_ctx.shell.showStoreFailure(kCommentTitle, saved.result.message());
         return;
     }
-    m_listed[index].comment = comment;
     m_panel->msgMemoList->setTextMatrix(selectedCommentRow, kCommentColumn, comment);
+}
+
+Measurement DiaryController::listedRecord(int row) const
+{
+    const Grid *list = m_panel->msgMemoList;
+    const ListedNumbers &numbers = m_listed[row - 1];
+    return {list->textMatrix(row, kDateColumn), list->textMatrix(row, kSituationColumn), numbers.weight, list->textMatrix(row, kCommentColumn),
+            numbers.bodyFat, numbers.reserved};
 }
 
 void DiaryController::cmdKizukiHozon_Click()

@@ -2,6 +2,7 @@
 
 #include "ui/Grid.h"
 #include "ui/Named.h"
+#include "ui/PlainCellDelegate.h"
 #include "ui/Twips.h"
 
 #include <QGroupBox>
@@ -37,6 +38,7 @@ DiaryPanel::DiaryPanel(QWidget *parent)
     setObjectName(QStringLiteral("fraMemo"));
 
     msgMemoList = named(new Grid(this), "msgMemoList");
+    msgMemoList->setItemDelegate(new PlainCellDelegate(PlainCellDelegate::Selection::Fill, msgMemoList));
     resetList();
     txtMemo = named(new QLineEdit(this), "txtMemo");
     txtMemo->setToolTip(QStringLiteral("一覧で選んだ記録の一言日記です。書き直してEnterキーか保存ボタンで保存します"));
@@ -82,24 +84,24 @@ void DiaryPanel::resetList()
     }
 }
 
-void DiaryPanel::showRows(const QList<CommentRow> &rows)
+void DiaryPanel::setRowCount(int count)
 {
-    msgMemoList->setRows(int(rows.size()) + 1);
-    int r = 0;
-    for (const CommentRow &row : rows) {
-        ++r;
-        msgMemoList->setTextMatrix(r, 0, row.number);
-        msgMemoList->setTextMatrix(r, 1, row.date);
-        msgMemoList->setTextMatrix(r, 2, row.situation);
-        msgMemoList->setTextMatrix(r, 3, row.weight);
-        msgMemoList->setTextMatrix(r, 4, row.difference);
-        msgMemoList->setTextMatrix(r, kMarkColumn, row.mark.text);
-        msgMemoList->setTextMatrix(r, 6, row.bodyFat);
-        msgMemoList->setTextMatrix(r, 7, row.comment);
-        msgMemoList->setRow(r);
-        msgMemoList->setCol(kMarkColumn);
-        msgMemoList->setCellBackColor(row.mark.colour);
-    }
+    msgMemoList->setRows(count + 1);
+}
+
+void DiaryPanel::showRow(int r, CommentRow &&row)
+{
+    QString texts[kColumnCount] = {std::move(row.number),     std::move(row.date),      std::move(row.situation),
+                                   std::move(row.weight),     std::move(row.difference), std::move(row.mark.text),
+                                   std::move(row.bodyFat),    std::move(row.comment)};
+    msgMemoList->setRowTexts(r, texts);
+    msgMemoList->setRow(r);
+    msgMemoList->setCol(kMarkColumn);
+    msgMemoList->setCellBackColor(row.mark.colour);
+}
+
+void DiaryPanel::scrollToNewest()
+{
     if (msgMemoList->rows() > kRowsBeforeScrolling)
         msgMemoList->setTopRow(msgMemoList->rows() - 1);
 }

@@ -19,8 +19,11 @@ public:
 
     // Empties the list to its heading row, with headings, widths and alignments.
     void resetList();
-    // The rows, their marks coloured; a long list shows its newest rows.
-    void showRows(const QList<CommentRow> &rows);
+    // Filling the list: its length first, then each row with its mark coloured, then a long list
+    // is scrolled to its newest rows.
+    void setRowCount(int count);
+    void showRow(int row, CommentRow &&values);
+    void scrollToNewest();
 
     Grid *msgMemoList;
     QLineEdit *txtMemo;

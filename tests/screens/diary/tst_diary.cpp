@@ -43,17 +43,18 @@ class TestDiary : public QObject
 private Q_SLOTS:
     void differencesAndMarks()
     {
-        const QList<CommentRow> rows = ComputeCommentList({{QStringLiteral("2003/11/08"), QString(), 65.0f, QString(), 20, QString()},
-                                                          {QStringLiteral("2003/11/08"), QString(), 65.5f, QString(), 20.5f, QString()},
-                                                          {QStringLiteral("2003/11/09"), QString(), 65.5f, QString(), 20, QString()},
-                                                          {QStringLiteral("2003/11/10"), QString(), 64.8f, QString(), 20, QString()}});
+        CommentRows rows;
+        rows.restart();
         QStringList got;
-        for (const CommentRow &r : rows)
+        QList<uint> colours;
+        for (float weight : {65.0f, 65.5f, 65.5f, 64.8f}) {
+            const CommentRow r = rows.next({QStringLiteral("2003/11/08"), QString(), weight, QString(), weight - 45, QString()});
             got << r.number + u' ' + r.weight + u' ' + r.difference + u' ' + r.mark.text + u' ' + r.bodyFat;
+            colours << r.mark.colour;
+        }
         QCOMPARE(got, (QStringList{QStringLiteral("1 65 0.0 → 20"), QStringLiteral("2 65.5 0.5 ↑ 20.5"),
-                                   QStringLiteral("3 65.5 0.0 → 20"), QStringLiteral("4 64.8 -0.7 ↓ 20")}));
-        QCOMPARE(rows[1].mark.colour, 12632319u);
-        QCOMPARE(rows[3].mark.colour, 12648384u);
+                                   QStringLiteral("3 65.5 0.0 → 20.5"), QStringLiteral("4 64.8 -0.7 ↓ 19.8")}));
+        QCOMPARE(colours, (QList<uint>{12648447u, 12632319u, 12648447u, 12648384u}));
     }
 
     void enterBeforeARowIsChosenChangesNothing()
