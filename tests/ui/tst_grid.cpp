@@ -103,9 +103,6 @@ private Q_SLOTS:
     void headingClicks_data();
     void headingClicks();
     void fixedColumnClicks();
-    void rowTexts();
-    void enterOnCurrentCell_data();
-    void enterOnCurrentCell();
 };
 
 void TestGrid::modelStaysConsistent()
@@ -875,49 +872,6 @@ void TestGrid::fixedColumnClicks()
     QCOMPARE(doubleClicked.at(0).at(0).toInt(), 0);
     QCOMPARE(doubleClicked.at(0).at(1).toInt(), 0);
     QCOMPARE(clicked.count(), 2);
-}
-
-void TestGrid::rowTexts()
-{
-    Grid grid;
-    grid.setCols(3);
-    grid.setRows(3);
-    QSignalSpy changed(grid.model(), &QAbstractItemModel::dataChanged);
-    QString texts[] = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("beyond")};
-    grid.setRowTexts(2, texts);
-    grid.setRowTexts(3, texts); // no such row: nothing happens
-    QCOMPARE(grid.textMatrix(2, 0), QStringLiteral("a"));
-    QCOMPARE(grid.textMatrix(2, 2), QStringLiteral("c"));
-    QCOMPARE(grid.textMatrix(1, 0), QString());
-    QCOMPARE(grid.rows(), 3);
-    QTRY_COMPARE(changed.count(), 1);
-    QCOMPARE(changed.at(0).at(0).toModelIndex(), grid.model()->index(1, 0));
-    QCOMPARE(changed.at(0).at(1).toModelIndex(), grid.model()->index(1, 2));
-}
-
-void TestGrid::enterOnCurrentCell_data()
-{
-    clicks_data();
-}
-
-void TestGrid::enterOnCurrentCell()
-{
-    QFETCH(int, fixedCols);
-    QFETCH(int, row);
-    QFETCH(int, col);
-    auto grid = shownGrid(6, 4, fixedCols);
-    QVERIFY(grid);
-    QSignalSpy entered(grid.get(), &Grid::cellEnterPressed);
-    grid->setCurrentCell(row, col);
-    QCOMPARE(grid->currentIndex(), grid->model()->index(row - 1, col - fixedCols));
-    // Moving with the keyboard, then Enter: the cell reached is reported and becomes current.
-    QTest::keyClick(grid.get(), Qt::Key_Up);
-    QTest::keyClick(grid.get(), Qt::Key_Return);
-    QCOMPARE(entered.count(), 1);
-    QCOMPARE(entered.at(0).at(0).toInt(), std::max(row - 1, 1));
-    QCOMPARE(entered.at(0).at(1).toInt(), col);
-    QCOMPARE(grid->row(), std::max(row - 1, 1));
-    QCOMPARE(grid->text(), cellName(std::max(row - 1, 1), col));
 }
 
 PMLINA_UI_TEST_MAIN(TestGrid)

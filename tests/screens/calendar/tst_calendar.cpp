@@ -1,8 +1,6 @@
-// The calendar of daily change: classes, rows and colours of the days, the counters, the views,
-// and the double-click that opens a day.
+// The calendar of daily change: rows and colours of the days, the counters, the views, and the
+// day opened from the grid.
 #include "screens/calendar/CalendarController.h"
-#include "screens/calendar/CalendarMonths.h"
-#include "screens/calendar/CalendarPanel.h"
 #include "support/MainWindowHarness.h"
 #include "support/ScreenHarness.h"
 #include "ui/Grid.h"
@@ -10,16 +8,15 @@
 
 #include <QLabel>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-QString lines(const QStringList &records)
+void writeData(ScreenHarness<CalendarController> &h, const QStringList &records)
 {
-    return records.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    h.state.currentDataFile = FileName::data1;
+    h.write(FileName::data1, records.join(u"\r\n"_s) + u"\r\n"_s);
 }
-struct Cell {
-    int row;
-    int col;
-    uint colour;
-};
+constexpr uint green = 12648384, yellow = 12648447, red = 12632319, purple = 16761024;
 } // namespace
 
 class TestCalendar : public QObject
@@ -30,35 +27,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("records");
         QTest::addColumn<QStringList>("months");
-        QTest::addColumn<QList<int>>("cells"); // row, day, class; per classified day
-        const auto dc = [](DayClass c) { return int(c); };
-        QTest::newRow("single record") << QStringList{line(QStringLiteral("2003/11/08"), 65.5)}
-                                       << QStringList{QStringLiteral("2003年11月")} << QList<int>{1, 8, dc(DayClass::Once)};
+        QTest::addColumn<QList<uint>>("cells"); // row, day, detail colour, simple colour; per measured day
+        QTest::newRow("single record") << QStringList{line(u"2003/11/08"_s, 65.5)} << QStringList{u"2003年11月"_s}
+                                       << QList<uint>{1, 8, purple, red};
         QTest::newRow("65.0 64.0 65.0 unchanged")
-            << QStringList{line(QStringLiteral("2003/11/08"), 65), line(QStringLiteral("2003/11/08"), 64), line(QStringLiteral("2003/11/08"), 65)}
-            << QStringList{QStringLiteral("2003年11月")} << QList<int>{1, 8, dc(DayClass::Unchanged)};
-        QTest::newRow("99.8 then 100.2 increased, a decrease after")
-            << QStringList{line(QStringLiteral("2003/11/08"), 99.8), line(QStringLiteral("2003/11/08"), 100.2),
-                           line(QStringLiteral("2003/11/09"), 100.2), line(QStringLiteral("2003/11/09"), 99.9)}
-            << QStringList{QStringLiteral("2003年11月")} << QList<int>{1, 8, dc(DayClass::Increased), 1, 9, dc(DayClass::Decreased)};
-        QTest::newRow("31 January, no February") << QStringList{line(QStringLiteral("2004/01/31"), 60), line(QStringLiteral("2004/03/05"), 60)}
-                                                 << QStringList{QStringLiteral("2004年01月"), QStringLiteral("2004年03月")}
-                                                 << QList<int>{1, 31, dc(DayClass::Once), 2, 5, dc(DayClass::Once)};
-        QTest::newRow("10 January in its row") << QStringList{line(QStringLiteral("2004/01/10"), 60), line(QStringLiteral("2004/01/10"), 59),
-                                                              line(QStringLiteral("2004/02/15"), 60)}
-                                               << QStringList{QStringLiteral("2004年01月"), QStringLiteral("2004年02月")}
-                                               << QList<int>{1, 10, dc(DayClass::Decreased), 2, 15, dc(DayClass::Once)};
+            << QStringList{line(u"2003/11/08"_s, 65), line(u"2003/11/08"_s, 64), line(u"2003/11/08"_s, 65)} << QStringList{u"2003年11月"_s}
+            << QList<uint>{1, 8, yellow, green};
+        QTest::newRow("99.8 then 100.2 increased, then decreased")
+            << QStringList{line(u"2003/11/08"_s, 99.8), line(u"2003/11/08"_s, 100.2), line(u"2003/11/09"_s, 100.2), line(u"2003/11/09"_s, 99.9)}
+            << QStringList{u"2003年11月"_s} << QList<uint>{1, 8, red, red, 1, 9, green, green};
+        QTest::newRow("31 January, no February") << QStringList{line(u"2004/01/31"_s, 60), line(u"2004/03/05"_s, 60)}
+                                                 << QStringList{u"2004年01月"_s, u"2004年03月"_s}
+                                                 << QList<uint>{1, 31, purple, red, 2, 5, purple, red};
+        QTest::newRow("10 January in its row") << QStringList{line(u"2004/01/10"_s, 60), line(u"2004/01/10"_s, 59), line(u"2004/02/15"_s, 60)}
+                                               << QStringList{u"2004年01月"_s, u"2004年02月"_s}
+                                               << QList<uint>{1, 10, green, green, 2, 15, purple, red};
     }
     void daysAndRows()
     {
         QFETCH(QStringList, records);
         QFETCH(QStringList, months);
-        QFETCH(QList<int>, cells);
+        QFETCH(QList<uint>, cells);
         ScreenHarness<CalendarController> h;
-        h.state.currentDataFile = FileName::data1;
-        h.write(FileName::data1, lines(records));
+        writeData(h, records);
         h.controller->prepareAfterHiding();
-        Grid *grid = h.find<Grid>(QStringLiteral("msgList2"));
+        Grid *grid = h.find<Grid>(u"msgList2"_s);
         QCOMPARE(grid->rows(), int(months.size()) + 1);
         int coloured = 0;
         for (int r = 1; r < grid->rows(); ++r) {
@@ -69,25 +62,19 @@ private Q_SLOTS:
                 coloured += has;
             }
         }
-        QCOMPARE(coloured, int(cells.size()) / 3);
-        // Both views: unchanged and once change colour, the others and the counters do not.
-        for (int view : {0, 1}) {
+        QCOMPARE(coloured, int(cells.size()) / 4);
+        const QString onceText = h.find<QLabel>(u"lblOne_c"_s)->text();
+        for (int view : {1, 0}) {
             h.controller->cmdSel1_Click(view);
-            const CalendarView v = view ? CalendarView::Simple : CalendarView::Detail;
-            for (int i = 0; i < cells.size(); i += 3) {
-                bool has = false;
-                QCOMPARE(grid->cellBackColor(cells[i], cells[i + 1], &has), DayColour(DayClass(cells[i + 2]), v));
-                QVERIFY(has);
-            }
-            if (records.size() == 1) {
-                QCOMPARE(h.find<QLabel>(QStringLiteral("lblOne_c"))->text(), QStringLiteral("１回だけ計測  1日"));
-                for (const char *other : {"lblDn_c", "lblUp_c", "lblSm_c"})
-                    QVERIFY(h.find<QLabel>(QString::fromLatin1(other))->text().endsWith(QStringLiteral("  0日")));
-            }
+            for (int i = 0; i < cells.size(); i += 4)
+                QCOMPARE(grid->cellBackColor(int(cells[i]), int(cells[i + 1])), cells[i + 2 + view]);
+            QCOMPARE(h.find<QLabel>(u"lblOne_c"_s)->text(), onceText); // the counters do not change with the view
         }
-        QCOMPARE(DayColour(DayClass::Once, CalendarView::Detail), 16761024u);
-        QCOMPARE(DayColour(DayClass::Once, CalendarView::Simple), 12632319u);
-        QCOMPARE(DayColour(DayClass::Unchanged, CalendarView::Simple), 12648384u);
+        if (records.size() == 1) {
+            QCOMPARE(onceText, u"１回だけ計測  1日"_s);
+            for (const QString &other : {u"lblDn_c"_s, u"lblUp_c"_s, u"lblSm_c"_s})
+                QVERIFY(h.find<QLabel>(other)->text().endsWith(u"  0日"_s));
+        }
     }
 
     void unmeasuredDays_data()
@@ -95,10 +82,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("dates");
         QTest::addColumn<QDate>("today");
         QTest::addColumn<int>("unmeasured");
-        QTest::newRow("every day up to yesterday") << QStringList{QStringLiteral("2004/01/01"), QStringLiteral("2004/01/01"), QStringLiteral("2004/01/02")} << QDate(2004, 1, 3) << 1;
-        QTest::newRow("today measured too") << QStringList{QStringLiteral("2004/01/01"), QStringLiteral("2004/01/02"), QStringLiteral("2004/01/03")} << QDate(2004, 1, 3) << 0;
-        QTest::newRow("gaps, and a day after today") << QStringList{QStringLiteral("2004/01/01"), QStringLiteral("2004/01/05"), QStringLiteral("2004/02/01")} << QDate(2004, 1, 10) << 8;
-        QTest::newRow("today before the start") << QStringList{QStringLiteral("2004/01/05")} << QDate(2004, 1, 1) << 0;
+        QTest::newRow("every day up to yesterday") << QStringList{u"2004/01/01"_s, u"2004/01/01"_s, u"2004/01/02"_s} << QDate(2004, 1, 3) << 1;
+        QTest::newRow("today measured too") << QStringList{u"2004/01/01"_s, u"2004/01/02"_s, u"2004/01/03"_s} << QDate(2004, 1, 3) << 0;
+        QTest::newRow("gaps, and a day after today") << QStringList{u"2004/01/01"_s, u"2004/01/05"_s, u"2004/02/01"_s} << QDate(2004, 1, 10) << 8;
+        QTest::newRow("today before the start") << QStringList{u"2004/01/05"_s} << QDate(2004, 1, 1) << 0;
         QTest::newRow("no records") << QStringList{} << QDate(2004, 1, 1) << 0;
     }
     void unmeasuredDays()
@@ -107,20 +94,20 @@ private Q_SLOTS:
         QFETCH(QDate, today);
         QList<Measurement> records;
         for (const QString &d : dates)
-            records.append({d, QStringLiteral("朝"), 60, QString(), 20, QString()});
+            records.append({d, u"朝"_s, 60, QString(), 20, QString()});
         QTEST(ComputeCalendar(records, today).counts.unmeasured, "unmeasured");
     }
 
-    void summary_data()
+    void goodAgainstBadDays_data()
     {
         QTest::addColumn<QList<int>>("counts"); // decreased, unchanged, increased, once
         QTest::addColumn<QString>("sign");
         QTest::addColumn<int>("face");
-        QTest::newRow("equal totals") << QList<int>{2, 1, 1, 2} << QStringLiteral("=") << int(CalendarFace::Smiling);
-        QTest::newRow("more good days") << QList<int>{3, 0, 1, 1} << QStringLiteral(">") << int(CalendarFace::Laughing);
-        QTest::newRow("more bad days") << QList<int>{0, 1, 1, 1} << QStringLiteral("<") << int(CalendarFace::Sad);
+        QTest::newRow("equal totals") << QList<int>{2, 1, 1, 2} << u"="_s << int(CalendarFace::Smiling);
+        QTest::newRow("more good days") << QList<int>{3, 0, 1, 1} << u">"_s << int(CalendarFace::Laughing);
+        QTest::newRow("more bad days") << QList<int>{0, 1, 1, 1} << u"<"_s << int(CalendarFace::Sad);
     }
-    void summary()
+    void goodAgainstBadDays()
     {
         QFETCH(QList<int>, counts);
         const CalendarSummary s = SummarizeCalendar({counts[0], counts[1], counts[2], counts[3], 0});
@@ -148,39 +135,35 @@ private Q_SLOTS:
         QFETCH(int, col);
         QFETCH(QDate, opened);
         ScreenHarness<CalendarController> h;
-        h.state.currentDataFile = FileName::data1;
-        h.write(FileName::data1, lines({line(QStringLiteral("2003/11/20"), 65), line(QStringLiteral("2004/02/01"), 65)}));
+        writeData(h, {line(u"2003/11/20"_s, 65), line(u"2004/02/01"_s, 65)});
         h.controller->prepareAfterHiding();
-        Q_EMIT h.find<Grid>(QStringLiteral("msgList2"))->cellDoubleClicked(row, col);
+        Q_EMIT h.find<Grid>(u"msgList2"_s)->cellDoubleClicked(row, col);
         QCOMPARE(h.shell.entryDaysOpened, opened.isValid() ? QList<QDate>{opened} : QList<QDate>{});
     }
 
-    // Through the window: the button, the partner switch back to the detail view, and the
-    // entry screen opened on the day double-clicked.
+    // Through the window: the button, a partner switch back to the detail view, and Enter on a
+    // day, which opens the entry screen on it.
     void inTheWindow()
     {
         MainWindowHarness h;
-        h.writeCouple({line(QStringLiteral("2026/11/08"), 65), line(QStringLiteral("2026/11/08"), 64)},
-                      {line(QStringLiteral("2026/12/01"), 55)});
+        h.writeCouple({line(u"2026/11/08"_s, 65), line(u"2026/11/08"_s, 64)}, {line(u"2026/12/01"_s, 55)});
         h.setHelpTour(0);
         h.start();
-        h.click(QStringLiteral("cmdCale"));
-        QVERIFY(h.visible(QStringLiteral("fraCale")));
-        auto *grid = h.find<Grid>(QStringLiteral("msgList2"));
-        QCOMPARE(grid->textMatrix(1, 0), QStringLiteral("2026年11月"));
-        QCOMPARE(grid->cellBackColor(1, 8), DayColour(DayClass::Decreased, CalendarView::Detail));
-        h.click(QStringLiteral("cmdSel1(1)"));
-        QVERIFY(h.visible(QStringLiteral("fraCale")));
-        h.click(QStringLiteral("cmdUser2"));
-        QVERIFY(h.visible(QStringLiteral("fraCale")));
-        QCOMPARE(grid->textMatrix(1, 0), QStringLiteral("2026年12月"));
-        QCOMPARE(grid->cellBackColor(1, 1), DayColour(DayClass::Once, CalendarView::Detail));
-        QVERIFY(!h.find<QLabel>(QStringLiteral("imgKana2"))->isHidden());
-        h.click(QStringLiteral("cmdUser1"));
+        h.click(u"cmdCale"_s);
+        auto *grid = h.find<Grid>(u"msgList2"_s);
+        QCOMPARE(grid->textMatrix(1, 0), u"2026年11月"_s);
+        QCOMPARE(grid->cellBackColor(1, 8), green);
+        h.click(u"cmdSel1(1)"_s);
+        h.click(u"cmdUser2"_s);
+        QVERIFY(h.visible(u"fraCale"_s));
+        QCOMPARE(grid->textMatrix(1, 0), u"2026年12月"_s);
+        QCOMPARE(grid->cellBackColor(1, 1), purple);
+        QVERIFY(!h.find<QLabel>(u"imgKana2"_s)->isHidden());
+        h.click(u"cmdUser1"_s);
         grid->setCurrentCell(1, 8);
         QTest::keyClick(grid, Qt::Key_Return);
-        QVERIFY(h.visible(QStringLiteral("fraMain")));
-        QCOMPARE(h.find<MonthCalendar>(QStringLiteral("mtvmain"))->selectedDate(), QDate(2026, 11, 8));
+        QVERIFY(h.visible(u"fraMain"_s));
+        QCOMPARE(h.find<MonthCalendar>(u"mtvmain"_s)->selectedDate(), QDate(2026, 11, 8));
         QVERIFY(h.dialogs.shown.isEmpty());
     }
 };

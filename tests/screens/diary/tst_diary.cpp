@@ -1,6 +1,5 @@
 // The comment diary and the free memo: the list with its marks, choosing a row, saving a comment
 // (only its field changes; refused texts and a changed file write nothing) and saving the memo.
-#include "screens/diary/CommentList.h"
 #include "screens/diary/DiaryController.h"
 #include "store/SafeSave.h"
 #include "support/MainWindowHarness.h"
@@ -11,23 +10,23 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-const QStringList kLines = {
-    line(QStringLiteral("2003/11/08"), 65.0, 21, QStringLiteral("朝"), QStringLiteral("はじめ")),
-    QStringLiteral("これは記録ではない"),
-    line(QStringLiteral("2003/11/08"), 65.5, 21.5, QStringLiteral("夜")),
-    QStringLiteral("\"2003/11/09\",\"朝\",65.50,\"残す\",21.0,\"\""),
-};
+// A line that is no record, and one whose numbers are not in the stored form.
+const QStringList kLines = {line(u"2003/11/08"_s, 65.0, 21, u"朝"_s, u"はじめ"_s), u"これは記録ではない"_s,
+                            line(u"2003/11/08"_s, 65.5, 21.5, u"夜"_s), u"\"2003/11/09\",\"朝\",65.50,\"残す\",21.0,\"\""_s};
 
 struct Diary : ScreenHarness<DiaryController> {
     Diary()
     {
         state.currentDataFile = FileName::data1;
-        write(FileName::data1, kLines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        write(FileName::data1, kLines.join(u"\r\n"_s) + u"\r\n"_s);
         controller->prepareAfterHiding();
     }
-    Grid *list() { return find<Grid>(QStringLiteral("msgMemoList")); }
-    QLineEdit *box() { return find<QLineEdit>(QStringLiteral("txtMemo")); }
+    Grid *list() { return find<Grid>(u"msgMemoList"_s); }
+    QLineEdit *box() { return find<QLineEdit>(u"txtMemo"_s); }
+    bool saveEnabled() { return find(u"cmdMemoHozon"_s)->isEnabled(); }
     QByteArray data() { return TestFiles::bytes(path(), FileName::data1); }
     void enter(const QString &text)
     {
@@ -44,16 +43,14 @@ private Q_SLOTS:
     void differencesAndMarks()
     {
         CommentRows rows;
-        rows.restart();
         QStringList got;
         QList<uint> colours;
         for (float weight : {65.0f, 65.5f, 65.5f, 64.8f}) {
-            const CommentRow r = rows.next({QStringLiteral("2003/11/08"), QString(), weight, QString(), weight - 45, QString()});
+            const CommentRow r = rows.next({u"2003/11/08"_s, QString(), weight, QString(), weight - 45, QString()});
             got << r.number + u' ' + r.weight + u' ' + r.difference + u' ' + r.mark.text + u' ' + r.bodyFat;
             colours << r.mark.colour;
         }
-        QCOMPARE(got, (QStringList{QStringLiteral("1 65 0.0 → 20"), QStringLiteral("2 65.5 0.5 ↑ 20.5"),
-                                   QStringLiteral("3 65.5 0.0 → 20.5"), QStringLiteral("4 64.8 -0.7 ↓ 19.8")}));
+        QCOMPARE(got, (QStringList{u"1 65 0.0 → 20"_s, u"2 65.5 0.5 ↑ 20.5"_s, u"3 65.5 0.0 → 20.5"_s, u"4 64.8 -0.7 ↓ 19.8"_s}));
         QCOMPARE(colours, (QList<uint>{12648447u, 12632319u, 12648447u, 12648384u}));
     }
 
@@ -61,12 +58,11 @@ private Q_SLOTS:
     {
         Diary h;
         const QByteArray before = h.data();
-        QVERIFY(!h.find(QStringLiteral("cmdMemoHozon"))->isEnabled());
-        h.enter(QStringLiteral("なにか"));
-        QTest::mouseClick(h.find<QPushButton>(QStringLiteral("cmdMemoHozon")), Qt::LeftButton);
+        h.enter(u"なにか"_s);
+        QTest::mouseClick(h.find<QPushButton>(u"cmdMemoHozon"_s), Qt::LeftButton);
         Q_EMIT h.list()->cellClicked(0, 7); // the heading row is no measurement
-        h.enter(QStringLiteral("なにか"));
-        QVERIFY(!h.find(QStringLiteral("cmdMemoHozon"))->isEnabled());
+        h.enter(u"なにか"_s);
+        QVERIFY(!h.saveEnabled());
         QCOMPARE(h.data(), before);
         QVERIFY(h.dialogs.shown.isEmpty());
     }
@@ -77,108 +73,102 @@ private Q_SLOTS:
         QCOMPARE(h.list()->rows(), 4);
         Q_EMIT h.list()->cellClicked(2, 1);
         QCOMPARE(h.list()->col(), 7);
-        QVERIFY(h.find(QStringLiteral("cmdMemoHozon"))->isEnabled());
-        h.enter(QStringLiteral("食べ過ぎ、反省"));
+        QVERIFY(h.saveEnabled());
+        h.enter(u"食べ過ぎ、反省"_s);
         QStringList expected = kLines;
-        expected[2] = line(QStringLiteral("2003/11/08"), 65.5, 21.5, QStringLiteral("夜"), QStringLiteral("食べ過ぎ、反省"));
+        expected[2] = line(u"2003/11/08"_s, 65.5, 21.5, u"夜"_s, u"食べ過ぎ、反省"_s);
         QCOMPARE(TestFiles::lines(h.path(), FileName::data1), expected);
-        QCOMPARE(h.list()->textMatrix(2, 7), QStringLiteral("食べ過ぎ、反省"));
-        // The same row again, emptied; the row whose line is not in the stored form keeps it.
+        QCOMPARE(h.list()->textMatrix(2, 7), u"食べ過ぎ、反省"_s);
+        // The same row again, emptied; then the row whose line keeps its own number forms.
         h.enter(QString());
         Q_EMIT h.list()->cellClicked(3, 7);
-        QCOMPARE(h.box()->text(), QStringLiteral("残す"));
-        h.enter(QStringLiteral("残した"));
-        expected[2] = line(QStringLiteral("2003/11/08"), 65.5, 21.5, QStringLiteral("夜"));
-        expected[3] = QStringLiteral("\"2003/11/09\",\"朝\",65.50,\"残した\",21.0,\"\"");
+        QCOMPARE(h.box()->text(), u"残す"_s);
+        h.enter(u"残した"_s);
+        expected[2] = line(u"2003/11/08"_s, 65.5, 21.5, u"夜"_s);
+        expected[3] = u"\"2003/11/09\",\"朝\",65.50,\"残した\",21.0,\"\""_s;
         QCOMPARE(TestFiles::lines(h.path(), FileName::data1), expected);
         QVERIFY(h.dialogs.shown.isEmpty());
     }
 
-    void refusedTextsStayInTheBox_data()
+    void refusedAndFailedSavesKeepTheFile_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("named");
-        QTest::newRow("double quote") << QStringLiteral("5\"cm") << QStringLiteral("ダブルクォーテーション");
-        QTest::newRow("outside the code page") << QStringLiteral("🍰") << QStringLiteral("「🍰」");
+        QTest::addColumn<int>("failAfterBytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("double quote") << u"5\"cm"_s << -1 << u"ダブルクォーテーション"_s;
+        QTest::newRow("outside the code page") << u"🍰"_s << -1 << u"「🍰」"_s;
+        QTest::newRow("write fails") << u"新"_s << 3 << u"一言日記保存|"_s;
     }
-    void refusedTextsStayInTheBox()
+    void refusedAndFailedSavesKeepTheFile()
     {
         QFETCH(QString, text);
+        QFETCH(int, failAfterBytes);
+        QFETCH(QString, message);
         Diary h;
         const QByteArray before = h.data();
         Q_EMIT h.list()->cellClicked(1, 7);
+        SafeSave::injectFault({failAfterBytes, false});
         h.enter(text);
-        QCOMPARE(h.dialogs.shown.size(), 1);
-        QFETCH(QString, named);
-        QVERIFY(h.dialogs.shown[0].text.contains(named));
+        QStringList shown = h.shell.failures; // one box in all: a refusal or the store's failure
+        for (const Message &box : h.dialogs.shown)
+            shown << box.text;
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown[0].contains(message), qPrintable(shown[0]));
         QCOMPARE(h.box()->text(), text);
+        QCOMPARE(h.list()->textMatrix(1, 7), u"はじめ"_s);
         QCOMPARE(h.data(), before);
+        SafeSave::injectFault({});
     }
 
     void changedFileIsRefusedAndReread()
     {
         Diary h;
         Q_EMIT h.list()->cellClicked(3, 7);
-        QStringList changed = kLines;
-        changed.insert(0, line(QStringLiteral("2003/11/07"), 66));
-        h.write(FileName::data1, changed.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        h.write(FileName::data1, (QStringList{line(u"2003/11/07"_s, 66)} + kLines).join(u"\r\n"_s) + u"\r\n"_s);
         const QByteArray before = h.data();
-        h.enter(QStringLiteral("上書き"));
+        h.enter(u"上書き"_s);
         QCOMPARE(h.data(), before);
         QCOMPARE(h.dialogs.shown.size(), 1);
         QCOMPARE(h.list()->rows(), 5);
-        QVERIFY(!h.find(QStringLiteral("cmdMemoHozon"))->isEnabled());
-    }
-
-    void failedWriteIsReported()
-    {
-        Diary h;
-        const QByteArray before = h.data();
-        Q_EMIT h.list()->cellClicked(1, 7);
-        SafeSave::injectFault({3, false});
-        h.enter(QStringLiteral("新"));
-        QCOMPARE(h.shell.failures.size(), 1);
-        QCOMPARE(h.data(), before);
-        QCOMPARE(h.list()->textMatrix(1, 7), QStringLiteral("はじめ"));
+        QVERIFY(!h.saveEnabled());
     }
 
     void memo()
     {
         Diary h;
-        auto *memo = h.find<QPlainTextEdit>(QStringLiteral("txtKizuki"));
-        auto *save = h.find<QPushButton>(QStringLiteral("cmdKizukiHozon"));
-        memo->setPlainText(QStringLiteral("一行目\n\"引用\"\n"));
+        auto *memo = h.find<QPlainTextEdit>(u"txtKizuki"_s);
+        auto *save = h.find<QPushButton>(u"cmdKizukiHozon"_s);
+        memo->setPlainText(u"一行目\n\"引用\"\n"_s);
         QTest::mouseClick(save, Qt::LeftButton);
         QTest::mouseClick(save, Qt::LeftButton);
-        QCOMPARE(TestFiles::text(h.path(), FileName::memo), QStringLiteral("一行目\r\n\"引用\"\r\n\r\n"));
+        const QString saved = u"一行目\r\n\"引用\"\r\n\r\n"_s;
+        QCOMPARE(TestFiles::text(h.path(), FileName::memo), saved);
         h.controller->LoadMemo();
-        QCOMPARE(memo->toPlainText(), QStringLiteral("一行目\n\"引用\"\n"));
-        memo->setPlainText(QStringLiteral("絵文字😀"));
+        QCOMPARE(memo->toPlainText(), u"一行目\n\"引用\"\n"_s);
+        memo->setPlainText(u"絵文字😀"_s);
         QTest::mouseClick(save, Qt::LeftButton);
         QCOMPARE(h.dialogs.shown.size(), 1);
-        QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("😀")));
-        QCOMPARE(memo->toPlainText(), QStringLiteral("絵文字😀"));
-        QCOMPARE(TestFiles::text(h.path(), FileName::memo), QStringLiteral("一行目\r\n\"引用\"\r\n\r\n"));
+        QVERIFY(h.dialogs.shown[0].text.contains(u"😀"_s));
+        QCOMPARE(memo->toPlainText(), u"絵文字😀"_s);
+        QCOMPARE(TestFiles::text(h.path(), FileName::memo), saved);
     }
 
-    // Through the window: the button, and the partner switch that rebuilds the list.
+    // Through the window: the button, Enter on a row, and the partner switch that rebuilds the list.
     void inTheWindow()
     {
         MainWindowHarness h;
-        h.writeCouple({line(QStringLiteral("2026/12/01"), 65)}, {line(QStringLiteral("2026/12/01"), 55), line(QStringLiteral("2026/12/02"), 54)});
+        h.writeCouple({line(u"2026/12/01"_s, 65)}, {line(u"2026/12/01"_s, 55), line(u"2026/12/02"_s, 54)});
         h.setHelpTour(0);
         h.start();
-        h.click(QStringLiteral("cmdMemo"));
-        QVERIFY(h.visible(QStringLiteral("fraMemo")));
-        auto *list = h.find<Grid>(QStringLiteral("msgMemoList"));
+        h.click(u"cmdMemo"_s);
+        auto *list = h.find<Grid>(u"msgMemoList"_s);
         list->setCurrentCell(1, 0);
         QTest::keyClick(list, Qt::Key_Return);
-        QVERIFY(h.find(QStringLiteral("cmdMemoHozon"))->isEnabled());
-        h.click(QStringLiteral("cmdUser2"));
-        QVERIFY(h.visible(QStringLiteral("fraMemo")));
-        QCOMPARE(list->rows(), 3);
-        QCOMPARE(list->textMatrix(2, 4), QStringLiteral("-1.0"));
-        QVERIFY(!h.find(QStringLiteral("cmdMemoHozon"))->isEnabled());
+        QVERIFY(h.find(u"cmdMemoHozon"_s)->isEnabled());
+        h.click(u"cmdUser2"_s);
+        QVERIFY(h.visible(u"fraMemo"_s));
+        QCOMPARE(list->textMatrix(2, 4), u"-1.0"_s);
+        QVERIFY(!h.find(u"cmdMemoHozon"_s)->isEnabled());
     }
 };
 
