@@ -52,6 +52,6 @@ CommentRow CommentRows::next(Measurement &&m)
     if (m_number == m_numbers.size())
         m_numbers.append(QString::number(m_number + 1));
     const Difference &diff = difference(d);
-    return {m_numbers[m_number++], std::move(m.date), std::move(m.situation), plain(m.weight), diff.text, diff.mark,
-            plain(m.bodyFat),     std::move(m.comment)};
+    return {m_numbers[m_number++], std::move(m.date), std::move(m.situation), plain(m.weight),
+            diff.text, diff.mark, plain(m.bodyFat), std::move(m.comment)};
 }

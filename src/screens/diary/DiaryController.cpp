@@ -107,7 +107,8 @@ void DiaryController::cmdMemoHozon_Click()
         return;
     }
     const int index = selectedCommentRow - 1;
-    const CommentSave saved = ReplaceComment(m_ctx.folder, m_listedFile, index, int(m_listed.size()), listedRecord(selectedCommentRow), comment);
+    const CommentSave saved =
+        ReplaceComment(m_ctx.folder, m_listedFile, index, int(m_listed.size()), listedRecord(selectedCommentRow), comment);
     if (saved.fileChanged) {
         // The list no longer shows the file: read it again before anything is changed.
         m_ctx.dialogs.warning(kCommentTitle, saved.result.message()
@@ -128,8 +129,8 @@ Measurement DiaryController::listedRecord(int row) const
 {
     const Grid *list = m_panel->msgMemoList;
     const ListedNumbers &numbers = m_listed[row - 1];
-    return {list->textMatrix(row, kDateColumn), list->textMatrix(row, kSituationColumn), numbers.weight, list->textMatrix(row, kCommentColumn),
-            numbers.bodyFat, numbers.reserved};
+    return {list->textMatrix(row, kDateColumn), list->textMatrix(row, kSituationColumn), numbers.weight,
+            list->textMatrix(row, kCommentColumn), numbers.bodyFat, numbers.reserved};
 }
 
 void DiaryController::cmdKizukiHozon_Click()

@@ -91,9 +91,9 @@ void DiaryPanel::setRowCount(int count)
 
 void DiaryPanel::showRow(int r, CommentRow &&row)
 {
-    QString texts[kColumnCount] = {std::move(row.number),     std::move(row.date),      std::move(row.situation),
-                                   std::move(row.weight),     std::move(row.difference), std::move(row.mark.text),
-                                   std::move(row.bodyFat),    std::move(row.comment)};
+    QString texts[kColumnCount] = {std::move(row.number),  std::move(row.date),       std::move(row.situation),
+                                   std::move(row.weight),  std::move(row.difference), std::move(row.mark.text),
+                                   std::move(row.bodyFat), std::move(row.comment)};
     msgMemoList->setRowTexts(r, texts);
     msgMemoList->setRow(r);
     msgMemoList->setCol(kMarkColumn);
