@@ -3,13 +3,24 @@
 #include <QApplication>
 #include <QPainter>
 
+namespace {
+QStaticText prepared(const QString &text, const QFont &font)
+{
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    laid.setPerformanceHint(QStaticText::AggressiveCaching);
+    laid.prepare(QTransform(), font);
+    return laid;
+}
+} // namespace
+
 PlainCellDelegate::PlainCellDelegate(Selection selection, QObject *parent)
     : QStyledItemDelegate(parent)
     , m_selection(selection)
 {
 }
 
-const QStaticText &PlainCellDelegate::laidOut(const QString &text, const QFont &font) const
+const QStaticText &PlainCellDelegate::laidOut(const QString &text, const QFont &font, const QFontMetrics &metrics, int width) const
 {
     // A few thousand texts are plenty for the rows in view; past that the cache starts afresh.
     if (font != m_textFont || m_texts.size() > 4000) {
@@ -17,14 +28,16 @@ const QStaticText &PlainCellDelegate::laidOut(const QString &text, const QFont &
         m_textFont = font;
     }
     auto it = m_texts.find(text);
-    if (it == m_texts.end()) {
-        QStaticText laid(text);
-        laid.setTextFormat(Qt::PlainText);
-        laid.setPerformanceHint(QStaticText::AggressiveCaching);
-        laid.prepare(QTransform(), font);
-        it = m_texts.insert(text, laid);
+    if (it == m_texts.end())
+        it = m_texts.insert(text, {prepared(text, font), -1, QStaticText()});
+    Laid &laid = *it;
+    if (laid.whole.size().width() <= width)
+        return laid.whole;
+    if (laid.cutWidth != width) {
+        laid.cut = prepared(metrics.elidedText(text, Qt::ElideRight, width), font);
+        laid.cutWidth = width;
     }
-    return *it;
+    return laid.cut;
 }
 
 void PlainCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -47,29 +60,21 @@ void PlainCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
 
     const QString text = index.data(Qt::DisplayRole).toString();
     if (!text.isEmpty()) {
-        const int margin = 3;
-        const QRect textRect = rect.adjusted(margin, 0, -margin, 0);
-        const Qt::Alignment align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-        painter->setPen(option.palette.color(group, filled ? QPalette::HighlightedText : QPalette::Text));
-        const QStaticText &laid = laidOut(text, option.font);
+        // The margins give way before a text is cut: a date a little wider than the room inside
+        // them still fits the cell.
+        const QRect room = rect.adjusted(1, 0, -1, 0);
+        const QStaticText &laid = laidOut(text, option.font, option.fontMetrics, room.width());
         const QSizeF size = laid.size();
+        const qreal margin = std::min<qreal>(2, (room.width() - size.width()) / 2);
+        const Qt::Alignment align = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+        qreal x = room.left() + margin;
+        if (align & Qt::AlignRight)
+            x = room.right() + 1 - margin - size.width();
+        else if (align & Qt::AlignHCenter)
+            x = room.left() + (room.width() - size.width()) / 2;
+        painter->setPen(option.palette.color(group, filled ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(option.font);
-        // A text a little wider than the room inside the margins still fits the cell: the
-        // margins give way before the text is cut.
-        QRect room = textRect;
-        if (size.width() > room.width())
-            room = rect.adjusted(1, 0, -1, 0);
-        if (size.width() <= room.width()) {
-            qreal x = room.left();
-            if (align & Qt::AlignRight)
-                x = room.right() + 1 - size.width();
-            else if (align & Qt::AlignHCenter)
-                x = room.left() + (room.width() - size.width()) / 2;
-            const qreal y = room.top() + (room.height() - size.height()) / 2;
-            painter->drawStaticText(QPointF(x, y), laid);
-        } else {
-            painter->drawText(textRect, int(align), option.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width()));
-        }
+        painter->drawStaticText(QPointF(x, room.top() + (room.height() - size.height()) / 2), laid);
     }
 
     if (selected && m_selection == Selection::Frame) {

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 
 // Paints a grid's cells directly: background colour, text in its alignment, the current cell.
-// The style's own item painting costs several microseconds a cell, which a screen of a thousand
-// coloured cells feels each time it appears; this does the same in a fraction of that.
+// The style's own item painting lays out every text anew on every paint, which a screen of a
+// thousand coloured cells or a long list feels each time it appears; this keeps the laid-out
+// texts (cut to the cell's width where they do not fit) and only draws them.
 class PlainCellDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -21,11 +23,15 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
-    // Laid-out texts: a list shows the same dates, figures and marks over and over, and laying
-    // out a text costs more than drawing it.
-    const QStaticText &laidOut(const QString &text, const QFont &font) const;
+    struct Laid {
+        QStaticText whole;
+        int cutWidth = -1; // the width `cut` was made for
+        QStaticText cut;   // the text shortened with an ellipsis to that width
+    };
+    // The text laid out whole, and cut to `width` when it is wider.
+    const QStaticText &laidOut(const QString &text, const QFont &font, const QFontMetrics &metrics, int width) const;
 
     Selection m_selection;
-    mutable QHash<QString, QStaticText> m_texts;
+    mutable QHash<QString, Laid> m_texts;
     mutable QFont m_textFont;
 };

@@ -136,13 +136,13 @@ void CalendarPanel::resetGrid()
 {
     msgList2->setRows(1);
     msgList2->setCols(kDayColumns + 1);
-    msgList2->setTextMatrix(0, 0, QStringLiteral("年月"));
-    msgList2->setColWidth(0, kMonthColumnTwips);
-    msgList2->setColAlignment(0, Grid::Align::Center);
-    msgList2->setHeadingAlignment(0, Grid::Align::Center);
-    for (int c = 1; c <= kDayColumns; ++c) {
-        msgList2->setTextMatrix(0, c, QString::number(c));
-        msgList2->setColWidth(c, kDayColumnTwips);
+    // The headings are written once: writing them again would only repaint the heading row.
+    for (int c = 0; c <= kDayColumns; ++c) {
+        const QString heading = c == 0 ? QStringLiteral("年月") : QString::number(c);
+        if (msgList2->textMatrix(0, c) == heading)
+            continue;
+        msgList2->setTextMatrix(0, c, heading);
+        msgList2->setColWidth(c, c == 0 ? kMonthColumnTwips : kDayColumnTwips);
         msgList2->setColAlignment(c, Grid::Align::Center);
         msgList2->setHeadingAlignment(c, Grid::Align::Center);
     }

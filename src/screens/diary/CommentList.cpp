@@ -14,9 +14,9 @@ quint32 bitsOf(float value)
 
 // The slot a value's bits fall into; a value met again finds its text there unless another
 // value has taken the slot since.
-int slotOf(quint32 bits)
+int slotOf(quint32 bits, int slotBits)
 {
-    return int((bits * 2654435761u) >> 22);
+    return int((bits * 2654435761u) >> (32 - slotBits));
 }
 } // namespace
 
@@ -29,7 +29,7 @@ void CommentRows::restart()
 const QString &CommentRows::plain(float value)
 {
     const quint32 bits = bitsOf(value);
-    Slot<QString> &slot = m_plain[size_t(slotOf(bits))];
+    Slot<QString> &slot = m_plain[size_t(slotOf(bits, kSlotBits))];
     if (!slot.used || slot.bits != bits)
         slot = {bits, true, generalNumber(value)};
     return slot.value;
@@ -38,7 +38,7 @@ const QString &CommentRows::plain(float value)
 const CommentRows::Difference &CommentRows::difference(float value)
 {
     const quint32 bits = bitsOf(value);
-    Slot<Difference> &slot = m_differences[size_t(slotOf(bits))];
+    Slot<Difference> &slot = m_differences[size_t(slotOf(bits, kSlotBits))];
     if (!slot.used || slot.bits != bits)
         slot = {bits, true, {formatOneDecimal(value), TrendMarkFor(value)}};
     return slot.value;
@@ -52,6 +52,7 @@ CommentRow CommentRows::next(Measurement &&m)
     if (m_number == m_numbers.size())
         m_numbers.append(QString::number(m_number + 1));
     const Difference &diff = difference(d);
-    return {m_numbers[m_number++], std::move(m.date), std::move(m.situation), plain(m.weight),
-            diff.text, diff.mark, plain(m.bodyFat), std::move(m.comment)};
+    return {{m_numbers[m_number++], std::move(m.date), std::move(m.situation), plain(m.weight), diff.text, diff.mark.text,
+             plain(m.bodyFat), std::move(m.comment)},
+            diff.mark.colour};
 }

@@ -9,16 +9,21 @@
 #include <array>
 
 // The comment diary's list: every measurement of the partner in file order, with its change
-// from the measurement before and its one-line comment.
+// from the measurement before and its one-line comment. The texts are in the list's column order.
 struct CommentRow {
-    QString number;     // the measurement's sequence number, "1", "2", ...
-    QString date;       // as stored
-    QString situation;
-    QString weight;     // shortest plain form: 65, 65.5
-    QString difference; // weight minus the previous measurement's, "0.0"; 0.0 for the first
-    TrendMark mark;     // of the difference as shown
-    QString bodyFat;    // shortest plain form
-    QString comment;
+    enum Column {
+        Number,     // the measurement's sequence number, "1", "2", ...
+        Date,       // as stored
+        Situation,
+        Weight,     // shortest plain form: 65, 65.5
+        Difference, // weight minus the previous measurement's, "0.0"; 0.0 for the first
+        Mark,       // of the difference as shown: ↑, → or ↓
+        BodyFat,    // shortest plain form
+        Comment,
+        ColumnCount
+    };
+    std::array<QString, ColumnCount> texts;
+    quint32 markColour = 0; // 0x00BBGGRR
 };
 
 // Makes the rows one at a time, in file order, so that a list of 32,767 rows is filled without
@@ -43,7 +48,9 @@ private:
         bool used = false;
         T value;
     };
-    static constexpr int kSlots = 1024;
+    // A file with tens of thousands of lines holds a few hundred distinct values of each kind.
+    static constexpr int kSlotBits = 12;
+    static constexpr int kSlots = 1 << kSlotBits;
 
     const QString &plain(float value);
     const Difference &difference(float value);

@@ -16,10 +16,7 @@
 #include <QPushButton>
 
 namespace {
-// The columns of the list a save reads back.
-constexpr int kDateColumn = 1;
-constexpr int kSituationColumn = 2;
-constexpr int kCommentColumn = 7;
+constexpr int kCommentColumn = CommentRow::Comment;
 const QString kCommentTitle = QStringLiteral("一言日記保存");
 const QString kMemoTitle = QStringLiteral("気付きメモ保存");
 } // namespace
@@ -129,7 +126,7 @@ Measurement DiaryController::listedRecord(int row) const
 {
     const Grid *list = m_panel->msgMemoList;
     const ListedNumbers &numbers = m_listed[row - 1];
-    return {list->textMatrix(row, kDateColumn), list->textMatrix(row, kSituationColumn), numbers.weight,
+    return {list->textMatrix(row, CommentRow::Date), list->textMatrix(row, CommentRow::Situation), numbers.weight,
             list->textMatrix(row, kCommentColumn), numbers.bodyFat, numbers.reserved};
 }
 

@@ -26,7 +26,7 @@ const Column kColumns[] = {
     {u"脂肪", 500, Grid::Align::Right},  {u"一言日記（言い訳など）", 5600, Grid::Align::Left},
 };
 constexpr int kColumnCount = int(std::size(kColumns));
-constexpr int kMarkColumn = 5;
+static_assert(kColumnCount == CommentRow::ColumnCount);
 // Up to this many rows with the heading, the list starts at its top.
 constexpr int kRowsBeforeScrolling = 15;
 
@@ -75,9 +75,13 @@ void DiaryPanel::resetList()
 {
     msgMemoList->setRows(1);
     msgMemoList->setCols(kColumnCount);
+    // The headings are written once: writing them again would only repaint the heading row.
     for (int c = 0; c < kColumnCount; ++c) {
         const Column &col = kColumns[c];
-        msgMemoList->setTextMatrix(0, c, QString::fromUtf16(col.heading));
+        const QString heading = QString::fromUtf16(col.heading);
+        if (msgMemoList->textMatrix(0, c) == heading)
+            continue;
+        msgMemoList->setTextMatrix(0, c, heading);
         msgMemoList->setColWidth(c, col.twips);
         msgMemoList->setColAlignment(c, col.align);
         msgMemoList->setHeadingAlignment(c, Grid::Align::Center);
@@ -91,13 +95,10 @@ void DiaryPanel::setRowCount(int count)
 
 void DiaryPanel::showRow(int r, CommentRow &&row)
 {
-    QString texts[kColumnCount] = {std::move(row.number),  std::move(row.date),       std::move(row.situation),
-                                   std::move(row.weight),  std::move(row.difference), std::move(row.mark.text),
-                                   std::move(row.bodyFat), std::move(row.comment)};
-    msgMemoList->setRowTexts(r, texts);
+    msgMemoList->setRowTexts(r, row.texts);
     msgMemoList->setRow(r);
-    msgMemoList->setCol(kMarkColumn);
-    msgMemoList->setCellBackColor(row.mark.colour);
+    msgMemoList->setCol(CommentRow::Mark);
+    msgMemoList->setCellBackColor(row.markColour);
 }
 
 void DiaryPanel::scrollToNewest()
