@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -234,6 +235,17 @@ int Grid::row() const
     return m_row;
 }
 
+void Grid::setCurrentCell(int row, int col)
+{
+    m_row = row;
+    m_col = col;
+    const QModelIndex index = m_model->index(row - 1, col - m_model->fixedCols());
+    if (!index.isValid())
+        return;
+    setCurrentIndex(index);
+    scrollTo(index);
+}
+
 void Grid::setCol(int col)
 {
     m_col = col;
@@ -258,6 +270,13 @@ void Grid::setTextMatrix(int row, int col, const QString &text)
 {
     m_model->setText(row, col, text);
     if (row == 0 && col == 0)
+        updateCorner();
+}
+
+void Grid::fillRow(int row, std::span<QString> texts)
+{
+    m_model->fillRow(row, texts);
+    if (row == 0)
         updateCorner();
 }
 
@@ -331,6 +350,19 @@ int Grid::topRow() const
     if (dataRows <= 0)
         return 1;
     return std::clamp(verticalScrollBar()->value(), 0, dataRows - 1) + 1;
+}
+
+void Grid::keyPressEvent(QKeyEvent *event)
+{
+    const QModelIndex index = currentIndex();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && index.isValid()) {
+        m_row = m_model->gridRow(index.row());
+        m_col = m_model->gridCol(index.column());
+        Q_EMIT cellEnterPressed(m_row, m_col);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void Grid::showEvent(QShowEvent *event)

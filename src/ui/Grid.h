@@ -5,6 +5,7 @@
 #include <QTableView>
 
 #include <functional>
+#include <span>
 
 class GridModel;
 
@@ -39,6 +40,8 @@ public:
 
     void setRow(int row);
     int row() const;
+    // Makes a data cell the current one and the one the view highlights and keeps in sight.
+    void setCurrentCell(int row, int col);
     void setCol(int col);
     int col() const;
 
@@ -47,6 +50,9 @@ public:
     QString text() const;
     void setTextMatrix(int row, int col, const QString &text);
     QString textMatrix(int row, int col) const;
+    // Fills a row from column 0, taking over the texts: the way to fill a long list, one call a
+    // row instead of one a cell.
+    void fillRow(int row, std::span<QString> texts);
 
     // Applies to the current cell only.
     void setCellBackColor(Bgr colour);
@@ -71,8 +77,11 @@ Q_SIGNALS:
     // The cell under the pointer, in the grid's own row numbers (data rows from 1).
     void cellClicked(int row, int col);
     void cellDoubleClicked(int row, int col);
+    // Enter pressed on the view's current cell: what a keyboard user does instead of clicking.
+    void cellEnterPressed(int row, int col);
 
 private:
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     void applyRowHeight();

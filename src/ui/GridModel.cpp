@@ -134,6 +134,25 @@ void GridModel::setText(int row, int col, const QString &text)
     cellChanged(row, col);
 }
 
+void GridModel::fillRow(int row, std::span<QString> texts)
+{
+    if (row < 0 || row >= m_rows || texts.empty())
+        return;
+    if (row > 0)
+        keepRowTexts();
+    const int count = std::min(int(texts.size()), m_cols);
+    Cell *cells = &cell(row, 0);
+    for (int c = 0; c < count; ++c)
+        cells[c].text = std::move(texts[size_t(c)]);
+    if (row == 0) {
+        for (int c = 0; c < count; ++c)
+            cellChanged(0, c);
+        return;
+    }
+    cellChanged(row, 0);
+    cellChanged(row, count - 1);
+}
+
 Bgr GridModel::backColor(int row, int col, bool *hasBackColor) const
 {
     const bool has = contains(row, col) && !(m_rowTexts && row > 0) && cell(row, col).hasBack;

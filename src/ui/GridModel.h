@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <limits>
+#include <span>
 #include <vector>
 
 // The cells behind a Grid, addressed the way the screens address them: grid row 0 is the
@@ -42,6 +43,8 @@ public:
 
     QString text(int row, int col) const;
     void setText(int row, int col, const QString &text);
+    // Columns 0, 1, ... of a row, as far as the row reaches; the texts are moved in.
+    void fillRow(int row, std::span<QString> texts);
     Bgr backColor(int row, int col, bool *hasBackColor) const;
     void setBackColor(int row, int col, Bgr colour);
 

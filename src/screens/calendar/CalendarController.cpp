@@ -1,11 +1,23 @@
 #include "screens/calendar/CalendarController.h"
 
 #include "screens/calendar/CalendarPanel.h"
+#include "screens/shell/MainState.h"
+#include "screens/shell/ShellServices.h"
+#include "store/DataFile.h"
+#include "ui/Clock.h"
+#include "ui/Grid.h"
+
+#include <QPushButton>
 
 CalendarController::CalendarController(ScreenContext &context, QWidget *panelParent)
     : ScreenController(context, panelParent)
     , m_panel(new CalendarPanel(panelParent))
 {
+    for (int i = 0; i < 2; ++i)
+        connect(m_panel->cmdSel1[size_t(i)], &QPushButton::clicked, this, [this, i] { cmdSel1_Click(i); });
+    connect(m_panel->msgList2, &Grid::cellDoubleClicked, this, &CalendarController::msgList2_DblClick);
+    // Enter on a day does what the double-click does.
+    connect(m_panel->msgList2, &Grid::cellEnterPressed, this, &CalendarController::msgList2_DblClick);
 }
 
 QWidget *CalendarController::panel() const
@@ -13,3 +25,48 @@ QWidget *CalendarController::panel() const
     return m_panel;
 }
 
+void CalendarController::prepareAfterHiding()
+{
+    selectView(CalendarView::Detail);
+    SetupCalendarGrid();
+    FillCalendar();
+}
+
+void CalendarController::selectView(CalendarView view)
+{
+    m_view = view;
+    m_panel->showView(view);
+}
+
+void CalendarController::SetupCalendarGrid()
+{
+    m_panel->resetGrid();
+}
+
+void CalendarController::FillCalendar()
+{
+    const MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.state.currentDataFile);
+    m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
+    const CalendarData data = ComputeCalendar(file.records, m_ctx.clock.today());
+    m_panel->showDays(data, m_view);
+    m_panel->showSummary(SummarizeCalendar(data.counts));
+}
+
+void CalendarController::cmdSel1_Click(int index)
+{
+    m_ctx.shell.HideAllScreens();
+    selectView(index == 1 ? CalendarView::Simple : CalendarView::Detail);
+    SetupCalendarGrid();
+    FillCalendar();
+    m_panel->setVisible(true);
+    // Hiding the panel took the focus away from the pressed button; a keyboard user goes on from it.
+    m_panel->cmdSel1[size_t(index == 1 ? 1 : 0)]->setFocus();
+}
+
+void CalendarController::msgList2_DblClick(int row, int col)
+{
+    const QDate day = CalendarCellDate(row, col, m_panel->msgList2->textMatrix(row, 0));
+    if (!day.isValid())
+        return;
+    m_ctx.shell.openEntryOnDay(day);
+}

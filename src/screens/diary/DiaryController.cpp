@@ -1,15 +1,37 @@
 #include "screens/diary/DiaryController.h"
 
+#include "screens/diary/CommentList.h"
 #include "screens/diary/DiaryPanel.h"
 #include "screens/shell/MainState.h"
+#include "screens/shell/ShellServices.h"
+#include "store/CommentEdit.h"
+#include "store/Cp932.h"
+#include "store/DataFile.h"
 #include "store/MemoFile.h"
+#include "ui/Dialogs.h"
+#include "ui/Grid.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+constexpr int kCommentColumn = CommentRow::Comment;
+const QString kCommentTitle = QStringLiteral("一言日記保存");
+const QString kMemoTitle = QStringLiteral("気付きメモ保存");
+} // namespace
 
 DiaryController::DiaryController(ScreenContext &context, QWidget *panelParent)
     : ScreenController(context, panelParent)
     , m_panel(new DiaryPanel(panelParent))
 {
+    DiaryPanel *p = m_panel;
+    connect(p->msgMemoList, &Grid::cellClicked, this, &DiaryController::msgMemoList_Click);
+    // Enter on a row chooses it, as a click does.
+    connect(p->msgMemoList, &Grid::cellEnterPressed, this, &DiaryController::msgMemoList_Click);
+    connect(p->txtMemo, &QLineEdit::returnPressed, this, &DiaryController::txtMemo_KeyPress);
+    connect(p->cmdMemoHozon, &QPushButton::clicked, this, &DiaryController::cmdMemoHozon_Click);
+    connect(p->cmdKizukiHozon, &QPushButton::clicked, this, &DiaryController::cmdKizukiHozon_Click);
 }
 
 QWidget *DiaryController::panel() const
@@ -17,8 +39,108 @@ QWidget *DiaryController::panel() const
     return m_panel;
 }
 
+void DiaryController::prepareAfterHiding()
+{
+    SetupCommentGrid();
+    FillCommentList();
+    m_panel->cmdMemoHozon->setEnabled(false);
+}
+
 void DiaryController::LoadMemo()
 {
     m_ctx.state.memoText = ReadMemo(m_ctx.folder);
     m_panel->txtKizuki->setPlainText(m_ctx.state.memoText);
+}
+
+void DiaryController::SetupCommentGrid()
+{
+    m_panel->resetList();
+}
+
+void DiaryController::FillCommentList()
+{
+    MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.state.currentDataFile);
+    m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
+    m_panel->setRowCount(int(file.records.size()));
+    m_listedFile = file.fileName;
+    m_listed.clear();
+    m_listed.reserve(file.records.size());
+    m_rows.restart();
+    int r = 0;
+    for (Measurement &m : file.records) {
+        m_listed.append({m.weight, m.bodyFat, std::move(m.reserved)});
+        m_panel->showRow(++r, m_rows.next(std::move(m)));
+    }
+    m_panel->scrollToNewest();
+}
+
+void DiaryController::msgMemoList_Click(int row, int)
+{
+    // The heading row names the columns; it is no measurement.
+    if (row < 1 || row > m_listed.size())
+        return;
+    Grid *list = m_panel->msgMemoList;
+    list->setCurrentCell(row, kCommentColumn);
+    m_panel->txtMemo->setText(list->textMatrix(row, kCommentColumn));
+    selectedCommentRow = row;
+    m_panel->cmdMemoHozon->setEnabled(true);
+    m_panel->txtMemo->setFocus();
+}
+
+void DiaryController::txtMemo_KeyPress()
+{
+    if (m_panel->cmdMemoHozon->isEnabled())
+        cmdMemoHozon_Click();
+}
+
+void DiaryController::cmdMemoHozon_Click()
+{
+    if (!m_panel->cmdMemoHozon->isEnabled() || selectedCommentRow < 1 || selectedCommentRow > m_listed.size())
+        return;
+    const QString comment = m_panel->txtMemo->text();
+    // Refused texts stay in the box, so that nothing typed is lost.
+    if (StoreResult r = checkStorableText(comment); !r) {
+        m_ctx.dialogs.warning(kCommentTitle, r.message());
+        return;
+    }
+    const int index = selectedCommentRow - 1;
+    const CommentSave saved =
+        ReplaceComment(m_ctx.folder, m_listedFile, index, int(m_listed.size()), listedRecord(selectedCommentRow), comment);
+    if (saved.fileChanged) {
+        // The list no longer shows the file: read it again before anything is changed.
+        m_ctx.dialogs.warning(kCommentTitle, saved.result.message()
+                                                 + QStringLiteral("\n一覧を読み込み直します。書き直す記録をもう一度選んでください。"));
+        SetupCommentGrid();
+        FillCommentList();
+        m_panel->cmdMemoHozon->setEnabled(false);
+        return;
+    }
+    if (!saved.result) {
+        m_ctx.shell.showStoreFailure(kCommentTitle, saved.result.message());
+        return;
+    }
+    m_panel->msgMemoList->setTextMatrix(selectedCommentRow, kCommentColumn, comment);
+}
+
+Measurement DiaryController::listedRecord(int row) const
+{
+    const Grid *list = m_panel->msgMemoList;
+    const ListedNumbers &numbers = m_listed[row - 1];
+    return {list->textMatrix(row, CommentRow::Date), list->textMatrix(row, CommentRow::Situation), numbers.weight,
+            list->textMatrix(row, kCommentColumn), numbers.bodyFat, numbers.reserved};
+}
+
+void DiaryController::cmdKizukiHozon_Click()
+{
+    const QString memo = m_panel->txtKizuki->toPlainText();
+    // The memo may hold quotes and line breaks; only a character outside the code page is refused.
+    if (const QString bad = firstUnencodableCharacter(memo); !bad.isEmpty()) {
+        m_ctx.dialogs.warning(kMemoTitle, QStringLiteral("「%1」は保存できない文字です。気付きメモは保存していません。").arg(bad));
+        return;
+    }
+    if (StoreResult r = WriteMemo(m_ctx.folder, memo); !r) {
+        m_ctx.shell.showStoreFailure(kMemoTitle, r.message());
+        return;
+    }
+    m_ctx.state.memoText = memo;
 }

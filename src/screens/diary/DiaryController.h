@@ -1,6 +1,10 @@
 #pragma once
 
+#include "screens/diary/CommentList.h"
 #include "screens/shell/ScreenController.h"
+#include "store/Measurement.h"
+
+#include <QList>
 
 class DiaryPanel;
 class QWidget;
@@ -15,8 +19,34 @@ public:
     QWidget *panel() const override;
     DiaryPanel *diaryPanel() const { return m_panel; }
     HelpTopic helpTopic() const override { return HelpTopic::Diary; }
+    // The list afresh, the comment save off until a row is chosen; the memo box keeps its text.
+    void prepareAfterHiding() override;
 
     void LoadMemo();
+    void SetupCommentGrid();
+    void FillCommentList();
+
+    void msgMemoList_Click(int row, int col);
+    void txtMemo_KeyPress();
+    void cmdMemoHozon_Click();
+    void cmdKizukiHozon_Click();
+
 private:
+    // The record of a row as the list was filled from it.
+    Measurement listedRecord(int row) const;
+
     DiaryPanel *m_panel;
+    // The row whose comment is edited; counts only while cmdMemoHozon is enabled.
+    int selectedCommentRow = 0;
+    // What the list shows, as read when it was filled: a save checks that the file still holds
+    // these records before it changes the one chosen. The texts of each record are in the list
+    // itself; the numbers are kept as read, since the list shows them rounded.
+    struct ListedNumbers {
+        float weight = 0;
+        float bodyFat = 0;
+        QString reserved;
+    };
+    QString m_listedFile;
+    QList<ListedNumbers> m_listed;
+    CommentRows m_rows;
 };

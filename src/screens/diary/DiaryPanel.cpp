@@ -1,23 +1,108 @@
 #include "screens/diary/DiaryPanel.h"
 
-#include "ui/PendingNotice.h"
+#include "ui/Grid.h"
+#include "ui/Named.h"
+#include "ui/PlainCellDelegate.h"
+#include "ui/Twips.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+struct Column {
+    const char16_t *heading;
+    int twips;
+    Grid::Align align;
+};
+const Column kColumns[] = {
+    {u"回数", 560, Grid::Align::Right},  {u"日付", 1070, Grid::Align::Center}, {u"行動", 1680, Grid::Align::Left},
+    {u"体重", 500, Grid::Align::Right},  {u"前差", 500, Grid::Align::Right},   {u"差", 300, Grid::Align::Center},
+    {u"脂肪", 500, Grid::Align::Right},  {u"一言日記（言い訳など）", 5600, Grid::Align::Left},
+};
+constexpr int kColumnCount = int(std::size(kColumns));
+static_assert(kColumnCount == CommentRow::ColumnCount);
+// Up to this many rows with the heading, the list starts at its top.
+constexpr int kRowsBeforeScrolling = 15;
+
+} // namespace
 
 DiaryPanel::DiaryPanel(QWidget *parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("fraMemo"));
+
+    msgMemoList = named(new Grid(this), "msgMemoList");
+    msgMemoList->setItemDelegate(new PlainCellDelegate(PlainCellDelegate::Selection::Fill, msgMemoList));
+    resetList();
+    txtMemo = named(new QLineEdit(this), "txtMemo");
+    txtMemo->setToolTip(QStringLiteral("一覧で選んだ記録の一言日記です。書き直してEnterキーか保存ボタンで保存します"));
+    cmdMemoHozon = named(new QPushButton(QStringLiteral("一言日記保存"), this), "cmdMemoHozon");
+    cmdMemoHozon->setAutoDefault(true);
+    cmdMemoHozon->setEnabled(false);
+    auto *edit = new QHBoxLayout;
+    auto *caption = new QLabel(QStringLiteral("一言日記"), this);
+    caption->setBuddy(txtMemo);
+    edit->addWidget(caption);
+    edit->addWidget(txtMemo, 1);
+    edit->addWidget(cmdMemoHozon);
+    auto *diary = new QVBoxLayout;
+    diary->addWidget(msgMemoList, 1);
+    diary->addLayout(edit);
+
     auto *memo = new QGroupBox(QStringLiteral("気付きメモ"), this);
-    txtKizuki = new QPlainTextEdit(memo);
-    txtKizuki->setObjectName(QStringLiteral("txtKizuki"));
-    txtKizuki->setReadOnly(true);
+    txtKizuki = named(new QPlainTextEdit(memo), "txtKizuki");
+    // Tab moves on to the save button instead of typing a tab into the memo.
+    txtKizuki->setTabChangesFocus(true);
+    cmdKizukiHozon = named(new QPushButton(QStringLiteral("気付きメモ保存"), memo), "cmdKizukiHozon");
+    cmdKizukiHozon->setAutoDefault(true);
     auto *box = new QVBoxLayout(memo);
-    box->addWidget(txtKizuki);
+    box->addWidget(txtKizuki, 1);
+    box->addWidget(cmdKizukiHozon, 0, Qt::AlignRight);
+    memo->setMinimumWidth(twipsToPixels(2800, this));
+
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(pendingNotice(this), 1);
+    layout->addLayout(diary, 3);
     layout->addWidget(memo, 1);
+}
+
+void DiaryPanel::resetList()
+{
+    msgMemoList->setRows(1);
+    msgMemoList->setCols(kColumnCount);
+    // The headings are written once: writing them again would only repaint the heading row.
+    for (int c = 0; c < kColumnCount; ++c) {
+        const Column &col = kColumns[c];
+        const QString heading = QString::fromUtf16(col.heading);
+        if (msgMemoList->textMatrix(0, c) == heading)
+            continue;
+        msgMemoList->setTextMatrix(0, c, heading);
+        msgMemoList->setColWidth(c, col.twips);
+        msgMemoList->setColAlignment(c, col.align);
+        msgMemoList->setHeadingAlignment(c, Grid::Align::Center);
+    }
+}
+
+void DiaryPanel::setRowCount(int count)
+{
+    msgMemoList->setRows(count + 1);
+}
+
+void DiaryPanel::showRow(int r, CommentRow &&row)
+{
+    msgMemoList->fillRow(r, row.texts);
+    msgMemoList->setRow(r);
+    msgMemoList->setCol(CommentRow::Mark);
+    msgMemoList->setCellBackColor(row.markColour);
+}
+
+void DiaryPanel::scrollToNewest()
+{
+    if (msgMemoList->rows() > kRowsBeforeScrolling)
+        msgMemoList->setTopRow(msgMemoList->rows() - 1);
 }
