@@ -65,21 +65,28 @@ StoreResult WriteHelpTourSetting(const DataFolder &folder, int on)
 }
 
 namespace {
+QStringView withoutSurroundingSpace(QStringView text)
+{
+    const auto space = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\r'; };
+    while (!text.isEmpty() && space(text.front()))
+        text = text.mid(1);
+    while (!text.isEmpty() && space(text.back()))
+        text.chop(1);
+    return text;
+}
+
 // A step is the text as typed, commas included, so its line is taken whole, without the spaces
-// around it; a step in double quotes is taken without them.
+// around it; a step in double quotes is taken without them, and without spaces inside them (a
+// step is written back without any).
 QString stepOnLine(const QList<QStringView> &lines, int index)
 {
     if (index >= lines.size())
         return QString();
-    QStringView text = lines[index];
-    while (!text.isEmpty() && (text.front() == u' ' || text.front() == u'\t'))
-        text = text.mid(1);
-    while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'\t' || text.back() == u'\r'))
-        text.chop(1);
+    QStringView text = withoutSurroundingSpace(lines[index]);
     if (text.startsWith(u'"')) {
         const FieldLine fields = readFields(text);
         if (fields.wellFormed && fields.fields.size() == 1)
-            return fields.fields[0].text.toString();
+            text = withoutSurroundingSpace(fields.fields[0].text);
     }
     return text.toString();
 }
