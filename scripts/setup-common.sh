@@ -1,7 +1,7 @@
 # Shared by scripts/test and scripts/run: installs what the build needs and builds.
 # Sourced, not run; expects ROOT to be the repository folder.
 
-PACKAGES=(cmake g++ make qt6-base-dev qt6-charts-dev libqt6charts6-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk)
+PACKAGES=(cmake g++ make qt6-base-dev qt6-charts-dev libqt6charts6-dev libqt6opengl6-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk)
 
 install_missing_packages() {
     local missing=()
