@@ -48,10 +48,11 @@ QStringList folderEntries(const QString &path, QDir::Filters filters)
     return QDir(path).entryList(filters | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// The data folder's own files; folders (the backups among them) are not copied.
+// The data folder's own files; folders (the backups among them) are not copied, nor anything
+// that is not a plain file (reading a pipe would never end).
 QStringList dataFiles(const DataFolder &folder)
 {
-    return folderEntries(folder.path(), QDir::Files | QDir::System);
+    return folderEntries(folder.path(), QDir::Files);
 }
 
 QByteArray readAll(const QString &path, bool *ok)
