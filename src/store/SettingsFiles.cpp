@@ -39,8 +39,16 @@ QString field(const QList<QList<QString>> &lines, int line, int index)
 // A whole number within [low, high], or nothing.
 std::optional<int> wholeNumber(const QString &text, int low, int high)
 {
+    const QString t = text.trimmed();
+    // Digits after an optional sign and nothing else: the library's conversion stops at a NUL,
+    // and would take "8", NUL, "x" for 8 while the text kept the rest.
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const bool sign = i == 0 && (t[i] == u'+' || t[i] == u'-');
+        if (!sign && (t[i] < u'0' || t[i] > u'9'))
+            return std::nullopt;
+    }
     bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
+    const int value = t.toInt(&ok);
     if (!ok || value < low || value > high)
         return std::nullopt;
     return value;

@@ -288,6 +288,7 @@ private Q_SLOTS:
         QTest::newRow("fraction") << QByteArrayLiteral("7.5\r\n") << QStringLiteral("10");
         QTest::newRow("text") << QByteArrayLiteral("abc\r\n") << QStringLiteral("10");
         QTest::newRow("empty") << QByteArrayLiteral("\r\n") << QStringLiteral("10");
+        QTest::newRow("NUL after the digits") << QByteArray("8\0x\r\n", 5) << QStringLiteral("10");
     }
     void movingAverage()
     {
