@@ -183,12 +183,7 @@ QChar *decodeCp932Into(QByteArrayView bytes, QChar *out)
 
 QString decodeCp932(QByteArrayView bytes)
 {
-    bool clean = false;
-    QString text = decodeCp932(bytes, &clean);
-    if (clean)
-        return text;
-    QStringDecoder decoder(kCodec);
-    return decoder.decode(bytes);
+    return decodeCp932(bytes, nullptr);
 }
 
 QString decodeCp932(QByteArrayView bytes, bool *clean)
@@ -200,9 +195,12 @@ QString decodeCp932(QByteArrayView bytes, bool *clean)
             *clean = true;
         return text;
     }
-    // Stateless, so that a lead byte without its trail byte at the end counts as an error.
-    QStringDecoder decoder(kCodec, QStringDecoder::Flag::Stateless);
+    // A lead byte cut off at the end reads as it does before a line end, as a substitute, rather
+    // than vanishing: a line appended after it then changes nothing of what came before.
+    QStringDecoder decoder(kCodec);
     text = decoder.decode(bytes);
+    text += decoder.decode(QByteArrayView("\n", 1));
+    text.chop(1);
     if (clean)
         *clean = !decoder.hasError();
     return text;

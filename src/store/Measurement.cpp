@@ -145,9 +145,9 @@ private:
         if (p == end || *p != u'"')
             return false;
         const char16_t *const start = ++p;
-        while (p != end && *p != u'"')
+        while (p != end && *p != u'"' && *p != u'\r')
             ++p;
-        if (p == end)
+        if (p == end || *p != u'"')
             return false;
         *text = QStringView(start, p - start);
         ++p;
@@ -184,6 +184,19 @@ private:
 
 } // namespace
 
+namespace {
+// A text no writer can put between double quotes: a line holding one was not written by this
+// program, and taken as a record it would come out of the next rewrite as a different line.
+bool unwritable(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c == u'"' || c == u'\r')
+            return true;
+    }
+    return false;
+}
+} // namespace
+
 bool parseMeasurementView(QStringView line, MeasurementView *view, QStringView checkedDate)
 {
     if (CanonicalReader(line).read(view, checkedDate))
@@ -196,6 +209,8 @@ bool parseMeasurementView(QStringView line, MeasurementView *view, QStringView c
     const Field &weight = fields[2];
     const Field &fat = fields[4];
     if (weight.quoted || fat.quoted || !isStoredDate(date.text))
+        return false;
+    if (unwritable(fields[1].text) || unwritable(fields[3].text) || unwritable(fields[5].text))
         return false;
     const std::optional<double> w = parseStoredNumber(weight.text);
     const std::optional<double> f = parseStoredNumber(fat.text);

@@ -30,7 +30,8 @@ void appendMeasurementLine(QString &out, QStringView date, QStringView situation
                            float bodyFat, QStringView reserved);
 
 // A line of six fields: the date (a real "yyyy/mm/dd" day), three texts and two bare numbers,
-// each number within the range of a 32-bit value.
+// each number within the range of a 32-bit value. A text holding a double quote or a CR (which
+// an unquoted field or a stray CR can bring) makes the line no record: no writer could keep it.
 std::optional<Measurement> parseMeasurementLine(QStringView line);
 
 // The same reading, the texts left as views into the line, for readers that go through a whole

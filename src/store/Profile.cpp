@@ -5,6 +5,9 @@
 #include "store/NumberText.h"
 #include "store/TextFile.h"
 
+#include <cmath>
+#include <limits>
+
 namespace {
 // The value of a "label,value" line, or an empty view when the line has none.
 QStringView valueOf(const QList<QStringView> &lines, int index)
@@ -13,6 +16,14 @@ QStringView valueOf(const QList<QStringView> &lines, int index)
         return {};
     const FieldLine fields = readFields(lines[index]);
     return fields.fields.size() >= 2 ? fields.fields[1].text : QStringView();
+}
+
+// A number beyond the range of a 32-bit value reads as 0, as one that is not a number does:
+// kept, it would be written back as "inf", which no reader takes for a number.
+float profileNumber(QStringView text)
+{
+    const double value = parseStoredNumber(text).value_or(0.0);
+    return std::abs(value) <= double(std::numeric_limits<float>::max()) ? float(value) : 0.0f;
 }
 } // namespace
 
@@ -25,8 +36,8 @@ PartnerProfile ReadProfile(const DataFolder &folder, const QString &name)
     QList<QStringView> lines = splitLines(*text);
     lines.removeIf([](QStringView line) { return isBlank(line); });
     profile.nickname = valueOf(lines, 0).toString();
-    profile.height = float(parseStoredNumber(valueOf(lines, 1)).value_or(0.0));
-    profile.targetWeight = float(parseStoredNumber(valueOf(lines, 2)).value_or(0.0));
+    profile.height = profileNumber(valueOf(lines, 1));
+    profile.targetWeight = profileNumber(valueOf(lines, 2));
     return profile;
 }
 

@@ -18,7 +18,7 @@ struct PartnerProfile {
 };
 
 // A missing file gives an empty profile (no nickname, height and target 0); a value that is not
-// a number reads as 0; anything after line 3 is ignored.
+// a number, or is beyond the range of a 32-bit value, reads as 0; anything after line 3 is ignored.
 PartnerProfile ReadProfile(const DataFolder &folder, const QString &name);
 StoreResult WriteProfile(const DataFolder &folder, const QString &name, const PartnerProfile &profile);
 

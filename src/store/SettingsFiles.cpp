@@ -39,8 +39,16 @@ QString field(const QList<QList<QString>> &lines, int line, int index)
 // A whole number within [low, high], or nothing.
 std::optional<int> wholeNumber(const QString &text, int low, int high)
 {
+    const QString t = text.trimmed();
+    // Digits after an optional sign and nothing else: the library's conversion stops at a NUL,
+    // and would take "8", NUL, "x" for 8 while the text kept the rest.
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const bool sign = i == 0 && (t[i] == u'+' || t[i] == u'-');
+        if (!sign && (t[i] < u'0' || t[i] > u'9'))
+            return std::nullopt;
+    }
     bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
+    const int value = t.toInt(&ok);
     if (!ok || value < low || value > high)
         return std::nullopt;
     return value;
@@ -65,21 +73,28 @@ StoreResult WriteHelpTourSetting(const DataFolder &folder, int on)
 }
 
 namespace {
+QStringView withoutSurroundingSpace(QStringView text)
+{
+    const auto space = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\r'; };
+    while (!text.isEmpty() && space(text.front()))
+        text = text.mid(1);
+    while (!text.isEmpty() && space(text.back()))
+        text.chop(1);
+    return text;
+}
+
 // A step is the text as typed, commas included, so its line is taken whole, without the spaces
-// around it; a step in double quotes is taken without them.
+// around it; a step in double quotes is taken without them, and without spaces inside them (a
+// step is written back without any).
 QString stepOnLine(const QList<QStringView> &lines, int index)
 {
     if (index >= lines.size())
         return QString();
-    QStringView text = lines[index];
-    while (!text.isEmpty() && (text.front() == u' ' || text.front() == u'\t'))
-        text = text.mid(1);
-    while (!text.isEmpty() && (text.back() == u' ' || text.back() == u'\t' || text.back() == u'\r'))
-        text.chop(1);
+    QStringView text = withoutSurroundingSpace(lines[index]);
     if (text.startsWith(u'"')) {
         const FieldLine fields = readFields(text);
         if (fields.wellFormed && fields.fields.size() == 1)
-            return fields.fields[0].text.toString();
+            text = withoutSurroundingSpace(fields.fields[0].text);
     }
     return text.toString();
 }

@@ -286,6 +286,8 @@ private Q_SLOTS:
         row("unterminated quote", QStringLiteral("\"2003/11/08\",\"朝,65.5,\"\",21.3,\"\""));
         row("text after closing quote", QStringLiteral("\"2003/11/08\",\"朝\"食,65.5,\"\",21.3,\"\""));
         row("a note", QStringLiteral("体重計を買い替えた"));
+        row("double quote in an unquoted text", QStringLiteral("\"2003/11/08\",朝\"食,65.5,\"\",21.3,\"\""));
+        row("CR inside a text", QStringLiteral("\"2003/11/08\",\"朝\",65.5,\"夜\r\",21.3,\"\""));
         QTest::newRow("byte outside the code page") << QByteArray("\"2003/11/08\",\"\xA0\",65.5,\"\",21.3,\"\"") << false;
         QTest::newRow("unassigned double byte") << QByteArray("\"2003/11/08\",\"\x85\x40\",65.5,\"\",21.3,\"\"") << false;
         QTest::newRow("lead byte before quote") << QByteArray("\"2003/11/08\",\"\x81\",65.5,\"\",21.3,\"\"") << false;

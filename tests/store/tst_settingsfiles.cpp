@@ -104,6 +104,8 @@ private Q_SLOTS:
         QTest::newRow("blank lines and spaces") << QStringLiteral("\r\n\"氏名\", \"ぽむ\"\r\n\r\n\"身長\", 170.5 \n\"目標体重\",60")
                                                 << QStringLiteral("ぽむ") << 170.5f << 60.0f;
         QTest::newRow("empty file") << QString() << QString() << 0.0f << 0.0f;
+        QTest::newRow("beyond a 32-bit value") << QStringLiteral("\"氏名\",\"ぽむ\"\r\n\"身長\",1e39\r\n\"目標体重\",-4e38\r\n")
+                                               << QStringLiteral("ぽむ") << 0.0f << 0.0f;
     }
     void profileReading()
     {
@@ -229,6 +231,7 @@ private Q_SLOTS:
         QTest::newRow("spaces around") << QByteArrayLiteral(" 0.2 \r\n\t0.5\r\n") << QStringLiteral("0.2") << QStringLiteral("0.5");
         QTest::newRow("LF only, no final line end") << QByteArrayLiteral("0.2\n0.5") << QStringLiteral("0.2") << QStringLiteral("0.5");
         QTest::newRow("quoted") << QByteArrayLiteral("\"0.2\"\r\n\"0.5\"\r\n") << QStringLiteral("0.2") << QStringLiteral("0.5");
+        QTest::newRow("spaces inside quotes") << QByteArrayLiteral("\" 0.2\"\r\n\"0.5\t \"\r\n") << QStringLiteral("0.2") << QStringLiteral("0.5");
     }
     void scaleStepsReading()
     {
@@ -285,6 +288,7 @@ private Q_SLOTS:
         QTest::newRow("fraction") << QByteArrayLiteral("7.5\r\n") << QStringLiteral("10");
         QTest::newRow("text") << QByteArrayLiteral("abc\r\n") << QStringLiteral("10");
         QTest::newRow("empty") << QByteArrayLiteral("\r\n") << QStringLiteral("10");
+        QTest::newRow("NUL after the digits") << QByteArray("8\0x\r\n", 5) << QStringLiteral("10");
     }
     void movingAverage()
     {

@@ -1,0 +1,200 @@
+#include "store/Backup.h"
+
+#include "store/SafeSave.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+const QString kRootName = QStringLiteral("backup");
+// A folder being filled; its name never looks like a finished day's.
+const QString kPartialPrefix = QStringLiteral(".partial-");
+
+QString dayName(const QDate &date)
+{
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+StoreResult failure(const QString &reason)
+{
+    return StoreResult::failure(QStringLiteral("データのバックアップを作れませんでした。%1").arg(reason));
+}
+
+// The day a backup folder belongs to ("2024-06-11" or "2024-06-11-3") and its number (1 for the
+// day's first); an invalid date for any other name.
+QDate dayOf(const QString &name, int *number = nullptr)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{4}-\\d{2}-\\d{2})(?:-(\\d{1,4}))?$"));
+    const QRegularExpressionMatch match = pattern.match(name);
+    if (!match.hasMatch())
+        return QDate();
+    if (number)
+        *number = match.hasCaptured(2) ? match.captured(2).toInt() : 1;
+    return QDate::fromString(match.captured(1), QStringLiteral("yyyy-MM-dd"));
+}
+
+QStringList folderEntries(const QString &path, QDir::Filters filters)
+{
+    return QDir(path).entryList(filters | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The data folder's own files; folders (the backups among them) are not copied, nor anything
+// that is not a plain file (reading a pipe would never end).
+QStringList dataFiles(const DataFolder &folder)
+{
+    return folderEntries(folder.path(), QDir::Files);
+}
+
+QByteArray readAll(const QString &path, bool *ok)
+{
+    QFile file(path);
+    *ok = file.open(QIODevice::ReadOnly);
+    if (!*ok)
+        return QByteArray();
+    QByteArray bytes = file.readAll();
+    *ok = file.error() == QFileDevice::NoError;
+    return bytes;
+}
+
+void syncFolder(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Copies the named files of the data folder into a new backup folder `name`. The copies are made
+// in a folder of another name, renamed once all are complete and synced.
+StoreResult copyInto(const DataFolder &folder, const QStringList &names, const QString &name)
+{
+    const QString root = BackupRoot(folder);
+    if (!QDir().mkpath(root))
+        return failure(QStringLiteral("フォルダー「%1」を作れません。").arg(root));
+    QTemporaryDir partial(QDir(root).filePath(kPartialPrefix + name + QStringLiteral("-XXXXXX")));
+    if (!partial.isValid())
+        return failure(QStringLiteral("「%1」に書き込めません（%2）。").arg(root, partial.errorString()));
+    for (const QString &file : names) {
+        bool ok = false;
+        const QByteArray bytes = readAll(QDir(folder.path()).filePath(file), &ok);
+        if (!ok)
+            return failure(QStringLiteral("「%1」を読み込めません。").arg(file));
+        if (StoreResult r = SafeSave::replaceFile(partial.filePath(file), bytes); !r)
+            return failure(r.message());
+    }
+    const QString target = QDir(root).filePath(name);
+    if (!QDir().rename(partial.path(), target))
+        return failure(QStringLiteral("「%1」を作れません。").arg(target));
+    partial.setAutoRemove(false);
+    syncFolder(root);
+    return StoreResult::success();
+}
+
+// Removes the folders of all days but the kKeptBackupDays latest, today's always among those
+// kept, and what a backup cut short left behind on another day.
+StoreResult rotate(const DataFolder &folder, const QDate &today)
+{
+    const QString root = BackupRoot(folder);
+    std::map<QDate, QStringList, std::greater<QDate>> days; // the other days, latest first
+    QStringList doomed;
+    for (const QString &name : folderEntries(root, QDir::Dirs)) {
+        if (name.startsWith(kPartialPrefix)) {
+            if (!name.startsWith(kPartialPrefix + dayName(today)))
+                doomed << name;
+            continue;
+        }
+        const QDate day = dayOf(name);
+        if (day.isValid() && day != today)
+            days[day] << name;
+    }
+    int kept = 1; // today
+    for (const auto &[day, names] : days) {
+        if (kept < kKeptBackupDays)
+            ++kept;
+        else
+            doomed << names;
+    }
+    QStringList failed;
+    for (const QString &name : doomed) {
+        if (!QDir(QDir(root).filePath(name)).removeRecursively())
+            failed << name;
+    }
+    if (!failed.isEmpty())
+        return StoreResult::failure(QStringLiteral("今日のバックアップは作りましたが、古いバックアップ（%1）を削除できませんでした。")
+                                        .arg(failed.join(QStringLiteral("、"))));
+    return StoreResult::success();
+}
+
+} // namespace
+
+QString BackupRoot(const DataFolder &folder)
+{
+    return QDir(folder.path()).filePath(kRootName);
+}
+
+StoreResult MakeDailyBackup(const DataFolder &folder, const QDate &today)
+{
+    if (!today.isValid())
+        return failure(QStringLiteral("今日の日付がわかりません。"));
+    if (QFileInfo(QDir(BackupRoot(folder)).filePath(dayName(today))).isDir())
+        return StoreResult::success();
+    const QStringList files = dataFiles(folder);
+    if (files.isEmpty())
+        return StoreResult::success();
+    if (StoreResult r = copyInto(folder, files, dayName(today)); !r)
+        return r;
+    return rotate(folder, today);
+}
+
+StoreResult BackupBeforeReplace(const DataFolder &folder, const QStringList &fileNames, const QDate &today)
+{
+    if (!today.isValid())
+        return failure(QStringLiteral("今日の日付がわかりません。"));
+    QStringList present;
+    for (const QString &name : fileNames) {
+        if (folder.exists(name))
+            present << QFileInfo(folder.pathFor(name)).fileName();
+    }
+    if (present.isEmpty())
+        return StoreResult::success();
+    const QString root = BackupRoot(folder);
+    if (!QFileInfo(QDir(root).filePath(dayName(today))).isDir())
+        return MakeDailyBackup(folder, today);
+
+    // Today's folders, and whether any file is held by none of them as it is now.
+    QStringList todays;
+    int lastNumber = 1;
+    for (const QString &name : folderEntries(root, QDir::Dirs)) {
+        int number = 0;
+        if (dayOf(name, &number) == today) {
+            todays << name;
+            lastNumber = std::max(lastNumber, number);
+        }
+    }
+    bool anyNew = false;
+    for (const QString &file : present) {
+        bool ok = false;
+        const QByteArray bytes = readAll(QDir(folder.path()).filePath(file), &ok);
+        if (!ok)
+            return failure(QStringLiteral("「%1」を読み込めません。").arg(file));
+        const bool held = std::any_of(todays.begin(), todays.end(), [&](const QString &day) {
+            bool copied = false;
+            return readAll(QDir(root).filePath(day + u'/' + file), &copied) == bytes && copied;
+        });
+        anyNew = anyNew || !held;
+    }
+    if (!anyNew)
+        return StoreResult::success();
+    return copyInto(folder, present, dayName(today) + u'-' + QString::number(lastNumber + 1));
+}
