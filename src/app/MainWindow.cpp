@@ -13,6 +13,7 @@
 #include "screens/shell/LegacyConversionPrompt.h"
 #include "screens/shell/SplashTiming.h"
 #include "screens/shell/SplashWindow.h"
+#include "store/Backup.h"
 #include "store/FileNames.h"
 #include "store/SettingsFiles.h"
 #include "store/SituationListFile.h"
@@ -155,12 +156,16 @@ void MainWindow::Form_Load()
     frmSplash->show();
     processPendingEvents();
 
+    // The day's first start copies the folder before anything can change it.
+    if (StoreResult r = MakeDailyBackup(m_folder, m_clock.today()); !r)
+        m_startupWarnings.append({QStringLiteral("バックアップできません"), r.message()});
+
     // A folder without data files is a new installation: it gets its settings files now, and
     // the registration opens once the window is up.
     m_firstStart = !m_folder.exists(FileName::data1) && !m_folder.exists(FileName::data2);
     if (m_firstStart) {
         if (StoreResult r = CreateMissingSettingsFiles(m_folder); !r)
-            m_malformedReports << r.message();
+            m_startupWarnings.append({QStringLiteral("設定を保存できません"), r.message()});
     }
 
     // 3-6
@@ -256,6 +261,8 @@ void MainWindow::finishStartup()
     m_state.helpText = helpTourText(HelpTopic::Startup);
     DSP_HELP();
 
+    for (const auto &[title, message] : std::exchange(m_startupWarnings, {}))
+        m_dialogs.warning(title, message);
     showMalformedLines();
     if (m_firstStart) {
         // Straight to the registration; its own message says what to do.

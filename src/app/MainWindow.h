@@ -116,6 +116,8 @@ private:
     qint64 m_splashShownAt = 0;
     bool m_startupFinished = false;
     bool m_firstStart = false;
+    // Failures of the start-up's own writes, told once the window is up.
+    QList<std::pair<QString, QString>> m_startupWarnings;
     QStringList m_malformedReports;
     QSet<QString> m_reportedFiles;
 

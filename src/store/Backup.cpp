@@ -1,5 +1,7 @@
 #include "store/Backup.h"
 
+#include "store/FolderLock.h"
+
 #include "store/SafeSave.h"
 
 #include <QDir>
@@ -48,11 +50,21 @@ QStringList folderEntries(const QString &path, QDir::Filters filters)
     return QDir(path).entryList(filters | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// A save cut short by a crash leaves its temporary file ("データ1.txt.a1B2c3") behind; it is
+// no one's data, and a restore must not bring it back.
+bool isUnfinishedSave(const QString &name)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\.[^.]+\\.[A-Za-z0-9]{6}$"));
+    return pattern.match(name).hasMatch();
+}
+
 // The data folder's own files; folders (the backups among them) are not copied, nor anything
-// that is not a plain file (reading a pipe would never end).
+// that is not a plain file (reading a pipe would never end), nor the running program's lock.
 QStringList dataFiles(const DataFolder &folder)
 {
-    return folderEntries(folder.path(), QDir::Files);
+    QStringList files = folderEntries(folder.path(), QDir::Files);
+    files.removeIf([](const QString &name) { return name == FolderLock::fileName() || isUnfinishedSave(name); });
+    return files;
 }
 
 QByteArray readAll(const QString &path, bool *ok)

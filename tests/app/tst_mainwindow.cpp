@@ -328,6 +328,18 @@ private Q_SLOTS:
         QCOMPARE(h.window->state().markerStyle, 1);
     }
 
+    void backupThatFailsIsToldOnce()
+    {
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(0);
+        h.write(QStringLiteral("backup"), QStringLiteral("a file where the backups would go"));
+        h.start();
+        QCOMPARE(h.dialogs.titles(), QStringList{QStringLiteral("バックアップできません")});
+        QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Exclamation);
+        QVERIFY(h.visible(QStringLiteral("fraAvgTai")));
+    }
+
     void malformedLineIsReportedOnceAndKept()
     {
         MainWindowHarness h;

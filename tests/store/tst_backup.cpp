@@ -5,6 +5,7 @@
 
 #include "store/Backup.h"
 #include "store/FileNames.h"
+#include "store/FolderLock.h"
 #include "store/SafeSave.h"
 
 #include <QTemporaryDir>
@@ -37,13 +38,18 @@ private:
         QVERIFY(writeFile(path(QStringLiteral("データ2.TXT")), cp932Lines({QStringLiteral("\"2024/06/10\",\"朝\",60,\"\",20,\"\"")})));
         QVERIFY(writeFile(path(FileName::profile1), cp932Lines({QStringLiteral("\"氏名\",\"ぽむ\"")})));
         QVERIFY(writeFile(path(QStringLiteral(".hidden")), QByteArrayLiteral("x")));
+        // Not data: the running program's lock, and a save a crash cut short.
+        QVERIFY(writeFile(path(FolderLock::fileName()), QByteArrayLiteral("4242\nhost\npmlina\n")));
+        QVERIFY(writeFile(path(FileName::data1 + QStringLiteral(".Xy12ab")), QByteArrayLiteral("half")));
         QVERIFY(QDir().mkpath(path(QStringLiteral("own folder"))));
     }
 
     // A backup folder holding exactly the data folder's files as they are now.
     void verifyFullCopy(const QString &name)
     {
-        const QStringList files = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        QStringList files = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        files.removeAll(FolderLock::fileName());
+        files.removeAll(FileName::data1 + QStringLiteral(".Xy12ab"));
         QCOMPARE(folderEntries(backup(name)), files);
         for (const QString &file : files)
             QCOMPARE(readFile(backup(name + u'/' + file)), readFile(path(file)));

@@ -5,6 +5,7 @@
 #include "screens/maintenance/Registration.h"
 #include "screens/shell/MainState.h"
 #include "screens/shell/ShellServices.h"
+#include "store/Backup.h"
 #include "store/FileNames.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
@@ -47,6 +48,11 @@ void MaintenanceController::cmdStHozon_Click()
     if (!m_ctx.dialogs.askOkCancel(QStringLiteral("クリア確認"), QStringLiteral("入力した内容でデータを作ります。よろしいですか？")))
         return;
     const int partner = state.newCoupleStage == 2 ? 2 : 1;
+    // A registration over an earlier couple's files replaces them; today's backup keeps them.
+    if (StoreResult r = BackupBeforeReplace(m_ctx.folder, {FileName::dataFile(partner), FileName::profileFile(partner)}, m_ctx.clock.today()); !r) {
+        m_ctx.dialogs.warning(QStringLiteral("バックアップできません"), r.message());
+        return;
+    }
     state.profile = ProfileFromRegistration(fields);
     state.currentDataFile = FileName::dataFile(partner);
     state.currentProfileFile = FileName::profileFile(partner);

@@ -2,8 +2,10 @@
 
 #include "screens/shell/MainState.h"
 #include "screens/shell/ShellServices.h"
+#include "store/Backup.h"
 #include "store/LegacyConversion.h"
 #include "store/NumberText.h"
+#include "ui/Clock.h"
 #include "ui/Dialogs.h"
 
 namespace {
@@ -22,12 +24,20 @@ std::optional<float> LegacyConversionPrompt::askBodyFat(const QString &detected)
     return float(leadingNumber(*answer));
 }
 
+bool LegacyConversionPrompt::backUpDataFile()
+{
+    const StoreResult r = BackupBeforeReplace(m_ctx.folder, {m_ctx.state.currentDataFile}, m_ctx.clock.today());
+    if (!r)
+        m_ctx.shell.showStoreFailure(QStringLiteral("バックアップできません"), r.message());
+    return r.ok();
+}
+
 void LegacyConversionPrompt::ConvertWeightHistoryFile()
 {
     if (!hasWeightHistoryFile(m_ctx.folder))
         return;
     const std::optional<float> bodyFat = askBodyFat(QStringLiteral("連続体重.txtを検出しました。"));
-    if (!bodyFat)
+    if (!bodyFat || !backUpDataFile())
         return;
     LegacyConversionReport report;
     const StoreResult result = convertWeightHistoryFile(m_ctx.folder, m_ctx.state.currentDataFile, *bodyFat, &report);
@@ -39,7 +49,7 @@ void LegacyConversionPrompt::ConvertOlderDataFile()
     if (!holdsOlderData(m_ctx.folder, m_ctx.state.currentDataFile))
         return;
     const std::optional<float> bodyFat = askBodyFat(QStringLiteral("ミルテのデータを検出しました。"));
-    if (!bodyFat)
+    if (!bodyFat || !backUpDataFile())
         return;
     LegacyConversionReport report;
     const StoreResult result = convertOlderDataFile(m_ctx.folder, m_ctx.state.currentDataFile, *bodyFat, &report);

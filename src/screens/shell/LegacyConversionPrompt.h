@@ -29,6 +29,9 @@ public:
 
 private:
     std::optional<float> askBodyFat(const QString &detected);
+    // Today's backup holds the data file as it is before it is replaced; false (and said) when
+    // it cannot be made, and then nothing is converted.
+    bool backUpDataFile();
     void tell(const StoreResult &result, const LegacyConversionReport &report);
 
     ScreenContext &m_ctx;

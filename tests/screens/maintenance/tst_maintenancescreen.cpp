@@ -72,8 +72,14 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::lines(h.path(), FileName::data1).size(), 2);
         QCOMPARE(h.window->state().newCoupleStage, 1);
 
+        // A measurement saved since the day's first start is kept too, beside that start's copy.
+        const QStringList savedSince = kOldCouple1 + QStringList{line(QStringLiteral("2026/12/07"), 78.0)};
+        h.write(FileName::data1, savedSince.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+
         // stage 1
         h.click(QStringLiteral("cmdStHozon"));
+        QCOMPARE(TestFiles::lines(h.path(), QStringLiteral("backup/2026-12-07/") + FileName::data1), kOldCouple1);
+        QCOMPARE(TestFiles::lines(h.path(), QStringLiteral("backup/2026-12-07-2/") + FileName::data1), savedSince);
         QCOMPARE(TestFiles::lines(h.path(), FileName::data1),
                  QStringList{QStringLiteral("\"2026/12/07\",\"はじめの一歩\",72.4,\"\",0,\"\"")});
         QCOMPARE(TestFiles::text(h.path(), FileName::profile1),
