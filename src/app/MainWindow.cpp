@@ -107,6 +107,7 @@ void MainWindow::buildWindow()
     chkHelp->setIcon(helpTourIcon());
     chkHelp->setIconSize(QSize(26, 26));
     chkHelp->setToolTip(QStringLiteral("ヘルプツアーのＯｎ／Ｏｆｆです"));
+    chkHelp->setAccessibleName(QStringLiteral("ヘルプツアー（画面を開くたびに説明を表示）"));
     connect(chkHelp, &QCheckBox::clicked, this, &MainWindow::chkHelp_Click);
     m_printing = new PrintingController(m_context, this);
     auto *cmdPrint = new QPushButton(QStringLiteral("画面印刷"), central);

@@ -16,6 +16,7 @@ QLabel *countFace(const QString &name, Face face, const QString &tip, QWidget *p
     label->setObjectName(name);
     label->setPixmap(facePixmap(face, 28));
     label->setToolTip(tip);
+    label->setAccessibleName(tip);
     label->hide();
     return label;
 }
@@ -37,10 +38,11 @@ PartnerButtons::PartnerButtons(QWidget *parent, QHBoxLayout *row)
         partner.count->setAlignment(Qt::AlignCenter);
         partner.count->setAutoFillBackground(true);
         partner.count->setToolTip(QStringLiteral("この日の入力回数"));
-        partner.faces[0] = countFace(QStringLiteral("imgNon") + suffix, Face::None, QStringLiteral("未登録"), parent);
-        partner.faces[1] = countFace(QStringLiteral("imgKura") + suffix, Face::Sulking, QStringLiteral("ムスッ"), parent);
-        partner.faces[2] = countFace(QStringLiteral("imgNi") + suffix, Face::Smiling, QStringLiteral("ニコ"), parent);
-        partner.faces[3] = countFace(QStringLiteral("imgWarai") + suffix, Face::Beaming, QStringLiteral("すごくニコニコ"), parent);
+        partner.count->setAccessibleName(QStringLiteral("登録者%1のこの日の入力回数").arg(n));
+        partner.faces[0] = countFace(QStringLiteral("imgNon") + suffix, Face::None, QStringLiteral("この日はまだ記録がありません"), parent);
+        partner.faces[1] = countFace(QStringLiteral("imgKura") + suffix, Face::Sulking, QStringLiteral("この日の記録は１回：ムスッ"), parent);
+        partner.faces[2] = countFace(QStringLiteral("imgNi") + suffix, Face::Smiling, QStringLiteral("この日の記録は２回：ニコ"), parent);
+        partner.faces[3] = countFace(QStringLiteral("imgWarai") + suffix, Face::Beaming, QStringLiteral("この日の記録は３回以上：すごくニコニコ"), parent);
         row->addWidget(button);
         row->addWidget(partner.count);
         for (QLabel *face : partner.faces)

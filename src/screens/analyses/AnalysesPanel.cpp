@@ -86,6 +86,10 @@ AnalysesPanel::AnalysesPanel(QWidget *parent)
     msgB2 = named(new Grid(this), "msgB2");
     msgB3 = named(new Grid(this), "msgB3");
     msgB4 = named(new Grid(this), "msgB4");
+    msgB1->setAccessibleName(QStringLiteral("時系列連続体重の一覧"));
+    msgB2->setAccessibleName(QStringLiteral("区切り経過の一覧（0.5Kg減るごと）"));
+    msgB3->setAccessibleName(QStringLiteral("体重平均推移の一覧"));
+    msgB4->setAccessibleName(QStringLiteral("体重推移累積番付の一覧"));
     for (int i = 0; i < 2; ++i) {
         Label5[std::size_t(i)] = new QLabel(this);
         Label5[std::size_t(i)]->setObjectName(indexedName("Label5", i));

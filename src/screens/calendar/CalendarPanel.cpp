@@ -56,6 +56,7 @@ CalendarPanel::CalendarPanel(QWidget *parent)
     setObjectName(QStringLiteral("fraCale"));
 
     msgList2 = named(new Grid(this), "msgList2");
+    msgList2->setAccessibleName(QStringLiteral("月ごとの日々の体重の増減（Enterでその日の入力画面）"));
     msgList2->setItemDelegate(new PlainCellDelegate(PlainCellDelegate::Selection::Frame, msgList2));
     // Wide enough for the whole month without scrolling sideways, when the window allows.
     msgList2->setMinimumWidth(twipsToPixels(kMonthColumnTwips + kDayColumns * kDayColumnTwips + 400, this) / 2);

@@ -7,6 +7,7 @@
 #include "ui/Shape.h"
 #include "ui/Twips.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -166,6 +167,7 @@ void ComparisonPanel::buildLowerHalf()
 {
     m_list = new Grid(this);
     m_list->setObjectName(QStringLiteral("msgAvgtai"));
+    m_list->setAccessibleName(QStringLiteral("二人の一日ごとの平均体重"));
 
     m_separate = new Chart(this);
     m_separate->setObjectName(QStringLiteral("mcrAvgtai"));
@@ -205,6 +207,15 @@ void ComparisonPanel::buildLowerHalf()
         placeTwips(first, this, 240, 195, kOptionsWidth - 360, kOptionHeight);
     for (QRadioButton *second : {optG2, optG4})
         placeTwips(second, this, 240, 600, kOptionsWidth - 360, kOptionHeight);
+
+    // Each pair chooses on its own. Left to themselves, option buttons choose among every option
+    // under their parent, the framed ones included, and a click on the chosen optGra2 would then
+    // clear it.
+    for (auto [first, second] : {std::pair{optGra1, optGra2}, std::pair{optG1, optG2}, std::pair{optG3, optG4}}) {
+        auto *pair = new QButtonGroup(this);
+        pair->addButton(first);
+        pair->addButton(second);
+    }
 
     // The separate-axes graph with automatic lower bounds and actual values at start.
     optGra2->setChecked(true);

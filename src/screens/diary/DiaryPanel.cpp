@@ -38,6 +38,7 @@ DiaryPanel::DiaryPanel(QWidget *parent)
     setObjectName(QStringLiteral("fraMemo"));
 
     msgMemoList = named(new Grid(this), "msgMemoList");
+    msgMemoList->setAccessibleName(QStringLiteral("一言日記の一覧（Enterで選んで書き直す）"));
     msgMemoList->setItemDelegate(new PlainCellDelegate(PlainCellDelegate::Selection::Fill, msgMemoList));
     resetList();
     txtMemo = named(new QLineEdit(this), "txtMemo");
@@ -57,6 +58,7 @@ DiaryPanel::DiaryPanel(QWidget *parent)
 
     auto *memo = new QGroupBox(QStringLiteral("気付きメモ"), this);
     txtKizuki = named(new QPlainTextEdit(memo), "txtKizuki");
+    txtKizuki->setAccessibleName(QStringLiteral("気付きメモの本文"));
     // Tab moves on to the save button instead of typing a tab into the memo.
     txtKizuki->setTabChangesFocus(true);
     cmdKizukiHozon = named(new QPushButton(QStringLiteral("気付きメモ保存"), memo), "cmdKizukiHozon");

@@ -93,15 +93,18 @@ EntryPanel::EntryPanel(QWidget *parent)
     auto *input = new QGroupBox(QStringLiteral("状況選択"), this);
     auto *inputLayout = new QGridLayout(input);
     lstAct = named(new QListWidget(input), "lstAct");
+    lstAct->setAccessibleName(QStringLiteral("状況の一覧（Enterで選ぶ）"));
     lstAct->setMinimumHeight(180);
     cmdJikan = named(new QPushButton(input), "cmdJikan");
     cmdJikan->setIcon(clockIcon());
     cmdJikan->setIconSize(QSize(28, 28));
     cmdJikan->setToolTip(QStringLiteral("今の時刻を状況にします"));
+    cmdJikan->setAccessibleName(QStringLiteral("今の時刻を状況にする"));
     cmdFree = named(new QPushButton(input), "cmdFree");
     cmdFree->setIcon(pencilIcon());
     cmdFree->setIconSize(QSize(28, 28));
     cmdFree->setToolTip(QStringLiteral("状況を自由に入力します"));
+    cmdFree->setAccessibleName(QStringLiteral("状況を自由に入力する"));
     txtTaiInp = named(new SelectAllLineEdit(input), "txtTaiInp");
     txtShiInp = named(new SelectAllLineEdit(input), "txtShiInp");
     for (QLineEdit *box : {txtTaiInp, txtShiInp}) {
@@ -116,12 +119,19 @@ EntryPanel::EntryPanel(QWidget *parent)
     cmdTaiHozon->setIcon(saveIcon());
     cmdTaiHozon->setIconSize(QSize(40, 40));
     cmdTaiHozon->setToolTip(QStringLiteral("保存"));
+    cmdTaiHozon->setAccessibleName(QStringLiteral("保存（体重と体脂肪率を記録する）"));
     cmdTaiHozon->setMinimumHeight(52);
 
     auto *situationButtons = new QHBoxLayout;
     situationButtons->addWidget(cmdJikan);
     situationButtons->addWidget(cmdFree);
     situationButtons->addStretch();
+    txtTaiInp->setAccessibleName(QStringLiteral("体重（Kg）"));
+    txtShiInp->setAccessibleName(QStringLiteral("体脂肪率（%）"));
+    cmdUp->setAccessibleName(QStringLiteral("体重を刻みだけ上げる"));
+    cmdDn->setAccessibleName(QStringLiteral("体重を刻みだけ下げる"));
+    cmdUp1->setAccessibleName(QStringLiteral("体脂肪率を刻みだけ上げる"));
+    cmdDn1->setAccessibleName(QStringLiteral("体脂肪率を刻みだけ下げる"));
     inputLayout->addWidget(lstAct, 0, 0, 1, 5);
     inputLayout->addLayout(situationButtons, 1, 0, 1, 5);
     inputLayout->addWidget(new QLabel(QStringLiteral("体重"), input), 2, 0);
@@ -138,6 +148,7 @@ EntryPanel::EntryPanel(QWidget *parent)
 
     // Right: the day's list and graph.
     msgDayList = named(new Grid(this), "msgDayList");
+    msgDayList->setAccessibleName(QStringLiteral("この日の記録の一覧"));
     msgDayList->setMinimumHeight(200);
     mcrMain = named(new Chart(this), "mcrMain");
     mcrMain->setMinimumHeight(220);
@@ -178,6 +189,7 @@ QWidget *EntryPanel::buildGauge()
 {
     auto *gauge = new QWidget(this);
     gauge->setObjectName(QStringLiteral("bmiGauge"));
+    gauge->setAccessibleName(QStringLiteral("ＢＭＩ判定のメーター"));
     const GaugeGeometry &g = kEntryGauge;
     const int widthTwips = g.zoneLeft[4] + g.zoneWidth[4] + 300;
     gauge->setFixedSize(twipsToPixels(widthTwips, this), twipsToPixels(g.top + g.height + 420, this));

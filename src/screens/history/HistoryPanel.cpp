@@ -14,6 +14,7 @@ HistoryPanel::HistoryPanel(QWidget *parent)
     auto *situations = new QGroupBox(QStringLiteral("状況"), this);
     lstAct2 = new QListWidget(situations);
     lstAct2->setObjectName(QStringLiteral("lstAct2"));
+    lstAct2->setAccessibleName(QStringLiteral("状況で絞り込む"));
     auto *box = new QVBoxLayout(situations);
     box->addWidget(lstAct2);
     situations->setMaximumWidth(220);

@@ -75,8 +75,11 @@ QWidget *MaintenancePanel::buildRegistration()
     };
     QLineEdit *boxes[6];
     for (int i = 0; i < 6; ++i) {
-        grid->addWidget(new QLabel(QString::fromUtf16(rows[i].caption), fraNew), i, 0);
+        auto *caption = new QLabel(QString::fromUtf16(rows[i].caption), fraNew);
+        grid->addWidget(caption, i, 0);
         boxes[i] = named(new QLineEdit(fraNew), QString::fromLatin1(rows[i].name));
+        // The caption names the box for a screen reader.
+        caption->setBuddy(boxes[i]);
         grid->addWidget(boxes[i], i, 1);
         grid->addWidget(new QLabel(QString::fromUtf16(rows[i].unit), fraNew), i, 2);
         if (rows[i].halfWidthNote)
@@ -121,6 +124,7 @@ QWidget *MaintenancePanel::buildSettings()
         }
         text = named(new QLineEdit(frame), boxName);
         text->setToolTip(QStringLiteral("入力してEnterキー"));
+        text->setAccessibleName(title + QStringLiteral("：ほかの値を入力してEnter"));
         text->setMaximumWidth(70);
         row->addWidget(text);
         layout->addWidget(frame);
@@ -148,6 +152,7 @@ QWidget *MaintenancePanel::buildSituationEditor(QWidget *parent)
     auto *layout = new QGridLayout(situations);
     lstKoumoku = named(new QListWidget(situations), QStringLiteral("lstKoumoku"));
     lstKoumoku->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstKoumoku->setAccessibleName(QStringLiteral("状況リスト（ドラッグで並べ替え）"));
     lstKoumoku->setMaximumHeight(150);
     layout->addWidget(lstKoumoku, 0, 0);
 
@@ -240,6 +245,7 @@ QGroupBox *MaintenancePanel::buildMeter()
     layout->addWidget(gauge);
 
     HScroll1 = named(new QScrollBar(Qt::Horizontal, Frame1), QStringLiteral("HScroll1"));
+    HScroll1->setAccessibleName(QStringLiteral("ＢＭＩメーター：体重を変えてみる"));
     HScroll1->setRange(kSliderMinimum, kSliderMaximum);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(10);
