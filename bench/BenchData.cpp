@@ -25,8 +25,11 @@ void writeOne(const DataFolder &folder, const QString &name, int lines, const QD
     float fat = 28.0f;
     for (int i = 0; i < lines; ++i) {
         const QDate date = start.addDays(qint64(i) * days / lines);
-        weight += float(random.bounded(-40, 39)) / 100.0f;
-        fat += float(random.bounded(-10, 10)) / 100.0f;
+        // Up and down through each day, pulled towards a course that loses 12 kg over the first
+        // two thirds and then holds: weights and body fats stay in the ranges people have.
+        const float course = startWeight - 12.0f * std::min(1.0f, float(i) / (lines * 2.0f / 3.0f));
+        weight += float(random.bounded(-40, 41)) / 100.0f + 0.1f * (course - weight);
+        fat += float(random.bounded(-10, 11)) / 100.0f + 0.05f * (24.0f - fat);
         Measurement m;
         m.date = date.toString(QStringLiteral("yyyy/MM/dd"));
         m.situation = situations[random.bounded(int(situations.size()))];
