@@ -1,13 +1,49 @@
 #include "store/NumberText.h"
 
 #include <cmath>
+#include <optional>
+
+namespace {
+
+// The seven significant digits of a magnitude from 1e-4 to below 1e7, found with one
+// multiplication by an exact power of ten: its rounding error is far below the 1e-6 kept clear
+// of a half, so the rounding direction is that of the exact value, as QString::number's.
+// Nothing for values outside that range or within that margin of a half.
+struct SevenDigits {
+    quint32 digits = 0; // 1000000 to 9999999
+    int exponent = 0;   // the power of ten of the first digit
+};
+
+std::optional<SevenDigits> sevenDigits(double magnitude)
+{
+    static constexpr double kPowers[] = {1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11};
+    constexpr int kZero = 5; // index of 1e0
+    if (!(magnitude >= 1e-4) || !(magnitude < 1e7))
+        return std::nullopt;
+    int exponent = -4;
+    while (magnitude >= kPowers[kZero + exponent + 1])
+        ++exponent;
+    const double scaled = magnitude * kPowers[kZero + 6 - exponent];
+    if (!(scaled >= 1e6 && scaled < 1e7))
+        return std::nullopt; // a value at a power of ten the table holds only approximately
+    const quint32 whole = quint32(scaled); // truncation is the floor here: scaled is positive
+    const double fraction = scaled - double(whole);
+    if (std::fabs(fraction - 0.5) < 1e-6)
+        return std::nullopt;
+    quint32 digits = whole + (fraction > 0.5 ? 1 : 0);
+    if (digits == 10000000) { // rounded up to the next power of ten
+        digits = 1000000;
+        ++exponent;
+    }
+    return SevenDigits{digits, exponent};
+}
+
+} // namespace
 
 int formatStoredNumber(float value, char *out)
 {
-    // The seven significant digits are found with one multiplication by an exact power of ten.
-    // Its rounding error is far below the 1e-6 kept clear of a half, so the rounding direction is
-    // that of the exact value, as QString::number's. Values within that margin of a half, zero's
-    // sign, and the exponent forms are left to QString::number.
+    // Values within a hair of a half, zero's sign and the exponent forms are left to
+    // QString::number.
     const double v = double(value);
     if (v == 0) {
         if (std::signbit(v))
@@ -15,28 +51,11 @@ int formatStoredNumber(float value, char *out)
         out[0] = '0';
         return 1;
     }
-    const double magnitude = std::fabs(v);
-    static constexpr double kPowers[] = {1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11};
-    constexpr int kZero = 5; // index of 1e0
-    if (!(magnitude >= 1e-4) || !(magnitude < 1e7))
+    const std::optional<SevenDigits> found = sevenDigits(std::fabs(v));
+    if (!found || found->exponent >= 7)
         return -1;
-    int exponent = -4; // the power of ten of the first digit
-    while (magnitude >= kPowers[kZero + exponent + 1])
-        ++exponent;
-    const double scaled = magnitude * kPowers[kZero + 6 - exponent];
-    if (!(scaled >= 1e6 && scaled < 1e7))
-        return -1; // a value at a power of ten the table holds only approximately
-    const quint32 whole = quint32(scaled); // truncation is the floor here: scaled is positive
-    const double fraction = scaled - double(whole);
-    if (std::fabs(fraction - 0.5) < 1e-6)
-        return -1;
-    quint32 digits = whole + (fraction > 0.5 ? 1 : 0);
-    if (digits == 10000000) { // rounded up to the next power of ten
-        digits = 1000000;
-        ++exponent;
-        if (exponent >= 7)
-            return -1;
-    }
+    int exponent = found->exponent;
+    quint32 digits = found->digits;
     char seven[7];
     for (int i = 6; i >= 0; --i) {
         seven[i] = char('0' + digits % 10);
@@ -237,36 +256,20 @@ Rounded roundDecimal(double value, int decimals, int significant)
     return r;
 }
 
-// formatFixed for the lists' common case, without building texts on the way: seven
-// significant digits of a value from 1e-4 to below 1e7, found with one multiplication by a
-// power of ten as formatStoredNumber finds them (a value within 1e-6 of a half in its seventh
-// digit is left to the general way), then rounded to the decimals in whole numbers. The length
+// formatFixed for the lists' common case, without building texts on the way: the seven
+// significant digits as formatStoredNumber finds them, then rounded to the decimals in whole
+// numbers. The length
 // written into `out` (room for 40 characters), or -1.
 int formatFixedSeven(double value, int decimals, int minIntegerDigits, char *out)
 {
-    static constexpr double kPowers[] = {1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11};
     static constexpr quint64 kWhole[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000, 10000000000};
-    constexpr int kZero = 5; // index of 1e0
     if (decimals < 0 || decimals > 9 || minIntegerDigits > 16)
         return -1;
-    const double magnitude = std::fabs(value);
-    if (!(magnitude >= 1e-4) || !(magnitude < 1e7))
+    const std::optional<SevenDigits> found = sevenDigits(std::fabs(value));
+    if (!found)
         return -1;
-    int exponent = -4; // the power of ten of the first digit
-    while (magnitude >= kPowers[kZero + exponent + 1])
-        ++exponent;
-    const double scaled = magnitude * kPowers[kZero + 6 - exponent];
-    if (!(scaled >= 1e6 && scaled < 1e7))
-        return -1;
-    const quint64 whole = quint64(scaled);
-    const double fraction = scaled - double(whole);
-    if (std::fabs(fraction - 0.5) < 1e-6)
-        return -1;
-    quint64 digits = whole + (fraction > 0.5 ? 1 : 0);
-    if (digits == 10000000) {
-        digits = 1000000;
-        ++exponent;
-    }
+    const int exponent = found->exponent;
+    const quint64 digits = found->digits;
     // The value is digits × 10^(exponent − 6); keep it in units of 10^−decimals, a dropped
     // first digit of 5 or more rounding up.
     const int shift = exponent - 6 + decimals;
