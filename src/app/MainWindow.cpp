@@ -462,9 +462,12 @@ void MainWindow::showMalformedLines()
 {
     if (m_malformedReports.isEmpty())
         return;
-    const QString text = QStringLiteral("次の行は読み飛ばしました。ファイルからは消していません。\n\n") + m_malformedReports.join(u'\n');
+    // The lines go below the message in a box that scrolls: a damaged file can have more of
+    // them than a screen is high, and the OK button must stay on the screen.
+    const QString lines = m_malformedReports.join(u'\n');
     m_malformedReports.clear();
-    m_dialogs.warning(QStringLiteral("読み取れない行"), text);
+    m_dialogs.show({MessageIcon::Exclamation, MessageButtons::Ok, QStringLiteral("読み取れない行"),
+                    QStringLiteral("次の行は読み飛ばしました。ファイルからは消していません。"), lines});
 }
 
 // ---- partners ----
