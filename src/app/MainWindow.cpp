@@ -20,14 +20,20 @@
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
 #include "ui/EnterPressesButton.h"
+#include "ui/FittingScrollArea.h"
 #include "ui/HelpViewer.h"
+#include "ui/LayoutScale.h"
 #include "ui/Pictures.h"
+#include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -59,11 +65,12 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildWindow()
 {
-    auto *central = new QWidget(this);
-    setCentralWidget(central);
+    m_scroller = new FittingScrollArea(this);
+    auto *central = new QWidget(m_scroller);
 
     // The eight screens share one place; exactly one is visible once the start-up is over.
     auto *screensArea = new QWidget(central);
+    screensArea->setObjectName(QStringLiteral("screens"));
     auto *stack = new QGridLayout(screensArea);
     stack->setContentsMargins(0, 0, 0, 0);
     m_comparison = new ComparisonController(m_context, screensArea);
@@ -95,17 +102,23 @@ void MainWindow::buildWindow()
     for (const ScreenButton &s : screens) {
         auto *button = new QPushButton(QString::fromUtf16(s.caption), central);
         button->setObjectName(QString::fromLatin1(s.name));
-        button->setMinimumWidth(84);
-        button->setMinimumHeight(30);
+        button->setMinimumWidth(layoutPixels(84, this));
+        button->setMinimumHeight(layoutPixels(30, this));
         connect(button, &QPushButton::clicked, this, s.handler);
         screenRow->addWidget(button);
-        stack->addWidget(s.screen->panel(), 0, 0);
+        // Every panel keeps its room while hidden: the window is as large as the largest of them
+        // needs, so that opening a screen never makes the window grow.
+        QWidget *panel = s.screen->panel();
+        QSizePolicy policy = panel->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        panel->setSizePolicy(policy);
+        stack->addWidget(panel, 0, 0);
     }
     screenRow->addStretch();
     chkHelp = new QCheckBox(central);
     chkHelp->setObjectName(QStringLiteral("chkHelp"));
     chkHelp->setIcon(helpTourIcon());
-    chkHelp->setIconSize(QSize(26, 26));
+    chkHelp->setIconSize(QSize(layoutPixels(26, this), layoutPixels(26, this)));
     chkHelp->setToolTip(QStringLiteral("ヘルプツアーのＯｎ／Ｏｆｆです"));
     chkHelp->setAccessibleName(QStringLiteral("ヘルプツアー（画面を開くたびに説明を表示）"));
     connect(chkHelp, &QCheckBox::clicked, this, &MainWindow::chkHelp_Click);
@@ -123,10 +136,12 @@ void MainWindow::buildWindow()
     cmdOwari->setObjectName(QStringLiteral("cmdOwari"));
     connect(cmdOwari, &QPushButton::clicked, this, &MainWindow::cmdOwari_Click);
     screenRow->addWidget(chkHelp);
-    screenRow->addWidget(cmdPrint);
-    screenRow->addWidget(cmdPrint1);
-    screenRow->addWidget(cmdHelp);
-    screenRow->addWidget(cmdOwari);
+    for (QPushButton *button : {cmdPrint, cmdPrint1, cmdHelp, cmdOwari}) {
+        // The style's least width for a button with a text stays the same at every scale; the
+        // row must shrink with the rest.
+        button->setMinimumWidth(layoutPixels(72, this));
+        screenRow->addWidget(button);
+    }
 
     auto *partnerRow = new QHBoxLayout;
     m_partners = std::make_unique<PartnerButtons>(central, partnerRow);
@@ -137,10 +152,27 @@ void MainWindow::buildWindow()
     layout->addLayout(screenRow);
     layout->addLayout(partnerRow);
     layout->addWidget(screensArea, 1);
+    m_scroller->setWidget(central);
+    setCentralWidget(m_scroller);
 
     m_help = new HelpViewer(this);
     EnterPressesButton::install(this);
-    resize(1180, 780);
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        fitInto(screen->availableGeometry());
+}
+
+void MainWindow::fitInto(const QRect &available)
+{
+    const QSize room = WindowRoom(available.size());
+    m_scroller->setRoom(room);
+    // The window's least size follows the new room before the window is sized.
+    layout()->activate();
+    const QSize size = QSize(twipsToPixels(kDesignedWindowWidthTwips, this), twipsToPixels(kDesignedWindowHeightTwips, this))
+                           .boundedTo(room)
+                           .expandedTo(minimumSizeHint());
+    resize(size);
+    move(available.x() + (room.width() - size.width()) / 2, available.y() + (room.height() - size.height()) / 2);
 }
 
 void MainWindow::processPendingEvents()
@@ -293,8 +325,6 @@ void MainWindow::READ_SETTEI()
     m_state.helpTourOn = ReadHelpTourSetting(m_folder);
 }
 
-// The screen button convention: nothing when the screen is up already; otherwise build, show,
-// let it paint, and explain it.
 void MainWindow::openScreen(ScreenController *screen)
 {
     QWidget *panel = screen->panel();
@@ -440,9 +470,12 @@ void MainWindow::showMalformedLines()
 {
     if (m_malformedReports.isEmpty())
         return;
-    const QString text = QStringLiteral("次の行は読み飛ばしました。ファイルからは消していません。\n\n") + m_malformedReports.join(u'\n');
+    // The lines go below the message in a box that scrolls: a damaged file can have more of
+    // them than a screen is high, and the OK button must stay on the screen.
+    const QString lines = m_malformedReports.join(u'\n');
     m_malformedReports.clear();
-    m_dialogs.warning(QStringLiteral("読み取れない行"), text);
+    m_dialogs.show({MessageIcon::Exclamation, MessageButtons::Ok, QStringLiteral("読み取れない行"),
+                    QStringLiteral("次の行は読み飛ばしました。ファイルからは消していません。"), lines});
 }
 
 // ---- partners ----

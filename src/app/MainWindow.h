@@ -19,6 +19,7 @@ class ComparisonController;
 class DiaryController;
 class Dialogs;
 class EntryController;
+class FittingScrollArea;
 class HelpViewer;
 class HistoryController;
 class MaintenanceController;
@@ -43,6 +44,10 @@ public:
     MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // Opens at the designed size, as far as the available area of a screen allows, in its middle;
+    // the window cannot be made smaller than its screens need while the area has room for them.
+    void fitInto(const QRect &available);
+
     void setScheduler(Scheduler scheduler) { m_schedule = std::move(scheduler); }
     // What ending the program does (tests watch it instead of leaving).
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
@@ -53,6 +58,9 @@ public:
     bool startupFinished() const { return m_startupFinished; }
 
     void READ_SETTEI();
+    // The screen-button convention: nothing when the screen is up already; otherwise build,
+    // show, let it paint, and explain it.
+    void openScreen(ScreenController *screen);
 
     const MainState &state() const { return m_state; }
 
@@ -80,7 +88,6 @@ private:
     void buildWindow();
     void finishStartup();
     void RefreshVisibleScreen();
-    void openScreen(ScreenController *screen);
     void showMalformedLines();
 
     // screen buttons
@@ -121,6 +128,7 @@ private:
     QStringList m_malformedReports;
     QSet<QString> m_reportedFiles;
 
+    FittingScrollArea *m_scroller = nullptr;
     QCheckBox *chkHelp = nullptr;
     std::unique_ptr<PartnerButtons> m_partners;
 

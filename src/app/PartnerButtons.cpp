@@ -3,6 +3,7 @@
 #include "screens/entry/PartnerCount.h"
 #include "ui/ButtonColour.h"
 #include "ui/Pictures.h"
+#include "ui/Twips.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,7 +15,7 @@ QLabel *countFace(const QString &name, Face face, const QString &tip, QWidget *p
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
-    label->setPixmap(facePixmap(face, 28));
+    label->setPixmap(facePixmap(face, layoutPixels(28, parent)));
     label->setToolTip(tip);
     label->setAccessibleName(tip);
     label->hide();
@@ -29,12 +30,12 @@ PartnerButtons::PartnerButtons(QWidget *parent, QHBoxLayout *row)
         const QString suffix = QString::number(n);
         button = new QPushButton(parent);
         button->setObjectName(QStringLiteral("cmdUser") + suffix);
-        button->setMinimumWidth(120);
-        button->setMinimumHeight(30);
+        button->setMinimumWidth(layoutPixels(120, parent));
+        button->setMinimumHeight(layoutPixels(30, parent));
         button->setToolTip(QStringLiteral("登録者%1のデータを表示します").arg(n));
         partner.count = new QLabel(parent);
         partner.count->setObjectName(QStringLiteral("lblUser") + suffix);
-        partner.count->setMinimumWidth(28);
+        partner.count->setMinimumWidth(layoutPixels(28, parent));
         partner.count->setAlignment(Qt::AlignCenter);
         partner.count->setAutoFillBackground(true);
         partner.count->setToolTip(QStringLiteral("この日の入力回数"));
@@ -47,7 +48,7 @@ PartnerButtons::PartnerButtons(QWidget *parent, QHBoxLayout *row)
         row->addWidget(partner.count);
         for (QLabel *face : partner.faces)
             row->addWidget(face);
-        row->addSpacing(18);
+        row->addSpacing(layoutPixels(18, parent));
     };
     build(m_button1, m_partner1, 1);
     build(m_button2, m_partner2, 2);

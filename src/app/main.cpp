@@ -5,31 +5,16 @@
 #include "store/FolderLock.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
+#include "ui/JapaneseFont.h"
+#include "ui/LayoutScale.h"
 #include "ui/QtTranslation.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFontDatabase>
 #include <QIcon>
+#include <QScreen>
 
 #include <cstdio>
-
-namespace {
-// Japanese text wants Japanese glyph shapes; Noto Sans CJK JP when it is installed.
-void chooseJapaneseFont(QApplication &app)
-{
-    const QStringList families = QFontDatabase::families();
-    for (const QString &family : {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"), QStringLiteral("IPAexGothic"),
-                                  QStringLiteral("IPAGothic"), QStringLiteral("VL Gothic")}) {
-        if (families.contains(family)) {
-            QFont font(family);
-            font.setPointSizeF(app.font().pointSizeF());
-            app.setFont(font);
-            return;
-        }
-    }
-}
-} // namespace
 
 namespace {
 int printUsage(const CommandLine &command)
@@ -77,6 +62,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     chooseJapaneseFont(app);
+    // Every screen and box is built at the scale that fits the screen the window opens on.
+    applyLayoutScaleFor(QGuiApplication::primaryScreen());
     installJapaneseQtTranslation(app);
 
     SystemClock clock;

@@ -2,6 +2,8 @@
 
 #include "store/NumberText.h"
 #include "ui/ChartData.h"
+#include "ui/LayoutScale.h"
+#include "ui/Twips.h"
 
 #include <QChart>
 #include <QLegend>
@@ -350,7 +352,8 @@ Chart::Chart(QWidget *parent)
     d.chart = chart();
     d.chart->setAnimationOptions(QChart::NoAnimation);
     d.chart->setBackgroundRoundness(0);
-    d.chart->setMargins(QMargins(4, 4, 4, 4));
+    const int margin = layoutPixels(4, this);
+    d.chart->setMargins(QMargins(margin, margin, margin, margin));
     d.chart->legend()->setAlignment(Qt::AlignBottom);
     d.chart->legend()->setVisible(false);
     setRenderHint(QPainter::Antialiasing);
@@ -367,7 +370,10 @@ Chart::Chart(QWidget *parent)
         axis.defaultLineColour = axis.axis->linePenColor();
         axis.defaultLabelsColour = axis.axis->labelsColor();
         d.chart->addAxis(axis.axis, i == 0 ? Qt::AlignLeft : Qt::AlignRight);
+        // The chart draws with fonts of its own, which the application's scale does not reach.
+        axis.axis->setLabelsFont(fontAtLayoutScale(axis.axis->labelsFont()));
     }
+    d.chart->legend()->setFont(fontAtLayoutScale(d.chart->legend()->font()));
     d.settings.resize(std::size_t(d.columns));
     for (int c = 0; c < d.columns; ++c)
         d.settings[std::size_t(c)].colour = defaultColour(c);

@@ -1,5 +1,8 @@
 #include "ui/Dialogs.h"
 
+#include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -44,7 +47,7 @@ QStyle::StandardPixmap stylePixmap(MessageIcon icon)
 // larger, so that every line can be read before the box is closed.
 MessageAnswer showWithDetails(QWidget *parent, const Message &message)
 {
-    QDialog dialog(parent);
+    OnScreen<QDialog> dialog(parent);
     dialog.setWindowTitle(message.title);
     dialog.setSizeGripEnabled(true);
     auto *layout = new QVBoxLayout(&dialog);
@@ -63,7 +66,7 @@ MessageAnswer showWithDetails(QWidget *parent, const Message &message)
     details->setObjectName(QStringLiteral("details"));
     details->setReadOnly(true);
     details->setLineWrapMode(QPlainTextEdit::NoWrap);
-    details->setMinimumSize(520, 160);
+    details->setMinimumSize(layoutPixels(520, parent), layoutPixels(160, parent));
     layout->addWidget(details, 1);
     auto *buttons = new QDialogButtonBox(&dialog);
     MessageAnswer yes = MessageAnswer::Ok;
@@ -117,7 +120,7 @@ MessageAnswer QtDialogs::show(const Message &message)
 {
     if (!message.details.isEmpty())
         return showWithDetails(m_parent, message);
-    QMessageBox box(m_parent);
+    OnScreen<QMessageBox> box(m_parent);
     box.setWindowTitle(message.title);
     box.setText(forDisplay(message.text));
     box.setTextFormat(Qt::PlainText);
@@ -146,7 +149,7 @@ MessageAnswer QtDialogs::show(const Message &message)
 
 std::optional<QString> QtDialogs::input(const QString &title, const QString &prompt, const QString &defaultText)
 {
-    QInputDialog dialog(m_parent);
+    OnScreen<QInputDialog> dialog(m_parent);
     dialog.setWindowTitle(title);
     dialog.setLabelText(forDisplay(prompt));
     dialog.setTextValue(defaultText);
@@ -159,15 +162,16 @@ std::optional<QString> QtDialogs::input(const QString &title, const QString &pro
 
 std::optional<QString> QtDialogs::openFileName(const QString &title, const QString &directory, const QString &filter)
 {
-    const QString path = QFileDialog::getOpenFileName(m_parent, title, directory, filter);
-    if (path.isEmpty())
+    OnScreen<QFileDialog> dialog(m_parent, title, directory, filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return path;
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QString> QtDialogs::saveFileName(const QString &title, const QString &suggestedPath, const QString &filter)
 {
-    QFileDialog dialog(m_parent, title, suggestedPath, filter);
+    OnScreen<QFileDialog> dialog(m_parent, title, suggestedPath, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without an extension gets the filter's first one ("*.csv" gives csv).
     const qsizetype star = filter.indexOf(QLatin1String("*."));

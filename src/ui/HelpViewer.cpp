@@ -1,5 +1,8 @@
 #include "ui/HelpViewer.h"
 
+#include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
+
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -9,7 +12,7 @@ HelpViewer::HelpViewer(QWidget *owner)
 {
     setObjectName(QStringLiteral("helpViewer"));
     setWindowTitle(QStringLiteral("ポムリナ ヘルプ"));
-    resize(720, 640);
+    resize(layoutPixels(720, owner), layoutPixels(640, owner));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setOpenExternalLinks(false);
@@ -26,6 +29,11 @@ void HelpViewer::showDefaultTopic()
     m_browser->setSource(QUrl(QStringLiteral("qrc:/help/pmlina_help.html")));
     m_browser->scrollToAnchor(QString());
     m_browser->moveCursor(QTextCursor::Start);
+    if (!isVisible() && parentWidget()) {
+        // Beside the main window's middle, inside the screen's available area.
+        move(parentWidget()->geometry().center() - rect().center());
+        keepInsideAvailableArea(this);
+    }
     show();
     raise();
     activateWindow();

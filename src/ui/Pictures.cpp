@@ -103,9 +103,9 @@ QPixmap facePixmap(Face face, int size)
     return pixmap;
 }
 
-QPixmap gaugePointerPixmap()
+QPixmap gaugePointerPixmap(int size)
 {
-    return iconPixmap(32, [](QPainter &p, double s) {
+    return iconPixmap(size, [](QPainter &p, double s) {
         QPainterPath arrow;
         arrow.moveTo(s * 0.5, s * 0.95);
         arrow.lineTo(s * 0.2, s * 0.45);

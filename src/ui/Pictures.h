@@ -14,7 +14,7 @@ enum class Face {
 
 QPixmap facePixmap(Face face, int size);
 // The pointer above a BMI gauge: 32 × 32 pixels, pointing down at its centre.
-QPixmap gaugePointerPixmap();
+QPixmap gaugePointerPixmap(int size);
 QIcon saveIcon();     // a floppy disk
 QIcon clockIcon();    // the time of day as the situation
 QIcon pencilIcon();   // a free situation text

@@ -10,6 +10,9 @@ namespace {
 
 constexpr double twipsPerInch = 1440.0;
 constexpr double fallbackDpi = 96.0;
+constexpr int twipsPerPixelAt96Dpi = 15;
+
+double g_layoutScale = 1.0;
 
 double logicalDpi(const QWidget *widget)
 {
@@ -21,17 +24,32 @@ double logicalDpi(const QWidget *widget)
 
 } // namespace
 
-int twipsToPixelsAtDpi(int twips, double dpi)
+int twipsToPixelsAtDpi(int twips, double dpi, double scale)
 {
-    return int(std::lround(double(twips) * dpi / twipsPerInch));
+    return int(std::lround(double(twips) * dpi * scale / twipsPerInch));
 }
 
 int twipsToPixels(int twips, const QWidget *widget)
 {
-    return twipsToPixelsAtDpi(twips, logicalDpi(widget));
+    return twipsToPixelsAtDpi(twips, logicalDpi(widget), g_layoutScale);
 }
 
 double pixelsPerTwip(const QWidget *widget)
 {
-    return logicalDpi(widget) / twipsPerInch;
+    return logicalDpi(widget) * g_layoutScale / twipsPerInch;
+}
+
+int layoutPixels(int pixelsAt96Dpi, const QWidget *widget)
+{
+    return twipsToPixels(pixelsAt96Dpi * twipsPerPixelAt96Dpi, widget);
+}
+
+void setLayoutScale(double scale)
+{
+    g_layoutScale = scale;
+}
+
+double layoutScale()
+{
+    return g_layoutScale;
 }

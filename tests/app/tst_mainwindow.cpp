@@ -350,8 +350,8 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.shown.size(), 1);
         QCOMPARE(h.dialogs.shown[0].title, QStringLiteral("読み取れない行"));
         QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Exclamation);
-        QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("2行目")));
-        QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("garbage,,")));
+        QVERIFY(h.dialogs.shown[0].details.contains(QStringLiteral("2行目")));
+        QVERIFY(h.dialogs.shown[0].details.contains(QStringLiteral("garbage,,")));
         QCOMPARE(h.window->state().recordCount, 2);
         h.click(QStringLiteral("cmdMain"));
         QCOMPARE(h.dialogs.shown.size(), 1);

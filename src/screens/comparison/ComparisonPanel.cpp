@@ -52,6 +52,7 @@ constexpr int kLowerTop = 3030;
 constexpr int kMargin = 120;
 constexpr int kPanelWidth = 11265;
 constexpr int kPanelHeight = 7500;
+constexpr int kLeastListHeight = 1500;
 
 // The list's columns.
 constexpr int kListColumns = 4;
@@ -70,6 +71,14 @@ void placeTwips(QWidget *widget, const QWidget *panel, int left, int top, int wi
 {
     widget->setGeometry(twipsToPixels(left, panel), twipsToPixels(top, panel), twipsToPixels(width, panel),
                         twipsToPixels(height, panel));
+}
+
+// An option keeps its twip place and width; its height is the twips' or what its text needs,
+// whichever is more, as the font does not shrink in the same steps as the twips.
+void placeOption(QRadioButton *option, const QWidget *panel, int left, int top, int width)
+{
+    placeTwips(option, panel, left, top, width, kOptionHeight);
+    option->resize(option->width(), std::max(option->height(), option->sizeHint().height()));
 }
 
 QRadioButton *optionButton(QWidget *parent, const QString &name, const QString &caption)
@@ -105,6 +114,12 @@ QSize ComparisonPanel::sizeHint() const
     return {twipsToPixels(kPanelWidth, this), twipsToPixels(kPanelHeight, this)};
 }
 
+QSize ComparisonPanel::minimumSizeHint() const
+{
+    // The scoreboard whole, and below it the least list and graph.
+    return {twipsToPixels(kPanelWidth, this), twipsToPixels(kLowerTop + kLeastListHeight + kMargin, this)};
+}
+
 QLabel *ComparisonPanel::place(QLabel *label, int left, int top, int width, int height)
 {
     placeTwips(label, this, left, top, width, height);
@@ -118,7 +133,7 @@ void ComparisonPanel::buildScoreboard()
     const QPixmap crown = winnerMarkPixmap(markPixels, ratio);
 
     QFont valueFont = font();
-    valueFont.setPointSizeF(9.0);
+    valueFont.setPointSizeF(9.0 * layoutScale());
 
     for (int k = 0; k < ScoreRowCount; ++k) {
         const int top = kRowTop + k * kRowPitch;
@@ -189,8 +204,8 @@ void ComparisonPanel::buildLowerHalf()
 
     optGra1 = optionButton(this, QStringLiteral("optGra1"), QStringLiteral("同一軸上でグラフ表示"));
     optGra2 = optionButton(this, QStringLiteral("optGra2"), QStringLiteral("別々の軸上でグラフ表示"));
-    placeTwips(optGra1, this, kOptionsLeft + 15, kGra1Top, kOptionsWidth - 15, kOptionHeight);
-    placeTwips(optGra2, this, kOptionsLeft + 15, kGra2Top, kOptionsWidth - 15, kOptionHeight);
+    placeOption(optGra1, this, kOptionsLeft + 15, kGra1Top, kOptionsWidth - 15);
+    placeOption(optGra2, this, kOptionsLeft + 15, kGra2Top, kOptionsWidth - 15);
 
     m_fraDgr = new QGroupBox(this);
     m_fraDgr->setObjectName(QStringLiteral("fraDgr"));
@@ -204,9 +219,9 @@ void ComparisonPanel::buildLowerHalf()
     optG4 = optionButton(m_fraDgr2, QStringLiteral("optG4"), QStringLiteral("下限目標"));
     // Positions inside a frame are relative to the frame.
     for (QRadioButton *first : {optG1, optG3})
-        placeTwips(first, this, 240, 195, kOptionsWidth - 360, kOptionHeight);
+        placeOption(first, this, 240, 195, kOptionsWidth - 360);
     for (QRadioButton *second : {optG2, optG4})
-        placeTwips(second, this, 240, 600, kOptionsWidth - 360, kOptionHeight);
+        placeOption(second, this, 240, 600, kOptionsWidth - 360);
 
     // Each pair chooses on its own. Left to themselves, option buttons choose among every option
     // under their parent, the framed ones included, and a click on the chosen optGra2 would then
@@ -231,7 +246,7 @@ void ComparisonPanel::placeLowerHalf()
 {
     const int margin = twipsToPixels(kMargin, this);
     const int top = twipsToPixels(kLowerTop, this);
-    const int listHeight = std::max(height() - top - margin, twipsToPixels(1500, this));
+    const int listHeight = std::max(height() - top - margin, twipsToPixels(kLeastListHeight, this));
     int listWidth = 2 * m_list->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list) + 2;
     for (int twips : kListWidths)
         listWidth += twipsToPixels(twips, this);

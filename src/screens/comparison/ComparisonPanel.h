@@ -34,6 +34,7 @@ public:
     void showGraphKind(bool sameAxis);
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     QRadioButton *optG1 = nullptr;
     QRadioButton *optG2 = nullptr;

@@ -25,7 +25,7 @@ namespace {
 QPushButton *arrowButton(const char *name, const QString &caption, QWidget *parent)
 {
     auto *button = named(new QPushButton(caption, parent), name);
-    button->setFixedWidth(36);
+    button->setFixedWidth(layoutPixels(36, parent));
     button->setEnabled(false);
     return button;
 }
@@ -33,7 +33,7 @@ QPushButton *arrowButton(const char *name, const QString &caption, QWidget *pare
 QLabel *faceLabel(const char *name, Face face, const QString &tip, QWidget *parent)
 {
     auto *label = named(new QLabel(parent), name);
-    label->setPixmap(facePixmap(face, 56));
+    label->setPixmap(facePixmap(face, layoutPixels(56, parent)));
     label->setToolTip(tip);
     label->hide();
     return label;
@@ -60,7 +60,7 @@ EntryPanel::EntryPanel(QWidget *parent)
 
     // Left: the day and the partner's status since the start of the diet.
     mtvmain = named(new MonthCalendar(this), "mtvmain");
-    mtvmain->setMaximumWidth(320);
+    mtvmain->setMaximumWidth(layoutPixels(320, this));
     auto *status = new QGroupBox(QStringLiteral("スタートから"), this);
     auto *statusLayout = new QGridLayout(status);
     const QString captions[] = {QStringLiteral("経過"), QStringLiteral("体重"), QStringLiteral("ＢＭＩ"), QStringLiteral("肥満度")};
@@ -94,22 +94,23 @@ EntryPanel::EntryPanel(QWidget *parent)
     auto *inputLayout = new QGridLayout(input);
     lstAct = named(new QListWidget(input), "lstAct");
     lstAct->setAccessibleName(QStringLiteral("状況の一覧（Enterで選ぶ）"));
-    lstAct->setMinimumHeight(180);
+    lstAct->setMinimumHeight(layoutPixels(180, this));
     cmdJikan = named(new QPushButton(input), "cmdJikan");
     cmdJikan->setIcon(clockIcon());
-    cmdJikan->setIconSize(QSize(28, 28));
+    const QSize situationIcon(layoutPixels(28, this), layoutPixels(28, this));
+    cmdJikan->setIconSize(situationIcon);
     cmdJikan->setToolTip(QStringLiteral("今の時刻を状況にします"));
     cmdJikan->setAccessibleName(QStringLiteral("今の時刻を状況にする"));
     cmdFree = named(new QPushButton(input), "cmdFree");
     cmdFree->setIcon(pencilIcon());
-    cmdFree->setIconSize(QSize(28, 28));
+    cmdFree->setIconSize(situationIcon);
     cmdFree->setToolTip(QStringLiteral("状況を自由に入力します"));
     cmdFree->setAccessibleName(QStringLiteral("状況を自由に入力する"));
     txtTaiInp = named(new SelectAllLineEdit(input), "txtTaiInp");
     txtShiInp = named(new SelectAllLineEdit(input), "txtShiInp");
     for (QLineEdit *box : {txtTaiInp, txtShiInp}) {
         box->setAlignment(Qt::AlignRight);
-        box->setMaximumWidth(90);
+        box->setMaximumWidth(layoutPixels(90, this));
     }
     cmdUp = arrowButton("cmdUp", QStringLiteral("↑"), input);
     cmdDn = arrowButton("cmdDn", QStringLiteral("↓"), input);
@@ -117,10 +118,10 @@ EntryPanel::EntryPanel(QWidget *parent)
     cmdDn1 = arrowButton("cmdDn1", QStringLiteral("↓"), input);
     cmdTaiHozon = named(new QPushButton(input), "cmdTaiHozon");
     cmdTaiHozon->setIcon(saveIcon());
-    cmdTaiHozon->setIconSize(QSize(40, 40));
+    cmdTaiHozon->setIconSize(QSize(layoutPixels(40, this), layoutPixels(40, this)));
     cmdTaiHozon->setToolTip(QStringLiteral("保存"));
     cmdTaiHozon->setAccessibleName(QStringLiteral("保存（体重と体脂肪率を記録する）"));
-    cmdTaiHozon->setMinimumHeight(52);
+    cmdTaiHozon->setMinimumHeight(layoutPixels(52, this));
 
     auto *situationButtons = new QHBoxLayout;
     situationButtons->addWidget(cmdJikan);
@@ -149,9 +150,9 @@ EntryPanel::EntryPanel(QWidget *parent)
     // Right: the day's list and graph.
     msgDayList = named(new Grid(this), "msgDayList");
     msgDayList->setAccessibleName(QStringLiteral("この日の記録の一覧"));
-    msgDayList->setMinimumHeight(200);
+    msgDayList->setMinimumHeight(layoutPixels(200, this));
     mcrMain = named(new Chart(this), "mcrMain");
-    mcrMain->setMinimumHeight(220);
+    mcrMain->setMinimumHeight(layoutPixels(220, this));
     mcrMain->setColumnCount(2);
     mcrMain->setSeriesAxis(1, 1);
     mcrMain->setSeriesAxis(2, 2);
@@ -199,8 +200,9 @@ QWidget *EntryPanel::buildGauge()
         placeInTwips(Shape1[i], g.zoneLeft[i], g.top, g.zoneWidth[i], g.height);
     }
     Image1 = named(new QLabel(gauge), "Image1");
-    Image1->setPixmap(gaugePointerPixmap());
-    Image1->setGeometry(0, twipsToPixels(g.top, this) - 32, 32, 32);
+    const int pointer = twipsToPixels(kPointerWidthTwips, this);
+    Image1->setPixmap(gaugePointerPixmap(pointer));
+    Image1->setGeometry(0, twipsToPixels(g.top, this) - pointer, pointer, pointer);
     moveLeftInTwips(Image1, PointerLeft(g, 22.0f));
     lblMHyouka = named(new QLabel(gauge), "lblMHyouka");
     lblMHyouka->setAlignment(Qt::AlignCenter);

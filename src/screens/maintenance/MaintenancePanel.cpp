@@ -39,11 +39,14 @@ MaintenancePanel::MaintenancePanel(QWidget *parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("fraSettei"));
-    auto *left = new QVBoxLayout;
-    left->addWidget(buildRegistration());
-    left->addWidget(buildSettings());
-    left->addWidget(buildCsvFrame());
-    left->addStretch();
+    // The two frames of buttons share a row, so that the registration form below them still
+    // leaves the settings in view on a small screen.
+    auto *left = new QGridLayout;
+    left->addWidget(buildRegistration(), 0, 0);
+    left->addWidget(buildCsvFrame(), 0, 1);
+    left->addWidget(fraNew, 1, 0, 1, 2);
+    left->addWidget(buildSettings(), 2, 0, 1, 2);
+    left->setRowStretch(3, 1);
     auto *right = new QVBoxLayout;
     right->addWidget(buildMeter());
     right->addWidget(buildLists());
@@ -60,7 +63,7 @@ QWidget *MaintenancePanel::buildRegistration()
     cmdNew1 = named(new QPushButton(QStringLiteral("新規にスタートするとき"), box), QStringLiteral("cmdNew1"));
     layout->addWidget(cmdNew1);
 
-    fraNew = named(new QGroupBox(QStringLiteral("新規スタート登録枠"), box), QStringLiteral("fraNew"));
+    fraNew = named(new QGroupBox(QStringLiteral("新規スタート登録枠"), this), QStringLiteral("fraNew"));
     auto *grid = new QGridLayout(fraNew);
     struct Row {
         const char16_t *caption;
@@ -100,7 +103,6 @@ QWidget *MaintenancePanel::buildRegistration()
     buttons->addWidget(cmdYame);
     grid->addLayout(buttons, 6, 0, 1, 4);
     fraNew->hide();
-    layout->addWidget(fraNew);
     return box;
 }
 
@@ -125,7 +127,7 @@ QWidget *MaintenancePanel::buildSettings()
         text = named(new QLineEdit(frame), boxName);
         text->setToolTip(QStringLiteral("入力してEnterキー"));
         text->setAccessibleName(title + QStringLiteral("：ほかの値を入力してEnter"));
-        text->setMaximumWidth(70);
+        text->setMaximumWidth(layoutPixels(70, this));
         row->addWidget(text);
         layout->addWidget(frame);
     };
@@ -153,7 +155,7 @@ QWidget *MaintenancePanel::buildSituationEditor(QWidget *parent)
     lstKoumoku = named(new QListWidget(situations), QStringLiteral("lstKoumoku"));
     lstKoumoku->setSelectionMode(QAbstractItemView::SingleSelection);
     lstKoumoku->setAccessibleName(QStringLiteral("状況リスト（ドラッグで並べ替え）"));
-    lstKoumoku->setMaximumHeight(150);
+    lstKoumoku->setMaximumHeight(layoutPixels(150, this));
     layout->addWidget(lstKoumoku, 0, 0);
 
     auto *buttons = new QVBoxLayout;
@@ -239,8 +241,9 @@ QGroupBox *MaintenancePanel::buildMeter()
         placeInTwips(Shape2[i], g.zoneLeft[i], g.top - shiftUp, g.zoneWidth[i], g.height);
     }
     Image2 = named(new QLabel(gauge), QStringLiteral("Image2"));
-    Image2->setPixmap(gaugePointerPixmap());
-    Image2->setGeometry(0, twipsToPixels(g.top - shiftUp, this) - 32, 32, 32);
+    const int pointer = twipsToPixels(kPointerWidthTwips, this);
+    Image2->setPixmap(gaugePointerPixmap(pointer));
+    Image2->setGeometry(0, twipsToPixels(g.top - shiftUp, this) - pointer, pointer, pointer);
     moveLeftInTwips(Image2, PointerLeft(g, 22.0f));
     layout->addWidget(gauge);
 
@@ -262,7 +265,7 @@ QGroupBox *MaintenancePanel::buildMeter()
         return Label9[item];
     };
     auto value = [&](QLabel *l) {
-        l->setMinimumWidth(48);
+        l->setMinimumWidth(layoutPixels(48, this));
         l->setAlignment(Qt::AlignCenter);
         l->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #b0b0b0; padding: 1px 4px; }"));
         return l;
@@ -323,7 +326,7 @@ QGroupBox *MaintenancePanel::buildMeter()
     lblHyouka = named(new QLabel(Frame1), QStringLiteral("lblHyouka"));
     lblHyouka->setAlignment(Qt::AlignCenter);
     lblHyouka->setAutoFillBackground(true);
-    lblHyouka->setMinimumWidth(140);
+    lblHyouka->setMinimumWidth(layoutPixels(140, this));
     formulas->addWidget(lblHyouka, 5, 1, 1, 3, Qt::AlignLeft);
     formulas->setColumnStretch(5, 1);
     layout->addLayout(formulas);

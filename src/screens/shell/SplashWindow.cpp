@@ -1,6 +1,8 @@
 #include "screens/shell/SplashWindow.h"
 
 #include "ui/Pictures.h"
+#include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -10,9 +12,10 @@ SplashWindow::SplashWindow(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setFixedSize(480, 300);
+    setFixedSize(layoutPixels(480), layoutPixels(300));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    keepInsideAvailableArea(this);
 }
 
 void SplashWindow::paintEvent(QPaintEvent *)
