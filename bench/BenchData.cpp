@@ -10,7 +10,9 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -52,6 +54,12 @@ void writeBenchDataFiles(const QString &folderPath, int lines, const QDate &star
     writeOne(folder, FileName::data2, lines, start.addDays(3), days, 2, 58.0f);
     (void)WriteProfile(folder, FileName::profile1, {QStringLiteral("ぽむ"), 172.0f, 65.0f});
     (void)WriteProfile(folder, FileName::profile2, {QStringLiteral("りな"), 158.0f, 50.0f});
+}
+
+void fail(const char *what)
+{
+    std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, what);
+    std::exit(1);
 }
 
 double medianMs(int runs, const std::function<void()> &work)

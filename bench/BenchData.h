@@ -12,6 +12,9 @@
 // day), with realistic weights, body fats, situations and a few comments; plus two profiles.
 void writeBenchDataFiles(const QString &folder, int lines = 32767, const QDate &start = QDate(2020, 1, 1), int days = 1100);
 
+// Stops the benchmark, saying why on standard error.
+[[noreturn]] void fail(const char *what);
+
 // Median wall time of `runs` calls, in milliseconds.
 double medianMs(int runs, const std::function<void()> &work);
 // The same, each call preceded by an untimed `prepare` (a fresh copy of a file, say).

@@ -21,12 +21,6 @@ namespace {
 constexpr int kRuns = 15;
 const QDate kToday(2024, 6, 11);
 
-void fail(const char *what)
-{
-    std::fprintf(stderr, "bench_backup: %s\n", what);
-    std::exit(1);
-}
-
 // Every file of the folder read and written once into `target`, each synced.
 void bareCopy(const QString &source, const QString &target)
 {

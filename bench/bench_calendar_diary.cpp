@@ -33,12 +33,6 @@ namespace {
 
 constexpr int runs = 31;
 
-[[noreturn]] void fail(const char *what)
-{
-    std::fprintf(stderr, "bench_calendar_diary: %s\n", what);
-    std::exit(1);
-}
-
 double msOf(const std::function<void()> &work)
 {
     QElapsedTimer timer;

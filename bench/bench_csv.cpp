@@ -20,12 +20,6 @@ namespace {
 
 constexpr int kRuns = 15;
 
-void fail(const char *what)
-{
-    std::fprintf(stderr, "bench_csv: %s\n", what);
-    std::exit(1);
-}
-
 QByteArray readAll(const QString &path)
 {
     QFile file(path);

@@ -21,12 +21,6 @@ namespace {
 constexpr int kRuns = 11;
 const QString kData = QStringLiteral("データ1.TXT");
 
-void fail(const char *what)
-{
-    std::fprintf(stderr, "bench_legacy: %s\n", what);
-    std::exit(1);
-}
-
 QByteArray readAll(const QString &path)
 {
     QFile file(path);

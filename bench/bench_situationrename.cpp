@@ -18,12 +18,6 @@ namespace {
 
 constexpr int kRuns = 15;
 
-void fail(const char *what)
-{
-    std::fprintf(stderr, "bench_situationrename: %s\n", what);
-    std::exit(1);
-}
-
 } // namespace
 
 int main()

@@ -43,12 +43,6 @@ bool writeAll(const QString &path, const QByteArray &bytes, bool sync)
     return ok;
 }
 
-void fail(const char *what)
-{
-    std::fprintf(stderr, "bench_store: %s\n", what);
-    std::exit(1);
-}
-
 } // namespace
 
 int main()
