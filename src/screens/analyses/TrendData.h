@@ -27,6 +27,8 @@ struct TrendData {
 };
 
 TrendData ComputeTrendData(const QList<Measurement> &records);
+// The same one record at a time, in file order, for a reader that goes through the file.
+void AddTrendRecord(TrendData &trend, const MeasurementView &record);
 
 // Whole days from one stored date to another; a date that is not a real day counts none.
 int daysBetween(const QString &from, const QString &to);
