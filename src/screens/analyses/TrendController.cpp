@@ -3,6 +3,7 @@
 #include "screens/analyses/MovingAverage.h"
 #include "screens/analyses/TrendPanel.h"
 #include "screens/analyses/TrendSummary.h"
+#include "screens/shell/GraphQuantity.h"
 #include "screens/shell/MainState.h"
 #include "screens/shell/ShellServices.h"
 #include "store/MeasurementScan.h"
@@ -138,15 +139,15 @@ void TrendController::confirmMovingAverageSize()
 
 void TrendController::optTai1_Click()
 {
-    m_panel->showQuantity(true, false);
+    SelectGraphQuantity(m_panel->mcrRentai, GraphQuantity::Weight);
 }
 
 void TrendController::optShi1_Click()
 {
-    m_panel->showQuantity(false, true);
+    SelectGraphQuantity(m_panel->mcrRentai, GraphQuantity::BodyFat);
 }
 
 void TrendController::optKon1_Click()
 {
-    m_panel->showQuantity(true, true);
+    SelectGraphQuantity(m_panel->mcrRentai, GraphQuantity::Mixed);
 }
