@@ -132,22 +132,26 @@ void HistoryController::resetFilterMarks()
 
 void HistoryController::listHistory(HistoryListingKind kind)
 {
-    const bool all = kind == HistoryListingKind::All;
     m_panel->SetUpHistoryGrid();
-    if (all)
+    std::shared_ptr<HistoryListing> listing;
+    if (kind == HistoryListingKind::All) {
+        // Loading the trend data reads the file and keeps every record of it: the unfiltered
+        // listing is that data set.
         m_ctx.shell.LoadTrendData();
-    HistoryFilter filter;
-    filter.kind = kind;
-    filter.firstDay = m_panel->cboStdate->currentText();
-    filter.lastDay = m_panel->cboEddate->currentText();
-    filter.key = m_panel->txtKey->text();
-    filter.weekday = m_selectedWeekday;
-    auto listing = std::make_shared<HistoryListing>(filter, m_ctx.state.profile.height);
-    const MeasurementFile file = ScanMeasurements(m_ctx.folder, m_ctx.state.currentDataFile,
-                                                  [&listing](const MeasurementView &record) { listing->add(record); });
-    m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
-    if (all)
+        listing = std::make_shared<HistoryListing>(m_ctx.state.trend, m_ctx.state.profile.height);
         m_panel->setDateLists(listing->dates());
+    } else {
+        HistoryFilter filter;
+        filter.kind = kind;
+        filter.firstDay = m_panel->cboStdate->currentText();
+        filter.lastDay = m_panel->cboEddate->currentText();
+        filter.key = m_panel->txtKey->text();
+        filter.weekday = m_selectedWeekday;
+        listing = std::make_shared<HistoryListing>(filter, m_ctx.state.profile.height);
+        const MeasurementFile file = ScanMeasurements(m_ctx.folder, m_ctx.state.currentDataFile,
+                                                      [&listing](const MeasurementView &record) { listing->add(record); });
+        m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
+    }
     m_panel->showListing(std::move(listing));
 }
 

@@ -6,26 +6,15 @@
 
 #include <QDate>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr char16_t kWeekdayNames[] = u"日月火水木金土";
 
-// How many of the situations last kept are looked through before a text is kept once more.
-constexpr int kRecentSituations = 8;
-
 int wholePart(double value)
 {
     return int(std::floor(value));
-}
-
-// Equal texts, compared in place: most compared texts are a few characters long.
-bool sameText(const QString &known, QStringView text)
-{
-    return known.size() == text.size()
-           && std::equal(text.utf16(), text.utf16() + text.size(), reinterpret_cast<const char16_t *>(known.constData()));
 }
 
 } // namespace
@@ -61,6 +50,12 @@ HistoryListing::HistoryListing(const HistoryFilter &filter, float heightCm)
 {
 }
 
+HistoryListing::HistoryListing(const TrendData &file, float heightCm)
+    : m_heightCm(heightCm)
+    , m_listed(file)
+{
+}
+
 bool HistoryListing::passes(const MeasurementView &record)
 {
     const HistoryListingKind kind = m_filter.kind;
@@ -73,7 +68,7 @@ bool HistoryListing::passes(const MeasurementView &record)
         && !record.situation.contains(m_filter.key))
         return false;
     if (kind == HistoryListingKind::ByWeekday || kind == HistoryListingKind::BySituationAndWeekday) {
-        if (!sameText(m_testedDate, record.date)) {
+        if (record.date != m_testedDate) {
             m_testedDate = record.date.toString();
             m_testedWeekday = WeekdayOf(record.date);
         }
@@ -85,86 +80,69 @@ bool HistoryListing::passes(const MeasurementView &record)
 
 void HistoryListing::add(const MeasurementView &record)
 {
-    if (!passes(record))
-        return;
-    if (m_rows.empty())
-        m_firstWeight = record.weight;
-    // Only the first listed row finds no weight before it: it compares with itself.
-    if (m_previousWeight == 0)
-        m_previousWeight = record.weight;
-    m_rows.push_back({dateIndex(record.date), situationIndex(record.situation), record.weight, record.bodyFat, m_previousWeight});
-    m_maxWeight = std::max(m_maxWeight, record.weight);
-    m_minWeight = std::min(m_minWeight, record.weight);
-    m_maxFat = std::max(m_maxFat, record.bodyFat);
-    m_minFat = std::min(m_minFat, record.bodyFat);
-    m_previousWeight = record.weight;
+    if (passes(record))
+        AddTrendRecord(m_listed, record);
 }
 
-int HistoryListing::dateIndex(QStringView date)
+float HistoryListing::previousWeight(int row) const
 {
-    if (m_dates.isEmpty() || !sameText(m_dates.constLast(), date)) {
-        m_dates.append(date.toString());
-        m_weekdays.push_back(qint8(WeekdayOf(date)));
-    }
-    return int(m_dates.size()) - 1;
-}
-
-int HistoryListing::situationIndex(QStringView situation)
-{
-    // The situation of the row before is the likeliest, then the others kept last.
-    if (!m_rows.empty() && sameText(m_situations[m_rows.back().situation], situation))
-        return m_rows.back().situation;
-    const int count = int(m_situations.size());
-    for (int i = count - 1; i >= std::max(0, count - kRecentSituations); --i) {
-        if (sameText(m_situations[i], situation))
-            return i;
-    }
-    m_situations.append(situation.toString());
-    return count;
+    const float own = weight(row);
+    // Only the first listed row finds no weight before it (a weight of 0 counts as none).
+    const float before = row > 1 ? weight(row - 1) : 0.0f;
+    return before == 0 ? own : before;
 }
 
 QStringList HistoryListing::dates() const
 {
-    return m_filter.kind == HistoryListingKind::All ? m_dates : QStringList();
+    QStringList dates;
+    if (m_filter.kind != HistoryListingKind::All)
+        return dates;
+    for (const QString &date : m_listed.dates) {
+        if (dates.isEmpty() || dates.constLast() != date)
+            dates.append(date);
+    }
+    return dates;
 }
 
 QString HistoryListing::text(int row, int col) const
 {
     if (row < 1 || row > rowCount())
         return QString();
-    const Row &r = m_rows[std::size_t(row - 1)];
+    const int i = row - 1;
+    const float w = weight(row);
+    const float first = m_listed.weights.front();
     switch (col) {
     case 0:
         return QString::number(row);
     case 1: {
         // "yy/mm/dd"; a date of another form is shown as it is stored.
-        const QString &date = m_dates[r.date];
-        return m_weekdays[std::size_t(r.date)] >= 0 ? date.mid(2) : date;
+        const QString &date = m_listed.dates[i];
+        return isStoredDate(date) ? date.mid(2) : date;
     }
     case 2:
-        return WeekdayName(m_weekdays[std::size_t(r.date)]);
+        return WeekdayName(WeekdayOf(m_listed.dates[i]));
     case 3:
-        return m_situations[r.situation];
+        return m_listed.situation(i);
     case 4:
-        return formatKg(r.weight);
+        return formatKg(w);
     case 5:
-        return formatKg(r.weight - r.previousWeight);
+        return formatKg(w - previousWeight(row));
     case 6:
-        return TrendMarkFor(r.weight - r.previousWeight).text;
+        return TrendMarkFor(w - previousWeight(row)).text;
     case 7:
-        return formatKg(r.weight - m_firstWeight);
+        return formatKg(w - first);
     case 8:
-        return TrendMarkFor(r.weight - m_firstWeight).text;
+        return TrendMarkFor(w - first).text;
     case 9:
-        if (const std::optional<float> bmi = Bmi(r.weight, m_heightCm))
+        if (const std::optional<float> bmi = Bmi(w, m_heightCm))
             return formatOneDecimal(*bmi);
         return QString();
     case 10:
-        if (const std::optional<float> obesity = Obesity(r.weight, m_heightCm))
+        if (const std::optional<float> obesity = Obesity(w, m_heightCm))
             return formatRatioPercent(*obesity);
         return QString();
     case 11:
-        return formatFatPercent(r.bodyFat);
+        return formatFatPercent(bodyFat(row));
     default:
         return QString();
     }
@@ -174,23 +152,23 @@ std::optional<quint32> HistoryListing::backColour(int row, int col) const
 {
     if (row < 1 || row > rowCount() || (col != 6 && col != 8))
         return std::nullopt;
-    const Row &r = m_rows[std::size_t(row - 1)];
-    return TrendMarkFor(r.weight - (col == 6 ? r.previousWeight : m_firstWeight)).colour;
+    const float compared = col == 6 ? previousWeight(row) : m_listed.weights.front();
+    return TrendMarkFor(weight(row) - compared).colour;
 }
 
 std::optional<HistoryAxis> HistoryListing::weightAxis() const
 {
-    if (m_rows.empty())
+    if (rowCount() == 0)
         return std::nullopt;
     // The top is the whole number at or above the highest weight: adding 0.9 and cutting off
     // the fraction would leave a highest weight of 70.05, or 70.1 (a hair below it in single
     // precision), above an axis that ends at 70.
-    return HistoryAxis{wholePart(m_minWeight), int(std::ceil(m_maxWeight))};
+    return HistoryAxis{wholePart(m_listed.minWeight), int(std::ceil(m_listed.maxWeight))};
 }
 
 std::optional<HistoryAxis> HistoryListing::bodyFatAxis() const
 {
-    if (m_rows.empty())
+    if (rowCount() == 0)
         return std::nullopt;
-    return HistoryAxis{wholePart(double(m_minFat) - 4.0), wholePart(double(m_maxFat) + 3.9)};
+    return HistoryAxis{wholePart(double(m_listed.minFat) - 4.0), wholePart(double(m_listed.maxFat) + 3.9)};
 }

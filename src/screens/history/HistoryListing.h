@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/analyses/TrendData.h"
 #include "store/Measurement.h"
 
 #include <QList>
@@ -43,24 +44,27 @@ struct HistoryAxis {
 
 // The rows of one listing pass, built record by record in file order. The listing keeps the few
 // figures of each listed record and makes a row's texts only when they are asked for, so that
-// a listing of 32,767 records costs the texts of the rows on screen.
+// a listing of 32,767 records costs the texts of the rows on screen. A row's differences follow
+// from the row before and the first row.
 class HistoryListing
 {
 public:
     static constexpr int columns = 12;
 
     HistoryListing(const HistoryFilter &filter, float heightCm);
+    // The unfiltered listing of a file from the trend data set, which holds every record of it.
+    HistoryListing(const TrendData &file, float heightCm);
 
     // Applies the listing's tests to the next record of the file, and lists it when it passes.
     void add(const MeasurementView &record);
 
-    int rowCount() const { return int(m_rows.size()); }
+    int rowCount() const { return m_listed.count(); }
     // Data row `row` (from 1) and grid column `col` as the list shows it.
     QString text(int row, int col) const;
     // The background of the two arrow cells (columns 6 and 8); nothing for the other columns.
     std::optional<quint32> backColour(int row, int col) const;
-    float weight(int row) const { return m_rows[std::size_t(row - 1)].weight; }
-    float bodyFat(int row) const { return m_rows[std::size_t(row - 1)].bodyFat; }
+    float weight(int row) const { return m_listed.weights[std::size_t(row - 1)]; }
+    float bodyFat(int row) const { return m_listed.fats[std::size_t(row - 1)]; }
 
     // Whole numbers around the listed values; nothing when no record is listed.
     std::optional<HistoryAxis> weightAxis() const;
@@ -73,32 +77,15 @@ public:
     QStringList dates() const;
 
 private:
-    struct Row {
-        int date = 0;      // index into m_dates
-        int situation = 0; // index into m_situations
-        float weight = 0;
-        float bodyFat = 0;
-        float previousWeight = 0; // the listed row before, or the row's own weight for the first
-    };
     bool passes(const MeasurementView &record);
-    int dateIndex(QStringView date);
-    int situationIndex(QStringView situation);
+    // The weight the row compares with: the listed row's before it, or its own for the first.
+    float previousWeight(int row) const;
 
     HistoryFilter m_filter;
     float m_heightCm = 0;
-    std::vector<Row> m_rows;
-    // Neighbouring rows share their date and mostly their situation: each text is kept once.
-    QStringList m_dates;
-    std::vector<qint8> m_weekdays; // of m_dates
-    QStringList m_situations;
+    // The listed records with their extremes.
+    TrendData m_listed;
     // The weekday of the date last tested.
     QString m_testedDate;
     int m_testedWeekday = -1;
-
-    float m_previousWeight = 0;
-    float m_firstWeight = 0;
-    float m_maxWeight = 0;
-    float m_minWeight = 999;
-    float m_maxFat = 0;
-    float m_minFat = 999;
 };
