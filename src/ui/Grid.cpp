@@ -195,6 +195,11 @@ void Grid::setRowTexts(int rows, std::function<QString(int row, int col)> texts)
     executeDelayedItemsLayout();
 }
 
+void Grid::setRowBackColors(std::function<std::optional<Bgr>(int row, int col)> colours)
+{
+    m_model->setRowBackColours(std::move(colours));
+}
+
 int Grid::rows() const
 {
     return m_model->gridRows();

@@ -5,6 +5,7 @@
 #include <QTableView>
 
 #include <functional>
+#include <optional>
 #include <span>
 
 class GridModel;
@@ -31,6 +32,8 @@ public:
     // a cell is shown or read: for data row r (from 1) and column c, texts(r, c). For lists of
     // tens of thousands of computed rows, of which a screen shows a dozen.
     void setRowTexts(int rows, std::function<QString(int row, int col)> texts);
+    // Background colours of that listing, made the same way; nothing where a cell has none.
+    void setRowBackColors(std::function<std::optional<Bgr>(int row, int col)> colours);
     int rows() const;
     void setCols(int cols);
     int cols() const;

@@ -19,8 +19,10 @@ void GridModel::setGridRows(int rows)
     rows = std::max(rows, 1);
     if (rows == m_rows)
         return;
-    if (rows == 1)
+    if (rows == 1) {
         m_rowTexts = nullptr; // nothing of them stays
+        m_rowColours = nullptr;
+    }
     keepRowTexts();
     const std::size_t newSize = std::size_t(rows) * std::size_t(m_cols);
     if (rows > m_rows) {
@@ -95,6 +97,7 @@ void GridModel::setRowTexts(int rows, RowTexts texts)
     flushChanges();
     beginResetModel();
     m_rowTexts = std::move(texts);
+    m_rowColours = nullptr;
     m_rows = std::max(rows, 1);
     m_cells.resize(std::size_t(m_cols));
     m_cells.shrink_to_fit();
@@ -103,15 +106,31 @@ void GridModel::setRowTexts(int rows, RowTexts texts)
     endResetModel();
 }
 
+void GridModel::setRowBackColours(RowColours colours)
+{
+    if (!m_rowTexts)
+        return;
+    m_rowColours = std::move(colours);
+    if (m_rows > 1 && m_cols > m_fixedCols)
+        Q_EMIT dataChanged(index(0, 0), index(m_rows - 2, m_cols - m_fixedCols - 1), {Qt::BackgroundRole});
+}
+
 void GridModel::keepRowTexts()
 {
     if (!m_rowTexts)
         return;
     const RowTexts texts = std::exchange(m_rowTexts, nullptr);
+    const RowColours colours = std::exchange(m_rowColours, nullptr);
     m_cells.resize(std::size_t(m_rows) * std::size_t(m_cols));
     for (int r = 1; r < m_rows; ++r) {
-        for (int c = 0; c < m_cols; ++c)
-            cell(r, c).text = texts(r, c);
+        for (int c = 0; c < m_cols; ++c) {
+            Cell &made = cell(r, c);
+            made.text = texts(r, c);
+            if (const std::optional<Bgr> back = colours ? colours(r, c) : std::nullopt) {
+                made.back = *back;
+                made.hasBack = true;
+            }
+        }
     }
 }
 
@@ -155,6 +174,12 @@ void GridModel::fillRow(int row, std::span<QString> texts)
 
 Bgr GridModel::backColor(int row, int col, bool *hasBackColor) const
 {
+    if (m_rowTexts && row > 0 && contains(row, col)) {
+        const std::optional<Bgr> back = m_rowColours ? m_rowColours(row, col) : std::nullopt;
+        if (hasBackColor)
+            *hasBackColor = back.has_value();
+        return back.value_or(0);
+    }
     const bool has = contains(row, col) && !(m_rowTexts && row > 0) && cell(row, col).hasBack;
     if (hasBackColor)
         *hasBackColor = has;
@@ -279,6 +304,10 @@ QVariant GridModel::cellData(int row, int col, int role, bool heading) const
             return m_rowTexts(row, col);
         case Qt::TextAlignmentRole:
             return int(m_columns[std::size_t(col)].align | Qt::AlignVCenter);
+        case Qt::BackgroundRole:
+            if (const std::optional<Bgr> back = m_rowColours ? m_rowColours(row, col) : std::nullopt)
+                return QBrush(colorFromBgr(*back));
+            return QVariant();
         default:
             return QVariant();
         }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <limits>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -32,11 +33,15 @@ public:
     void setFixedCols(int fixedCols);
 
     // Texts of data rows made only when asked for (shown or read): `rows` grid rows in all,
-    // and for each data row (from 1) and column the text. The rows hold no colours. Any later
+    // and for each data row (from 1) and column the text. Any later
     // write to a data row, or a change of the row or column count, first turns the texts into
     // ordinary cells.
     using RowTexts = std::function<QString(int row, int col)>;
     void setRowTexts(int rows, RowTexts texts);
+    // Background colours of the rows of setRowTexts, made the same way: nothing where a cell has
+    // none. They go with the texts: a new setRowTexts forgets them.
+    using RowColours = std::function<std::optional<Bgr>(int row, int col)>;
+    void setRowBackColours(RowColours colours);
 
     bool contains(int row, int col) const { return row >= 0 && row < m_rows && col >= 0 && col < m_cols; }
     bool containsCol(int col) const { return col >= 0 && col < m_cols; }
@@ -96,6 +101,7 @@ private:
     int m_cols = 2;
     int m_fixedCols = 0;
     RowTexts m_rowTexts; // while set, the data rows' texts come from it
+    RowColours m_rowColours;
 
     // The area written since the last notification, in grid coordinates (top > bottom: none).
     int m_changedTop = std::numeric_limits<int>::max();

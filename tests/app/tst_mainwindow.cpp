@@ -6,6 +6,7 @@
 #include "ui/Grid.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -295,6 +296,32 @@ private Q_SLOTS:
         QCOMPARE(series->textMatrix(2, 3), QStringLiteral("-1.0Kg"));
         QCOMPARE(h.window->state().recordCount, 2);
         QCOMPARE(h.dialogs.shown.size(), 1); // the analyses' explanation, once
+    }
+
+    void historyFollowsThePartner()
+    {
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(1);
+        h.start();
+        h.click(QStringLiteral("cmdTaijyu"));
+        auto *list = h.find<Grid>(QStringLiteral("msgBunseki"));
+        QCOMPARE(list->rows(), 3);
+        h.click(QStringLiteral("cmdWeek(1)")); // 2026/12/07 is a Monday
+        QCOMPARE(list->rows(), 2);
+        h.dialogs.clear();
+        h.click(QStringLiteral("cmdTaijyu")); // visible already: nothing
+        QCOMPARE(list->rows(), 2);
+        // The switch lists the other partner unfiltered and shows no help.
+        h.click(QStringLiteral("cmdUser2"));
+        QCOMPARE(visibleScreens(h), QStringList{QStringLiteral("fraTaijyu")});
+        QCOMPARE(list->rows(), 2);
+        QCOMPARE(list->textMatrix(1, 1), QStringLiteral("26/12/03"));
+        QVERIFY(h.dialogs.shown.isEmpty());
+        // "全部" runs from that partner's first day to today.
+        h.click(QStringLiteral("cmdAllDay"));
+        QCOMPARE(h.find<QComboBox>(QStringLiteral("cboStdate"))->currentText(), QStringLiteral("2026/12/03"));
+        QCOMPARE(list->rows(), 2);
     }
 
     void firstStartOnAnEmptyFolder()

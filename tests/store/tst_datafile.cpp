@@ -5,6 +5,7 @@
 
 #include "store/DataFile.h"
 #include "store/FileNames.h"
+#include "store/MeasurementScan.h"
 #include "store/SafeSave.h"
 
 #include <QTemporaryDir>
@@ -306,6 +307,15 @@ private Q_SLOTS:
         const QString report = read.malformedReport();
         QVERIFY2(report.startsWith(QStringLiteral("「データ1.txt」の2行目")), qPrintable(report));
         QVERIFY(report.endsWith(read.malformed[0].text));
+
+        // Going through the file without keeping it sees the same records and the same lines.
+        QList<Measurement> seen;
+        const MeasurementFile scanned = ScanMeasurements(folder(), FileName::data1, [&seen](const MeasurementView &v) {
+            seen.append({v.date.toString(), v.situation.toString(), v.weight, v.comment.toString(), v.bodyFat, v.reserved.toString()});
+        });
+        QCOMPARE(seen, read.records);
+        QVERIFY(scanned.records.isEmpty());
+        QCOMPARE(scanned.malformedReport(), report);
     }
 
     void blankLinesSkippedButCounted()

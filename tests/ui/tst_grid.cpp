@@ -4,6 +4,7 @@
 #include "ui/Twips.h"
 
 #include <QAbstractItemModelTester>
+#include <QBrush>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -184,6 +185,26 @@ void TestGrid::rowTextsAreMadeWhenAsked()
     grid.setRows(1);
     grid.setRows(3);
     QCOMPARE(grid.textMatrix(2, 0), QString());
+
+    // Colours made the same way: shown, read back, kept when the texts become cells, and gone
+    // with the next listing.
+    grid.setRowTexts(5, [](int row, int col) { return QString::number(row * 10 + col); });
+    grid.setRowBackColors([](int row, int col) -> std::optional<Bgr> {
+        if (col != 2)
+            return std::nullopt;
+        return row % 2 ? Colour::lightRed : Colour::lightGreen;
+    });
+    QCOMPARE(grid.model()->index(2, 2).data(Qt::BackgroundRole).value<QBrush>().color(), colorFromBgr(Colour::lightRed));
+    QVERIFY(!grid.model()->index(2, 1).data(Qt::BackgroundRole).isValid());
+    QCOMPARE(grid.cellBackColor(4, 2, &hasColour), Colour::lightGreen);
+    QVERIFY(hasColour);
+    grid.setTextMatrix(1, 0, QStringLiteral("mine"));
+    QCOMPARE(grid.cellBackColor(3, 2, &hasColour), Colour::lightRed);
+    QVERIFY(hasColour);
+    QCOMPARE(grid.textMatrix(3, 2), QStringLiteral("32"));
+    grid.setRowTexts(5, [](int, int) { return QStringLiteral("x"); });
+    grid.cellBackColor(3, 2, &hasColour);
+    QVERIFY(!hasColour);
 }
 
 void TestGrid::rowCount_data()

@@ -3,9 +3,10 @@
 #include "screens/analyses/MovingAverage.h"
 #include "screens/analyses/TrendPanel.h"
 #include "screens/analyses/TrendSummary.h"
+#include "screens/shell/GraphQuantity.h"
 #include "screens/shell/MainState.h"
 #include "screens/shell/ShellServices.h"
-#include "store/DataFile.h"
+#include "store/MeasurementScan.h"
 #include "store/NumberText.h"
 #include "store/SettingsFiles.h"
 
@@ -64,9 +65,11 @@ void TrendController::LoadMovingAverageSetting()
 void TrendController::LoadTrendData()
 {
     MainState &state = m_ctx.state;
-    const MeasurementFile file = ReadMeasurements(m_ctx.folder, state.currentDataFile);
+    TrendData trend;
+    const MeasurementFile file = ScanMeasurements(m_ctx.folder, state.currentDataFile,
+                                                  [&trend](const MeasurementView &record) { AddTrendRecord(trend, record); });
     m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
-    state.trend = ComputeTrendData(file.records);
+    state.trend = std::move(trend);
     state.recordCount = state.trend.count();
     RedrawMovingAverage();
     m_panel->showSummary(ComputeTrendSummary(state.trend, state.profile.targetWeight));
@@ -136,15 +139,15 @@ void TrendController::confirmMovingAverageSize()
 
 void TrendController::optTai1_Click()
 {
-    m_panel->showQuantity(true, false);
+    SelectGraphQuantity(m_panel->mcrRentai, GraphQuantity::Weight);
 }
 
 void TrendController::optShi1_Click()
 {
-    m_panel->showQuantity(false, true);
+    SelectGraphQuantity(m_panel->mcrRentai, GraphQuantity::BodyFat);
 }
 
 void TrendController::optKon1_Click()
 {
-    m_panel->showQuantity(true, true);
+    SelectGraphQuantity(m_panel->mcrRentai, GraphQuantity::Mixed);
 }

@@ -2,6 +2,66 @@
 
 #include "store/NumberText.h"
 
+#include <algorithm>
+
+namespace {
+
+// How many of the texts kept last are looked through before a situation is kept once more.
+constexpr int kRecentSituations = 8;
+
+// Equal texts, compared in place: dates and situations are a few characters long.
+bool sameText(const QString &known, QStringView text)
+{
+    const qsizetype n = text.size();
+    if (known.size() != n)
+        return false;
+    const char16_t *a = reinterpret_cast<const char16_t *>(known.constData());
+    const char16_t *b = text.utf16();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}
+
+int situationIndex(TrendData &t, QStringView situation)
+{
+    // The situation of the measurement before is the likeliest, then the others kept last.
+    if (!t.situations.empty() && sameText(t.situationTexts[t.situations.back()], situation))
+        return t.situations.back();
+    const int count = int(t.situationTexts.size());
+    for (int i = count - 1; i >= std::max(0, count - kRecentSituations); --i) {
+        if (sameText(t.situationTexts[i], situation))
+            return i;
+    }
+    t.situationTexts.append(situation.toString());
+    return count;
+}
+
+} // namespace
+
+void AddTrendRecord(TrendData &t, const MeasurementView &m)
+{
+    // A day's measurements share one date text.
+    if (t.dates.isEmpty() || !sameText(t.dates.constLast(), m.date))
+        t.dates.append(m.date.toString());
+    else
+        t.dates.append(t.dates.constLast());
+    t.weights.push_back(m.weight);
+    t.fats.push_back(m.bodyFat);
+    t.situations.push_back(situationIndex(t, m.situation));
+    if (m.weight > t.maxWeight)
+        t.maxWeight = m.weight;
+    if (m.weight < t.minWeight) {
+        t.minWeight = m.weight;
+        t.minWeightDate = t.dates.constLast();
+    }
+    if (m.bodyFat > t.maxFat)
+        t.maxFat = m.bodyFat;
+    if (m.bodyFat < t.minFat)
+        t.minFat = m.bodyFat;
+}
+
 TrendData ComputeTrendData(const QList<Measurement> &records)
 {
     TrendData t;
@@ -9,21 +69,9 @@ TrendData ComputeTrendData(const QList<Measurement> &records)
     t.dates.reserve(n);
     t.weights.reserve(std::size_t(n));
     t.fats.reserve(std::size_t(n));
-    for (const Measurement &m : records) {
-        t.dates.append(m.date);
-        t.weights.push_back(m.weight);
-        t.fats.push_back(m.bodyFat);
-        if (m.weight > t.maxWeight)
-            t.maxWeight = m.weight;
-        if (m.weight < t.minWeight) {
-            t.minWeight = m.weight;
-            t.minWeightDate = m.date;
-        }
-        if (m.bodyFat > t.maxFat)
-            t.maxFat = m.bodyFat;
-        if (m.bodyFat < t.minFat)
-            t.minFat = m.bodyFat;
-    }
+    t.situations.reserve(std::size_t(n));
+    for (const Measurement &m : records)
+        AddTrendRecord(t, MeasurementView{m.date, m.situation, m.weight, m.comment, m.bodyFat, m.reserved});
     return t;
 }
 

@@ -1,5 +1,6 @@
 #include "screens/analyses/TrendPanel.h"
 
+#include "screens/shell/GraphQuantity.h"
 #include "ui/ButtonColour.h"
 #include "ui/Chart.h"
 #include "ui/Named.h"
@@ -23,16 +24,6 @@ constexpr int kAverage = 2;
 constexpr int kBodyFat = 3;
 
 constexpr int kBoldAverageRows = 4000;
-
-// The quantity options: white, with the colour of what they show.
-QRadioButton *quantityOption(const char *name, const QString &caption, Bgr textColour, int widthTwips, QWidget *parent)
-{
-    auto *option = named(new QRadioButton(caption, parent), name);
-    option->setStyleSheet(QStringLiteral("QRadioButton { background-color: #ffffff; color: %1; padding: 1px 4px; }")
-                              .arg(colorFromBgr(textColour).name()));
-    option->setMinimumWidth(twipsToPixels(widthTwips, parent));
-    return option;
-}
 
 } // namespace
 
@@ -150,13 +141,4 @@ void TrendPanel::setWeightAxisMinimum(int minimum)
 void TrendPanel::setMokuChkColour(Bgr colour)
 {
     setButtonBackColor(cmdMokuChk, colour);
-}
-
-void TrendPanel::showQuantity(bool weight, bool bodyFat)
-{
-    mcrRentai->setAxisScaleVisible(1, weight);
-    mcrRentai->setAxisScaleVisible(2, bodyFat);
-    mcrRentai->setSeriesVisible(kWeight, weight);
-    mcrRentai->setSeriesVisible(kAverage, weight);
-    mcrRentai->setSeriesVisible(kBodyFat, bodyFat);
 }

@@ -29,8 +29,6 @@ public:
     void showSummary(const TrendSummary &summary);
     void setWeightAxisMinimum(int minimum);
     void setMokuChkColour(Bgr colour);
-    // Which value axes and series the graph shows: weight (with its average), body fat, or both.
-    void showQuantity(bool weight, bool bodyFat);
 
     QLabel *lblNichis;
     QLabel *lblKiro;

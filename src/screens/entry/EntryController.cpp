@@ -5,6 +5,7 @@
 #include "screens/entry/EntryDay.h"
 #include "screens/entry/EntryPanel.h"
 #include "screens/entry/EntrySave.h"
+#include "screens/shell/GraphQuantity.h"
 #include "screens/shell/MainState.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
@@ -47,8 +48,9 @@ void EntryController::connectControls()
 {
     EntryPanel *p = m_panel;
     connect(p->mtvmain, &MonthCalendar::dateClick, this, &EntryController::mtvmain_DateClick);
-    for (QRadioButton *option : {p->optTai, p->optShi, p->optKon})
-        connect(option, &QRadioButton::clicked, this, &EntryController::graphQuantity_Click);
+    connect(p->optTai, &QRadioButton::clicked, this, &EntryController::optTai_Click);
+    connect(p->optShi, &QRadioButton::clicked, this, &EntryController::optShi_Click);
+    connect(p->optKon, &QRadioButton::clicked, this, &EntryController::optKon_Click);
     connect(p->mcrMain, &Chart::clicked, this, &EntryController::mcrMain_Click);
     connect(p->lstAct, &QListWidget::itemClicked, this, &EntryController::lstAct_Click);
     // From the keyboard: the arrows move through the list, Enter chooses.
@@ -131,15 +133,25 @@ void EntryController::mtvmain_DateClick()
     m_ctx.shell.focusSelectedPartner();
 }
 
-void EntryController::graphQuantity_Click()
+void EntryController::optTai_Click()
 {
-    m_panel->applyGraphQuantity();
+    SelectGraphQuantity(m_panel->mcrMain, GraphQuantity::Weight);
+}
+
+void EntryController::optShi_Click()
+{
+    SelectGraphQuantity(m_panel->mcrMain, GraphQuantity::BodyFat);
+}
+
+void EntryController::optKon_Click()
+{
+    SelectGraphQuantity(m_panel->mcrMain, GraphQuantity::Mixed);
 }
 
 void EntryController::selectMixedGraph()
 {
     m_panel->optKon->setChecked(true);
-    graphQuantity_Click();
+    optKon_Click();
 }
 
 void EntryController::mcrMain_Click()

@@ -34,7 +34,9 @@ public:
     void selectMixedGraph();
 
     void mtvmain_DateClick();
-    void graphQuantity_Click();
+    void optTai_Click();
+    void optShi_Click();
+    void optKon_Click();
     void mcrMain_Click();
     void lstAct_Click();
     void cmdJikan_Click();

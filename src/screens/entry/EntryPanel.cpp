@@ -1,6 +1,7 @@
 #include "screens/entry/EntryPanel.h"
 
 #include "metrics/BmiGauge.h"
+#include "screens/shell/GraphQuantity.h"
 #include "ui/Chart.h"
 #include "ui/Grid.h"
 #include "ui/MonthCalendar.h"
@@ -161,13 +162,13 @@ EntryPanel::EntryPanel(QWidget *parent)
     mcrMain->setSeriesColor(1, QColor(0x20, 0x60, 0xd0));
     mcrMain->setSeriesColor(2, QColor(0xe0, 0x70, 0x20));
     mcrMain->setToolTip(QStringLiteral("クリックするとマーカーの形が変わります"));
-    optTai = named(new QRadioButton(QStringLiteral("体重"), this), "optTai");
-    optShi = named(new QRadioButton(QStringLiteral("体脂肪率"), this), "optShi");
-    optKon = named(new QRadioButton(QStringLiteral("混合"), this), "optKon");
+    optKon = quantityOption("optKon", QStringLiteral("混合"), 0x008000, 840, this);
+    optTai = quantityOption("optTai", QStringLiteral("体重"), 0xC00000, 840, this);
+    optShi = quantityOption("optShi", QStringLiteral("体脂肪率"), 0x0000FF, 1065, this);
     auto *quantity = new QButtonGroup(this);
     auto *quantityRow = new QHBoxLayout;
     quantityRow->addWidget(new QLabel(QStringLiteral("グラフ："), this));
-    for (QRadioButton *option : {optTai, optShi, optKon}) {
+    for (QRadioButton *option : {optKon, optTai, optShi}) {
         quantity->addButton(option);
         quantityRow->addWidget(option);
     }
@@ -270,16 +271,6 @@ void EntryPanel::showDay(const EntryDay &day)
     case DayFace::Sulking: imgkana->show(); break;
     case DayFace::None: imgNashi->show(); break;
     }
-}
-
-void EntryPanel::applyGraphQuantity()
-{
-    const bool weight = !optShi->isChecked();
-    const bool fat = !optTai->isChecked();
-    mcrMain->setAxisScaleVisible(1, weight);
-    mcrMain->setSeriesVisible(1, weight);
-    mcrMain->setAxisScaleVisible(2, fat);
-    mcrMain->setSeriesVisible(2, fat);
 }
 
 void EntryPanel::applyMarkerStyle(int style)

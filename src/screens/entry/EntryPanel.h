@@ -28,8 +28,6 @@ public:
     void resetDayList();
     // The list, graph, status labels and face of a day; the list scrolls to its newest rows.
     void showDay(const EntryDay &day);
-    // The graph quantity chosen with optTai / optShi / optKon.
-    void applyGraphQuantity();
     // 0 no marker, 1 circle, 2 three-dimensional ball, on both series.
     void applyMarkerStyle(int style);
     // The small BMI gauge: the pointer's left edge in twips, and the judgement label.

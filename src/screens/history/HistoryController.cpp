@@ -1,15 +1,45 @@
 #include "screens/history/HistoryController.h"
 
 #include "screens/history/HistoryPanel.h"
+#include "screens/shell/GraphQuantity.h"
+#include "screens/shell/MainState.h"
+#include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
+#include "store/MeasurementScan.h"
+#include "store/NumberText.h"
+#include "ui/ButtonColour.h"
+#include "ui/Chart.h"
+#include "ui/Clock.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+// The colour of the filter button chosen last.
+constexpr Bgr kChosen = Colour::lightYellow;
+
+// Most filter actions give most buttons the colour they have already; restyling a button for
+// nothing would lay out the whole screen again.
+void mark(QPushButton *button, Bgr colour)
+{
+    if (buttonBackColor(button) != colour)
+        setButtonBackColor(button, colour);
+}
+} // namespace
 
 HistoryController::HistoryController(ScreenContext &context, QWidget *panelParent)
     : ScreenController(context, panelParent)
     , m_panel(new HistoryPanel(panelParent))
 {
     m_ctx.situations.add(m_panel->lstAct2);
+    connectControls();
 }
 
 QWidget *HistoryController::panel() const
@@ -17,3 +47,274 @@ QWidget *HistoryController::panel() const
     return m_panel;
 }
 
+void HistoryController::connectControls()
+{
+    HistoryPanel *p = m_panel;
+    connect(p->cmdKikan1, &QPushButton::clicked, this, &HistoryController::cmdKikan1_Click);
+    connect(p->cmdKikan2, &QPushButton::clicked, this, &HistoryController::cmdKikan2_Click);
+    connect(p->cmdKikan3, &QPushButton::clicked, this, &HistoryController::cmdKikan3_Click);
+    connect(p->cmdKikan4, &QPushButton::clicked, this, &HistoryController::cmdKikan4_Click);
+    connect(p->cmdKikan5, &QPushButton::clicked, this, &HistoryController::cmdKikan5_Click);
+    connect(p->cmdKikan6, &QPushButton::clicked, this, &HistoryController::cmdKikan6_Click);
+    connect(p->cmdKikan7, &QPushButton::clicked, this, &HistoryController::cmdKikan7_Click);
+    connect(p->cmdKikan8, &QPushButton::clicked, this, &HistoryController::cmdKikan8_Click);
+    connect(p->cmdAllDay, &QPushButton::clicked, this, &HistoryController::cmdAllDay_Click);
+    connect(p->cmdKikanF, &QPushButton::clicked, this, &HistoryController::cmdKikanF_Click);
+    for (int i = 0; i < 7; ++i)
+        connect(p->cmdWeek[std::size_t(i)], &QPushButton::clicked, this, [this, i] { cmdWeek_Click(i); });
+    connect(p->cmdAllWeek, &QPushButton::clicked, this, &HistoryController::cmdAllWeek_Click);
+    connect(p->cmdAllact, &QPushButton::clicked, this, &HistoryController::cmdAllact_Click);
+    // A click chooses an entry; from the keyboard the arrows move through the list and Enter
+    // chooses (see eventFilter).
+    connect(p->lstAct2, &QListWidget::itemClicked, this, &HistoryController::lstAct2_Click);
+    p->lstAct2->installEventFilter(this);
+    connect(p->txtKey, &QLineEdit::returnPressed, this, [this] { txtKey_KeyPress(13); });
+    p->txtKey->installEventFilter(this);
+    connect(p->optTai2, &QRadioButton::clicked, this, &HistoryController::optTai2_Click);
+    connect(p->optShi2, &QRadioButton::clicked, this, &HistoryController::optShi2_Click);
+    connect(p->optKon2, &QRadioButton::clicked, this, &HistoryController::optKon2_Click);
+}
+
+bool HistoryController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_panel->txtKey && event->type() == QEvent::FocusIn) {
+        // The user coming to the box, not the focus coming back to it after a listing or from
+        // another window or a menu.
+        switch (static_cast<QFocusEvent *>(event)->reason()) {
+        case Qt::MouseFocusReason:
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+            txtKey_GotFocus();
+            break;
+        default:
+            break;
+        }
+    } else if (watched == m_panel->lstAct2 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_panel->lstAct2->currentItem()) {
+            lstAct2_Click();
+            return true;
+        }
+    }
+    return ScreenController::eventFilter(watched, event);
+}
+
+void HistoryController::prepareAfterHiding()
+{
+    ListAllHistory();
+    m_panel->optTai2->setChecked(true);
+    optTai2_Click();
+    resetFilterMarks();
+}
+
+void HistoryController::refreshForPartner()
+{
+    ReloadHistory();
+}
+
+void HistoryController::ReloadHistory()
+{
+    m_ctx.shell.HideAllScreens();
+    ListAllHistory();
+    resetFilterMarks();
+    m_panel->setVisible(true);
+}
+
+void HistoryController::resetFilterMarks()
+{
+    for (QPushButton *button : {m_panel->cmdAllDay, m_panel->cmdAllact, m_panel->cmdAllWeek})
+        mark(button, kChosen);
+    m_selectedWeekday = kAllWeekdays;
+}
+
+// ---- listings ----
+
+void HistoryController::listHistory(HistoryListingKind kind)
+{
+    m_panel->SetUpHistoryGrid();
+    std::shared_ptr<HistoryListing> listing;
+    if (kind == HistoryListingKind::All) {
+        // Loading the trend data reads the file and keeps every record of it: the unfiltered
+        // listing is that data set.
+        m_ctx.shell.LoadTrendData();
+        listing = std::make_shared<HistoryListing>(m_ctx.state.trend, m_ctx.state.profile.height);
+        m_panel->setDateLists(listing->dates());
+    } else {
+        HistoryFilter filter;
+        filter.kind = kind;
+        filter.firstDay = m_panel->cboStdate->currentText();
+        filter.lastDay = m_panel->cboEddate->currentText();
+        filter.key = m_panel->txtKey->text();
+        filter.weekday = m_selectedWeekday;
+        listing = std::make_shared<HistoryListing>(filter, m_ctx.state.profile.height);
+        const MeasurementFile file = ScanMeasurements(m_ctx.folder, m_ctx.state.currentDataFile,
+                                                      [&listing](const MeasurementView &record) { listing->add(record); });
+        m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
+    }
+    m_panel->showListing(std::move(listing));
+}
+
+void HistoryController::ListAllHistory()
+{
+    listHistory(HistoryListingKind::All);
+}
+
+void HistoryController::ListHistoryByPeriod()
+{
+    listHistory(HistoryListingKind::ByPeriod);
+}
+
+void HistoryController::ListHistoryBySituation()
+{
+    listHistory(HistoryListingKind::BySituation);
+}
+
+void HistoryController::ListHistoryByWeekday()
+{
+    listHistory(HistoryListingKind::ByWeekday);
+}
+
+void HistoryController::ListHistoryBySituationAndWeekday()
+{
+    listHistory(HistoryListingKind::BySituationAndWeekday);
+}
+
+void HistoryController::RefreshHistory()
+{
+    // Hiding the screen takes the keyboard focus away from it; the user's place comes back with it.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    const bool focusHere = focus && m_panel->isAncestorOf(focus);
+    m_ctx.shell.HideAllScreens();
+    switch (FilteredListingFor(m_panel->txtKey->text(), m_selectedWeekday)) {
+    case HistoryListingKind::BySituation:
+        ListHistoryBySituation();
+        break;
+    case HistoryListingKind::ByWeekday:
+        ListHistoryByWeekday();
+        break;
+    case HistoryListingKind::BySituationAndWeekday:
+        ListHistoryBySituationAndWeekday();
+        break;
+    case HistoryListingKind::All:
+    case HistoryListingKind::ByPeriod:
+        ListHistoryByPeriod();
+        break;
+    }
+    m_panel->setVisible(true);
+    if (focusHere && focus)
+        focus->setFocus(Qt::OtherFocusReason);
+}
+
+void HistoryController::ResetPeriodButtons()
+{
+    for (QPushButton *button : m_panel->periodButtons())
+        mark(button, Colour::buttonFace);
+}
+
+// ---- period ----
+
+void HistoryController::choosePeriodPreset(QPushButton *button, int daysBeforeToday)
+{
+    ResetPeriodButtons();
+    const QDate today = m_ctx.clock.today();
+    m_panel->setPeriod(storedDate(today.addDays(-daysBeforeToday)), storedDate(today));
+    RefreshHistory();
+    mark(button, kChosen);
+}
+
+void HistoryController::cmdKikan1_Click() { choosePeriodPreset(m_panel->cmdKikan1, 1); }
+void HistoryController::cmdKikan8_Click() { choosePeriodPreset(m_panel->cmdKikan8, 2); }
+void HistoryController::cmdKikan2_Click() { choosePeriodPreset(m_panel->cmdKikan2, 7); }
+void HistoryController::cmdKikan3_Click() { choosePeriodPreset(m_panel->cmdKikan3, 14); }
+void HistoryController::cmdKikan4_Click() { choosePeriodPreset(m_panel->cmdKikan4, 30); }
+void HistoryController::cmdKikan5_Click() { choosePeriodPreset(m_panel->cmdKikan5, 90); }
+void HistoryController::cmdKikan6_Click() { choosePeriodPreset(m_panel->cmdKikan6, 180); }
+void HistoryController::cmdKikan7_Click() { choosePeriodPreset(m_panel->cmdKikan7, 365); }
+
+void HistoryController::cmdAllDay_Click()
+{
+    ResetPeriodButtons();
+    m_panel->setPeriod(m_ctx.state.entry.startDate, storedDate(m_ctx.clock.today()));
+    RefreshHistory();
+    mark(m_panel->cmdAllDay, kChosen);
+}
+
+void HistoryController::cmdKikanF_Click()
+{
+    ResetPeriodButtons();
+    RefreshHistory();
+    mark(m_panel->cmdKikanF, kChosen);
+}
+
+// ---- weekday ----
+
+void HistoryController::cmdWeek_Click(int index)
+{
+    if (index < 0 || index > 6)
+        return;
+    mark(m_panel->cmdAllWeek, Colour::buttonFace);
+    for (QPushButton *button : m_panel->cmdWeek)
+        mark(button, Colour::buttonFace);
+    m_selectedWeekday = index;
+    RefreshHistory();
+    mark(m_panel->cmdWeek[std::size_t(index)], kChosen);
+}
+
+void HistoryController::cmdAllWeek_Click()
+{
+    for (QPushButton *button : m_panel->cmdWeek)
+        mark(button, Colour::buttonFace);
+    m_selectedWeekday = kAllWeekdays;
+    RefreshHistory();
+    mark(m_panel->cmdAllWeek, kChosen);
+}
+
+// ---- situation ----
+
+void HistoryController::cmdAllact_Click()
+{
+    m_panel->txtKey->clear();
+    RefreshHistory();
+    mark(m_panel->cmdAllact, kChosen);
+}
+
+void HistoryController::lstAct2_Click()
+{
+    QListWidgetItem *item = m_panel->lstAct2->currentItem();
+    if (!item)
+        return;
+    m_panel->txtKey->setText(item->text());
+    mark(m_panel->cmdAllact, Colour::buttonFace);
+    RefreshHistory();
+}
+
+void HistoryController::txtKey_GotFocus()
+{
+    m_panel->txtKey->clear();
+}
+
+void HistoryController::txtKey_KeyPress(int keyAscii)
+{
+    if (keyAscii != 13)
+        return;
+    mark(m_panel->cmdAllact, Colour::buttonFace);
+    RefreshHistory();
+}
+
+// ---- graph quantity ----
+
+void HistoryController::optTai2_Click()
+{
+    SelectGraphQuantity(m_panel->mcrBunseki, GraphQuantity::Weight);
+}
+
+void HistoryController::optShi2_Click()
+{
+    SelectGraphQuantity(m_panel->mcrBunseki, GraphQuantity::BodyFat);
+}
+
+void HistoryController::optKon2_Click()
+{
+    SelectGraphQuantity(m_panel->mcrBunseki, GraphQuantity::Mixed);
+}

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "screens/history/HistoryListing.h"
 #include "screens/shell/ScreenController.h"
 
 class HistoryPanel;
+class QPushButton;
 class QWidget;
 
 // The history screen (fraTaijyu): the measurements filtered by situation, weekday and period.
+// Every filter action lists the data file afresh in one pass; the filters live in the screen's
+// controls and in the chosen weekday.
 class HistoryController : public ScreenController
 {
     Q_OBJECT
@@ -15,7 +19,53 @@ public:
     QWidget *panel() const override;
     HistoryPanel *historyPanel() const { return m_panel; }
     HelpTopic helpTopic() const override { return HelpTopic::History; }
+    // The screen button: the unfiltered history, the weight view, the filters at "全部".
+    void prepareAfterHiding() override;
+    // A partner switch: the same for the new partner, the chart's view unchanged.
+    void refreshForPartner() override;
+
+    int selectedWeekday() const { return m_selectedWeekday; }
+
+    void ListAllHistory();
+    void ListHistoryByPeriod();
+    void ListHistoryBySituation();
+    void ListHistoryByWeekday();
+    void ListHistoryBySituationAndWeekday();
+    void RefreshHistory();
+    void ResetPeriodButtons();
+    void ReloadHistory();
+
+    void cmdKikan1_Click();
+    void cmdKikan2_Click();
+    void cmdKikan3_Click();
+    void cmdKikan4_Click();
+    void cmdKikan5_Click();
+    void cmdKikan6_Click();
+    void cmdKikan7_Click();
+    void cmdKikan8_Click();
+    void cmdAllDay_Click();
+    void cmdKikanF_Click();
+    void cmdWeek_Click(int index);
+    void cmdAllWeek_Click();
+    void cmdAllact_Click();
+    void lstAct2_Click();
+    void txtKey_GotFocus();
+    void txtKey_KeyPress(int keyAscii);
+    void optTai2_Click();
+    void optShi2_Click();
+    void optKon2_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void connectControls();
+    void listHistory(HistoryListingKind kind);
+    // The three "全部" buttons chosen and every weekday allowed, after the unfiltered listing.
+    void resetFilterMarks();
+    void choosePeriodPreset(QPushButton *button, int daysBeforeToday);
+
     HistoryPanel *m_panel;
+    // selectedWeekday: 0 (Sunday) to 6, or all weekdays.
+    int m_selectedWeekday = kAllWeekdays;
 };

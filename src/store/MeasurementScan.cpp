@@ -1,0 +1,33 @@
+#include "store/MeasurementScan.h"
+
+#include "store/DataFileLines.h"
+
+#include <QFile>
+
+MeasurementFile ScanMeasurements(const DataFolder &folder, const QString &name,
+                                 const std::function<void(const MeasurementView &)> &visit)
+{
+    MeasurementFile result;
+    result.fileName = name;
+    QFile file(folder.pathFor(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    result.exists = true;
+    const QByteArray bytes = file.readAll();
+    // A day's lines share their date, which need then be checked as a real day only once. The
+    // text of a line lives only as long as its piece of the file, hence the copy.
+    QString lastDate;
+    forEachLine<false>(bytes, [&](const FileLine &line) {
+        if (isBlankLine(line))
+            return;
+        MeasurementView read;
+        if (!recordOf(line, &read, lastDate)) {
+            result.malformed.append({line.number, line.text.toString()});
+            return;
+        }
+        if (read.date != lastDate)
+            lastDate = read.date.toString();
+        visit(read);
+    });
+    return result;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "store/DataFile.h"
+#include "store/DataFolder.h"
+#include "store/Measurement.h"
+
+#include <QString>
+
+#include <functional>
+
+// Reads a data file from its first line to its last as ReadMeasurements does, but hands each
+// record to `visit` as views into its line, valid only during the call, and keeps none: for
+// readers that keep little of a large file. The result names the lines that are not records;
+// its list of records stays empty.
+MeasurementFile ScanMeasurements(const DataFolder &folder, const QString &name,
+                                 const std::function<void(const MeasurementView &)> &visit);
