@@ -1,58 +1,39 @@
 #include "screens/diary/CommentList.h"
 
+#include "screens/entry/TrendMark.h"
 #include "store/NumberText.h"
 
-#include <cstring>
-
 namespace {
-quint32 bitsOf(float value)
+
+// Single precision, as the weights are stored; the first record has nothing to differ from.
+float difference(const QList<Measurement> &records, qsizetype index)
 {
-    quint32 bits = 0;
-    std::memcpy(&bits, &value, sizeof bits);
-    return bits;
+    return index == 0 ? 0.0f : records[index].weight - records[index - 1].weight;
 }
 
-// The slot a value's bits fall into; a value met again finds its text there unless another
-// value has taken the slot since.
-int slotOf(quint32 bits, int slotBits)
-{
-    return int((bits * 2654435761u) >> (32 - slotBits));
-}
 } // namespace
 
-void CommentRows::restart()
+QString CommentList::text(const QList<Measurement> &records, qsizetype index, int column)
 {
-    m_number = 0;
-    m_previousWeight = 0;
+    if (index < 0 || index >= records.size())
+        return QString();
+    const Measurement &m = records[index];
+    switch (column) {
+    case Number: return QString::number(index + 1);
+    case Date: return m.date;
+    case Situation: return m.situation;
+    case Weight: return generalNumber(m.weight);
+    case Difference: return formatOneDecimal(difference(records, index));
+    case Mark: return TrendMarkFor(difference(records, index)).text;
+    case BodyFat: return generalNumber(m.bodyFat);
+    case Comment: return m.comment;
+    default: return QString();
+    }
 }
 
-const QString &CommentRows::plain(float value)
+quint32 CommentList::markColour(const QList<Measurement> &records, qsizetype index)
 {
-    const quint32 bits = bitsOf(value);
-    Slot<QString> &slot = m_plain[size_t(slotOf(bits, kSlotBits))];
-    if (!slot.used || slot.bits != bits)
-        slot = {bits, true, generalNumber(value)};
-    return slot.value;
-}
-
-const CommentRows::Difference &CommentRows::difference(float value)
-{
-    const quint32 bits = bitsOf(value);
-    Slot<Difference> &slot = m_differences[size_t(slotOf(bits, kSlotBits))];
-    if (!slot.used || slot.bits != bits)
-        slot = {bits, true, {formatOneDecimal(value), TrendMarkFor(value)}};
-    return slot.value;
-}
-
-CommentRow CommentRows::next(Measurement &&m)
-{
-    // Single precision, as the weights are stored; the first row has nothing to differ from.
-    const float d = m_previousWeight == 0 ? 0.0f : m.weight - m_previousWeight;
-    m_previousWeight = m.weight;
-    if (m_number == m_numbers.size())
-        m_numbers.append(QString::number(m_number + 1));
-    const Difference &diff = difference(d);
-    return {{m_numbers[m_number++], std::move(m.date), std::move(m.situation), plain(m.weight), diff.text, diff.mark.text,
-             plain(m.bodyFat), std::move(m.comment)},
-            diff.mark.colour};
+    if (index < 0 || index >= records.size())
+        return 0;
+    return TrendMarkFor(difference(records, index)).colour;
 }

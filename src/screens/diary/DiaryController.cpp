@@ -16,7 +16,7 @@
 #include <QPushButton>
 
 namespace {
-constexpr int kCommentColumn = CommentRow::Comment;
+constexpr int kCommentColumn = CommentList::Comment;
 const QString kCommentTitle = QStringLiteral("一言日記保存");
 const QString kMemoTitle = QStringLiteral("気付きメモ保存");
 } // namespace
@@ -61,23 +61,15 @@ void DiaryController::FillCommentList()
 {
     MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.state.currentDataFile);
     m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
-    m_panel->setRowCount(int(file.records.size()));
     m_listedFile = file.fileName;
-    m_listed.clear();
-    m_listed.reserve(file.records.size());
-    m_rows.restart();
-    int r = 0;
-    for (Measurement &m : file.records) {
-        m_listed.append({m.weight, m.bodyFat, std::move(m.reserved)});
-        m_panel->showRow(++r, m_rows.next(std::move(m)));
-    }
-    m_panel->scrollToNewest();
+    m_listed = std::make_shared<QList<Measurement>>(std::move(file.records));
+    m_panel->showList(m_listed);
 }
 
 void DiaryController::msgMemoList_Click(int row, int)
 {
     // The heading row names the columns; it is no measurement.
-    if (row < 1 || row > m_listed.size())
+    if (row < 1 || row > m_listed->size())
         return;
     Grid *list = m_panel->msgMemoList;
     list->setCurrentCell(row, kCommentColumn);
@@ -95,7 +87,7 @@ void DiaryController::txtMemo_KeyPress()
 
 void DiaryController::cmdMemoHozon_Click()
 {
-    if (!m_panel->cmdMemoHozon->isEnabled() || selectedCommentRow < 1 || selectedCommentRow > m_listed.size())
+    if (!m_panel->cmdMemoHozon->isEnabled() || selectedCommentRow < 1 || selectedCommentRow > m_listed->size())
         return;
     const QString comment = m_panel->txtMemo->text();
     // Refused texts stay in the box, so that nothing typed is lost.
@@ -105,7 +97,7 @@ void DiaryController::cmdMemoHozon_Click()
     }
     const int index = selectedCommentRow - 1;
     const CommentSave saved =
-        ReplaceComment(m_ctx.folder, m_listedFile, index, int(m_listed.size()), listedRecord(selectedCommentRow), comment);
+        ReplaceComment(m_ctx.folder, m_listedFile, index, int(m_listed->size()), m_listed->at(index), comment);
     if (saved.fileChanged) {
         // The list no longer shows the file: read it again before anything is changed.
         m_ctx.dialogs.warning(kCommentTitle, saved.result.message()
@@ -119,15 +111,8 @@ void DiaryController::cmdMemoHozon_Click()
         m_ctx.shell.showStoreFailure(kCommentTitle, saved.result.message());
         return;
     }
-    m_panel->msgMemoList->setTextMatrix(selectedCommentRow, kCommentColumn, comment);
-}
-
-Measurement DiaryController::listedRecord(int row) const
-{
-    const Grid *list = m_panel->msgMemoList;
-    const ListedNumbers &numbers = m_listed[row - 1];
-    return {list->textMatrix(row, CommentRow::Date), list->textMatrix(row, CommentRow::Situation), numbers.weight,
-            list->textMatrix(row, kCommentColumn), numbers.bodyFat, numbers.reserved};
+    (*m_listed)[index].comment = comment;
+    m_panel->showChangedComment();
 }
 
 void DiaryController::cmdKizukiHozon_Click()

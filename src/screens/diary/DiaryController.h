@@ -32,21 +32,11 @@ public:
     void cmdKizukiHozon_Click();
 
 private:
-    // The record of a row as the list was filled from it.
-    Measurement listedRecord(int row) const;
-
     DiaryPanel *m_panel;
     // The row whose comment is edited; counts only while cmdMemoHozon is enabled.
     int selectedCommentRow = 0;
     // What the list shows, as read when it was filled: a save checks that the file still holds
-    // these records before it changes the one chosen. The texts of each record are in the list
-    // itself; the numbers are kept as read, since the list shows them rounded.
-    struct ListedNumbers {
-        float weight = 0;
-        float bodyFat = 0;
-        QString reserved;
-    };
+    // these records before it changes the one chosen.
     QString m_listedFile;
-    QList<ListedNumbers> m_listed;
-    CommentRows m_rows;
+    std::shared_ptr<QList<Measurement>> m_listed = std::make_shared<QList<Measurement>>();
 };

@@ -26,7 +26,7 @@ const Column kColumns[] = {
     {u"脂肪", 500, Grid::Align::Right},  {u"一言日記（言い訳など）", 5600, Grid::Align::Left},
 };
 constexpr int kColumnCount = int(std::size(kColumns));
-static_assert(kColumnCount == CommentRow::ColumnCount);
+static_assert(kColumnCount == CommentList::ColumnCount);
 // Up to this many rows with the heading, the list starts at its top.
 constexpr int kRowsBeforeScrolling = 15;
 
@@ -90,21 +90,20 @@ void DiaryPanel::resetList()
     }
 }
 
-void DiaryPanel::setRowCount(int count)
+void DiaryPanel::showList(std::shared_ptr<const QList<Measurement>> records)
 {
-    msgMemoList->setRows(count + 1);
+    const int rows = int(records->size()) + 1;
+    msgMemoList->setRowTexts(rows, [records](int row, int col) { return CommentList::text(*records, row - 1, col); });
+    msgMemoList->setRowBackColors([records](int row, int col) -> std::optional<Bgr> {
+        if (col != CommentList::Mark)
+            return std::nullopt;
+        return CommentList::markColour(*records, row - 1);
+    });
+    if (rows > kRowsBeforeScrolling)
+        msgMemoList->setTopRow(rows - 1);
 }
 
-void DiaryPanel::showRow(int r, CommentRow &&row)
+void DiaryPanel::showChangedComment()
 {
-    msgMemoList->fillRow(r, row.texts);
-    msgMemoList->setRow(r);
-    msgMemoList->setCol(CommentRow::Mark);
-    msgMemoList->setCellBackColor(row.markColour);
-}
-
-void DiaryPanel::scrollToNewest()
-{
-    if (msgMemoList->rows() > kRowsBeforeScrolling)
-        msgMemoList->setTopRow(msgMemoList->rows() - 1);
+    msgMemoList->viewport()->update();
 }

@@ -4,6 +4,8 @@
 
 #include <QFrame>
 
+#include <memory>
+
 class Grid;
 class QLineEdit;
 class QPlainTextEdit;
@@ -19,11 +21,12 @@ public:
 
     // Empties the list to its heading row, with headings, widths and alignments.
     void resetList();
-    // Filling the list: its length first, then each row with its mark coloured, then a long list
-    // is scrolled to its newest rows.
-    void setRowCount(int count);
-    void showRow(int row, CommentRow &&values);
-    void scrollToNewest();
+    // One row for each record, its mark coloured; a long list is scrolled to its newest rows.
+    // The cells are made from `records` when they are shown, so the list reads what the records
+    // hold at that moment.
+    void showList(std::shared_ptr<const QList<Measurement>> records);
+    // A record's comment was changed in `records`: the list shows it.
+    void showChangedComment();
 
     Grid *msgMemoList;
     QLineEdit *txtMemo;

@@ -42,14 +42,17 @@ class TestDiary : public QObject
 private Q_SLOTS:
     void differencesAndMarks()
     {
-        CommentRows rows;
+        QList<Measurement> records;
+        for (float weight : {65.0f, 65.5f, 65.5f, 64.8f})
+            records.append({u"2003/11/08"_s, QString(), weight, QString(), weight - 45, QString()});
         QStringList got;
         QList<uint> colours;
-        for (float weight : {65.0f, 65.5f, 65.5f, 64.8f}) {
-            const CommentRow r = rows.next({u"2003/11/08"_s, QString(), weight, QString(), weight - 45, QString()});
-            got << QStringList{r.texts[CommentRow::Number], r.texts[CommentRow::Weight], r.texts[CommentRow::Difference],
-                               r.texts[CommentRow::Mark], r.texts[CommentRow::BodyFat]}.join(u' ');
-            colours << r.markColour;
+        for (qsizetype i = 0; i < records.size(); ++i) {
+            QStringList texts;
+            for (int column : {CommentList::Number, CommentList::Weight, CommentList::Difference, CommentList::Mark, CommentList::BodyFat})
+                texts << CommentList::text(records, i, column);
+            got << texts.join(u' ');
+            colours << CommentList::markColour(records, i);
         }
         QCOMPARE(got, (QStringList{u"1 65 0.0 → 20"_s, u"2 65.5 0.5 ↑ 20.5"_s, u"3 65.5 0.0 → 20.5"_s, u"4 64.8 -0.7 ↓ 19.8"_s}));
         QCOMPARE(colours, (QList<uint>{12648447u, 12632319u, 12648447u, 12648384u}));
