@@ -3,6 +3,7 @@
 //   bench_startup --write-data D  only writes the data files into D (for measuring the real
 //                                 program's memory with /usr/bin/time -v)
 #include "BenchData.h"
+#include "BenchScreen.h"
 
 #include "app/MainWindow.h"
 #include "store/DataFile.h"
@@ -17,16 +18,6 @@
 
 #include <cstdio>
 
-namespace {
-class SilentDialogs : public Dialogs
-{
-public:
-    MessageAnswer show(const Message &) override { return MessageAnswer::Ok; }
-    std::optional<QString> input(const QString &, const QString &, const QString &) override { return std::nullopt; }
-    std::optional<QString> openFileName(const QString &, const QString &, const QString &) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const QString &, const QString &, const QString &) override { return std::nullopt; }
-};
-} // namespace
 
 int main(int argc, char *argv[])
 {
