@@ -1,5 +1,6 @@
 #include "BenchData.h"
 
+#include "store/DataFile.h"
 #include "store/DataFolder.h"
 #include "store/FileNames.h"
 #include "store/Measurement.h"
@@ -60,6 +61,21 @@ void fail(const char *what)
 {
     std::fprintf(stderr, "%s: %s\n", program_invocation_short_name, what);
     std::exit(1);
+}
+
+void check(bool ok, const char *what)
+{
+    if (!ok)
+        fail(what);
+}
+
+double benchReadRecords(const DataFolder &folder, int lines, int runs)
+{
+    qsizetype read = 0;
+    const double ms = medianMs(runs, [&] { read = ReadMeasurements(folder, FileName::data1).records.size(); });
+    check(read == lines, "the file does not hold every line");
+    printBench(QStringLiteral("read_records"), ms);
+    return ms;
 }
 
 double medianMs(int runs, const std::function<void()> &work)

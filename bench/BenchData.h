@@ -14,6 +14,13 @@ void writeBenchDataFiles(const QString &folder, int lines = 32767, const QDate &
 
 // Stops the benchmark, saying why on standard error.
 [[noreturn]] void fail(const char *what);
+// Stops the benchmark when what it measured is not what it meant to measure.
+void check(bool ok, const char *what);
+
+class DataFolder;
+// Times reading partner 1's data file whole, checks that it holds `lines` records, prints it
+// as "BENCH read_records" and returns the median: the yardstick of the screens' ratios.
+double benchReadRecords(const DataFolder &folder, int lines, int runs);
 
 // Median wall time of `runs` calls, in milliseconds.
 double medianMs(int runs, const std::function<void()> &work);

@@ -27,14 +27,6 @@ namespace {
 constexpr int runs = 9;
 constexpr int lines = 32767;
 
-void check(bool ok, const char *what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "bench_history: %s\n", what);
-        std::exit(1);
-    }
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -48,10 +40,7 @@ int main(int argc, char **argv)
     writeBenchDataFiles(dir.path(), lines);
     const DataFolder folder(dir.path());
 
-    qsizetype read_lines = 0;
-    const double read = medianMs(runs, [&] { read_lines = ReadMeasurements(folder, FileName::data1).records.size(); });
-    check(read_lines == lines, "the file does not hold every line");
-    printBench(QStringLiteral("read_records"), read);
+    const double read = benchReadRecords(folder, lines, runs);
 
     BenchScreen<HistoryController> history(dir.path());
     history.state.currentDataFile = FileName::data1;

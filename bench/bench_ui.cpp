@@ -22,15 +22,6 @@ constexpr int chartColumns = 3;
 constexpr int runs = 7;
 constexpr int distinctTexts = 997; // texts are made beforehand, so only the controls are timed
 
-// A figure is worth nothing if the control did not end up holding what was written.
-void check(bool ok, const char *what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "bench_ui: %s\n", what);
-        std::exit(1);
-    }
-}
-
 std::vector<QStringList> gridTexts()
 {
     std::vector<QStringList> texts(gridCols);
