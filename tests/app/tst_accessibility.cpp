@@ -54,6 +54,15 @@ QList<QRadioButton *> groupOf(QRadioButton *option, const QList<QRadioButton *> 
     return group;
 }
 
+// A couple with measurements, the help tour off, the window up.
+void startCouple(MainWindowHarness &h)
+{
+    h.writeCouple({line(QStringLiteral("2026/12/01"), 70.0), line(QStringLiteral("2026/12/07"), 69.5)},
+                  {line(QStringLiteral("2026/12/01"), 55.0)});
+    h.setHelpTour(0);
+    h.start();
+}
+
 } // namespace
 
 class AccessibilityTest : public QObject
@@ -71,10 +80,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, panel);
         MainWindowHarness h;
-        h.writeCouple({line(QStringLiteral("2026/12/01"), 70.0), line(QStringLiteral("2026/12/07"), 69.5)},
-                      {line(QStringLiteral("2026/12/01"), 55.0)});
-        h.setHelpTour(0);
-        h.start();
+        startCouple(h);
         QWidget *root = panel.isEmpty() ? h.window.get() : h.find(panel);
         QStringList missing;
         for (QWidget *w : root->findChildren<QWidget *>()) {
@@ -102,10 +108,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, panel);
         MainWindowHarness h;
-        h.writeCouple({line(QStringLiteral("2026/12/01"), 70.0), line(QStringLiteral("2026/12/07"), 69.5)},
-                      {line(QStringLiteral("2026/12/01"), 55.0)});
-        h.setHelpTour(0);
-        h.start();
+        startCouple(h);
         h.window->show();
         const QList<QRadioButton *> options = h.find(panel)->findChildren<QRadioButton *>();
         for (QRadioButton *option : options) {
