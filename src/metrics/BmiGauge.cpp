@@ -2,6 +2,7 @@
 
 #include "metrics/BodyMetrics.h"
 #include "store/NumberText.h"
+#include "store/WholeNumber.h"
 
 #include <cmath>
 
@@ -24,7 +25,7 @@ double PointerLeft(const GaugeGeometry &gauge, float meterBmi)
 
 int SliderValueFor(float meterBmi)
 {
-    return int(std::nearbyint(meterBmi * 10.0f));
+    return nearestToInt(meterBmi * 10.0f);
 }
 
 MeterReading ReadMeter(int sliderValue, float heightCm, const QString &weightText, bool movedByUser)

@@ -176,20 +176,23 @@ void applyValueAxis(ChartData &d, int index)
 {
     ChartData::Axis &axis = d.axes[std::size_t(index)];
     const auto [low, high] = drawnRange(axis.minimum, axis.maximum);
+    // The axis lays its ticks out again on every change, with the interval it holds at that
+    // moment: a new range of 1e11 under the old interval of 1 would ask for 1e11 ticks (and
+    // gigabytes). The ticks are fixed while the range changes and get their new interval first.
+    axis.axis->setTickType(QValueAxis::TicksFixed);
+    axis.axis->setTickCount(5);
     axis.axis->setRange(low, high);
     const double step = tickStep(high - low);
     // Round-number ticks need a step the values can still resolve; a span lost in the digits
     // of a huge value would never get from one tick to the next.
     const double resolution = std::max(std::fabs(low), std::fabs(high)) * 1e-12;
     if (!std::isfinite(step) || step <= resolution) {
-        axis.axis->setTickType(QValueAxis::TicksFixed);
-        axis.axis->setTickCount(5);
         axis.axis->setLabelFormat(QStringLiteral("%g"));
         return;
     }
-    axis.axis->setTickType(QValueAxis::TicksDynamic);
-    axis.axis->setTickAnchor(std::ceil(low / step) * step);
     axis.axis->setTickInterval(step);
+    axis.axis->setTickAnchor(std::ceil(low / step) * step);
+    axis.axis->setTickType(QValueAxis::TicksDynamic);
     const int decimals = std::max(0, int(-std::floor(std::log10(step) + 1e-9)));
     axis.axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
 }

@@ -7,6 +7,7 @@
 #include "store/FieldReader.h"
 #include "store/Measurement.h"
 #include "store/NumberText.h"
+#include "store/WholeNumber.h"
 
 #include <QRandomGenerator>
 #include <QStringDecoder>
@@ -609,6 +610,29 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(bool, plain);
         QCOMPARE(isPlainDecimal(text), plain);
+    }
+
+    // Whole numbers for axes and gauges from any measured value, typed nonsense included.
+    void wholeNumbers_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("floor");
+        QTest::addColumn<int>("ceil");
+        QTest::addColumn<int>("nearest");
+        QTest::newRow("weight") << 65.5 << 65 << 66 << 66;
+        QTest::newRow("tie to even") << 64.5 << 64 << 65 << 64;
+        QTest::newRow("negative") << -5.2 << -6 << -5 << -5;
+        QTest::newRow("eleven nines") << 99999999999.0 << kWholeNumberLimit << kWholeNumberLimit << kWholeNumberLimit;
+        QTest::newRow("below int") << -1e300 << -kWholeNumberLimit << -kWholeNumberLimit << -kWholeNumberLimit;
+        QTest::newRow("infinity") << double(INFINITY) << kWholeNumberLimit << kWholeNumberLimit << kWholeNumberLimit;
+        QTest::newRow("nan") << double(NAN) << 0 << 0 << 0;
+    }
+    void wholeNumbers()
+    {
+        QFETCH(double, value);
+        QTEST(floorToInt(value), "floor");
+        QTEST(ceilToInt(value), "ceil");
+        QTEST(nearestToInt(value), "nearest");
     }
 };
 

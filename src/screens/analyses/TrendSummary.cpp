@@ -2,15 +2,10 @@
 
 #include "screens/entry/EntryDay.h"
 #include "store/NumberText.h"
+#include "store/WholeNumber.h"
 
 #include <cmath>
 
-namespace {
-int wholePart(double value)
-{
-    return int(std::floor(value));
-}
-} // namespace
 
 TrendSummary ComputeTrendSummary(const TrendData &trend, float targetWeight)
 {
@@ -31,17 +26,17 @@ TrendSummary ComputeTrendSummary(const TrendData &trend, float targetWeight)
     s.mokuChk = kMokuChkCaption + QStringLiteral("　") + formatKg(wn - targetWeight);
 
     s.hasAxes = true;
-    s.weightMin = wholePart(trend.minWeight);
+    s.weightMin = floorToInt(trend.minWeight);
     // The whole number at or above the highest weight. (Adding 0.9 and cutting off the fraction
     // leaves a highest weight of 70.05 above an axis that ends at 70, and 70.1 as well, which
     // is a hair below 70.1 in single precision.)
-    s.weightMax = int(std::ceil(trend.maxWeight));
-    s.fatMin = wholePart(double(trend.minFat) - 4.0);
-    s.fatMax = wholePart(double(trend.maxFat) + 3.9);
+    s.weightMax = ceilToInt(trend.maxWeight);
+    s.fatMin = floorToInt(double(trend.minFat) - 4.0);
+    s.fatMax = floorToInt(double(trend.maxFat) + 3.9);
     return s;
 }
 
 int TrendWeightAxisMinimum(const TrendData &trend, float targetWeight, bool atTarget)
 {
-    return wholePart(atTarget ? targetWeight : trend.minWeight);
+    return floorToInt(atTarget ? targetWeight : trend.minWeight);
 }

@@ -3,14 +3,9 @@
 #include "metrics/BodyMetrics.h"
 #include "store/NumberText.h"
 
-#include <cmath>
+#include "store/WholeNumber.h"
 
-namespace {
-int intPart(float value)
-{
-    return int(std::floor(value));
-}
-} // namespace
+#include <cmath>
 
 QString ChangeWord(float start, float latest)
 {
@@ -87,8 +82,8 @@ EntryDay ComputeEntryDay(const QList<Measurement> &records, const QDate &day, fl
         // The top is the whole number at or above the day's maximum: 65.5 gives 66, 65.0 gives 65.
         // (Adding 0.9 and cutting off the fraction leaves a typed 65.04 above the axis, and a
         // single 74.1 as well once the sum is taken in double precision.)
-        e.weightAxis = DayAxis{intPart(e.dayMinWeight), int(std::ceil(e.dayMaxWeight))};
-        e.bodyFatAxis = DayAxis{intPart(e.dayMinBodyFat), int(std::ceil(e.dayMaxBodyFat))};
+        e.weightAxis = DayAxis{floorToInt(e.dayMinWeight), ceilToInt(e.dayMaxWeight)};
+        e.bodyFatAxis = DayAxis{floorToInt(e.dayMinBodyFat), ceilToInt(e.dayMaxBodyFat)};
         const TrendMark &last = e.rows.last().firstMark;
         e.face = last.sign > 0 ? DayFace::Sulking : last.sign < 0 ? DayFace::Laughing : DayFace::Smiling;
     } else {

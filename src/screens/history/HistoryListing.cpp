@@ -3,6 +3,7 @@
 #include "metrics/BodyMetrics.h"
 #include "screens/entry/TrendMark.h"
 #include "store/NumberText.h"
+#include "store/WholeNumber.h"
 
 #include <QDate>
 
@@ -11,11 +12,6 @@
 namespace {
 
 constexpr char16_t kWeekdayNames[] = u"日月火水木金土";
-
-int wholePart(double value)
-{
-    return int(std::floor(value));
-}
 
 } // namespace
 
@@ -163,12 +159,12 @@ std::optional<HistoryAxis> HistoryListing::weightAxis() const
     // The top is the whole number at or above the highest weight: adding 0.9 and cutting off
     // the fraction would leave a highest weight of 70.05, or 70.1 (a hair below it in single
     // precision), above an axis that ends at 70.
-    return HistoryAxis{wholePart(m_listed.minWeight), int(std::ceil(m_listed.maxWeight))};
+    return HistoryAxis{floorToInt(m_listed.minWeight), ceilToInt(m_listed.maxWeight)};
 }
 
 std::optional<HistoryAxis> HistoryListing::bodyFatAxis() const
 {
     if (rowCount() == 0)
         return std::nullopt;
-    return HistoryAxis{wholePart(double(m_listed.minFat) - 4.0), wholePart(double(m_listed.maxFat) + 3.9)};
+    return HistoryAxis{floorToInt(double(m_listed.minFat) - 4.0), floorToInt(double(m_listed.maxFat) + 3.9)};
 }

@@ -1,0 +1,96 @@
+// Whatever number a person saves as a weight, every screen still opens and draws sane axes, and
+// the program starts again on that diary.
+#include "support/MainWindowHarness.h"
+
+#include "store/DataFile.h"
+#include "ui/Chart.h"
+
+#include <QChart>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QValueAxis>
+
+#include <cmath>
+
+namespace {
+const QStringList kScreenButtons = {QStringLiteral("cmdAvgtai"), QStringLiteral("cmdMain"),    QStringLiteral("cmdTaijyu"),
+                                    QStringLiteral("cmdRentai"), QStringLiteral("cmdBunseki"), QStringLiteral("cmdCale"),
+                                    QStringLiteral("cmdMemo"),   QStringLiteral("cmdSettei")};
+
+// Every value axis of every chart: a finite, ordered range whose ticks a screen can hold. An
+// axis laid out with a tick every kilogram over a range of 1e11 would take the program's memory.
+void verifyDrawnAxes(const MainWindowHarness &h)
+{
+    for (Chart *chart : h.window->findChildren<Chart *>()) {
+        chart->sync();
+        for (QAbstractAxis *abstractAxis : chart->chart()->axes(Qt::Vertical)) {
+            auto *axis = qobject_cast<QValueAxis *>(abstractAxis);
+            QVERIFY(axis);
+            QVERIFY2(std::isfinite(axis->min()) && std::isfinite(axis->max()), qPrintable(chart->objectName()));
+            QVERIFY2(axis->min() < axis->max(), qPrintable(chart->objectName()));
+            if (axis->tickType() == QValueAxis::TicksDynamic)
+                QVERIFY2((axis->max() - axis->min()) / axis->tickInterval() <= 100.0, qPrintable(chart->objectName()));
+        }
+    }
+}
+
+void openEveryScreen(MainWindowHarness &h)
+{
+    for (const QString &button : kScreenButtons) {
+        h.click(button);
+        QCoreApplication::processEvents();
+        verifyDrawnAxes(h);
+    }
+}
+} // namespace
+
+class UnusualValuesTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void savedAndShownEverywhere_data()
+    {
+        QTest::addColumn<QString>("weight");
+        QTest::newRow("eleven nines") << QStringLiteral("99999999999");
+        QTest::newRow("negative") << QStringLiteral("-5");
+        QTest::newRow("zero") << QStringLiteral("0");
+    }
+    void savedAndShownEverywhere()
+    {
+        QFETCH(QString, weight);
+        MainWindowHarness h;
+        h.writeCouple({line(QStringLiteral("2026/12/01"), 70.0), line(QStringLiteral("2026/12/05"), 69.0)},
+                      {line(QStringLiteral("2026/12/03"), 55.0)});
+        h.setHelpTour(0);
+        h.start();
+        h.click(QStringLiteral("cmdMain"));
+        auto *situations = h.find<QListWidget>(QStringLiteral("lstAct"));
+        QListWidgetItem *first = situations->item(0);
+        situations->setCurrentItem(first);
+        QTest::mouseClick(situations->viewport(), Qt::LeftButton, {}, situations->visualItemRect(first).center());
+        h.find<QLineEdit>(QStringLiteral("txtTaiInp"))->setText(weight);
+        h.find<QLineEdit>(QStringLiteral("txtShiInp"))->setText(QStringLiteral("20"));
+        h.click(QStringLiteral("cmdTaiHozon"));
+
+        // The number is kept: the stored text reads back as what was typed.
+        const MeasurementFile file = ReadMeasurements(DataFolder(h.path()), FileName::data1);
+        QCOMPARE(file.records.size(), 3);
+        QCOMPARE(file.records.last().weight, weight.toFloat());
+        QVERIFY(file.malformed.isEmpty());
+
+        openEveryScreen(h);
+        h.click(QStringLiteral("cmdUser2"));
+        openEveryScreen(h);
+        h.click(QStringLiteral("cmdUser1"));
+        openEveryScreen(h);
+
+        // The next morning's start on that diary.
+        h.window.reset();
+        h.start();
+        verifyDrawnAxes(h);
+        openEveryScreen(h);
+    }
+};
+
+QTEST_MAIN(UnusualValuesTest)
+#include "tst_unusualvalues.moc"
