@@ -10,7 +10,6 @@
 #include "store/DataFile.h"
 #include "store/FileNames.h"
 
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTime>
 #include <QTest>
@@ -93,23 +92,6 @@ private Q_SLOTS:
         for (const int t : distinctTimesOfDay(records))
             got << QTime(0, 0).addSecs(t).toString(u"HH:mm:ss"_s);
         QCOMPARE(got, times);
-    }
-
-    void aCrowdedDayStaysApart()
-    {
-        // more measurements than a day has minutes
-        QList<Measurement> records;
-        for (int i = 0; i < 1500; ++i)
-            records << record(u"2024/03/01"_s, u"朝"_s, 70.f, 20.f, i == 700 ? u"11:40:00"_s : QString());
-        const QList<int> times = distinctTimesOfDay(records);
-        QCOMPARE(QSet<int>(times.begin(), times.end()).size(), records.size());
-        QCOMPARE(times[699], 699 * 60);
-        QCOMPARE(times[700], 700 * 60);
-        QCOMPARE(times[701], 701 * 60);
-        QCOMPARE(times[1439], 1439 * 60); // 23:59:00, the last whole minute
-        QCOMPARE(times[1440], 1439 * 60 + 1);
-        QCOMPARE(times[1498], 24 * 3600 - 1);
-        QCOMPARE(times[1499], 1); // 00:00:00 went to the first measurement
     }
 
     void roundTripIntoAnEmptyPartner_data()
