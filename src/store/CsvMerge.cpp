@@ -65,8 +65,8 @@ CsvImportPlan planCsvImport(const DataFolder &folder, const QString &dataFile, c
 
     const QList<CsvMeasurement> &rows = reading.measurements;
     // The order to take the lines in: by date, and within a date by the time the line gives;
-    // lines that give no time (and our own export, whose times only keep a day's lines apart)
-    // stay as the file has them. openScale lists its measurements newest first, so a file that
+    // lines that give no time (all of our own export, whose times only keep a day's lines apart)
+    // come first in their day, in the file's order. openScale 2 lists its measurements newest first, so a file that
     // ends on an earlier day than it begins is read from its end.
     QList<qsizetype> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
