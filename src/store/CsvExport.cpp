@@ -1,6 +1,7 @@
 #include "store/CsvExport.h"
 
 #include "store/CsvText.h"
+#include "store/CsvTimes.h"
 #include "store/NumberText.h"
 #include "store/SafeSave.h"
 
@@ -25,50 +26,27 @@ void appendNumber(QString &out, float value)
 }
 } // namespace
 
-int timeStampMinute(QStringView c)
-{
-    // H:mm:ss or HH:mm:ss, nothing else on the line
-    const qsizetype n = c.size();
-    if (n != 7 && n != 8)
-        return -1;
-    const qsizetype h = n - 6; // digits of the hour
-    const auto digit = [&](qsizetype i) { return c[i] >= u'0' && c[i] <= u'9' ? int(c[i].unicode() - u'0') : -1; };
-    if (c[h] != u':' || c[h + 3] != u':')
-        return -1;
-    int hour = 0;
-    for (qsizetype i = 0; i < h; ++i) {
-        if (digit(i) < 0)
-            return -1;
-        hour = hour * 10 + digit(i);
-    }
-    for (qsizetype i : {h + 1, h + 2, h + 4, h + 5}) {
-        if (digit(i) < 0)
-            return -1;
-    }
-    const int minute = digit(h + 1) * 10 + digit(h + 2);
-    const int second = digit(h + 4) * 10 + digit(h + 5);
-    if (hour > 23 || minute > 59 || second > 59)
-        return -1;
-    return hour * 60 + minute;
-}
-
 QByteArray csvOfMeasurements(const QList<Measurement> &records)
 {
+    const QList<int> times = distinctTimesOfDay(records);
     QString out;
-    out.reserve(40 + records.size() * 56);
-    out += QStringLiteral("dateTime,weight,fat,comment,situation\r\n");
-    for (const Measurement &m : records) {
+    out.reserve(48 + records.size() * 64);
+    out += QStringLiteral("DATE,TIME,WEIGHT,BODY_FAT,COMMENT,SITUATION\r\n");
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const Measurement &m = records[i];
         // "yyyy/mm/dd" becomes "yyyy-mm-dd"; the records were read as real days.
         out += QStringView(m.date).left(4);
         out += u'-';
         out += QStringView(m.date).mid(5, 2);
         out += u'-';
         out += QStringView(m.date).mid(8, 2);
-        out += u' ';
-        const int minute = std::max(timeStampMinute(m.comment), 0);
-        appendTwoDigits(out, minute / 60);
+        out += u',';
+        const int second = times[i];
+        appendTwoDigits(out, second / 3600);
         out += u':';
-        appendTwoDigits(out, minute % 60);
+        appendTwoDigits(out, second / 60 % 60);
+        out += u':';
+        appendTwoDigits(out, second % 60);
         out += u',';
         appendNumber(out, m.weight);
         out += u',';

@@ -9,16 +9,14 @@
 #include <QList>
 #include <QString>
 
-// Writing a partner's measurements as the CSV other weight trackers read (openScale reads the
-// columns it knows by name): UTF-8 without a byte order mark, CR LF line ends, the header
-// `dateTime,weight,fat,comment,situation`, numbers with a decimal point, texts quoted only when
-// they hold a comma, a quote or a line break. `dateTime` is "yyyy-MM-dd HH:mm", the time being
-// that of the comment when the comment is a time stamp ("21:05:33"), otherwise 00:00.
-
+// Writing a partner's measurements as a CSV file that openScale 3 imports whole (it finds its
+// columns by name, ignoring case, and ignores the columns it does not know): UTF-8 without a byte
+// order mark, CR LF line ends, the header `DATE,TIME,WEIGHT,BODY_FAT,COMMENT,SITUATION`, numbers
+// with a decimal point, texts quoted only when they hold a comma, a quote or a line break.
+// `DATE` is "yyyy-MM-dd", `TIME` "HH:mm:ss", different for every measurement of a day (see
+// distinctTimesOfDay): openScale keeps only the first of two measurements with the same time.
+// `SITUATION` means nothing to openScale; our own import reads it back.
 QByteArray csvOfMeasurements(const QList<Measurement> &records);
-
-// The minute of the day of a comment that is a time stamp (H:mm:ss or HH:mm:ss), or -1.
-int timeStampMinute(QStringView comment);
 
 struct CsvExportResult {
     StoreResult result = StoreResult::success();

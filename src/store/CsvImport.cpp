@@ -1,5 +1,7 @@
 #include "store/CsvImport.h"
 
+#include "store/CsvColumns.h"
+#include "store/CsvDateTime.h"
 #include "store/CsvText.h"
 #include "store/NumberText.h"
 
@@ -9,112 +11,6 @@
 #include <optional>
 
 namespace {
-
-// Where each column we use stands in a record, -1 when the file has no such column.
-struct Columns {
-    int date = -1;
-    int weight = -1;
-    int fat = -1;
-    int comment = -1;
-    int situation = -1;
-};
-
-std::optional<Columns> columnsOf(const QList<QStringView> &header)
-{
-    Columns c;
-    int dateOnly = -1;
-    for (int i = 0; i < header.size(); ++i) {
-        const QString name = header[i].trimmed().toString().toLower();
-        const auto take = [&](int *column) {
-            if (*column < 0) // the first of two equally named columns counts
-                *column = i;
-        };
-        if (name == QLatin1String("datetime"))
-            take(&c.date);
-        else if (name == QLatin1String("date"))
-            take(&dateOnly);
-        else if (name == QLatin1String("weight"))
-            take(&c.weight);
-        else if (name == QLatin1String("fat"))
-            take(&c.fat);
-        else if (name == QLatin1String("comment"))
-            take(&c.comment);
-        else if (name == QLatin1String("situation"))
-            take(&c.situation);
-    }
-    if (c.date < 0)
-        c.date = dateOnly;
-    if (c.date < 0 || c.weight < 0)
-        return std::nullopt;
-    return c;
-}
-
-// Reads a number of `minDigits` to `maxDigits` digits at `*i`, moving past it; -1 without one.
-int digitsAt(QStringView text, qsizetype *i, int minDigits, int maxDigits)
-{
-    int value = 0;
-    int count = 0;
-    while (*i < text.size() && count < maxDigits && text[*i] >= u'0' && text[*i] <= u'9') {
-        value = value * 10 + (text[*i].unicode() - u'0');
-        ++*i;
-        ++count;
-    }
-    return count >= minDigits ? value : -1;
-}
-
-bool charAt(QStringView text, qsizetype *i, char16_t c)
-{
-    if (*i >= text.size() || text[*i] != c)
-        return false;
-    ++*i;
-    return true;
-}
-
-// "yyyy-M-d" or "yyyy/M/d", then optionally " H:mm" or " H:mm:ss": the stored date into `date`
-// and the minute of the day, or -1 for a text that is none of these.
-int parseDateTime(QStringView text, QString *date)
-{
-    text = text.trimmed();
-    qsizetype i = 0;
-    const int year = digitsAt(text, &i, 4, 4);
-    const char16_t sep = i < text.size() ? text[i].unicode() : 0;
-    if (year < 0 || (sep != u'-' && sep != u'/') || !charAt(text, &i, sep))
-        return -1;
-    const int month = digitsAt(text, &i, 1, 2);
-    if (month < 0 || !charAt(text, &i, sep))
-        return -1;
-    const int day = digitsAt(text, &i, 1, 2);
-    if (day < 0)
-        return -1;
-    int minute = 0;
-    if (i < text.size()) {
-        if (!charAt(text, &i, u' '))
-            return -1;
-        while (charAt(text, &i, u' ')) {
-        }
-        const int h = digitsAt(text, &i, 1, 2);
-        const bool colon = charAt(text, &i, u':');
-        const int m = digitsAt(text, &i, 2, 2);
-        int s = 0;
-        if (charAt(text, &i, u':'))
-            s = digitsAt(text, &i, 2, 2);
-        if (h < 0 || !colon || m < 0 || s < 0 || i != text.size() || h > 23 || m > 59 || s > 59)
-            return -1;
-        minute = h * 60 + m;
-    }
-    char16_t stored[10] = {char16_t(u'0' + year / 1000), char16_t(u'0' + year / 100 % 10), char16_t(u'0' + year / 10 % 10),
-                           char16_t(u'0' + year % 10),   u'/',
-                           char16_t(u'0' + month / 10),  char16_t(u'0' + month % 10),
-                           u'/',
-                           char16_t(u'0' + day / 10),    char16_t(u'0' + day % 10)};
-    const QStringView view(stored, 10);
-    if (!isStoredDate(view))
-        return -1;
-    // Neighbouring lines mostly share their day, and then their date text.
-    if (*date != view)
-        *date = view.toString();
-    return minute;
-}
 
 // A number as the file gives it; with semicolons as separators the decimal mark may be a comma.
 std::optional<float> parseNumber(QStringView text, bool decimalComma)
@@ -135,15 +31,44 @@ std::optional<float> parseNumber(QStringView text, bool decimalComma)
     return f;
 }
 
-QString timeStamp(int minuteOfDay)
-{
-    return QStringLiteral("%1:%2:00").arg(minuteOfDay / 60, 2, 10, QLatin1Char('0')).arg(minuteOfDay % 60, 2, 10, QLatin1Char('0'));
-}
-
 // U+FFFD stands where the decoder met bytes that are not UTF-8.
 bool undecodable(QStringView text)
 {
     return text.contains(QChar::ReplacementCharacter);
+}
+
+bool blankRecord(const QList<QStringView> &fields)
+{
+    return fields.size() == 1 && fields[0].trimmed().isEmpty();
+}
+
+struct Layout {
+    CsvColumns columns;
+    QChar separator;
+    int headerLine = 0; // 0 for a file without a header
+};
+
+// The header tells the separator: the one under which it names a date and a weight column.
+// Without such a header the first line may still be one of openScale 1's header-less layouts.
+std::optional<Layout> layoutOf(QStringView text)
+{
+    QList<QStringView> fields;
+    std::optional<CsvColumns> headerless;
+    for (const QChar candidate : {QChar(u','), QChar(u';')}) {
+        CsvReader header(text, candidate);
+        while (header.next(&fields)) {
+            if (blankRecord(fields))
+                continue; // blank lines before the header
+            if (const std::optional<CsvColumns> columns = columnsOfHeader(fields))
+                return Layout{*columns, candidate, header.lineNumber()};
+            if (candidate == u',')
+                headerless = columnsOfHeaderlessLayout(fields);
+            break;
+        }
+    }
+    if (headerless)
+        return Layout{*headerless, QChar(u','), 0};
+    return std::nullopt;
 }
 
 } // namespace
@@ -156,53 +81,43 @@ CsvReading readCsvMeasurements(QByteArrayView bytes)
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
 
-    // The header tells the separator: the one under which it names a date and a weight column.
-    QList<QStringView> fields;
-    std::optional<Columns> columns;
-    QChar separator;
-    int headerLine = 0;
-    for (const QChar candidate : {QChar(u','), QChar(u';')}) {
-        CsvReader header(text, candidate);
-        while (header.next(&fields)) {
-            if (fields.size() == 1 && fields[0].trimmed().isEmpty())
-                continue; // blank lines before the header
-            columns = columnsOf(fields);
-            headerLine = header.lineNumber();
-            break;
-        }
-        if (columns) {
-            separator = candidate;
-            break;
-        }
-    }
-    if (!columns) {
-        reading.error = QStringLiteral("見出しの行に dateTime（または date）と weight の列が見つかりません。");
+    const std::optional<Layout> layout = layoutOf(text);
+    if (!layout) {
+        reading.error = QStringLiteral("見出しの行に日付（DATE または dateTime）と体重（WEIGHT）の列が見つかりません。"
+                                       "見出しの無いファイルは openScale 1 の形だけを読み取れます。");
         return reading;
     }
-    const bool decimalComma = separator == u';';
+    const CsvColumns &columns = layout->columns;
+    const bool decimalComma = layout->separator == u';';
+    // Only our own export has situations; its comments are as the data file had them.
+    const bool ownExport = columns.situation >= 0;
 
     reading.measurements.reserve(text.count(u'\n') + 1);
     QString date;
-    CsvReader reader(text, separator);
+    QList<QStringView> fields;
+    CsvReader reader(text, layout->separator);
     while (reader.next(&fields)) {
         const int line = reader.lineNumber();
-        if (line <= headerLine)
-            continue;
-        if (fields.size() == 1 && fields[0].trimmed().isEmpty())
+        if (line <= layout->headerLine || blankRecord(fields))
             continue;
         const auto problem = [&](const QString &reason) { reading.problems.append({line, reason}); };
         if (!reader.problem().isEmpty()) {
             problem(reader.problem());
             continue;
         }
+        if (columns.layoutFields > 0 && fields.size() > columns.layoutFields) {
+            problem(QStringLiteral("項目が%1個あり、1行目の%2個より多くなっています").arg(fields.size()).arg(columns.layoutFields));
+            continue;
+        }
         const auto field = [&](int column) { return column >= 0 && column < fields.size() ? fields[column] : QStringView(); };
-        const QStringView dateText = field(columns->date);
-        const QStringView weightText = field(columns->weight).trimmed();
-        const QStringView fatText = field(columns->fat).trimmed();
-        const QStringView situation = field(columns->situation);
-        const QStringView comment = field(columns->comment);
-        if (undecodable(dateText) || undecodable(weightText) || undecodable(fatText) || undecodable(situation)
-            || undecodable(comment)) {
+        const QStringView dateText = field(columns.date);
+        const QStringView timeText = field(columns.time).trimmed();
+        const QStringView weightText = field(columns.weight).trimmed();
+        const QStringView fatText = field(columns.fat).trimmed();
+        const QStringView situation = field(columns.situation);
+        const QStringView comment = field(columns.comment);
+        if (undecodable(dateText) || undecodable(timeText) || undecodable(weightText) || undecodable(fatText)
+            || undecodable(situation) || undecodable(comment)) {
             problem(QStringLiteral("UTF-8として読めない文字があります"));
             continue;
         }
@@ -210,10 +125,17 @@ CsvReading readCsvMeasurements(QByteArrayView bytes)
             problem(QStringLiteral("日付がありません"));
             continue;
         }
-        const int minute = parseDateTime(dateText, &date);
-        if (minute < 0) {
+        int second = -1;
+        if (!parseCsvDate(dateText, &date, &second)) {
             problem(QStringLiteral("日付「%1」を読み取れません").arg(dateText));
             continue;
+        }
+        if (!timeText.isEmpty()) {
+            second = parseCsvTime(timeText);
+            if (second < 0) {
+                problem(QStringLiteral("時刻「%1」を読み取れません").arg(timeText));
+                continue;
+            }
         }
         if (weightText.isEmpty()) {
             problem(QStringLiteral("体重がありません"));
@@ -233,14 +155,15 @@ CsvReading readCsvMeasurements(QByteArrayView bytes)
         }
         CsvMeasurement &m = reading.measurements.emplace_back();
         m.lineNumber = line;
+        m.time = ownExport ? -1 : second;
         m.measurement.date = date;
         m.measurement.situation = situation.isEmpty() ? kImportedSituation : situation.toString();
         m.measurement.weight = *weight;
         m.measurement.bodyFat = *fat;
         if (!comment.isEmpty())
             m.measurement.comment = comment.toString();
-        else if (minute != 0)
-            m.measurement.comment = timeStamp(minute);
+        else if (!ownExport && second > 0)
+            m.measurement.comment = timeOfDayText(second);
         StoreResult storable = checkStorableText(m.measurement.situation);
         if (!storable)
             storable = StoreResult::failure(QStringLiteral("状況：") + storable.message());

@@ -64,18 +64,21 @@ CsvImportPlan planCsvImport(const DataFolder &folder, const QString &dataFile, c
     plan.problems = reading.problems;
 
     const QList<CsvMeasurement> &rows = reading.measurements;
-    // The order to take the lines in: by date, lines of one date as the file gives them; but
-    // openScale lists its measurements newest first, so a file that ends on an earlier day than
-    // it begins is read from its end, and one day's come in the order they were taken. Times
-    // are not compared: in our own export a day's lines follow the data file, whatever their
-    // time stamps say.
+    // The order to take the lines in: by date, and within a date by the time the line gives;
+    // lines that give no time (all of our own export, whose times only keep a day's lines apart)
+    // come first in their day, in the file's order. openScale 2 lists its measurements newest first, so a file that
+    // ends on an earlier day than it begins is read from its end.
     QList<qsizetype> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
     if (rows.size() > 1 && rows.constFirst().measurement.date > rows.constLast().measurement.date)
         std::reverse(order.begin(), order.end());
-    const auto earlierDate = [&](qsizetype a, qsizetype b) { return rows[a].measurement.date < rows[b].measurement.date; };
-    if (!std::is_sorted(order.begin(), order.end(), earlierDate))
-        std::stable_sort(order.begin(), order.end(), earlierDate);
+    const auto earlier = [&](qsizetype a, qsizetype b) {
+        if (const int c = QString::compare(rows[a].measurement.date, rows[b].measurement.date); c != 0)
+            return c < 0;
+        return rows[a].time < rows[b].time;
+    };
+    if (!std::is_sorted(order.begin(), order.end(), earlier))
+        std::stable_sort(order.begin(), order.end(), earlier);
 
     const MeasurementFile existing = ReadMeasurements(folder, dataFile);
     QHash<Key, int> present;

@@ -14,9 +14,9 @@ struct CsvImportPlan {
     // Set when nothing can be imported (the file as a whole is unreadable, or the data file would
     // exceed its line limit).
     QString error;
-    // The measurements to add, in the order they are to be merged: by date, lines of one date in
-    // the order the file gives them, a file that ends on an earlier day than it begins (newest
-    // first) taken from its end.
+    // The measurements to add, in the order they are to be merged: by date, lines of one date by
+    // the time they give and otherwise in the order the file gives them, a file that ends on an
+    // earlier day than it begins (newest first) taken from its end.
     QList<Measurement> added;
     // Lines whose date, weight and body fat the data file holds already. Each record of the data
     // file stands for one such line, so importing the same file twice adds nothing the second

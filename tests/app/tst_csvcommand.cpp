@@ -50,6 +50,9 @@ private Q_SLOTS:
         QTest::newRow("import") << import1 << fine << 0 << QStringLiteral("1件を加えました") << 2 << false;
         QTest::newRow("import, a line unreadable")
             << import1 << QByteArray(fine + "2026-12-03,abc,28\n") << 3 << QStringLiteral("3行目：体重「abc」") << 2 << false;
+        QTest::newRow("import, openScale 2")
+            << import1 << QByteArray("\"comment\",\"dateTime\",\"fat\",\"weight\"\n\"\",\"02.12.2026 07:12\",27.5,71.5\n") << 0
+            << QStringLiteral("1件を加えました") << 2 << false;
         QTest::newRow("import, no header") << import1 << QByteArray("2026-12-02,72,28\n") << 1 << QStringLiteral("見出しの行") << 1 << false;
         QTest::newRow("import, missing file") << (QStringList(import1.mid(0, 4)) << QStringLiteral("nothing.csv")) << QByteArray() << 1
                                               << QStringLiteral("nothing.csv") << 1 << false;
@@ -90,7 +93,8 @@ private Q_SLOTS:
         QVERIFY2((exitCode == 0 ? run.out : run.err).contains(said), qPrintable(run.out + run.err));
         QCOMPARE(TestFiles::lines(dir.path(), FileName::data1).size(), linesAfter);
         if (args.contains(QStringLiteral("--export-csv")) && exitCode == 0)
-            QVERIFY(TestFiles::bytes(dir.path(), QStringLiteral("in.csv")).startsWith("dateTime,weight,fat,comment,situation\r\n2026-12-01"));
+            QCOMPARE(TestFiles::bytes(dir.path(), QStringLiteral("in.csv")),
+                     QByteArray("DATE,TIME,WEIGHT,BODY_FAT,COMMENT,SITUATION\r\n2026-12-01,00:00:00,72.5,28.1,,\xE6\x9C\x9D\r\n"));
     }
 };
 

@@ -6,13 +6,16 @@
 #include "store/CsvExport.h"
 #include "store/CsvImport.h"
 #include "store/CsvMerge.h"
+#include "store/CsvTimes.h"
 #include "store/DataFile.h"
 #include "store/FileNames.h"
 
 #include <QTemporaryDir>
+#include <QTime>
 #include <QTest>
 
 using namespace StoreTest;
+using namespace Qt::StringLiterals;
 
 char *toString(const Measurement &m)
 {
@@ -44,11 +47,51 @@ private Q_SLOTS:
             record(QStringLiteral("2024/03/02"), QStringLiteral("起床後"), 72.f, 0.f, QStringLiteral("7:05:09")),
             record(QStringLiteral("2024/03/02"), QStringLiteral("夕食後"), 65.3f, 21.3f, QStringLiteral("25:00:00 ではない")),
         };
-        QCOMPARE(QString::fromUtf8(csvOfMeasurements(records)),
-                 QStringLiteral("dateTime,weight,fat,comment,situation\r\n"
-                                "2024-03-01 21:05,72.5,28.1,21:05:33,\"朝, 食後\"\r\n"
-                                "2024-03-02 07:05,72,0,7:05:09,起床後\r\n"
-                                "2024-03-02 00:00,65.3,21.3,25:00:00 ではない,夕食後\r\n"));
+        // UTF-8 without a byte order mark, so that the first column is named just DATE
+        QCOMPARE(csvOfMeasurements(records),
+                 QStringLiteral("DATE,TIME,WEIGHT,BODY_FAT,COMMENT,SITUATION\r\n"
+                                "2024-03-01,21:05:33,72.5,28.1,21:05:33,\"朝, 食後\"\r\n"
+                                "2024-03-02,07:05:09,72,0,7:05:09,起床後\r\n"
+                                "2024-03-02,07:06:00,65.3,21.3,25:00:00 ではない,夕食後\r\n")
+                     .toUtf8());
+    }
+
+    // One date's records get times of their own: the comment's time stamp, else the next free
+    // whole minute after the record before.
+    void timesOfADay_data()
+    {
+        QTest::addColumn<QStringList>("comments"); // "date|comment", the date being a day of March 2024
+        QTest::addColumn<QStringList>("times");
+        QTest::newRow("no stamps") << QStringList{u"1|"_s, u"1|外食"_s, u"1|"_s} << QStringList{u"00:00:00"_s, u"00:01:00"_s, u"00:02:00"_s};
+        QTest::newRow("after a stamp")
+            << QStringList{u"1|7:10:30"_s, u"1|"_s, u"1|"_s} << QStringList{u"07:10:30"_s, u"07:11:00"_s, u"07:12:00"_s};
+        QTest::newRow("a later stamp keeps its minute")
+            << QStringList{u"1|"_s, u"1|"_s, u"1|00:01:00"_s} << QStringList{u"00:00:00"_s, u"00:02:00"_s, u"00:01:00"_s};
+        QTest::newRow("the same stamp twice")
+            << QStringList{u"1|08:00:00"_s, u"1|8:00:00"_s, u"1|08:01:00"_s} << QStringList{u"08:00:00"_s, u"08:02:00"_s, u"08:01:00"_s};
+        QTest::newRow("stamps out of order")
+            << QStringList{u"1|21:00:00"_s, u"1|06:00:00"_s, u"1|"_s} << QStringList{u"21:00:00"_s, u"06:00:00"_s, u"06:01:00"_s};
+        QTest::newRow("no minute left before midnight")
+            << QStringList{u"1|23:59:30"_s, u"1|"_s, u"1|"_s} << QStringList{u"23:59:30"_s, u"23:59:31"_s, u"23:59:32"_s};
+        QTest::newRow("no second left before midnight")
+            << QStringList{u"1|"_s, u"1|23:59:59"_s, u"1|"_s} << QStringList{u"00:00:00"_s, u"23:59:59"_s, u"00:00:01"_s};
+        QTest::newRow("dates apart, one date twice")
+            << QStringList{u"1|"_s, u"2|"_s, u"1|"_s, u"3|00:00:00"_s, u"3|"_s}
+            << QStringList{u"00:00:00"_s, u"00:00:00"_s, u"00:01:00"_s, u"00:00:00"_s, u"00:01:00"_s};
+    }
+    void timesOfADay()
+    {
+        QFETCH(QStringList, comments);
+        QFETCH(QStringList, times);
+        QList<Measurement> records;
+        for (const QString &c : std::as_const(comments)) {
+            const QStringList parts = c.split(u'|');
+            records << record(u"2024/03/0"_s + parts[0], u"朝"_s, 70.f, 20.f, parts[1]);
+        }
+        QStringList got;
+        for (const int t : distinctTimesOfDay(records))
+            got << QTime(0, 0).addSecs(t).toString(u"HH:mm:ss"_s);
+        QCOMPARE(got, times);
     }
 
     void roundTripIntoAnEmptyPartner_data()
@@ -62,6 +105,14 @@ private Q_SLOTS:
             record(QStringLiteral("2024/03/02"), QStringLiteral("起床後"), 72.1f, 27.9f, QStringLiteral("23:59:59")),
             record(QStringLiteral("2024/03/02"), QStringLiteral("起床後"), 72.1f, 27.9f),
             record(QStringLiteral("2024/03/02"), QStringLiteral("起床後"), 72.1f, 27.9f),
+        };
+        // the same stamp twice, stamps near midnight, records without one among them
+        QTest::newRow("late stamps") << QList<Measurement>{
+            record(QStringLiteral("2024/03/07"), QStringLiteral("夜"), 72.f, 28.f, QStringLiteral("23:59:30")),
+            record(QStringLiteral("2024/03/07"), QStringLiteral("夜"), 72.f, 28.f),
+            record(QStringLiteral("2024/03/07"), QStringLiteral("夜"), 72.f, 28.f, QStringLiteral("23:59:30")),
+            record(QStringLiteral("2024/03/07"), QStringLiteral("夜"), 72.f, 28.f, QStringLiteral("0:00:00")),
+            record(QStringLiteral("2024/03/07"), QStringLiteral("夜"), 72.f, 28.f),
         };
         // one day only, a later hour first: the file's order stands
         QTest::newRow("one day") << QList<Measurement>{
@@ -94,44 +145,109 @@ private Q_SLOTS:
         QCOMPARE(again.duplicates, records.size());
     }
 
-    void otherTrackersFiles_data()
+    // One small file of each kind the import reads, with what comes of it.
+    void filesOfEachKind_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QList<Measurement>>("expected");
-        QTest::addColumn<int>("problemLine"); // 0 for none
-        // openScale: every field quoted, its own columns in its own order, newest first
-        QTest::newRow("openScale") << QByteArrayLiteral(
+        QTest::addColumn<QList<int>>("problemLines");
+        const QString imported = kImportedSituation;
+
+        // openScale 3: DATE and TIME, its type keys in alphabetical order, empty cells for what
+        // was not measured, fractions of a second, newest first
+        QTest::newRow("openScale 3") << QByteArrayLiteral(
+            "DATE,TIME,BICEPS,BMI,BODY_FAT,BONE,COMMENT,HIPS,WATER,WEIGHT\r\n"
+            "2026-12-02,21:30:15,,24.1,,,,,,76.1\r\n"
+            "2026-12-02,07:12:45.250,,24.3,24.5,3.1,\"fasted, calm\",,55.2,76.3\r\n"
+            "2026-12-02,7h,,24.3,24.5,,,,,76.2\r\n"
+            "2026-12-01,07:00:00,,24.4,24.9,,,,,76.9\r\n")
+                                     << QList<Measurement>{
+                                            record(u"2026/12/01"_s, imported, 76.9f, 24.9f, u"07:00:00"_s),
+                                            record(u"2026/12/02"_s, imported, 76.3f, 24.5f, u"fasted, calm"_s),
+                                            record(u"2026/12/02"_s, imported, 76.1f, 0.f, u"21:30:15"_s),
+                                        } << QList<int>{4};
+        // openScale 2: quoted lower-case names in alphabetical order, dd.MM.yyyy HH:mm, newest first
+        QTest::newRow("openScale 2") << QByteArrayLiteral(
+            "\"biceps\",\"bone\",\"caliper1\",\"caliper2\",\"caliper3\",\"calories\",\"chest\",\"comment\",\"dateTime\",\"fat\","
+            "\"hip\",\"lbm\",\"muscle\",\"neck\",\"thigh\",\"visceralFat\",\"waist\",\"water\",\"weight\"\n"
+            "0.0,0.0,0.0,0.0,0.0,0.0,0.0,\"\",\"01.12.2026 21:05\",0.0,0.0,0.0,0.0,0.0,0.0,0.0,0.0,0.0,72.4\n"
+            "0.0,0.0,0.0,0.0,0.0,0.0,0.0,\"\xE6\x95\xA3\xE6\xAD\xA9\",\"01.12.2026 07:12\",25.9,0.0,0.0,0.0,0.0,0.0,0.0,0.0,0.0,71.8\n"
+            "0.0,0.0,0.0,0.0,0.0,0.0,0.0,\"\",\"31.11.2026 07:30\",26.0,0.0,0.0,0.0,0.0,0.0,0.0,0.0,0.0,72.0\n"
+            "0.0,0.0,0.0,0.0,0.0,0.0,0.0,\"\",\"30.11.2026 07:30\",26.0,0.0,0.0,0.0,0.0,0.0,0.0,0.0,0.0,72.0\n")
+                                     << QList<Measurement>{
+                                            record(u"2026/11/30"_s, imported, 72.f, 26.f, u"07:30:00"_s),
+                                            record(u"2026/12/01"_s, imported, 71.8f, 25.9f, u"散歩"_s),
+                                            record(u"2026/12/01"_s, imported, 72.4f, 0.f, u"21:05:00"_s),
+                                        } << QList<int>{4};
+        // openScale 1 wrote no header; the number of fields tells the layout
+        const QList<QByteArray> layouts = {"8.0,2.0,7.0", "8.0,2.0,7.0,5.0", "8.0,2.0,7.0,5.0,6.0,3.0",
+                                           "8.0,2.0,7.0,5.0,1.0,6.0,3.0", "8.0,2.0,7.0,5.0,4.0,1.0,6.0,3.0"};
+        for (const QByteArray &values : layouts) {
+            const int fields = int(values.count(',')) + 3;
+            QTest::addRow("openScale 1, %d fields", fields)
+                << QByteArray("01.03.2018 12:45," + values + ",some text\n"
+                              "2.3.2018 07:05," + values + ",\n"
+                              "03.03.2018 07:05," + values + ",some,more\n")
+                << QList<Measurement>{record(u"2018/03/01"_s, imported, 8.f, 2.f, u"some text"_s),
+                                      record(u"2018/03/02"_s, imported, 8.f, 2.f, u"07:05:00"_s)}
+                << QList<int>{3};
+        }
+        // our own export: comments and order as the data file had them, whatever the times
+        QTest::newRow("own export") << QByteArrayLiteral(
+            "DATE,TIME,WEIGHT,BODY_FAT,COMMENT,SITUATION\r\n"
+            "2026-08-09,21:00:00,72.4,26.1,21:00:00,\xE5\xA4\x95\xE9\xA3\x9F\xE5\xBE\x8C\r\n"
+            "2026-08-09,06:00:00,71.8,25.9,06:00:00,\xE8\xB5\xB7\xE5\xBA\x8A\xE5\xBE\x8C\r\n"
+            "2026-08-09,06:01:00,72,26,\"\xE5\xA4\x96\xE9\xA3\x9F, \xE9\xA3\x9F\xE3\x81\xB9\xE9\x81\x8E\xE3\x81\x8E\",\xE5\xA4\x9C\r\n"
+            "2026-08-09,06:02:00,72.1,0,,\xE5\xA4\x9C\r\n")
+                                    << QList<Measurement>{
+                                           record(u"2026/08/09"_s, u"夕食後"_s, 72.4f, 26.1f, u"21:00:00"_s),
+                                           record(u"2026/08/09"_s, u"起床後"_s, 71.8f, 25.9f, u"06:00:00"_s),
+                                           record(u"2026/08/09"_s, u"夜"_s, 72.f, 26.f, u"外食, 食べ過ぎ"_s),
+                                           record(u"2026/08/09"_s, u"夜"_s, 72.1f, 0.f),
+                                       } << QList<int>{};
+        // our earlier export
+        QTest::newRow("own earlier export") << QByteArrayLiteral(
+            "dateTime,weight,fat,comment,situation\r\n"
+            "2026-08-08 00:00,72,26,,\xE6\x9C\x9D\r\n"
+            "2026-08-09 07:12,71.8,25.9,07:12:45,\xE6\x9C\x9D\r\n")
+                                            << QList<Measurement>{
+                                                   record(u"2026/08/08"_s, u"朝"_s, 72.f, 26.f),
+                                                   record(u"2026/08/09"_s, u"朝"_s, 71.8f, 25.9f, u"07:12:45"_s),
+                                               } << QList<int>{};
+        // names in any case, every field quoted, newest first
+        QTest::newRow("quoted, mixed case") << QByteArrayLiteral(
             "\"biceps\",\"comment\",\"DateTime\",\"FAT\",\"hip\",\"Weight\"\n"
             "\"0.0\",\"\",\"2019-06-04 21:30\",\"0.0\",\"0.0\",\"76.1\"\n"
             "\"0.0\",\"\",\"2019-06-04 07:40\",\"24.5\",\"0.0\",\"76.3\"\n"
             "\"0.0\",\"fasted, \"\"really\"\"\",\"2019-06-03 00:00\",\"24.9\",\"0.0\",\"76.9\"\n"
             "\"0.0\",\"fasted, calm\",\"2019-06-02 00:00\",\"25\",\"0.0\",\"77\"\n")
-                                   << QList<Measurement>{
-                                          record(QStringLiteral("2019/06/02"), kImportedSituation, 77.f, 25.f, QStringLiteral("fasted, calm")),
-                                          record(QStringLiteral("2019/06/04"), kImportedSituation, 76.3f, 24.5f, QStringLiteral("07:40:00")),
-                                          record(QStringLiteral("2019/06/04"), kImportedSituation, 76.1f, 0.f, QStringLiteral("21:30:00")),
-                                      } << 4; // a comment with a quote cannot be stored
+                                            << QList<Measurement>{
+                                                   record(u"2019/06/02"_s, imported, 77.f, 25.f, u"fasted, calm"_s),
+                                                   record(u"2019/06/04"_s, imported, 76.3f, 24.5f, u"07:40:00"_s),
+                                                   record(u"2019/06/04"_s, imported, 76.1f, 0.f, u"21:30:00"_s),
+                                               } << QList<int>{4}; // a comment with a quote cannot be stored
         QTest::newRow("semicolons, decimal commas, BOM") << QByteArrayLiteral(
-            "\xEF\xBB\xBF" "Date;Weight;Fat;Situation\r\n"
+            "\xEF\xBB\xBF" "Date;Weight;Fat;Comment\r\n"
             "2024/3/1;72,5;28,1;\xE6\x9C\x9D\r\n"
             "\r\n"
             "2024-03-02 06:15:30;71,9;;\r\n")
                                                          << QList<Measurement>{
-                                                                record(QStringLiteral("2024/03/01"), QStringLiteral("朝"), 72.5f, 28.1f),
-                                                                record(QStringLiteral("2024/03/02"), kImportedSituation, 71.9f, 0.f, QStringLiteral("06:15:00")),
-                                                            } << 0;
+                                                                record(u"2024/03/01"_s, imported, 72.5f, 28.1f, u"朝"_s),
+                                                                record(u"2024/03/02"_s, imported, 71.9f, 0.f, u"06:15:30"_s),
+                                                            } << QList<int>{};
     }
-    void otherTrackersFiles()
+    void filesOfEachKind()
     {
         QFETCH(QByteArray, file);
         QFETCH(QList<Measurement>, expected);
-        QFETCH(int, problemLine);
+        QFETCH(QList<int>, problemLines);
         const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, readCsvMeasurements(file));
-        QVERIFY(plan.error.isEmpty());
+        QVERIFY2(plan.error.isEmpty(), qPrintable(plan.error));
         QCOMPARE(plan.added, expected);
-        QCOMPARE(plan.problems.size(), problemLine ? 1 : 0);
-        if (problemLine)
-            QCOMPARE(plan.problems[0].lineNumber, problemLine);
+        QList<int> lines;
+        for (const CsvLineProblem &p : plan.problems)
+            lines << p.lineNumber;
+        QCOMPARE(lines, problemLines);
     }
 
     void unreadableLinesAreListed()
@@ -174,6 +290,9 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::newRow("no weight") << QByteArrayLiteral("dateTime,fat\n2024-03-01,20\n");
         QTest::newRow("no header") << QByteArrayLiteral("2024-03-01,72.5,20\n");
+        QTest::newRow("no header, 7 fields") << QByteArrayLiteral("01.03.2018 12:45,8.0,2.0,7.0,5.0,6.0,some text\n");
+        QTest::newRow("no header, no date first") << QByteArrayLiteral("8.0,01.03.2018 12:45,2.0,7.0,some text\n");
+        QTest::newRow("a time but no date") << QByteArrayLiteral("TIME,WEIGHT\n07:00:00,72\n");
         QTest::newRow("empty") << QByteArray();
     }
     void aFileWithoutItsColumnsIsRefused()

@@ -46,9 +46,9 @@ private Q_SLOTS:
         h.click("cmdCsvOut");
         QFile file(out);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(file.readAll()), QStringLiteral("dateTime,weight,fat,comment,situation\r\n"
-                                                                   "2026-12-01 00:00,72.5,28.1,,朝\r\n"
-                                                                   "2026-12-03 07:10,72,28,07:10:00,夜\r\n"));
+        QCOMPARE(QString::fromUtf8(file.readAll()), QStringLiteral("DATE,TIME,WEIGHT,BODY_FAT,COMMENT,SITUATION\r\n"
+                                                                   "2026-12-01,00:00:00,72.5,28.1,,朝\r\n"
+                                                                   "2026-12-03,07:10:00,72,28,07:10:00,夜\r\n"));
         QCOMPARE(h.dialogs.shown.size(), 1);
         QVERIFY(h.dialogs.shown[0].text.startsWith(QStringLiteral("2件の記録を書き出しました。")));
         // the next dialog starts in the folder last used
@@ -102,13 +102,14 @@ private Q_SLOTS:
         const QString csv = h.dir.filePath(QStringLiteral("in.csv"));
         QFile file(csv);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("dateTime,weight\n2026-12-05 06:30,71\n");
+        file.write("DATE,TIME,WEIGHT,BODY_FAT\n2026-12-05,06:30:00,71,24.5\n"); // as openScale 3 writes it
         file.close();
         h.click(QStringLiteral("cmdSettei"));
         h.dialogs.fileAnswers = {csv};
         h.click(QStringLiteral("cmdCsvIn"));
         QCOMPARE(h.window->state().entry.lastRecordDate, QStringLiteral("2026/12/05"));
         QCOMPARE(h.window->state().recordCount, 2);
+        QCOMPARE(TestFiles::lines(h.dir.path(), FileName::data1).last(), QStringLiteral("\"2026/12/05\",\"取り込み\",71,\"06:30:00\",24.5,\"\""));
     }
 };
 
