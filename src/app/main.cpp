@@ -54,8 +54,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("pmlina"));
     QApplication::setApplicationDisplayName(QStringLiteral("ポムリナ"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/pmlina.png")));
-    // Lets the desktop match the window to pmlina.desktop (its icon, its name in the task bar).
-    QGuiApplication::setDesktopFileName(QStringLiteral("pmlina"));
+    // Lets the desktop match the window to its desktop entry (its icon, its name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pmlina.pmlina"));
     const CommandLine command = ParseCommandLine(app.arguments(), qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
     if (command.showHelp || command.showVersion || !command.error.isEmpty())
         return printUsage(command);

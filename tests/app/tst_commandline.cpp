@@ -1,7 +1,9 @@
 #include "app/CommandLine.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTest>
 
 class CommandLineTest : public QObject
@@ -82,6 +84,25 @@ private Q_SLOTS:
         QCOMPARE(process.exitCode(), 0);
         QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), printed);
         QCOMPARE(QString::fromUtf8(process.readAllStandardError()), QString());
+    }
+
+    // The manual page describes every option that --help lists.
+    void manualNamesEveryOption()
+    {
+        QFile manual(QStringLiteral(PMLINA_MANUAL));
+        QVERIFY(manual.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(manual.readAll());
+        const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*[a-z]"));
+        QStringList options;
+        for (const QRegularExpressionMatch &m : option.globalMatch(UsageText()))
+            options << m.captured();
+        options.removeDuplicates();
+        QCOMPARE(options.size(), 5);
+        for (QString name : options) {
+            // In roff every hyphen of an option is written \-.
+            name.replace(QLatin1Char('-'), QStringLiteral("\\-"));
+            QVERIFY2(page.count(name) >= 2, qPrintable(name)); // in the English and the Japanese part
+        }
     }
 };
 
