@@ -9,6 +9,8 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &xdgDat
         const QString &arg = arguments[i];
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             result.showHelp = true;
+        } else if (arg == QLatin1String("--version")) {
+            result.showVersion = true;
         } else if (arg == QLatin1String("--data-dir")) {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
                 result.error = QStringLiteral("--data-dir needs a folder");
@@ -69,6 +71,7 @@ QString UsageText()
                           "                  日付・体重・体脂肪率が同じ記録がすでにあれば加えません。読み取れない行は\n"
                           "                  行番号と理由を標準エラーに出して飛ばします。ウィンドウは開きません\n"
                           "  --help          この説明を表示します\n"
+                          "  --version       版（バージョン）を表示します\n"
                           "\n"
                           "終了コード / exit status (--export-csv, --import-csv):\n"
                           "  0  すべての行を書き出した・取り込んだ / done, every line taken\n"
@@ -78,4 +81,9 @@ QString UsageText()
                           "  2  コマンドラインの誤り / the arguments cannot be understood\n"
                           "  3  読み取れない行を飛ばして残りを書いた（標準エラーに一覧）\n"
                           "     / done, but the lines listed on standard error could not be read\n");
+}
+
+QString VersionText()
+{
+    return QStringLiteral("pmlina (ポムリナ) %1\n").arg(QLatin1String(PMLINA_VERSION));
 }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// `pmlina [--data-dir DIR] [--help]`, and for scripts `--export-csv PARTNER FILE` or
+// `pmlina [--data-dir DIR] [--help] [--version]`, and for scripts `--export-csv PARTNER FILE` or
 // `--import-csv PARTNER FILE`, which open no window. Without --data-dir the data live in
 // $XDG_DATA_HOME/pmlina, or ~/.local/share/pmlina when XDG_DATA_HOME is not set.
 enum class CsvAction { None, Export, Import };
@@ -11,6 +11,7 @@ enum class CsvAction { None, Export, Import };
 struct CommandLine {
     QString dataDir;
     bool showHelp = false;
+    bool showVersion = false;
     CsvAction csvAction = CsvAction::None;
     int csvPartner = 0; // 1 or 2
     QString csvFile;
@@ -19,3 +20,4 @@ struct CommandLine {
 
 CommandLine ParseCommandLine(const QStringList &arguments, const QString &xdgDataHome, const QString &home);
 QString UsageText();
+QString VersionText();

@@ -23,6 +23,10 @@ int printUsage(const CommandLine &command)
         std::fputs(UsageText().toUtf8().constData(), stdout);
         return 0;
     }
+    if (command.showVersion && command.error.isEmpty()) {
+        std::fputs(VersionText().toUtf8().constData(), stdout);
+        return 0;
+    }
     std::fprintf(stderr, "pmlina: %s\n%s", command.error.toUtf8().constData(), UsageText().toUtf8().constData());
     return 2;
 }
@@ -30,15 +34,15 @@ int printUsage(const CommandLine &command)
 
 int main(int argc, char *argv[])
 {
-    // The arguments are read before any application object: --help and the CSV commands must
-    // work where no display can be opened (over ssh, from cron). Arguments this cannot place may
-    // be the toolkit's own (-platform, -style), which only the application object takes off.
+    // The arguments are read before any application object: --help, --version and the CSV commands
+    // must work where no display can be opened (over ssh, from cron). Arguments this cannot place
+    // may be the toolkit's own (-platform, -style), which only the application object takes off.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine early = ParseCommandLine(arguments, qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
     const bool csvCommand = arguments.contains(QLatin1String("--export-csv")) || arguments.contains(QLatin1String("--import-csv"));
-    if (early.showHelp || (csvCommand && !early.error.isEmpty()))
+    if (early.showHelp || (early.showVersion && early.error.isEmpty()) || (csvCommand && !early.error.isEmpty()))
         return printUsage(early);
     if (early.error.isEmpty() && early.csvAction != CsvAction::None) {
         QCoreApplication app(argc, argv);
@@ -50,10 +54,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("pmlina"));
     QApplication::setApplicationDisplayName(QStringLiteral("ポムリナ"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/pmlina.png")));
-    // Lets the desktop match the window to pmlina.desktop (its icon, its name in the task bar).
-    QGuiApplication::setDesktopFileName(QStringLiteral("pmlina"));
+    // Lets the desktop match the window to its desktop entry (its icon, its name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.pmlina.pmlina"));
     const CommandLine command = ParseCommandLine(app.arguments(), qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
-    if (command.showHelp || !command.error.isEmpty())
+    if (command.showHelp || command.showVersion || !command.error.isEmpty())
         return printUsage(command);
     if (command.csvAction != CsvAction::None)
         return RunCsvCommand(command, stdout, stderr);
