@@ -2,7 +2,7 @@
 # Sourced, not run; expects ROOT to be the repository folder.
 
 PACKAGES=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev fonts-noto-cjk qt6-translations-l10n
-          appstream desktop-file-utils)
+          appstream desktop-file-utils lld)
 
 install_missing_packages() {
     local missing=()

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <functional>
+#include <map>
 
 using namespace StoreTest;
 
@@ -22,7 +23,33 @@ const QByteArray kDefaultSituationBytes = cp932Lines({QStringLiteral("\"起床�
                                                       QStringLiteral("\"昼食前\""), QStringLiteral("\"昼食後\""), QStringLiteral("\"夕食前\""),
                                                       QStringLiteral("\"夕食後\""), QStringLiteral("\"運動後\""), QStringLiteral("\"入浴後\""),
                                                       QStringLiteral("\"就寝前\"")});
+
+// The settings files that hold one value, read and written as text whatever the value's type.
+struct OneValueSetting {
+    QString name;          // as the program creates it
+    QString otherSpelling; // as another program may have written it
+    std::function<QString(const DataFolder &)> read;
+    std::function<StoreResult(const DataFolder &, const QString &)> write;
+};
+const OneValueSetting &oneValueSetting(const QString &setting)
+{
+    static const std::map<QString, OneValueSetting> settings = {
+        {QStringLiteral("help tour"),
+         {FileName::helpTour, QStringLiteral("設定.TXT"), [](const DataFolder &f) { return QString::number(ReadHelpTourSetting(f)); },
+          [](const DataFolder &f, const QString &v) { return WriteHelpTourSetting(f, v.toInt()); }}},
+        {QStringLiteral("moving average"),
+         {FileName::movingAverage, QStringLiteral("移動平均.TXT"), [](const DataFolder &f) { return ReadMovingAverageSetting(f); },
+          [](const DataFolder &f, const QString &v) { return WriteMovingAverageSetting(f, v); }}},
+        {QStringLiteral("automatic time"),
+         {FileName::autoTime, QStringLiteral("自動時間.TXT"), [](const DataFolder &f) { return QString::number(ReadAutoTimeSetting(f)); },
+          [](const DataFolder &f, const QString &v) { return WriteAutoTimeSetting(f, v.toInt()); }}},
+        {QStringLiteral("marker"),
+         {FileName::marker, QStringLiteral("マーカー.TXT"), [](const DataFolder &f) { return QString::number(ReadMarkerStyle(f)); },
+          [](const DataFolder &f, const QString &v) { return WriteMarkerStyle(f, v.toInt()); }}},
+    };
+    return settings.at(setting);
 }
+} // namespace
 
 class TestSettingsFiles : public QObject
 {
@@ -177,40 +204,6 @@ private Q_SLOTS:
         expectRefused(FileName::memo, [&] { return WriteMemo(f, QStringLiteral("\u00A5100")); }, QStringLiteral("\u00A5"));
     }
 
-    // ---- help tour ----
-
-    void helpTourBytes()
-    {
-        QVERIFY(WriteHelpTourSetting(folder(), 1));
-        QCOMPARE(readFile(path(FileName::helpTour)), QByteArray::fromHex("228377838b837683638341815b222c310d0a"));
-        QVERIFY(WriteHelpTourSetting(folder(), 0));
-        QCOMPARE(readFile(path(FileName::helpTour)), cp932(QStringLiteral("\"ヘルプツアー\",0\r\n")));
-        QCOMPARE(ReadHelpTourSetting(folder()), 0);
-    }
-
-    void helpTourReading_data()
-    {
-        QTest::addColumn<QByteArray>("bytes"); // empty: no file
-        QTest::addColumn<int>("on");
-        QTest::newRow("missing: on") << QByteArray() << 1;
-        QTest::newRow("on") << cp932(QStringLiteral("\"ヘルプツアー\",1\r\n")) << 1;
-        QTest::newRow("off") << cp932(QStringLiteral("\"ヘルプツアー\",0\r\n")) << 0;
-        QTest::newRow("off, spaced, no line end") << cp932(QStringLiteral("\"ヘルプツアー\", 0 ")) << 0;
-        QTest::newRow("out of range") << cp932(QStringLiteral("\"ヘルプツアー\",2\r\n")) << 1;
-        QTest::newRow("not a number") << cp932(QStringLiteral("\"ヘルプツアー\",x\r\n")) << 1;
-        QTest::newRow("no value") << cp932(QStringLiteral("\"ヘルプツアー\"\r\n")) << 1;
-        QTest::newRow("no label") << QByteArrayLiteral("0\r\n") << 1;
-        QTest::newRow("empty file") << QByteArrayLiteral("\r\n") << 1;
-    }
-    void helpTourReading()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, on);
-        if (!bytes.isEmpty())
-            QVERIFY(writeFile(path(QStringLiteral("設定.TXT")), bytes));
-        QCOMPARE(ReadHelpTourSetting(folder()), on);
-    }
-
     // ---- scale steps ----
 
     void scaleStepsBytes()
@@ -271,99 +264,84 @@ private Q_SLOTS:
         QCOMPARE(ReadScaleSteps(folder()), (ScaleSteps{QStringLiteral("0.2"), QStringLiteral("0.1")}));
     }
 
-    // ---- moving average, automatic time, marker ----
+    // ---- the one-value settings: help tour, moving average, automatic time, marker ----
 
-    void movingAverage_data()
+    void oneValueReading_data()
     {
+        QTest::addColumn<QString>("setting");
         QTest::addColumn<QByteArray>("bytes"); // empty: no file
-        QTest::addColumn<QString>("count");
-        QTest::newRow("missing") << QByteArray() << QStringLiteral("10");
-        QTest::newRow("fifteen") << QByteArrayLiteral("15\r\n") << QStringLiteral("15");
-        QTest::newRow("spaces") << QByteArrayLiteral(" 20 \r\n") << QStringLiteral("20");
-        QTest::newRow("leading zero kept") << QByteArrayLiteral("07\r\n") << QStringLiteral("07");
-        QTest::newRow("largest") << QByteArrayLiteral("32767\r\n") << QStringLiteral("32767");
-        QTest::newRow("too large") << QByteArrayLiteral("32768\r\n") << QStringLiteral("10");
-        QTest::newRow("zero") << QByteArrayLiteral("0\r\n") << QStringLiteral("10");
-        QTest::newRow("negative") << QByteArrayLiteral("-3\r\n") << QStringLiteral("10");
-        QTest::newRow("fraction") << QByteArrayLiteral("7.5\r\n") << QStringLiteral("10");
-        QTest::newRow("text") << QByteArrayLiteral("abc\r\n") << QStringLiteral("10");
-        QTest::newRow("empty") << QByteArrayLiteral("\r\n") << QStringLiteral("10");
-        QTest::newRow("NUL after the digits") << QByteArray("8\0x\r\n", 5) << QStringLiteral("10");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("help tour: missing: on") << QStringLiteral("help tour") << QByteArray() << QStringLiteral("1");
+        QTest::newRow("help tour: on") << QStringLiteral("help tour") << cp932(QStringLiteral("\"ヘルプツアー\",1\r\n")) << QStringLiteral("1");
+        QTest::newRow("help tour: off") << QStringLiteral("help tour") << cp932(QStringLiteral("\"ヘルプツアー\",0\r\n")) << QStringLiteral("0");
+        QTest::newRow("help tour: off, spaced, no line end") << QStringLiteral("help tour") << cp932(QStringLiteral("\"ヘルプツアー\", 0 ")) << QStringLiteral("0");
+        QTest::newRow("help tour: out of range") << QStringLiteral("help tour") << cp932(QStringLiteral("\"ヘルプツアー\",2\r\n")) << QStringLiteral("1");
+        QTest::newRow("help tour: not a number") << QStringLiteral("help tour") << cp932(QStringLiteral("\"ヘルプツアー\",x\r\n")) << QStringLiteral("1");
+        QTest::newRow("help tour: no value") << QStringLiteral("help tour") << cp932(QStringLiteral("\"ヘルプツアー\"\r\n")) << QStringLiteral("1");
+        QTest::newRow("help tour: no label") << QStringLiteral("help tour") << QByteArrayLiteral("0\r\n") << QStringLiteral("1");
+        QTest::newRow("help tour: empty file") << QStringLiteral("help tour") << QByteArrayLiteral("\r\n") << QStringLiteral("1");
+        QTest::newRow("moving average: missing") << QStringLiteral("moving average") << QByteArray() << QStringLiteral("10");
+        QTest::newRow("moving average: fifteen") << QStringLiteral("moving average") << QByteArrayLiteral("15\r\n") << QStringLiteral("15");
+        QTest::newRow("moving average: spaces") << QStringLiteral("moving average") << QByteArrayLiteral(" 20 \r\n") << QStringLiteral("20");
+        QTest::newRow("moving average: leading zero kept") << QStringLiteral("moving average") << QByteArrayLiteral("07\r\n") << QStringLiteral("07");
+        QTest::newRow("moving average: largest") << QStringLiteral("moving average") << QByteArrayLiteral("32767\r\n") << QStringLiteral("32767");
+        QTest::newRow("moving average: too large") << QStringLiteral("moving average") << QByteArrayLiteral("32768\r\n") << QStringLiteral("10");
+        QTest::newRow("moving average: zero") << QStringLiteral("moving average") << QByteArrayLiteral("0\r\n") << QStringLiteral("10");
+        QTest::newRow("moving average: negative") << QStringLiteral("moving average") << QByteArrayLiteral("-3\r\n") << QStringLiteral("10");
+        QTest::newRow("moving average: fraction") << QStringLiteral("moving average") << QByteArrayLiteral("7.5\r\n") << QStringLiteral("10");
+        QTest::newRow("moving average: text") << QStringLiteral("moving average") << QByteArrayLiteral("abc\r\n") << QStringLiteral("10");
+        QTest::newRow("moving average: empty") << QStringLiteral("moving average") << QByteArrayLiteral("\r\n") << QStringLiteral("10");
+        QTest::newRow("moving average: NUL after the digits") << QStringLiteral("moving average") << QByteArray("8\0x\r\n", 5) << QStringLiteral("10");
+        QTest::newRow("automatic time: missing") << QStringLiteral("automatic time") << QByteArray() << QStringLiteral("0");
+        QTest::newRow("automatic time: on") << QStringLiteral("automatic time") << QByteArrayLiteral(" 1 \r\n") << QStringLiteral("1");
+        QTest::newRow("automatic time: on, bare") << QStringLiteral("automatic time") << QByteArrayLiteral("1") << QStringLiteral("1");
+        QTest::newRow("automatic time: off") << QStringLiteral("automatic time") << QByteArrayLiteral(" 0 \r\n") << QStringLiteral("0");
+        QTest::newRow("automatic time: out of range") << QStringLiteral("automatic time") << QByteArrayLiteral(" 2 \r\n") << QStringLiteral("0");
+        QTest::newRow("automatic time: negative") << QStringLiteral("automatic time") << QByteArrayLiteral("-1\r\n") << QStringLiteral("0");
+        QTest::newRow("automatic time: text") << QStringLiteral("automatic time") << QByteArrayLiteral("yes\r\n") << QStringLiteral("0");
+        QTest::newRow("marker: missing") << QStringLiteral("marker") << QByteArray() << QStringLiteral("1");
+        QTest::newRow("marker: none") << QStringLiteral("marker") << QByteArrayLiteral("0\r\n") << QStringLiteral("0");
+        QTest::newRow("marker: circle") << QStringLiteral("marker") << QByteArrayLiteral("1\r\n") << QStringLiteral("1");
+        QTest::newRow("marker: ball") << QStringLiteral("marker") << QByteArrayLiteral("2\r\n") << QStringLiteral("2");
+        QTest::newRow("marker: spaced") << QStringLiteral("marker") << QByteArrayLiteral(" 2 \r\n") << QStringLiteral("2");
+        QTest::newRow("marker: out of range") << QStringLiteral("marker") << QByteArrayLiteral("3\r\n") << QStringLiteral("1");
+        QTest::newRow("marker: negative") << QStringLiteral("marker") << QByteArrayLiteral("-1\r\n") << QStringLiteral("1");
+        QTest::newRow("marker: text") << QStringLiteral("marker") << QByteArrayLiteral("ball\r\n") << QStringLiteral("1");
     }
-    void movingAverage()
+    void oneValueReading()
     {
+        QFETCH(QString, setting);
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, count);
+        QFETCH(QString, value);
+        const OneValueSetting &file = oneValueSetting(setting);
+        // Written under another spelling than the program's own: names match without regard to case.
         if (!bytes.isEmpty())
-            QVERIFY(writeFile(path(QStringLiteral("移動平均.TXT")), bytes));
-        QCOMPARE(ReadMovingAverageSetting(folder()), count);
+            QVERIFY(writeFile(path(file.otherSpelling), bytes));
+        QCOMPARE(file.read(folder()), value);
     }
 
-    void movingAverageBytes()
+    void oneValueBytes_data()
     {
-        QVERIFY(WriteMovingAverageSetting(folder(), QStringLiteral("25")));
-        QCOMPARE(readFile(path(FileName::movingAverage)), QByteArrayLiteral("25\r\n"));
-        QCOMPARE(ReadMovingAverageSetting(folder()), QStringLiteral("25"));
-    }
-
-    void autoTime_data()
-    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("checked");
-        QTest::newRow("missing") << QByteArray() << 0;
-        QTest::newRow("on") << QByteArrayLiteral(" 1 \r\n") << 1;
-        QTest::newRow("on, bare") << QByteArrayLiteral("1") << 1;
-        QTest::newRow("off") << QByteArrayLiteral(" 0 \r\n") << 0;
-        QTest::newRow("out of range") << QByteArrayLiteral(" 2 \r\n") << 0;
-        QTest::newRow("negative") << QByteArrayLiteral("-1\r\n") << 0;
-        QTest::newRow("text") << QByteArrayLiteral("yes\r\n") << 0;
+        QTest::newRow("help tour on") << QStringLiteral("help tour") << QStringLiteral("1")
+                                      << QByteArray::fromHex("228377838b837683638341815b222c310d0a");
+        QTest::newRow("help tour off") << QStringLiteral("help tour") << QStringLiteral("0") << cp932(QStringLiteral("\"ヘルプツアー\",0\r\n"));
+        QTest::newRow("moving average") << QStringLiteral("moving average") << QStringLiteral("25") << QByteArrayLiteral("25\r\n");
+        QTest::newRow("automatic time on") << QStringLiteral("automatic time") << QStringLiteral("1") << QByteArrayLiteral(" 1 \r\n");
+        QTest::newRow("automatic time off") << QStringLiteral("automatic time") << QStringLiteral("0") << QByteArrayLiteral(" 0 \r\n");
+        QTest::newRow("marker") << QStringLiteral("marker") << QStringLiteral("2") << QByteArrayLiteral("2\r\n");
     }
-    void autoTime()
+    void oneValueBytes()
     {
+        QFETCH(QString, setting);
+        QFETCH(QString, value);
         QFETCH(QByteArray, bytes);
-        QFETCH(int, checked);
-        if (!bytes.isEmpty())
-            QVERIFY(writeFile(path(QStringLiteral("自動時間.TXT")), bytes));
-        QCOMPARE(ReadAutoTimeSetting(folder()), checked);
-    }
-
-    void autoTimeBytes()
-    {
-        QVERIFY(WriteAutoTimeSetting(folder(), 1));
-        QCOMPARE(readFile(path(FileName::autoTime)), QByteArrayLiteral(" 1 \r\n"));
-        QCOMPARE(ReadAutoTimeSetting(folder()), 1);
-        QVERIFY(WriteAutoTimeSetting(folder(), 0));
-        QCOMPARE(readFile(path(FileName::autoTime)), QByteArrayLiteral(" 0 \r\n"));
-        QCOMPARE(ReadAutoTimeSetting(folder()), 0);
-    }
-
-    void marker_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("style");
-        QTest::newRow("missing") << QByteArray() << 1;
-        QTest::newRow("none") << QByteArrayLiteral("0\r\n") << 0;
-        QTest::newRow("circle") << QByteArrayLiteral("1\r\n") << 1;
-        QTest::newRow("ball") << QByteArrayLiteral("2\r\n") << 2;
-        QTest::newRow("spaced") << QByteArrayLiteral(" 2 \r\n") << 2;
-        QTest::newRow("out of range") << QByteArrayLiteral("3\r\n") << 1;
-        QTest::newRow("negative") << QByteArrayLiteral("-1\r\n") << 1;
-        QTest::newRow("text") << QByteArrayLiteral("ball\r\n") << 1;
-    }
-    void marker()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, style);
-        if (!bytes.isEmpty())
-            QVERIFY(writeFile(path(QStringLiteral("マーカー.TXT")), bytes));
-        QCOMPARE(ReadMarkerStyle(folder()), style);
-    }
-
-    void markerBytes()
-    {
-        QVERIFY(WriteMarkerStyle(folder(), 2));
-        QCOMPARE(readFile(path(FileName::marker)), QByteArrayLiteral("2\r\n"));
-        QCOMPARE(ReadMarkerStyle(folder()), 2);
+        const OneValueSetting &file = oneValueSetting(setting);
+        QVERIFY(file.write(folder(), value));
+        QCOMPARE(readFile(path(file.name)), bytes);
+        QCOMPARE(file.read(folder()), value);
     }
 
     // ---- memo ----

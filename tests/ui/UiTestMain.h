@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QLocale>
-#include <QtTest>
+#include <QTest>
 
 // Widget tests run headless at a fixed 96 DPI, so that twips turn into known pixel counts, and in
 // the C locale, so that numbers read and print the same everywhere.

@@ -2,6 +2,7 @@
 // scoreboard, the list and both graphs filled from data files, and the graph options.
 
 #include "screens/comparison/ComparisonController.h"
+#include "ScoreHeadings.h"
 #include "screens/comparison/ComparisonPanel.h"
 #include "screens/shell/HelpTexts.h"
 #include "store/DataFile.h"
@@ -227,16 +228,7 @@ void TestComparisonPanel::optionsAtStart()
 
 void TestComparisonPanel::headingBands_data()
 {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("heading");
-    QTest::addColumn<uint>("colour");
-    QTest::newRow("0") << 0 << QStringLiteral("比較項目") << 0xC0C0FFu;
-    QTest::newRow("1") << 1 << QStringLiteral("トータル測定回数") << 0xC0E0FFu;
-    QTest::newRow("2") << 2 << QStringLiteral("開始日→経過日数") << 0xC0FFFFu;
-    QTest::newRow("3") << 3 << QStringLiteral("一日平均測定回数") << 0xC0FFC0u;
-    QTest::newRow("4") << 4 << QStringLiteral("初日からの最高記録") << 0xFFFFC0u;
-    QTest::newRow("5") << 5 << QStringLiteral("今現在（最終記録）") << 0xFFC0C0u;
-    QTest::newRow("6") << 6 << QStringLiteral("目標までの残") << 0xE0E0E0u;
+    addScoreHeadingRows();
 }
 
 void TestComparisonPanel::headingBands()
