@@ -1,0 +1,222 @@
+#include "screens/analyses/Forecast.h"
+
+#include "screens/analyses/TrendData.h"
+#include "store/Measurement.h"
+#include "store/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+
+namespace {
+
+// The value at fraction p of the sorted values, between neighbours (p = 0.5 is the median).
+double percentile(const std::vector<double> &sorted, double p)
+{
+    const double position = p * double(sorted.size() - 1);
+    const auto below = std::size_t(std::floor(position));
+    const std::size_t above = std::min(below + 1, sorted.size() - 1);
+    return sorted[below] + (sorted[above] - sorted[below]) * (position - double(below));
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return percentile(values, 0.5);
+}
+
+struct DayValue {
+    qint64 day; // Julian day
+    double weight;
+};
+
+// The first day the line from `level` at `lastDay` with `pace` per day is at the target or
+// beyond it, when that is within two years.
+std::optional<QDate> crossing(const QDate &lastDay, double level, double pace, double target, int direction)
+{
+    if (pace * direction <= 0.0 || std::fabs(pace * 7.0) < kForecastLeastWeeklyPace)
+        return std::nullopt;
+    const double days = std::ceil((target - level) / pace);
+    const QDate limit = lastDay.addYears(2);
+    if (!(days <= double(lastDay.daysTo(limit))))
+        return std::nullopt;
+    return lastDay.addDays(qint64(days));
+}
+
+// The measured days of the window, oldest first, from records read backwards from the last one.
+// The data file is kept in date order; reading stops at the first record before the window.
+template <typename RecordAt>
+std::vector<DayValue> windowDays(qsizetype count, const RecordAt &recordAt, QDate *lastDay)
+{
+    std::map<qint64, std::pair<double, int>> sums;
+    for (qsizetype i = count - 1; i >= 0; --i) {
+        const auto [dateText, weight] = recordAt(i);
+        const QDate date = parseStoredDate(dateText);
+        if (!date.isValid())
+            continue;
+        if (!lastDay->isValid())
+            *lastDay = date;
+        if (date.daysTo(*lastDay) >= kForecastWindowDays)
+            break;
+        auto &[sum, n] = sums[date.toJulianDay()];
+        sum += double(weight);
+        ++n;
+    }
+    std::vector<DayValue> days;
+    days.reserve(sums.size());
+    for (const auto &[day, sum] : sums)
+        days.push_back({day, sum.first / sum.second});
+    return days;
+}
+
+template <typename RecordAt>
+Forecast forecastOf(qsizetype count, const RecordAt &recordAt, float targetWeight)
+{
+    Forecast f;
+    if (count == 0 || !(targetWeight > 0.0f))
+        return f;
+    const std::vector<DayValue> days = windowDays(count, recordAt, &f.lastDay);
+    if (days.empty())
+        return f;
+
+    const qint64 span = days.back().day - days.front().day + 1;
+    if (qsizetype(days.size()) < kForecastLeastDays || span < kForecastLeastSpanDays) {
+        f.state = Forecast::State::NeedMoreDays;
+        f.moreDaysNeeded = int(std::max<qint64>(kForecastLeastDays - qint64(days.size()), kForecastLeastSpanDays - span));
+        return f;
+    }
+
+    std::vector<double> slopes;
+    slopes.reserve(days.size() * (days.size() - 1) / 2);
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        for (std::size_t j = i + 1; j < days.size(); ++j)
+            slopes.push_back((days[j].weight - days[i].weight) / double(days[j].day - days[i].day));
+    }
+    std::sort(slopes.begin(), slopes.end());
+    f.pacePerDay = percentile(slopes, 0.5);
+    std::vector<double> intercepts;
+    intercepts.reserve(days.size());
+    for (const DayValue &d : days)
+        intercepts.push_back(d.weight - f.pacePerDay * double(d.day - days.back().day));
+    f.level = median(std::move(intercepts));
+
+    // Losing when the target is below the start of the diet, gaining when above.
+    const double target = targetWeight;
+    const double start = double(recordAt(0).second);
+    const int direction = target <= start ? -1 : 1;
+    if ((f.level - target) * direction >= 0.0) {
+        f.state = Forecast::State::Reached;
+        return f;
+    }
+    if (f.pacePerDay * direction <= 0.0 || std::fabs(f.pacePerWeek()) < kForecastLeastWeeklyPace) {
+        f.state = Forecast::State::NotAtThisPace;
+        return f;
+    }
+    const std::optional<QDate> date = crossing(f.lastDay, f.level, f.pacePerDay, target, direction);
+    if (!date) {
+        f.state = Forecast::State::MoreThanTwoYears;
+        return f;
+    }
+    f.state = Forecast::State::Date;
+    f.date = *date;
+    // The faster quartile's pace arrives first; the slower one may not arrive at all.
+    const double faster = direction < 0 ? percentile(slopes, 0.25) : percentile(slopes, 0.75);
+    const double slower = direction < 0 ? percentile(slopes, 0.75) : percentile(slopes, 0.25);
+    f.earliest = crossing(f.lastDay, f.level, faster, target, direction).value_or(f.date);
+    f.latest = crossing(f.lastDay, f.level, slower, target, direction);
+    return f;
+}
+
+QString dayOfRange(const QDate &day, const QDate &reference)
+{
+    const QString monthDay = QString::number(day.month()) + u'/' + QStringLiteral("%1").arg(day.day(), 2, 10, QLatin1Char('0'));
+    return day.year() == reference.year() ? monthDay : QString::number(day.year()) + u'/' + monthDay;
+}
+
+QString signedKg(double value)
+{
+    const double shown = std::round(value * 100.0) / 100.0;
+    return (shown > 0.0 ? QStringLiteral("+") : QString()) + QString::number(shown == 0.0 ? 0.0 : shown, 'f', 2) + QStringLiteral("Kg");
+}
+
+} // namespace
+
+Forecast ComputeForecast(const QList<QString> &dates, const std::vector<float> &weights, float targetWeight)
+{
+    const qsizetype count = std::min(dates.size(), qsizetype(weights.size()));
+    return forecastOf(
+        count, [&](qsizetype i) { return std::pair<QStringView, float>(dates[i], weights[std::size_t(i)]); }, targetWeight);
+}
+
+Forecast ComputeForecast(const TrendData &trend, float targetWeight)
+{
+    return ComputeForecast(trend.dates, trend.weights, targetWeight);
+}
+
+Forecast ComputeForecast(const QList<Measurement> &records, float targetWeight)
+{
+    return forecastOf(
+        records.size(), [&](qsizetype i) { return std::pair<QStringView, float>(records[i].date, records[i].weight); }, targetWeight);
+}
+
+QString ForecastText(const Forecast &f)
+{
+    switch (f.state) {
+    case Forecast::State::None:
+        return QString();
+    case Forecast::State::NeedMoreDays:
+        return QStringLiteral("到達予測には、あと%1日分の記録が必要です").arg(f.moreDaysNeeded);
+    case Forecast::State::Reached:
+        return QStringLiteral("目標体重に到達しています");
+    case Forecast::State::NotAtThisPace:
+        return QStringLiteral("このペースでは目標に届きません・週 ") + signedKg(f.pacePerWeek());
+    case Forecast::State::MoreThanTwoYears:
+        return QStringLiteral("このペースでは目標到達は2年以上先です・週 ") + signedKg(f.pacePerWeek());
+    case Forecast::State::Date:
+        break;
+    }
+    const QString range = dayOfRange(f.earliest, f.date) + u'〜' + (f.latest ? dayOfRange(*f.latest, f.date) : QString());
+    return QStringLiteral("このペースなら ") + storedDate(f.date) + QStringLiteral(" ごろ目標到達（") + range + QStringLiteral("）・週 ")
+           + signedKg(f.pacePerWeek());
+}
+
+QString ForecastShortText(const Forecast &f)
+{
+    switch (f.state) {
+    case Forecast::State::None:
+        return QString();
+    case Forecast::State::NeedMoreDays:
+        return QStringLiteral("予測まであと%1日").arg(f.moreDaysNeeded);
+    case Forecast::State::Reached:
+        return QStringLiteral("到達済み");
+    case Forecast::State::NotAtThisPace:
+        return QStringLiteral("このペースでは未到達");
+    case Forecast::State::MoreThanTwoYears:
+        return QStringLiteral("2年以上先");
+    case Forecast::State::Date:
+        break;
+    }
+    return storedDate(f.date) + QStringLiteral(" ごろ");
+}
+
+QString CoupleForecastText(const QString &nickname1, const Forecast &forecast1, const QString &nickname2,
+                           const Forecast &forecast2)
+{
+    QStringList parts;
+    if (forecast1.state != Forecast::State::None)
+        parts << nickname1 + u'：' + ForecastShortText(forecast1);
+    if (forecast2.state != Forecast::State::None)
+        parts << nickname2 + u'：' + ForecastShortText(forecast2);
+    if (parts.isEmpty())
+        return QString();
+    QString text = QStringLiteral("目標到達予測　") + parts.join(QStringLiteral("　"));
+    if (forecast1.state == Forecast::State::Date && forecast2.state == Forecast::State::Date) {
+        const qint64 gap = forecast1.date.daysTo(forecast2.date);
+        if (gap == 0)
+            text += QStringLiteral("　ふたり同じころ到達の見込み");
+        else
+            text += QStringLiteral("　%1さんが約%2日早く到達の見込み").arg(gap > 0 ? nickname1 : nickname2).arg(std::abs(gap));
+    }
+    return text;
+}
