@@ -2,6 +2,7 @@
 
 #include "screens/shell/MainState.h"
 #include "screens/shell/ScreenContext.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/DataFolder.h"
@@ -27,7 +28,6 @@ public:
     void focusSelectedPartner() override {}
     void bmiChanged() override {}
     void refreshBodyMetrics() override {}
-    void refreshEntryScreen() override {}
     // What loading the trend data does here; a benchmark that times a screen reading the data
     // set points it at a trend screen.
     std::function<void()> loadTrendData;
@@ -37,7 +37,6 @@ public:
             loadTrendData();
     }
     void openEntryOnDay(const QDate &) override {}
-    void profileChanged() override {}
     void endProgram() override {}
 };
 
@@ -58,10 +57,11 @@ struct BenchScreen {
     DataFolder folder;
     SilentDialogs dialogs;
     SystemClock clock;
+    Session session;
     MainState state;
     SilentShell shell;
     SituationLists situations;
-    ScreenContext context{folder, dialogs, clock, state, shell, situations};
+    ScreenContext context{folder, dialogs, clock, session, state, shell, situations};
     std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
     Controller *controller = nullptr;
 

@@ -6,7 +6,6 @@
 #include "screens/history/HistoryPanel.h"
 #include "store/DataFile.h"
 #include "store/DataFolder.h"
-#include "store/FileNames.h"
 #include "ui/Chart.h"
 #include "ui/Grid.h"
 
@@ -43,8 +42,7 @@ int main(int argc, char **argv)
     const double read = benchReadRecords(folder, lines, runs);
 
     BenchScreen<HistoryController> history(dir.path());
-    history.state.currentDataFile = FileName::data1;
-    history.state.profile.height = 172.0f;
+    history.session.setProfile({QString(), 172.0f, 0.0f});
     QWidget hiddenHost;
     auto *hiddenTrend = new TrendController(history.context, &hiddenHost);
     hiddenTrend->LoadMovingAverageSetting();
@@ -59,7 +57,7 @@ int main(int argc, char **argv)
         panel->show();
         QCoreApplication::processEvents();
     });
-    check(history.state.recordCount == lines, "the trend data were not loaded");
+    check(history.session.recordCount() == lines, "the trend data were not loaded");
     check(panel->msgBunseki->rows() == lines + 1 && panel->mcrBunseki->rowCount() == lines, "not every record is listed");
     check(panel->cboStdate->count() > 1000, "the date lists are not filled");
 

@@ -2,6 +2,7 @@
 
 #include "screens/shell/MainState.h"
 #include "screens/shell/ScreenContext.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/DataFolder.h"
@@ -63,6 +64,8 @@ public:
     void openScreen(ScreenController *screen);
 
     const MainState &state() const { return m_state; }
+    const Session &session() const { return m_session; }
+    int helpTourOn() const { return m_helpTourOn; }
 
     // ShellServices
     void HideAllScreens() override;
@@ -74,10 +77,8 @@ public:
     void focusSelectedPartner() override;
     void bmiChanged() override;
     void refreshBodyMetrics() override;
-    void refreshEntryScreen() override;
     void LoadTrendData() override;
     void openEntryOnDay(const QDate &day) override;
-    void profileChanged() override;
     void endProgram() override;
 
 protected:
@@ -109,20 +110,29 @@ private:
     void cmdUser1_Click();
     void cmdUser2_Click();
     void selectPartner(int partner);
-    void markSelectedPartner(int partner);
-    void ReadProfile();
+    // The session has another partner: the window caption names them, the screen on view shows
+    // them, and their button is marked.
+    void followPartner(int partner);
+    // The selected partner's profile was saved: their button, the caption and the body metrics
+    // show it.
+    void followProfile();
+    // A partner's profile file, as it is now.
+    PartnerProfile ReadProfile(int partner);
 
     DataFolder m_folder;
     Dialogs &m_dialogs;
     Clock &m_clock;
     Scheduler m_schedule;
     std::function<void()> m_endProgram;
+    Session m_session;
     MainState m_state;
     SituationLists m_situations;
     ScreenContext m_context;
     qint64 m_splashShownAt = 0;
     bool m_startupFinished = false;
     bool m_firstStart = false;
+    // Whether opening a screen explains it (the help tour), as 設定.txt says.
+    int m_helpTourOn = 1;
     // Failures of the start-up's own writes, told once the window is up.
     QList<std::pair<QString, QString>> m_startupWarnings;
     QStringList m_malformedReports;

@@ -2,6 +2,7 @@
 
 #include "screens/shell/MainState.h"
 #include "screens/shell/ScreenContext.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/DataFolder.h"
@@ -29,16 +30,14 @@ public:
     int hideAllCount = 0;
     int bmiChangedCount = 0;
     int bodyMetricsCount = 0;
-    int profileChangedCount = 0;
-    int entryRefreshCount = 0;
     int endCount = 0;
     int trendLoads = 0;
     // What loading the trend data does here; a test that needs the data set sets it.
     std::function<void()> loadTrendData;
-    MainState *state = nullptr;
+    Session *session = nullptr;
 
     void HideAllScreens() override { ++hideAllCount; }
-    void DSP_HELP() override { helpShown << (state ? state->helpText : QString()); }
+    void DSP_HELP() override { helpShown << (session ? session->helpText() : QString()); }
     void processPendingEvents() override {}
     void showStoreFailure(const QString &title, const QString &message) override { failures << title + u'|' + message; }
     void noteMalformedLines(const QString &, const QString &report) override
@@ -50,7 +49,6 @@ public:
     void focusSelectedPartner() override {}
     void bmiChanged() override { ++bmiChangedCount; }
     void refreshBodyMetrics() override { ++bodyMetricsCount; }
-    void refreshEntryScreen() override { ++entryRefreshCount; }
     void LoadTrendData() override
     {
         ++trendLoads;
@@ -58,7 +56,6 @@ public:
             loadTrendData();
     }
     void openEntryOnDay(const QDate &day) override { entryDaysOpened << day; }
-    void profileChanged() override { ++profileChangedCount; }
     void endProgram() override { ++endCount; }
 };
 
@@ -70,16 +67,17 @@ struct ScreenHarness {
     DataFolder folder{dir.path()};
     ScriptedDialogs dialogs;
     FakeClock clock;
+    Session session;
     MainState state;
     RecordingShell shell;
     SituationLists situations;
-    ScreenContext context{folder, dialogs, clock, state, shell, situations};
+    ScreenContext context{folder, dialogs, clock, session, state, shell, situations};
     std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
     Controller *controller = nullptr;
 
     ScreenHarness()
     {
-        shell.state = &state;
+        shell.session = &session;
         controller = new Controller(context, host.get());
     }
     ~ScreenHarness() { host.reset(); }

@@ -5,6 +5,7 @@
 #include "screens/analyses/TrendSummary.h"
 #include "screens/shell/GraphQuantity.h"
 #include "screens/shell/MainState.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/MeasurementScan.h"
 #include "store/NumberText.h"
@@ -66,13 +67,13 @@ void TrendController::LoadTrendData()
 {
     MainState &state = m_ctx.state;
     TrendData trend;
-    const MeasurementFile file = ScanMeasurements(m_ctx.folder, state.currentDataFile,
+    const MeasurementFile file = ScanMeasurements(m_ctx.folder, m_ctx.session.currentDataFile(),
                                                   [&trend](const MeasurementView &record) { AddTrendRecord(trend, record); });
     m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
     state.trend = std::move(trend);
-    state.recordCount = state.trend.count();
+    m_ctx.session.setRecordCount(state.trend.count());
     RedrawMovingAverage();
-    m_panel->showSummary(ComputeTrendSummary(state.trend, state.profile.targetWeight));
+    m_panel->showSummary(ComputeTrendSummary(state.trend, m_ctx.session.profile().targetWeight));
     state.recordMinWeight = state.trend.minWeight;
     state.recordMinDate = parseStoredDate(state.trend.minWeightDate);
 }
@@ -88,7 +89,7 @@ void TrendController::applyLowerBound()
     const TrendData &trend = m_ctx.state.trend;
     // Without a measurement there is no lowest weight to go back to: the axes stay as they are.
     if (trend.count() > 0)
-        m_panel->setWeightAxisMinimum(TrendWeightAxisMinimum(trend, m_ctx.state.profile.targetWeight, m_lowerBoundAtTarget));
+        m_panel->setWeightAxisMinimum(TrendWeightAxisMinimum(trend, m_ctx.session.profile().targetWeight, m_lowerBoundAtTarget));
     m_panel->setMokuChkColour(m_lowerBoundAtTarget ? Colour::chosenToggle : Colour::buttonFace);
 }
 

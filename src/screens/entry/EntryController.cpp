@@ -7,6 +7,7 @@
 #include "screens/entry/EntrySave.h"
 #include "screens/shell/GraphQuantity.h"
 #include "screens/shell/MainState.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/DataFile.h"
@@ -37,6 +38,10 @@ EntryController::EntryController(ScreenContext &context, QWidget *panelParent)
 {
     m_ctx.situations.add(m_panel->lstAct);
     connectControls();
+    // The entry screen's values follow the current partner's file and profile wherever they change.
+    connect(&m_ctx.session, &Session::partnerChanged, this, &EntryController::RefreshEntryScreen);
+    connect(&m_ctx.session, &Session::profileChanged, this, &EntryController::RefreshEntryScreen);
+    connect(&m_ctx.session, &Session::dataFileChanged, this, &EntryController::RefreshEntryScreen);
 }
 
 QWidget *EntryController::panel() const
@@ -59,10 +64,10 @@ void EntryController::connectControls()
     connect(p->cmdFree, &QPushButton::clicked, this, &EntryController::cmdFree_Click);
     connect(p->txtTaiInp, &QLineEdit::returnPressed, this, &EntryController::txtTaiInp_Enter);
     connect(p->txtShiInp, &QLineEdit::returnPressed, this, &EntryController::txtShiInp_Enter);
-    connect(p->cmdUp, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtTaiInp, m_ctx.state.weightStep, 1); });
-    connect(p->cmdDn, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtTaiInp, m_ctx.state.weightStep, -1); });
-    connect(p->cmdUp1, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtShiInp, m_ctx.state.fatStep, 1); });
-    connect(p->cmdDn1, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtShiInp, m_ctx.state.fatStep, -1); });
+    connect(p->cmdUp, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtTaiInp, m_ctx.session.weightStep(), 1); });
+    connect(p->cmdDn, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtTaiInp, m_ctx.session.weightStep(), -1); });
+    connect(p->cmdUp1, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtShiInp, m_ctx.session.fatStep(), 1); });
+    connect(p->cmdDn1, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtShiInp, m_ctx.session.fatStep(), -1); });
     connect(p->cmdTaiHozon, &QPushButton::clicked, this, &EntryController::cmdTaiHozon_Click);
 }
 
@@ -81,18 +86,13 @@ void EntryController::setSelectedDay(const QDate &day)
     m_panel->mtvmain->setSelectedDate(day);
 }
 
-int EntryController::currentPartner() const
-{
-    return m_ctx.state.currentDataFile.compare(FileName::data2, Qt::CaseInsensitive) == 0 ? 2 : 1;
-}
-
 void EntryController::RefreshEntryScreen()
 {
     MainState &state = m_ctx.state;
-    const MeasurementFile file = ReadMeasurements(m_ctx.folder, state.currentDataFile);
+    const MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.session.currentDataFile());
     m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
-    state.entry = ComputeEntryDay(file.records, selectedDay(), state.profile.height);
-    state.recordCount = int(file.records.size());
+    state.entry = ComputeEntryDay(file.records, selectedDay(), m_ctx.session.profile().height);
+    m_ctx.session.setRecordCount(int(file.records.size()));
     m_panel->showDay(state.entry);
     ShowBmiGauge();
     state.selectedSituation.clear();
@@ -103,7 +103,7 @@ void EntryController::RefreshEntryScreen()
 
 void EntryController::RefreshPartnerCounts()
 {
-    const int partner = currentPartner();
+    const int partner = m_ctx.session.partner();
     const int own = m_panel->msgDayList->rows() - 1;
     const QString otherFile = FileName::dataFile(partner == 1 ? 2 : 1);
     const int otherCount = CountMeasurementsOn(m_ctx.folder, otherFile, storedDate(selectedDay()));
@@ -113,10 +113,10 @@ void EntryController::RefreshPartnerCounts()
 void EntryController::ShowBmiGauge()
 {
     MainState &state = m_ctx.state;
-    if (state.recordCount == 0)
+    if (m_ctx.session.recordCount() == 0)
         return;
     // Without a height there is no BMI: the gauges keep what they showed.
-    const std::optional<float> bmi = Bmi(state.entry.latestWeight, state.profile.height);
+    const std::optional<float> bmi = Bmi(state.entry.latestWeight, m_ctx.session.profile().height);
     if (!bmi)
         return;
     state.currentBmi = *bmi;
@@ -257,11 +257,11 @@ void EntryController::cmdTaiHozon_Click()
     Measurement m = BuildMeasurement(selectedDay(), state.selectedSituation, weightText, fatText, QString());
     StoreResult stored = StoreResult::success();
     if (NeedsOrderedInsert(state.entry.lastRecordDate, m.date)) {
-        stored = InsertMeasurementInOrder(m_ctx.folder, state.currentDataFile, m);
+        stored = InsertMeasurementInOrder(m_ctx.folder, m_ctx.session.currentDataFile(), m);
     } else {
-        if (state.autoTimeStamp)
+        if (m_ctx.session.autoTimeStamp())
             m.comment = timeOfDayText(m_ctx.clock.timeOfDay());
-        stored = AppendMeasurement(m_ctx.folder, state.currentDataFile, m);
+        stored = AppendMeasurement(m_ctx.folder, m_ctx.session.currentDataFile(), m);
     }
     if (!stored) {
         // Nothing was written; the input stays so that nothing typed is lost.

@@ -47,7 +47,6 @@ public:
 
 private:
     void connectControls();
-    int currentPartner() const;
     void ApplyMarkerStyle();
     void prefillInputs(bool moveFocus);
     void stepBox(QLineEdit *box, const QString &step, int direction);

@@ -3,6 +3,7 @@
 #include "screens/history/HistoryPanel.h"
 #include "screens/shell/GraphQuantity.h"
 #include "screens/shell/MainState.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/MeasurementScan.h"
@@ -138,7 +139,7 @@ void HistoryController::listHistory(HistoryListingKind kind)
         // Loading the trend data reads the file and keeps every record of it: the unfiltered
         // listing is that data set.
         m_ctx.shell.LoadTrendData();
-        listing = std::make_shared<HistoryListing>(m_ctx.state.trend, m_ctx.state.profile.height);
+        listing = std::make_shared<HistoryListing>(m_ctx.state.trend, m_ctx.session.profile().height);
         m_panel->setDateLists(listing->dates());
     } else {
         HistoryFilter filter;
@@ -147,8 +148,8 @@ void HistoryController::listHistory(HistoryListingKind kind)
         filter.lastDay = m_panel->cboEddate->currentText();
         filter.key = m_panel->txtKey->text();
         filter.weekday = m_selectedWeekday;
-        listing = std::make_shared<HistoryListing>(filter, m_ctx.state.profile.height);
-        const MeasurementFile file = ScanMeasurements(m_ctx.folder, m_ctx.state.currentDataFile,
+        listing = std::make_shared<HistoryListing>(filter, m_ctx.session.profile().height);
+        const MeasurementFile file = ScanMeasurements(m_ctx.folder, m_ctx.session.currentDataFile(),
                                                       [&listing](const MeasurementView &record) { listing->add(record); });
         m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
     }

@@ -1,7 +1,7 @@
 #include "screens/maintenance/MaintenanceController.h"
 
 #include "screens/maintenance/MaintenancePanel.h"
-#include "screens/shell/MainState.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/NumberText.h"
@@ -79,7 +79,7 @@ void MaintenanceController::refreshForPartner()
 
 void MaintenanceController::fillProfileBoxes()
 {
-    const PartnerProfile &profile = m_ctx.state.profile;
+    const PartnerProfile &profile = m_ctx.session.profile();
     m_panel->txtPriData->setText(profile.nickname);
     m_panel->txtSincyou->setText(generalNumber(profile.height));
     m_panel->txtMokuTai->setText(generalNumber(profile.targetWeight));
@@ -87,62 +87,62 @@ void MaintenanceController::fillProfileBoxes()
 
 void MaintenanceController::LoadAutoTimeSetting()
 {
-    m_ctx.state.autoTimeStamp = ReadAutoTimeSetting(m_ctx.folder) == 1;
-    m_panel->chkJikan->setChecked(m_ctx.state.autoTimeStamp);
+    m_ctx.session.setAutoTimeStamp(ReadAutoTimeSetting(m_ctx.folder) == 1);
+    m_panel->chkJikan->setChecked(m_ctx.session.autoTimeStamp());
 }
 
 void MaintenanceController::chkJikan_Click()
 {
-    m_ctx.state.autoTimeStamp = m_panel->chkJikan->isChecked();
-    if (StoreResult r = WriteAutoTimeSetting(m_ctx.folder, m_ctx.state.autoTimeStamp ? 1 : 0); !r)
+    m_ctx.session.setAutoTimeStamp(m_panel->chkJikan->isChecked());
+    if (StoreResult r = WriteAutoTimeSetting(m_ctx.folder, m_ctx.session.autoTimeStamp() ? 1 : 0); !r)
         m_ctx.shell.showStoreFailure(QStringLiteral("設定を保存できません"), r.message());
 }
 
 void MaintenanceController::READ_KIZAMI()
 {
     const ScaleSteps steps = ReadScaleSteps(m_ctx.folder);
-    m_ctx.state.weightStep = steps.weightStep;
-    m_ctx.state.fatStep = steps.fatStep;
+    m_ctx.session.setWeightStep(steps.weightStep);
+    m_ctx.session.setFatStep(steps.fatStep);
     m_panel->showWeightStep(steps.weightStep);
     m_panel->showFatStep(steps.fatStep);
 }
 
 void MaintenanceController::optKizami_Click(int index)
 {
-    if (m_ctx.state.isLoading)
+    if (m_ctx.session.isLoading())
         return;
     const QString step = presetStep(index);
     if (step.isEmpty())
         return;
-    m_ctx.state.weightStep = step;
+    m_ctx.session.setWeightStep(step);
     writeScaleSteps();
 }
 
 void MaintenanceController::optKizami1_Click(int index)
 {
-    if (m_ctx.state.isLoading)
+    if (m_ctx.session.isLoading())
         return;
     const QString step = presetStep(index);
     if (step.isEmpty())
         return;
-    m_ctx.state.fatStep = step;
+    m_ctx.session.setFatStep(step);
     writeScaleSteps();
 }
 
 void MaintenanceController::txtKizami_Enter()
 {
-    m_ctx.state.weightStep = m_panel->txtKizami->text();
+    m_ctx.session.setWeightStep(m_panel->txtKizami->text());
     writeScaleSteps();
 }
 
 void MaintenanceController::txtKizami2_Enter()
 {
-    m_ctx.state.fatStep = m_panel->txtKizami2->text();
+    m_ctx.session.setFatStep(m_panel->txtKizami2->text());
     writeScaleSteps();
 }
 
 void MaintenanceController::writeScaleSteps()
 {
-    if (StoreResult r = WriteScaleSteps(m_ctx.folder, {m_ctx.state.weightStep, m_ctx.state.fatStep}); !r)
+    if (StoreResult r = WriteScaleSteps(m_ctx.folder, {m_ctx.session.weightStep(), m_ctx.session.fatStep()}); !r)
         m_ctx.shell.showStoreFailure(QStringLiteral("設定を保存できません"), r.message());
 }

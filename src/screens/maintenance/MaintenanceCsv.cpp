@@ -4,7 +4,7 @@
 #include "screens/maintenance/MaintenanceController.h"
 
 #include "screens/maintenance/MaintenancePanel.h"
-#include "screens/shell/MainState.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/CsvExport.h"
 #include "store/CsvImport.h"
@@ -42,10 +42,10 @@ void MaintenanceController::connectCsvControls()
 
 void MaintenanceController::cmdCsvOut_Click()
 {
-    const MainState &state = m_ctx.state;
-    QString name = fileNamePart(state.profile.nickname);
+    const Session &session = m_ctx.session;
+    QString name = fileNamePart(session.profile().nickname);
     if (name.isEmpty())
-        name = QStringLiteral("データ%1").arg(state.selectedPartner);
+        name = QStringLiteral("データ%1").arg(session.partner());
     name += m_ctx.clock.today().toString(QStringLiteral("_yyyy-MM-dd")) + QStringLiteral(".csv");
     const QString folder = m_csvFolder.isEmpty() ? QDir::homePath() : m_csvFolder;
     const std::optional<QString> path = m_ctx.dialogs.saveFileName(kExportTitle, QDir(folder).filePath(name), kFilter);
@@ -53,7 +53,7 @@ void MaintenanceController::cmdCsvOut_Click()
         return;
     m_csvFolder = QFileInfo(*path).absolutePath();
 
-    const CsvExportResult out = exportMeasurementsCsv(m_ctx.folder, state.currentDataFile, *path);
+    const CsvExportResult out = exportMeasurementsCsv(m_ctx.folder, session.currentDataFile(), *path);
     if (!out.result) {
         m_ctx.shell.showStoreFailure(QStringLiteral("CSVを書き出せません"), out.result.message());
         return;
@@ -72,7 +72,7 @@ void MaintenanceController::cmdCsvOut_Click()
 
 void MaintenanceController::cmdCsvIn_Click()
 {
-    const MainState &state = m_ctx.state;
+    const Session &session = m_ctx.session;
     const std::optional<QString> path =
         m_ctx.dialogs.openFileName(kImportTitle, m_csvFolder.isEmpty() ? QDir::homePath() : m_csvFolder, kFilter);
     if (!path)
@@ -85,14 +85,14 @@ void MaintenanceController::cmdCsvIn_Click()
         m_ctx.dialogs.warning(kImportTitle, QStringLiteral("「%1」を読み込めませんでした（%2）。").arg(fileName, file.errorString()));
         return;
     }
-    const CsvImportPlan plan = planCsvImport(m_ctx.folder, state.currentDataFile, readCsvMeasurements(file.readAll()));
+    const CsvImportPlan plan = planCsvImport(m_ctx.folder, session.currentDataFile(), readCsvMeasurements(file.readAll()));
     if (!plan.error.isEmpty()) {
         m_ctx.dialogs.warning(kImportTitle, QStringLiteral("「%1」を取り込めません。\r\n\r\n%2").arg(fileName, plan.error));
         return;
     }
 
-    const QString partner = state.profile.nickname.isEmpty() ? QStringLiteral("登録者%1").arg(state.selectedPartner)
-                                                              : state.profile.nickname;
+    const QString partner = session.profile().nickname.isEmpty() ? QStringLiteral("登録者%1").arg(session.partner())
+                                                                 : session.profile().nickname;
     QString counts = QStringLiteral("新しく加える記録：%1件\r\n"
                                     "すでにある記録（日付・体重・体脂肪率が同じ）：%2件　→ 取り込みません\r\n"
                                     "読み取れない行：%3行")
@@ -115,10 +115,10 @@ void MaintenanceController::cmdCsvIn_Click()
     if (m_ctx.dialogs.show(summary) != MessageAnswer::Ok)
         return;
 
-    if (StoreResult r = mergeMeasurements(m_ctx.folder, state.currentDataFile, plan.added); !r) {
+    if (StoreResult r = mergeMeasurements(m_ctx.folder, session.currentDataFile(), plan.added); !r) {
         m_ctx.shell.showStoreFailure(QStringLiteral("CSVを取り込めません"), r.message());
         return;
     }
-    m_ctx.shell.refreshEntryScreen();
+    m_ctx.session.noteDataFileChanged();
     m_ctx.dialogs.information(kImportTitle, QStringLiteral("%1件の記録を取り込みました。").arg(plan.added.size()));
 }

@@ -6,6 +6,7 @@
 #include "metrics/BodyMetrics.h"
 #include "screens/maintenance/MaintenancePanel.h"
 #include "screens/shell/MainState.h"
+#include "screens/shell/Session.h"
 #include "store/NumberText.h"
 
 #include <QLabel>
@@ -30,20 +31,21 @@ void MaintenanceController::showBmiOnMeter()
 void MaintenanceController::ShowMeterFormula()
 {
     const MainState &state = m_ctx.state;
-    if (state.recordCount == 0)
+    if (m_ctx.session.recordCount() == 0)
         return;
     m_panel->Label9[28]->setText(generalNumber(state.entry.lastRecordWeight));
-    m_panel->Label9[30]->setText(generalNumber(state.profile.height / 100.0f));
+    m_panel->Label9[30]->setText(generalNumber(m_ctx.session.profile().height / 100.0f));
 }
 
 void MaintenanceController::UpdateBmiMeter()
 {
     MainState &state = m_ctx.state;
     MaintenancePanel *p = m_panel;
-    if (state.recordCount == 0 || !heightIsUsable(state.profile.height))
+    const PartnerProfile &profile = m_ctx.session.profile();
+    if (m_ctx.session.recordCount() == 0 || !heightIsUsable(profile.height))
         return;
     const bool movedByUser = !state.meterSetByProgram;
-    const MeterReading reading = ReadMeter(p->HScroll1->value(), state.profile.height, p->Label9[28]->text(), movedByUser);
+    const MeterReading reading = ReadMeter(p->HScroll1->value(), profile.height, p->Label9[28]->text(), movedByUser);
     if (movedByUser)
         p->Label9[28]->setText(reading.weightText);
     state.meterBmi = reading.meterBmi;

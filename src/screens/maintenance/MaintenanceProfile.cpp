@@ -3,8 +3,7 @@
 
 #include "screens/maintenance/MaintenancePanel.h"
 #include "screens/maintenance/ProfileEditing.h"
-#include "screens/shell/MainState.h"
-#include "screens/shell/ShellServices.h"
+#include "screens/shell/Session.h"
 #include "ui/Dialogs.h"
 
 #include <QLineEdit>
@@ -31,15 +30,12 @@ void MaintenanceController::cmdPHozon1_Click()
         return;
     }
     const PartnerProfile profile = ProfileFromBoxes(boxes);
-    if (StoreResult r = WriteProfile(m_ctx.folder, m_ctx.state.currentProfileFile, profile); !r) {
+    if (StoreResult r = WriteProfile(m_ctx.folder, m_ctx.session.currentProfileFile(), profile); !r) {
         m_ctx.dialogs.warning(QStringLiteral("保存できません"), r.message());
         return;
     }
     // What the profile feeds shows the new values at once: the partner button, the window
     // caption, the target weights, and every figure that depends on the height.
-    m_ctx.state.profile = profile;
-    m_ctx.shell.profileChanged();
-    m_ctx.shell.refreshEntryScreen();
-    m_ctx.shell.refreshBodyMetrics();
+    m_ctx.session.setProfile(profile);
     m_ctx.dialogs.information(QStringLiteral("保存終了"), QStringLiteral("保存が終了しました"));
 }

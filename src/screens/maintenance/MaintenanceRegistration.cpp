@@ -4,6 +4,7 @@
 #include "screens/maintenance/MaintenancePanel.h"
 #include "screens/maintenance/Registration.h"
 #include "screens/shell/MainState.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/Backup.h"
 #include "store/FileNames.h"
@@ -53,14 +54,15 @@ void MaintenanceController::cmdStHozon_Click()
         m_ctx.dialogs.warning(QStringLiteral("バックアップできません"), r.message());
         return;
     }
-    state.profile = ProfileFromRegistration(fields);
-    state.currentDataFile = FileName::dataFile(partner);
-    state.currentProfileFile = FileName::profileFile(partner);
     if (StoreResult r = WriteRegistration(m_ctx.folder, partner, fields, m_ctx.clock.today()); !r) {
         m_ctx.dialogs.warning(QStringLiteral("登録できません"), r.message());
         return;
     }
     if (partner == 1) {
+        // The program goes on with partner 1 selected, as just registered; when partner 2 was
+        // selected, the window follows as after a partner button. The second stage ends the
+        // program instead.
+        m_ctx.session.selectPartner(1, ProfileFromRegistration(fields));
         state.newCoupleStage = 2;
         for (QLineEdit *box : {p->txtPriData1, p->txtSincyou1, p->txtMokuTai1, p->txtNowTai, p->txtNowShi})
             box->clear();

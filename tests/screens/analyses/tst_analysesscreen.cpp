@@ -34,7 +34,6 @@ struct AnalysesHarness : ScreenHarness<AnalysesController> {
     AnalysesHarness()
     {
         shell.loadTrendData = [this] { trend->LoadTrendData(); };
-        state.currentDataFile = FileName::data1;
         controller->SetupAnalysisGrids();
     }
     QStringList column(Grid *grid, int col)
@@ -103,7 +102,7 @@ private Q_SLOTS:
         for (Grid *grid : {p->msgB1, p->msgB2, p->msgB3, p->msgB4})
             QCOMPARE(grid->rows(), 1);
         QVERIFY(p->Label5[0]->text().isEmpty() && p->Label5[1]->text().isEmpty());
-        QCOMPARE(h.state.recordCount, 0);
+        QCOMPARE(h.session.recordCount(), 0);
     }
 };
 

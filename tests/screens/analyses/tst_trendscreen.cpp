@@ -36,8 +36,7 @@ struct TrendHarness : ScreenHarness<TrendController> {
     {
         write(FileName::data1, data);
         write(FileName::movingAverage, size + QStringLiteral("\r\n"));
-        state.currentDataFile = FileName::data1;
-        state.profile.targetWeight = 60.0f;
+        session.setProfile({QString(), 0.0f, 60.0f});
         controller->LoadMovingAverageSetting();
         controller->prepareBeforeHiding();
     }
@@ -80,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(h.panel()->lblNichis->text(),
                  QStringLiteral("2003/11/08 ( 65.5Kg ) でスタート ～ 2003/12/02 ( 63.1Kg ) まで 24日経過 _ 2.4Kg 減"));
         QCOMPARE(h.panel()->cmdMokuChk->text(), QStringLiteral("目標まで残り　3.1Kg"));
-        QCOMPARE(h.state.recordCount, 25);
+        QCOMPARE(h.session.recordCount(), 25);
         QCOMPARE(h.state.recordMinDate, QDate(2003, 12, 2));
         // The weight view: weight and its average on the left axis, no body fat.
         QVERIFY(h.panel()->optTai1->isChecked());
@@ -93,7 +92,7 @@ private Q_SLOTS:
         QCOMPARE(chart->rowCount(), 0);
         QCOMPARE(h.panel()->lblKiro->text(), QString());
         QCOMPARE(h.panel()->cmdMokuChk->text(), QStringLiteral("目標まで残り"));
-        QCOMPARE(h.state.recordCount, 0);
+        QCOMPARE(h.session.recordCount(), 0);
     }
 
     void optionsAndTargetButton()

@@ -156,7 +156,7 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::text(h.path(), FileName::profile1), QStringLiteral("\"氏名\",\"ぽむぽむ\"\r\n\"身長\",180\r\n\"目標体重\",70.5\r\n"));
         QCOMPARE(h.window->windowTitle(), QStringLiteral(" ぽむぽむ のデータ"));
         QCOMPARE(h.find<QPushButton>(QStringLiteral("cmdUser1"))->text(), QStringLiteral("ぽむぽむ"));
-        QCOMPARE(h.window->state().targetWeightOfPartner1, 70.5f);
+        QCOMPARE(h.window->session().targetWeight(1), 70.5f);
         QCOMPARE(h.find<QLabel>(QStringLiteral("Label9(30)"))->text(), QStringLiteral("1.8"));
         QCOMPARE(h.dialogs.shown.last().text, QStringLiteral("保存が終了しました"));
     }

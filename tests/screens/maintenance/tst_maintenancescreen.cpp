@@ -174,8 +174,8 @@ private Q_SLOTS:
         for (int i = 1; i <= 3; ++i)
             QVERIFY(!h.find<QRadioButton>(QStringLiteral("optKizami1(%1)").arg(i))->isChecked());
         QCOMPARE(h.box("txtKizami2")->text(), QStringLiteral("0.3"));
-        QCOMPARE(h.window->state().weightStep, QStringLiteral("0.2"));
-        QCOMPARE(h.window->state().fatStep, QStringLiteral("0.3"));
+        QCOMPARE(h.window->session().weightStep(), QStringLiteral("0.2"));
+        QCOMPARE(h.window->session().fatStep(), QStringLiteral("0.3"));
 
         h.click(QStringLiteral("cmdSettei"));
         h.click(QStringLiteral("optKizami(3)"));
@@ -190,7 +190,7 @@ private Q_SLOTS:
         h.box("txtKizami2")->setText(QStringLiteral("abc"));
         QTest::keyClick(h.box("txtKizami2"), Qt::Key_Return);
         QCOMPARE(TestFiles::text(h.path(), FileName::scaleSteps), QStringLiteral("0.25\r\nabc\r\n"));
-        QCOMPARE(h.window->state().fatStep, QStringLiteral("abc"));
+        QCOMPARE(h.window->session().fatStep(), QStringLiteral("abc"));
         // a step that cannot be stored is refused, the file keeps its lines
         h.box("txtKizami")->setText(QStringLiteral("0.\"1"));
         QTest::keyClick(h.box("txtKizami"), Qt::Key_Return);
