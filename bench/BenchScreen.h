@@ -27,7 +27,6 @@ public:
     void showPartnerCounts(int, int) override {}
     void focusSelectedPartner() override {}
     void bmiChanged() override {}
-    void refreshBodyMetrics() override {}
     // What loading the trend data does here; a benchmark that times a screen reading the data
     // set points it at a trend screen.
     std::function<void()> loadTrendData;

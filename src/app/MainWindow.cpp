@@ -9,6 +9,9 @@
 #include "screens/entry/EntryController.h"
 #include "screens/history/HistoryController.h"
 #include "screens/maintenance/MaintenanceController.h"
+#include "screens/maintenance/MaintenanceMeter.h"
+#include "screens/maintenance/MaintenanceRegistration.h"
+#include "screens/maintenance/MaintenanceSettings.h"
 #include "screens/printing/PrintingController.h"
 #include "screens/shell/LegacyConversionPrompt.h"
 #include "screens/shell/SplashTiming.h"
@@ -218,10 +221,10 @@ void MainWindow::Form_Load()
     setWindowTitle(windowCaptionFor(profile1));
 
     // 9-10
-    m_maintenance->prepareMeter();
+    m_maintenance->meter().prepareMeter();
     m_situations.setEntries(ReadSituationList(m_folder));
     m_trend->LoadMovingAverageSetting();
-    m_maintenance->LoadAutoTimeSetting();
+    m_maintenance->settings().LoadAutoTimeSetting();
     // 11
     m_analyses->SetupAnalysisGrids();
 
@@ -247,7 +250,7 @@ void MainWindow::Form_Load()
     // 16-17
     m_diary->LoadMemo();
     READ_SETTEI();
-    m_maintenance->READ_KIZAMI();
+    m_maintenance->settings().READ_KIZAMI();
     m_comparison->SetupAverageGrid();
     m_comparison->ShowComparison();
 
@@ -297,7 +300,7 @@ void MainWindow::finishStartup()
         m_maintenance->prepareAfterHiding();
         m_maintenance->panel()->setVisible(true);
         processPendingEvents();
-        m_maintenance->cmdNew1_Click();
+        m_maintenance->registration().cmdNew1_Click();
     }
 }
 
@@ -352,6 +355,8 @@ void MainWindow::RefreshVisibleScreen()
         if (screen->followsPartner()) {
             HideAllScreens();
             screen->refreshForPartner();
+            if (screen->showsBodyMetrics())
+                refreshBodyMetrics();
             panel->setVisible(true);
         }
         return;
@@ -361,8 +366,8 @@ void MainWindow::RefreshVisibleScreen()
 void MainWindow::refreshBodyMetrics()
 {
     m_entry->ShowBmiGauge();
-    m_maintenance->ShowMeterFormula();
-    m_maintenance->UpdateBmiMeter();
+    m_maintenance->meter().ShowMeterFormula(m_state.entry.lastRecordWeight);
+    m_maintenance->meter().UpdateBmiMeter();
 }
 
 void MainWindow::LoadTrendData()
@@ -372,7 +377,7 @@ void MainWindow::LoadTrendData()
 
 void MainWindow::bmiChanged()
 {
-    m_maintenance->showBmiOnMeter();
+    m_maintenance->meter().showBmiOnMeter(m_state.currentBmi);
 }
 
 void MainWindow::openEntryOnDay(const QDate &day)

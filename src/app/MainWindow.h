@@ -76,7 +76,6 @@ public:
     void showPartnerCounts(int count1, int count2) override;
     void focusSelectedPartner() override;
     void bmiChanged() override;
-    void refreshBodyMetrics() override;
     void LoadTrendData() override;
     void openEntryOnDay(const QDate &day) override;
     void endProgram() override;
@@ -89,6 +88,9 @@ private:
     void buildWindow();
     void finishStartup();
     void RefreshVisibleScreen();
+    // BMI figures, standard weight, obesity and meter of the current partner, from the values
+    // the last entry refresh kept: the entry screen's gauge, then the maintenance screen's meter.
+    void refreshBodyMetrics();
     void showMalformedLines();
 
     // screen buttons

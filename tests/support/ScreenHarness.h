@@ -29,7 +29,6 @@ public:
     std::pair<int, int> counts{-1, -1};
     int hideAllCount = 0;
     int bmiChangedCount = 0;
-    int bodyMetricsCount = 0;
     int endCount = 0;
     int trendLoads = 0;
     // What loading the trend data does here; a test that needs the data set sets it.
@@ -48,7 +47,6 @@ public:
     void showPartnerCounts(int count1, int count2) override { counts = {count1, count2}; }
     void focusSelectedPartner() override {}
     void bmiChanged() override { ++bmiChangedCount; }
-    void refreshBodyMetrics() override { ++bodyMetricsCount; }
     void LoadTrendData() override
     {
         ++trendLoads;

@@ -71,11 +71,6 @@ void EntryController::connectControls()
     connect(p->cmdTaiHozon, &QPushButton::clicked, this, &EntryController::cmdTaiHozon_Click);
 }
 
-void EntryController::refreshForPartner()
-{
-    m_ctx.shell.refreshBodyMetrics();
-}
-
 QDate EntryController::selectedDay() const
 {
     return m_panel->mtvmain->selectedDate();

@@ -19,8 +19,8 @@ public:
     QWidget *panel() const override;
     EntryPanel *entryPanel() const { return m_panel; }
     HelpTopic helpTopic() const override { return HelpTopic::Entry; }
-    // The switch has just refreshed the entry screen; the body metrics follow it.
-    void refreshForPartner() override;
+    // The switch has refreshed the entry screen already; the body metrics follow it.
+    bool showsBodyMetrics() const override { return true; }
 
     QDate selectedDay() const;
     void setSelectedDay(const QDate &day);

@@ -1,9 +1,9 @@
 // The selected partner's measurements out to a CSV file and in from one, in the columns other
 // weight trackers use. An import shows what it would do, every unreadable line included, and
 // writes only on OK.
-#include "screens/maintenance/MaintenanceController.h"
+#include "screens/maintenance/MaintenanceCsv.h"
 
-#include "screens/maintenance/MaintenancePanel.h"
+#include "screens/shell/ScreenContext.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/CsvExport.h"
@@ -11,10 +11,13 @@
 #include "store/CsvMerge.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
+#include "ui/Named.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 
 namespace {
@@ -34,13 +37,29 @@ QString fileNamePart(const QString &text)
 
 } // namespace
 
-void MaintenanceController::connectCsvControls()
+MaintenanceCsv::MaintenanceCsv(ScreenContext &context, QWidget *frameParent, QObject *parent)
+    : QObject(parent)
+    , m_ctx(context)
 {
-    connect(m_panel->cmdCsvOut, &QPushButton::clicked, this, &MaintenanceController::cmdCsvOut_Click);
-    connect(m_panel->cmdCsvIn, &QPushButton::clicked, this, &MaintenanceController::cmdCsvIn_Click);
+    build(frameParent);
+    connect(cmdCsvOut, &QPushButton::clicked, this, &MaintenanceCsv::cmdCsvOut_Click);
+    connect(cmdCsvIn, &QPushButton::clicked, this, &MaintenanceCsv::cmdCsvIn_Click);
 }
 
-void MaintenanceController::cmdCsvOut_Click()
+void MaintenanceCsv::build(QWidget *parent)
+{
+    fraCsv = named(new QGroupBox(QStringLiteral("データの書き出し・取り込み"), parent), QStringLiteral("fraCsv"));
+    auto *layout = new QHBoxLayout(fraCsv);
+    cmdCsvOut = named(new QPushButton(QStringLiteral("CSV書き出し"), fraCsv), QStringLiteral("cmdCsvOut"));
+    cmdCsvIn = named(new QPushButton(QStringLiteral("CSV取り込み"), fraCsv), QStringLiteral("cmdCsvIn"));
+    cmdCsvOut->setToolTip(QStringLiteral("選ばれているパートナーの記録をCSVファイルに書き出します"));
+    cmdCsvIn->setToolTip(QStringLiteral("CSVファイルの記録を選ばれているパートナーのデータに加えます"));
+    layout->addWidget(cmdCsvOut);
+    layout->addWidget(cmdCsvIn);
+    layout->addStretch();
+}
+
+void MaintenanceCsv::cmdCsvOut_Click()
 {
     const Session &session = m_ctx.session;
     QString name = fileNamePart(session.profile().nickname);
@@ -70,7 +89,7 @@ void MaintenanceController::cmdCsvOut_Click()
     m_ctx.dialogs.show(done);
 }
 
-void MaintenanceController::cmdCsvIn_Click()
+void MaintenanceCsv::cmdCsvIn_Click()
 {
     const Session &session = m_ctx.session;
     const std::optional<QString> path =

@@ -25,16 +25,7 @@ struct MainState {
     float recordMinWeight = 999.9f;
     QDate recordMinDate;
 
-    // situation list editor: the entry under the pointer when the mouse button went down
-    QString dragText;
-    int dragIndex = -1;
-
     // BMI gauges
     float currentBmi = 0;
     float meterBmi = 0;
-    QString bmiJudgement;
-    bool meterSetByProgram = false;
-
-    // new couple registration
-    int newCoupleStage = 1;
 };

@@ -26,9 +26,6 @@ public:
     virtual void focusSelectedPartner() = 0;
     // The entry refresh put a new BMI into the shared state: the meter follows it.
     virtual void bmiChanged() = 0;
-    // BMI figures, standard weight, obesity and meter of the current partner, from the values
-    // the last entry refresh kept.
-    virtual void refreshBodyMetrics() = 0;
     // Rebuilds the trend data set (and with it the trend graph, shown or not) from the current
     // data file; the screens that read the data set call this first.
     virtual void LoadTrendData() = 0;

@@ -2,7 +2,7 @@
 // and the three list boxes agree after every operation.
 #include "support/MainWindowHarness.h"
 
-#include "screens/maintenance/MaintenancePanel.h"
+#include "screens/maintenance/MaintenanceSituations.h"
 #include "store/SituationListFile.h"
 #include "ui/Colors.h"
 
@@ -55,7 +55,7 @@ struct EditorHarness : MainWindowHarness {
         QTest::mouseMove(port, l->visualItemRect(l->item(to)).center());
         QTest::mouseRelease(port, Qt::LeftButton, {}, l->visualItemRect(l->item(to)).center());
     }
-    quint32 sortColour() const { return window->findChild<MaintenancePanel *>()->sortColour(); }
+    quint32 sortColour() const { return window->findChild<MaintenanceSituations *>()->sortColour(); }
 };
 } // namespace
 
