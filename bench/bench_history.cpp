@@ -2,6 +2,7 @@
 #include "BenchScreen.h"
 
 #include "screens/analyses/TrendController.h"
+#include "screens/entry/EntryDay.h"
 #include "screens/history/HistoryController.h"
 #include "screens/history/HistoryPanel.h"
 #include "store/DataFile.h"
@@ -46,7 +47,8 @@ int main(int argc, char **argv)
     QWidget hiddenHost;
     auto *hiddenTrend = new TrendController(history.context, &hiddenHost);
     hiddenTrend->LoadMovingAverageSetting();
-    history.shell.loadTrendData = [&] { hiddenTrend->LoadTrendData(); };
+    const EntryDay entryDay;
+    history.build(entryDay, *hiddenTrend);
     HistoryPanel *panel = history.controller->historyPanel();
     QCoreApplication::processEvents();
 

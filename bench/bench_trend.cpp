@@ -55,7 +55,7 @@ int main(int argc, char **argv)
     QWidget hiddenHost;
     auto *hiddenTrend = new TrendController(analyses.context, &hiddenHost);
     hiddenTrend->LoadMovingAverageSetting();
-    analyses.shell.loadTrendData = [&] { hiddenTrend->LoadTrendData(); };
+    analyses.build(*hiddenTrend);
     analyses.controller->SetupAnalysisGrids();
     QCoreApplication::processEvents();
 

@@ -6,6 +6,7 @@
 #include "screens/calendar/CalendarController.h"
 #include "screens/comparison/ComparisonController.h"
 #include "screens/diary/DiaryController.h"
+#include "screens/entry/EntryDay.h"
 #include "screens/entry/EntryController.h"
 #include "screens/history/HistoryController.h"
 #include "screens/maintenance/MaintenanceController.h"
@@ -45,7 +46,7 @@ MainWindow::MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock,
     , m_folder(folder)
     , m_dialogs(dialogs)
     , m_clock(clock)
-    , m_context{m_folder, m_dialogs, m_clock, m_session, m_state, *this, m_situations}
+    , m_context{m_folder, m_dialogs, m_clock, m_session, *this, m_situations}
 {
     setObjectName(QStringLiteral("frmMain"));
     m_schedule = [this](qint64 ms, std::function<void()> work) { QTimer::singleShot(ms, this, std::move(work)); };
@@ -74,12 +75,15 @@ void MainWindow::buildWindow()
     stack->setContentsMargins(0, 0, 0, 0);
     m_comparison = new ComparisonController(m_context, screensArea);
     m_entry = new EntryController(m_context, screensArea);
-    m_history = new HistoryController(m_context, screensArea);
+    // The trend screen first: it builds the data set the history and the analyses read.
     m_trend = new TrendController(m_context, screensArea);
-    m_analyses = new AnalysesController(m_context, screensArea);
+    m_history = new HistoryController(m_context, m_entry->day(), *m_trend, screensArea);
+    m_analyses = new AnalysesController(m_context, *m_trend, screensArea);
     m_calendar = new CalendarController(m_context, screensArea);
     m_diary = new DiaryController(m_context, screensArea);
     m_maintenance = new MaintenanceController(m_context, screensArea);
+    // The meter follows the BMI the entry screen finds.
+    connect(m_entry, &EntryController::bmiShown, &m_maintenance->meter(), &MaintenanceMeter::showBmiOnMeter);
 
     struct ScreenButton {
         const char *name;
@@ -203,8 +207,6 @@ void MainWindow::Form_Load()
     setWindowState(Qt::WindowNoState);
     m_session.setLoading(true);
     HideAllScreens();
-    m_state.recordMinWeight = 999.9f;
-    m_state.entry.dayMaxWeight = 0;
     m_entry->setSelectedDay(m_clock.today());
     // Partner 1 is the selected partner from the start.
     m_partners->markSelected(m_session.partner());
@@ -366,18 +368,8 @@ void MainWindow::RefreshVisibleScreen()
 void MainWindow::refreshBodyMetrics()
 {
     m_entry->ShowBmiGauge();
-    m_maintenance->meter().ShowMeterFormula(m_state.entry.lastRecordWeight);
+    m_maintenance->meter().ShowMeterFormula(m_entry->day().lastRecordWeight);
     m_maintenance->meter().UpdateBmiMeter();
-}
-
-void MainWindow::LoadTrendData()
-{
-    m_trend->LoadTrendData();
-}
-
-void MainWindow::bmiChanged()
-{
-    m_maintenance->meter().showBmiOnMeter(m_state.currentBmi);
 }
 
 void MainWindow::openEntryOnDay(const QDate &day)

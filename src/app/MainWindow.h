@@ -1,6 +1,5 @@
 #pragma once
 
-#include "screens/shell/MainState.h"
 #include "screens/shell/ScreenContext.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
@@ -63,7 +62,6 @@ public:
     // show, let it paint, and explain it.
     void openScreen(ScreenController *screen);
 
-    const MainState &state() const { return m_state; }
     const Session &session() const { return m_session; }
     int helpTourOn() const { return m_helpTourOn; }
 
@@ -75,8 +73,6 @@ public:
     void noteMalformedLines(const QString &fileName, const QString &report) override;
     void showPartnerCounts(int count1, int count2) override;
     void focusSelectedPartner() override;
-    void bmiChanged() override;
-    void LoadTrendData() override;
     void openEntryOnDay(const QDate &day) override;
     void endProgram() override;
 
@@ -127,7 +123,6 @@ private:
     Scheduler m_schedule;
     std::function<void()> m_endProgram;
     Session m_session;
-    MainState m_state;
     SituationLists m_situations;
     ScreenContext m_context;
     qint64 m_splashShownAt = 0;

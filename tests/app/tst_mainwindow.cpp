@@ -1,6 +1,8 @@
 // Start-up, screen switching, partners, help and the end of the program.
 #include "support/MainWindowHarness.h"
 
+#include "screens/entry/EntryController.h"
+#include "screens/entry/EntryDay.h"
 #include "screens/shell/HelpTexts.h"
 #include "ui/Chart.h"
 #include "ui/Grid.h"
@@ -21,6 +23,11 @@ void writeUsualCouple(MainWindowHarness &h)
 {
     h.writeCouple({line(QStringLiteral("2026/12/01"), 70.0), line(QStringLiteral("2026/12/07"), 69.0)},
                   {line(QStringLiteral("2026/12/03"), 55.0)});
+}
+
+const EntryController &entryScreen(const MainWindowHarness &h)
+{
+    return *h.window->findChild<EntryController *>();
 }
 
 QStringList visibleScreens(const MainWindowHarness &h)
@@ -244,7 +251,7 @@ private Q_SLOTS:
 
         // The entry screen now shows partner 2, whose only measurement is on 12/03.
         h.click(QStringLiteral("cmdMain"));
-        QCOMPARE(h.window->state().entry.lastRecordDate, QStringLiteral("2026/12/03"));
+        QCOMPARE(entryScreen(h).day().lastRecordDate, QStringLiteral("2026/12/03"));
         QCOMPARE(h.window->session().recordCount(), 1);
     }
 
@@ -352,7 +359,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(h.dir.filePath(FileName::helpTour)));
         QVERIFY(!QFile::exists(h.dir.filePath(FileName::marker)));
         QCOMPARE(h.window->helpTourOn(), 1);
-        QCOMPARE(h.window->state().markerStyle, 1);
+        QCOMPARE(entryScreen(h).markerStyle(), 1);
     }
 
     void backupThatFailsIsToldOnce()

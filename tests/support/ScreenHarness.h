@@ -1,6 +1,5 @@
 #pragma once
 
-#include "screens/shell/MainState.h"
 #include "screens/shell/ScreenContext.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
@@ -13,8 +12,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
+#include <type_traits>
 
 // A shell that only remembers what the screens asked of it, so that one screen can be tested
 // without the window and the other screens.
@@ -28,11 +27,7 @@ public:
     QList<QDate> entryDaysOpened;
     std::pair<int, int> counts{-1, -1};
     int hideAllCount = 0;
-    int bmiChangedCount = 0;
     int endCount = 0;
-    int trendLoads = 0;
-    // What loading the trend data does here; a test that needs the data set sets it.
-    std::function<void()> loadTrendData;
     Session *session = nullptr;
 
     void HideAllScreens() override { ++hideAllCount; }
@@ -46,13 +41,6 @@ public:
     }
     void showPartnerCounts(int count1, int count2) override { counts = {count1, count2}; }
     void focusSelectedPartner() override {}
-    void bmiChanged() override { ++bmiChangedCount; }
-    void LoadTrendData() override
-    {
-        ++trendLoads;
-        if (loadTrendData)
-            loadTrendData();
-    }
     void openEntryOnDay(const QDate &day) override { entryDaysOpened << day; }
     void endProgram() override { ++endCount; }
 };
@@ -66,17 +54,24 @@ struct ScreenHarness {
     ScriptedDialogs dialogs;
     FakeClock clock;
     Session session;
-    MainState state;
     RecordingShell shell;
     SituationLists situations;
-    ScreenContext context{folder, dialogs, clock, session, state, shell, situations};
+    ScreenContext context{folder, dialogs, clock, session, shell, situations};
     std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
     Controller *controller = nullptr;
 
+    // A screen that needs only the context is built at once; one that reads another screen's
+    // results is built with `build` once those exist.
     ScreenHarness()
     {
         shell.session = &session;
-        controller = new Controller(context, host.get());
+        if constexpr (std::is_constructible_v<Controller, ScreenContext &, QWidget *>)
+            controller = new Controller(context, host.get());
+    }
+    template <typename... Sources>
+    void build(Sources &...sources)
+    {
+        controller = new Controller(context, sources..., host.get());
     }
     ~ScreenHarness() { host.reset(); }
 

@@ -2,7 +2,6 @@
 
 #include "screens/diary/CommentList.h"
 #include "screens/diary/DiaryPanel.h"
-#include "screens/shell/MainState.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/CommentEdit.h"
@@ -49,8 +48,7 @@ void DiaryController::prepareAfterHiding()
 
 void DiaryController::LoadMemo()
 {
-    m_ctx.state.memoText = ReadMemo(m_ctx.folder);
-    m_panel->txtKizuki->setPlainText(m_ctx.state.memoText);
+    m_panel->txtKizuki->setPlainText(ReadMemo(m_ctx.folder));
 }
 
 void DiaryController::SetupCommentGrid()
@@ -124,9 +122,6 @@ void DiaryController::cmdKizukiHozon_Click()
         m_ctx.dialogs.warning(kMemoTitle, QStringLiteral("「%1」は保存できない文字です。気付きメモは保存していません。").arg(bad));
         return;
     }
-    if (StoreResult r = WriteMemo(m_ctx.folder, memo); !r) {
+    if (StoreResult r = WriteMemo(m_ctx.folder, memo); !r)
         m_ctx.shell.showStoreFailure(kMemoTitle, r.message());
-        return;
-    }
-    m_ctx.state.memoText = memo;
 }

@@ -6,7 +6,6 @@ class Dialogs;
 class Session;
 class ShellServices;
 class SituationLists;
-struct MainState;
 
 // Everything a screen works with besides its own panel, handed to it by the window that owns
 // it all: the data folder, the message boxes, the clock, what the screens share and the shell.
@@ -15,7 +14,6 @@ struct ScreenContext {
     Dialogs &dialogs;
     Clock &clock;
     Session &session;
-    MainState &state;
     ShellServices &shell;
     // The three list boxes that always show the situation list.
     SituationLists &situations;

@@ -24,11 +24,6 @@ public:
     // The counts of the selected day beside both partner buttons, with their colours and faces.
     virtual void showPartnerCounts(int count1, int count2) = 0;
     virtual void focusSelectedPartner() = 0;
-    // The entry refresh put a new BMI into the shared state: the meter follows it.
-    virtual void bmiChanged() = 0;
-    // Rebuilds the trend data set (and with it the trend graph, shown or not) from the current
-    // data file; the screens that read the data set call this first.
-    virtual void LoadTrendData() = 0;
     // Sets the entry screen to the day, refreshes it and shows it; the help text stays.
     virtual void openEntryOnDay(const QDate &day) = 0;
 

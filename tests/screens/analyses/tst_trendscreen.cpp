@@ -2,6 +2,7 @@
 // the target button, the size box and the quantity options.
 
 #include "screens/analyses/TrendController.h"
+#include "screens/analyses/TrendData.h"
 #include "screens/analyses/TrendPanel.h"
 #include "store/FileNames.h"
 #include "support/ScreenHarness.h"
@@ -80,7 +81,7 @@ private Q_SLOTS:
                  QStringLiteral("2003/11/08 ( 65.5Kg ) でスタート ～ 2003/12/02 ( 63.1Kg ) まで 24日経過 _ 2.4Kg 減"));
         QCOMPARE(h.panel()->cmdMokuChk->text(), QStringLiteral("目標まで残り　3.1Kg"));
         QCOMPARE(h.session.recordCount(), 25);
-        QCOMPARE(h.state.recordMinDate, QDate(2003, 12, 2));
+        QCOMPARE(h.controller->trendData().minWeightDate, QStringLiteral("2003/12/02"));
         // The weight view: weight and its average on the left axis, no body fat.
         QVERIFY(h.panel()->optTai1->isChecked());
         QVERIFY(chart->seriesVisible(1) && chart->seriesVisible(2) && !chart->seriesVisible(3));

@@ -4,6 +4,7 @@
 #include "screens/analyses/TrendController.h"
 #include "screens/analyses/TrendPanel.h"
 #include "screens/entry/EntryController.h"
+#include "screens/entry/EntryDay.h"
 #include "screens/entry/EntryPanel.h"
 #include "screens/history/HistoryController.h"
 #include "screens/history/HistoryPanel.h"
@@ -65,14 +66,15 @@ QString fileOf(const QStringList &lines)
 
 struct HistoryHarness : ScreenHarness<HistoryController> {
     TrendController *trend = new TrendController(context, host.get());
+    EntryDay entryDay;
     HistoryPanel *panel() { return controller->historyPanel(); }
     Grid *grid() { return panel()->msgBunseki; }
 
     HistoryHarness()
     {
-        shell.loadTrendData = [this] { trend->LoadTrendData(); };
+        build(entryDay, *trend);
         session.setProfile({QString(), 170.0f, 0.0f});
-        state.entry.startDate = QStringLiteral("2003/10/06");
+        entryDay.startDate = QStringLiteral("2003/10/06");
         clock.day = QDate(2003, 11, 8);
         situations.setEntries({QStringLiteral("起床後"), QStringLiteral("夕食後")});
         trend->panel()->hide();

@@ -1,5 +1,7 @@
 // CSV out and in from the maintenance screen: the file dialogs, the summary shown before an
 // import, and that only OK writes.
+#include "screens/entry/EntryController.h"
+#include "screens/entry/EntryDay.h"
 #include "screens/maintenance/MaintenanceController.h"
 #include "store/FileNames.h"
 #include "support/MainWindowHarness.h"
@@ -108,7 +110,7 @@ private Q_SLOTS:
         h.click(QStringLiteral("cmdSettei"));
         h.dialogs.fileAnswers = {csv};
         h.click(QStringLiteral("cmdCsvIn"));
-        QCOMPARE(h.window->state().entry.lastRecordDate, QStringLiteral("2026/12/05"));
+        QCOMPARE(h.window->findChild<EntryController *>()->day().lastRecordDate, QStringLiteral("2026/12/05"));
         QCOMPARE(h.window->session().recordCount(), 2);
     }
 };

@@ -1,4 +1,5 @@
 // The maintenance screen: new couple registration, scale steps, the time stamp and the BMI meter.
+#include "screens/entry/EntryController.h"
 #include "screens/maintenance/MaintenanceMeter.h"
 #include "screens/maintenance/MaintenanceRegistration.h"
 #include "support/MainWindowHarness.h"
@@ -285,7 +286,7 @@ private Q_SLOTS:
         QCOMPARE(h.find<QScrollBar>(QStringLiteral("HScroll1"))->value(), 170);
         QCOMPARE(h.label(QStringLiteral("lblMHyouka")), QStringLiteral("やせ過ぎ"));
         QCOMPARE(h.label(QStringLiteral("lblHyouka")), QStringLiteral("やせ気味"));
-        QCOMPARE(h.window->state().currentBmi, 15.0f);
+        QCOMPARE(h.window->findChild<EntryController *>()->currentBmi(), 15.0f);
         QCOMPARE(h.window->findChild<MaintenanceMeter *>()->meterBmi(), 17.0f);
         // both pointers at the left end of their scales (BMI 17): 24's place minus 7 steps and
         // half the pointer's width
