@@ -15,6 +15,7 @@
 #include "screens/maintenance/MaintenanceSettings.h"
 #include "screens/printing/PrintingController.h"
 #include "screens/shell/LegacyConversionPrompt.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/SplashTiming.h"
 #include "screens/shell/SplashWindow.h"
 #include "store/Backup.h"
@@ -46,7 +47,8 @@ MainWindow::MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock,
     , m_folder(folder)
     , m_dialogs(dialogs)
     , m_clock(clock)
-    , m_context{m_folder, m_dialogs, m_clock, m_session, *this, m_situations}
+    , m_session(std::make_unique<Session>())
+    , m_context{m_folder, m_dialogs, m_clock, *m_session, *this, m_situations}
 {
     setObjectName(QStringLiteral("frmMain"));
     m_schedule = [this](qint64 ms, std::function<void()> work) { QTimer::singleShot(ms, this, std::move(work)); };
@@ -57,11 +59,16 @@ MainWindow::MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock,
     buildWindow();
     // Connected after the screens: the entry screen has read the new partner's file, or taken
     // the saved profile, before the window rebuilds what shows it.
-    connect(&m_session, &Session::partnerChanged, this, &MainWindow::followPartner);
-    connect(&m_session, &Session::profileChanged, this, &MainWindow::followProfile);
+    connect(m_session.get(), &Session::partnerChanged, this, &MainWindow::followPartner);
+    connect(m_session.get(), &Session::profileChanged, this, &MainWindow::followProfile);
 }
 
 MainWindow::~MainWindow() = default;
+
+const Session &MainWindow::session() const
+{
+    return *m_session;
+}
 
 void MainWindow::buildWindow()
 {
@@ -205,21 +212,21 @@ void MainWindow::Form_Load()
 
     // 3-6
     setWindowState(Qt::WindowNoState);
-    m_session.setLoading(true);
+    m_session->setLoading(true);
     HideAllScreens();
     m_entry->setSelectedDay(m_clock.today());
     // Partner 1 is the selected partner from the start.
-    m_partners->markSelected(m_session.partner());
+    m_partners->markSelected(m_session->partner());
 
     // 7-8: partner 2's profile first, as both buttons need theirs; partner 1's is the current one
     // and the caption names partner 1.
     const PartnerProfile profile2 = ReadProfile(2);
-    m_session.notePartnerProfile(2, profile2);
+    m_session->notePartnerProfile(2, profile2);
     m_partners->button(2)->setText(profile2.nickname);
     const PartnerProfile profile1 = ReadProfile(1);
-    m_session.notePartnerProfile(1, profile1);
+    m_session->notePartnerProfile(1, profile1);
     m_partners->button(1)->setText(profile1.nickname);
-    m_session.selectPartner(1, profile1);
+    m_session->selectPartner(1, profile1);
     setWindowTitle(windowCaptionFor(profile1));
 
     // 9-10
@@ -287,10 +294,10 @@ void MainWindow::finishStartup()
     m_entry->setArrowButtonsEnabled(false);
     m_entry->selectMixedGraph();
     processPendingEvents();
-    m_session.setLoading(false);
+    m_session->setLoading(false);
     m_startupFinished = true;
     // 24
-    m_session.setHelpText(helpTourText(HelpTopic::Startup));
+    m_session->setHelpText(helpTourText(HelpTopic::Startup));
     DSP_HELP();
 
     for (const auto &[title, message] : std::exchange(m_startupWarnings, {}))
@@ -316,7 +323,7 @@ void MainWindow::HideAllScreens()
 void MainWindow::DSP_HELP()
 {
     if (m_helpTourOn != 0)
-        m_dialogs.information(QStringLiteral("ヘルプツアー"), m_session.helpText());
+        m_dialogs.information(QStringLiteral("ヘルプツアー"), m_session->helpText());
 }
 
 void MainWindow::READ_SETTEI()
@@ -334,7 +341,7 @@ void MainWindow::openScreen(ScreenController *screen)
     screen->prepareAfterHiding();
     panel->setVisible(true);
     processPendingEvents();
-    m_session.setHelpText(helpTourText(screen->helpTopic()));
+    m_session->setHelpText(helpTourText(screen->helpTopic()));
     DSP_HELP();
 }
 
@@ -387,13 +394,13 @@ void MainWindow::showPartnerCounts(int count1, int count2)
 
 void MainWindow::focusSelectedPartner()
 {
-    m_partners->button(m_session.partner())->setFocus();
+    m_partners->button(m_session->partner())->setFocus();
 }
 
 void MainWindow::followProfile()
 {
-    m_partners->button(m_session.partner())->setText(m_session.profile().nickname);
-    setWindowTitle(windowCaptionFor(m_session.profile()));
+    m_partners->button(m_session->partner())->setText(m_session->profile().nickname);
+    setWindowTitle(windowCaptionFor(m_session->profile()));
     refreshBodyMetrics();
 }
 
@@ -422,7 +429,7 @@ void MainWindow::endProgram()
 
 void MainWindow::chkHelp_Click()
 {
-    if (m_session.isLoading())
+    if (m_session->isLoading())
         return;
     if (chkHelp->isChecked()) {
         m_dialogs.information(QStringLiteral("ヘルプツアーＯＮ"), QStringLiteral("ヘルプツアー機能をオンにします。"));
@@ -446,7 +453,7 @@ void MainWindow::noteMalformedLines(const QString &fileName, const QString &repo
         return;
     m_reportedFiles.insert(fileName.toLower());
     m_malformedReports << report;
-    if (!m_session.isLoading())
+    if (!m_session->isLoading())
         showMalformedLines();
 }
 
@@ -476,15 +483,15 @@ void MainWindow::cmdUser2_Click()
 
 void MainWindow::selectPartner(int partner)
 {
-    if (m_session.partner() == partner)
+    if (m_session->partner() == partner)
         return;
     // The entry screen reads the partner's file as the session tells it; followPartner does the rest.
-    m_session.selectPartner(partner, ReadProfile(partner));
+    m_session->selectPartner(partner, ReadProfile(partner));
 }
 
 void MainWindow::followPartner(int partner)
 {
-    setWindowTitle(windowCaptionFor(m_session.profile()));
+    setWindowTitle(windowCaptionFor(m_session->profile()));
     RefreshVisibleScreen();
     m_partners->markSelected(partner);
 }

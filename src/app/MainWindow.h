@@ -1,7 +1,6 @@
 #pragma once
 
 #include "screens/shell/ScreenContext.h"
-#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/DataFolder.h"
@@ -28,8 +27,10 @@ class PrintingController;
 class QCheckBox;
 class QPushButton;
 class ScreenController;
+class Session;
 class SplashWindow;
 class TrendController;
+struct PartnerProfile;
 
 // frmMain, the shell: the window with its screen buttons, partner buttons, help and exit, the
 // start-up, and the services the screens call. Each screen's own handlers live with its
@@ -62,7 +63,7 @@ public:
     // show, let it paint, and explain it.
     void openScreen(ScreenController *screen);
 
-    const Session &session() const { return m_session; }
+    const Session &session() const;
     int helpTourOn() const { return m_helpTourOn; }
 
     // ShellServices
@@ -122,7 +123,9 @@ private:
     Clock &m_clock;
     Scheduler m_schedule;
     std::function<void()> m_endProgram;
-    Session m_session;
+    // What the screens share, held through a pointer so that a change to it recompiles only what
+    // reads it.
+    std::unique_ptr<Session> m_session;
     SituationLists m_situations;
     ScreenContext m_context;
     qint64 m_splashShownAt = 0;

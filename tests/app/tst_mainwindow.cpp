@@ -4,6 +4,7 @@
 #include "screens/entry/EntryController.h"
 #include "screens/entry/EntryDay.h"
 #include "screens/shell/HelpTexts.h"
+#include "screens/shell/Session.h"
 #include "ui/Chart.h"
 #include "ui/Grid.h"
 

@@ -3,6 +3,7 @@
 #include "support/MainWindowHarness.h"
 
 #include "screens/maintenance/MaintenanceSituations.h"
+#include "screens/shell/Session.h"
 #include "store/SituationListFile.h"
 #include "ui/Colors.h"
 

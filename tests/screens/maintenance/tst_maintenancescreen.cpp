@@ -2,6 +2,7 @@
 #include "screens/entry/EntryController.h"
 #include "screens/maintenance/MaintenanceMeter.h"
 #include "screens/maintenance/MaintenanceRegistration.h"
+#include "screens/shell/Session.h"
 #include "support/MainWindowHarness.h"
 
 #include "ui/Twips.h"
