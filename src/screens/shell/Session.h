@@ -62,8 +62,12 @@ public:
     void setAutoTimeStamp(bool on) { m_autoTimeStamp = on; }
 
 Q_SIGNALS:
+    // Another partner is selected; their profile is the current one already.
     void partnerChanged(int partner);
+    // The selected partner's profile was saved.
     void profileChanged();
+    // The selected partner's measurements were changed by another screen than the entry screen.
+    // A changed comment alone says nothing: no other screen keeps comments.
     void dataFileChanged();
 
 private:
