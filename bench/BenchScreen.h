@@ -1,7 +1,7 @@
 #pragma once
 
-#include "screens/shell/MainState.h"
 #include "screens/shell/ScreenContext.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/DataFolder.h"
@@ -10,8 +10,8 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <memory>
+#include <type_traits>
 
 // One screen's controller on a benchmark folder, shown in a window of its own, with a shell and
 // message boxes that do nothing: what is timed is the screen's own work.
@@ -25,19 +25,7 @@ public:
     void noteMalformedLines(const QString &, const QString &) override {}
     void showPartnerCounts(int, int) override {}
     void focusSelectedPartner() override {}
-    void bmiChanged() override {}
-    void refreshBodyMetrics() override {}
-    void refreshEntryScreen() override {}
-    // What loading the trend data does here; a benchmark that times a screen reading the data
-    // set points it at a trend screen.
-    std::function<void()> loadTrendData;
-    void LoadTrendData() override
-    {
-        if (loadTrendData)
-            loadTrendData();
-    }
     void openEntryOnDay(const QDate &) override {}
-    void profileChanged() override {}
     void endProgram() override {}
 };
 
@@ -58,17 +46,25 @@ struct BenchScreen {
     DataFolder folder;
     SilentDialogs dialogs;
     SystemClock clock;
-    MainState state;
+    Session session;
     SilentShell shell;
     SituationLists situations;
-    ScreenContext context{folder, dialogs, clock, state, shell, situations};
+    ScreenContext context{folder, dialogs, clock, session, shell, situations};
     std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
     Controller *controller = nullptr;
 
+    // A screen that needs only the context is built at once; one that reads another screen's
+    // results is built with `build` once those exist.
     explicit BenchScreen(const QString &path)
         : folder(path)
     {
-        controller = new Controller(context, host.get());
+        if constexpr (std::is_constructible_v<Controller, ScreenContext &, QWidget *>)
+            build();
+    }
+    template <typename... Sources>
+    void build(Sources &...sources)
+    {
+        controller = new Controller(context, sources..., host.get());
         host->resize(1180, 700);
         controller->panel()->resize(host->size());
         host->show();

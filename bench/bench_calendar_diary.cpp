@@ -98,7 +98,6 @@ int main(int argc, char **argv)
 
     {
         BenchScreen<CalendarController> screen(dir.path());
-        screen.state.currentDataFile = FileName::data1;
         QCoreApplication::processEvents();
         compare(QStringLiteral("calendar_enter"), [] {}, [&] {
             screen.controller->prepareAfterHiding();
@@ -111,7 +110,6 @@ int main(int argc, char **argv)
 
     {
         BenchScreen<DiaryController> screen(dir.path());
-        screen.state.currentDataFile = FileName::data1;
         QCoreApplication::processEvents();
         compare(QStringLiteral("diary_enter"), [] {}, [&] {
             screen.controller->prepareAfterHiding();

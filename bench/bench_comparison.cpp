@@ -46,10 +46,8 @@ int main(int argc, char **argv)
     }
 
     BenchScreen<ComparisonController> screen(dir.path());
-    screen.state.nickname1 = QStringLiteral("ぽむ");
-    screen.state.nickname2 = QStringLiteral("りな");
-    screen.state.targetWeightOfPartner1 = 65.0f;
-    screen.state.targetWeightOfPartner2 = 50.0f;
+    screen.session.notePartnerProfile(1, {QStringLiteral("ぽむ"), 0.0f, 65.0f});
+    screen.session.notePartnerProfile(2, {QStringLiteral("りな"), 0.0f, 50.0f});
     QCoreApplication::processEvents();
     const double show = medianMs(runs, [&] {
         // What the comparison button does, up to the paint that shows the result.

@@ -2,11 +2,11 @@
 #include "BenchScreen.h"
 
 #include "screens/analyses/TrendController.h"
+#include "screens/entry/EntryDay.h"
 #include "screens/history/HistoryController.h"
 #include "screens/history/HistoryPanel.h"
 #include "store/DataFile.h"
 #include "store/DataFolder.h"
-#include "store/FileNames.h"
 #include "ui/Chart.h"
 #include "ui/Grid.h"
 
@@ -43,12 +43,12 @@ int main(int argc, char **argv)
     const double read = benchReadRecords(folder, lines, runs);
 
     BenchScreen<HistoryController> history(dir.path());
-    history.state.currentDataFile = FileName::data1;
-    history.state.profile.height = 172.0f;
+    history.session.setProfile({QString(), 172.0f, 0.0f});
     QWidget hiddenHost;
     auto *hiddenTrend = new TrendController(history.context, &hiddenHost);
     hiddenTrend->LoadMovingAverageSetting();
-    history.shell.loadTrendData = [&] { hiddenTrend->LoadTrendData(); };
+    const EntryDay entryDay;
+    history.build(entryDay, *hiddenTrend);
     HistoryPanel *panel = history.controller->historyPanel();
     QCoreApplication::processEvents();
 
@@ -59,7 +59,7 @@ int main(int argc, char **argv)
         panel->show();
         QCoreApplication::processEvents();
     });
-    check(history.state.recordCount == lines, "the trend data were not loaded");
+    check(history.session.recordCount() == lines, "the trend data were not loaded");
     check(panel->msgBunseki->rows() == lines + 1 && panel->mcrBunseki->rowCount() == lines, "not every record is listed");
     check(panel->cboStdate->count() > 1000, "the date lists are not filled");
 

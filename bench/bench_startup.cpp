@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
     printBench(QStringLiteral("entry_refresh"), refresh);
     printBench(QStringLiteral("read_records"), read);
     printRatio(QStringLiteral("entry_refresh/read_records"), refresh / read);
-    if (window.state().recordCount != file.records.size()) {
+    if (window.session().recordCount() != file.records.size()) {
         std::fprintf(stderr, "the refresh did not read the whole file\n");
         return 1;
     }

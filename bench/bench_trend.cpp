@@ -7,7 +7,6 @@
 #include "screens/analyses/TrendPanel.h"
 #include "store/DataFile.h"
 #include "store/DataFolder.h"
-#include "store/FileNames.h"
 #include "ui/Chart.h"
 #include "ui/Grid.h"
 
@@ -45,20 +44,18 @@ int main(int argc, char **argv)
 
     // The trend screen, shown.
     BenchScreen<TrendController> trend(dir.path());
-    trend.state.currentDataFile = FileName::data1;
-    trend.state.profile.targetWeight = 65.0f;
+    trend.session.setProfile({QString(), 0.0f, 65.0f});
     trend.controller->LoadMovingAverageSetting();
     QCoreApplication::processEvents();
 
     // The analysis screen, shown, with a trend screen of its own behind it, hidden, as in the
     // window: entering the analyses loads the trend data, which redraws the hidden graph.
     BenchScreen<AnalysesController> analyses(dir.path());
-    analyses.state.currentDataFile = FileName::data1;
-    analyses.state.profile.targetWeight = 65.0f;
+    analyses.session.setProfile({QString(), 0.0f, 65.0f});
     QWidget hiddenHost;
     auto *hiddenTrend = new TrendController(analyses.context, &hiddenHost);
     hiddenTrend->LoadMovingAverageSetting();
-    analyses.shell.loadTrendData = [&] { hiddenTrend->LoadTrendData(); };
+    analyses.build(*hiddenTrend);
     analyses.controller->SetupAnalysisGrids();
     QCoreApplication::processEvents();
 
@@ -79,7 +76,7 @@ int main(int argc, char **argv)
             analyses.controller->prepareAfterHiding();
             QCoreApplication::processEvents();
         });
-        check(analyses.state.recordCount == lines, "the analyses did not load the whole file");
+        check(analyses.session.recordCount() == lines, "the analyses did not load the whole file");
         const AnalysesPanel *lists = analyses.controller->analysesPanel();
         check(lists->msgB1->rows() == lines + 1 && lists->msgB3->rows() == lines + 1, "a list does not have a row per measurement");
         check(lists->msgB2->rows() > 1 && lists->msgB4->rows() > 1, "a list is empty");

@@ -6,11 +6,16 @@
 #include "screens/calendar/CalendarController.h"
 #include "screens/comparison/ComparisonController.h"
 #include "screens/diary/DiaryController.h"
+#include "screens/entry/EntryDay.h"
 #include "screens/entry/EntryController.h"
 #include "screens/history/HistoryController.h"
 #include "screens/maintenance/MaintenanceController.h"
+#include "screens/maintenance/MaintenanceMeter.h"
+#include "screens/maintenance/MaintenanceRegistration.h"
+#include "screens/maintenance/MaintenanceSettings.h"
 #include "screens/printing/PrintingController.h"
 #include "screens/shell/LegacyConversionPrompt.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/SplashTiming.h"
 #include "screens/shell/SplashWindow.h"
 #include "store/Backup.h"
@@ -37,20 +42,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-// The spellings the program asks for; the folder matches them without regard to case.
-const QString kDataFile1 = QStringLiteral("データ1.TXT");
-const QString kDataFile2 = QStringLiteral("データ2.TXT");
-const QString kProfileFile1 = QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ1.TXT");
-const QString kProfileFile2 = QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ2.txt");
-} // namespace
-
 MainWindow::MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock, QWidget *parent)
     : QMainWindow(parent)
     , m_folder(folder)
     , m_dialogs(dialogs)
     , m_clock(clock)
-    , m_context{m_folder, m_dialogs, m_clock, m_state, *this, m_situations}
+    , m_session(std::make_unique<Session>())
+    , m_context{m_folder, m_dialogs, m_clock, *m_session, *this, m_situations}
 {
     setObjectName(QStringLiteral("frmMain"));
     m_schedule = [this](qint64 ms, std::function<void()> work) { QTimer::singleShot(ms, this, std::move(work)); };
@@ -59,9 +57,18 @@ MainWindow::MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock,
         QCoreApplication::quit();
     };
     buildWindow();
+    // Connected after the screens: the entry screen has read the new partner's file, or taken
+    // the saved profile, before the window rebuilds what shows it.
+    connect(m_session.get(), &Session::partnerChanged, this, &MainWindow::followPartner);
+    connect(m_session.get(), &Session::profileChanged, this, &MainWindow::followProfile);
 }
 
 MainWindow::~MainWindow() = default;
+
+const Session &MainWindow::session() const
+{
+    return *m_session;
+}
 
 void MainWindow::buildWindow()
 {
@@ -75,12 +82,15 @@ void MainWindow::buildWindow()
     stack->setContentsMargins(0, 0, 0, 0);
     m_comparison = new ComparisonController(m_context, screensArea);
     m_entry = new EntryController(m_context, screensArea);
-    m_history = new HistoryController(m_context, screensArea);
+    // The trend screen first: it builds the data set the history and the analyses read.
     m_trend = new TrendController(m_context, screensArea);
-    m_analyses = new AnalysesController(m_context, screensArea);
+    m_history = new HistoryController(m_context, m_entry->day(), *m_trend, screensArea);
+    m_analyses = new AnalysesController(m_context, *m_trend, screensArea);
     m_calendar = new CalendarController(m_context, screensArea);
     m_diary = new DiaryController(m_context, screensArea);
     m_maintenance = new MaintenanceController(m_context, screensArea);
+    // The meter follows the BMI the entry screen finds.
+    connect(m_entry, &EntryController::bmiShown, &m_maintenance->meter(), &MaintenanceMeter::showBmiOnMeter);
 
     struct ScreenButton {
         const char *name;
@@ -183,7 +193,6 @@ void MainWindow::processPendingEvents()
 void MainWindow::Form_Load()
 {
     // 1-2: the splash window appears at once; the time it appeared starts its minimum stand.
-    m_state.helpFileName = QStringLiteral("PmlinaHelp.chm");
     m_splashShownAt = m_clock.monotonicMs();
     frmSplash = new SplashWindow;
     frmSplash->show();
@@ -203,31 +212,28 @@ void MainWindow::Form_Load()
 
     // 3-6
     setWindowState(Qt::WindowNoState);
-    m_state.isLoading = true;
+    m_session->setLoading(true);
     HideAllScreens();
-    m_state.recordMinWeight = 999.9f;
-    m_state.entry.dayMaxWeight = 0;
     m_entry->setSelectedDay(m_clock.today());
-    m_state.currentDataFile = kDataFile1;
-    markSelectedPartner(1);
+    // Partner 1 is the selected partner from the start.
+    m_partners->markSelected(m_session->partner());
 
-    // 7-8: partner 2's profile first, so that partner 1's is the current one afterwards.
-    m_state.currentProfileFile = kProfileFile2;
-    ReadProfile();
-    m_state.nickname2 = m_state.profile.nickname;
-    m_partners->button(2)->setText(m_state.nickname2);
-    m_state.targetWeightOfPartner2 = m_state.profile.targetWeight;
-    m_state.currentProfileFile = kProfileFile1;
-    ReadProfile();
-    m_state.nickname1 = m_state.profile.nickname;
-    m_partners->button(1)->setText(m_state.nickname1);
-    m_state.targetWeightOfPartner1 = m_state.profile.targetWeight;
+    // 7-8: partner 2's profile first, as both buttons need theirs; partner 1's is the current one
+    // and the caption names partner 1.
+    const PartnerProfile profile2 = ReadProfile(2);
+    m_session->notePartnerProfile(2, profile2);
+    m_partners->button(2)->setText(profile2.nickname);
+    const PartnerProfile profile1 = ReadProfile(1);
+    m_session->notePartnerProfile(1, profile1);
+    m_partners->button(1)->setText(profile1.nickname);
+    m_session->selectPartner(1, profile1);
+    setWindowTitle(windowCaptionFor(profile1));
 
     // 9-10
-    m_maintenance->prepareMeter();
+    m_maintenance->meter().prepareMeter();
     m_situations.setEntries(ReadSituationList(m_folder));
     m_trend->LoadMovingAverageSetting();
-    m_maintenance->LoadAutoTimeSetting();
+    m_maintenance->settings().LoadAutoTimeSetting();
     // 11
     m_analyses->SetupAnalysisGrids();
 
@@ -253,7 +259,7 @@ void MainWindow::Form_Load()
     // 16-17
     m_diary->LoadMemo();
     READ_SETTEI();
-    m_maintenance->READ_KIZAMI();
+    m_maintenance->settings().READ_KIZAMI();
     m_comparison->SetupAverageGrid();
     m_comparison->ShowComparison();
 
@@ -284,14 +290,14 @@ void MainWindow::finishStartup()
     m_comparison->panel()->setVisible(true);
     processPendingEvents();
     // 20-23
-    chkHelp->setChecked(m_state.helpTourOn != 0);
+    chkHelp->setChecked(m_helpTourOn != 0);
     m_entry->setArrowButtonsEnabled(false);
     m_entry->selectMixedGraph();
     processPendingEvents();
-    m_state.isLoading = false;
+    m_session->setLoading(false);
     m_startupFinished = true;
     // 24
-    m_state.helpText = helpTourText(HelpTopic::Startup);
+    m_session->setHelpText(helpTourText(HelpTopic::Startup));
     DSP_HELP();
 
     for (const auto &[title, message] : std::exchange(m_startupWarnings, {}))
@@ -303,7 +309,7 @@ void MainWindow::finishStartup()
         m_maintenance->prepareAfterHiding();
         m_maintenance->panel()->setVisible(true);
         processPendingEvents();
-        m_maintenance->cmdNew1_Click();
+        m_maintenance->registration().cmdNew1_Click();
     }
 }
 
@@ -316,13 +322,13 @@ void MainWindow::HideAllScreens()
 
 void MainWindow::DSP_HELP()
 {
-    if (m_state.helpTourOn != 0)
-        m_dialogs.information(QStringLiteral("ヘルプツアー"), m_state.helpText);
+    if (m_helpTourOn != 0)
+        m_dialogs.information(QStringLiteral("ヘルプツアー"), m_session->helpText());
 }
 
 void MainWindow::READ_SETTEI()
 {
-    m_state.helpTourOn = ReadHelpTourSetting(m_folder);
+    m_helpTourOn = ReadHelpTourSetting(m_folder);
 }
 
 void MainWindow::openScreen(ScreenController *screen)
@@ -335,7 +341,7 @@ void MainWindow::openScreen(ScreenController *screen)
     screen->prepareAfterHiding();
     panel->setVisible(true);
     processPendingEvents();
-    m_state.helpText = helpTourText(screen->helpTopic());
+    m_session->setHelpText(helpTourText(screen->helpTopic()));
     DSP_HELP();
 }
 
@@ -358,6 +364,8 @@ void MainWindow::RefreshVisibleScreen()
         if (screen->followsPartner()) {
             HideAllScreens();
             screen->refreshForPartner();
+            if (screen->showsBodyMetrics())
+                refreshBodyMetrics();
             panel->setVisible(true);
         }
         return;
@@ -367,23 +375,8 @@ void MainWindow::RefreshVisibleScreen()
 void MainWindow::refreshBodyMetrics()
 {
     m_entry->ShowBmiGauge();
-    m_maintenance->ShowMeterFormula();
-    m_maintenance->UpdateBmiMeter();
-}
-
-void MainWindow::LoadTrendData()
-{
-    m_trend->LoadTrendData();
-}
-
-void MainWindow::bmiChanged()
-{
-    m_maintenance->showBmiOnMeter();
-}
-
-void MainWindow::refreshEntryScreen()
-{
-    m_entry->RefreshEntryScreen();
+    m_maintenance->meter().ShowMeterFormula(m_entry->day().lastRecordWeight);
+    m_maintenance->meter().UpdateBmiMeter();
 }
 
 void MainWindow::openEntryOnDay(const QDate &day)
@@ -401,16 +394,14 @@ void MainWindow::showPartnerCounts(int count1, int count2)
 
 void MainWindow::focusSelectedPartner()
 {
-    m_partners->button(m_state.selectedPartner)->setFocus();
+    m_partners->button(m_session->partner())->setFocus();
 }
 
-void MainWindow::profileChanged()
+void MainWindow::followProfile()
 {
-    const int partner = m_state.selectedPartner;
-    (partner == 1 ? m_state.nickname1 : m_state.nickname2) = m_state.profile.nickname;
-    (partner == 1 ? m_state.targetWeightOfPartner1 : m_state.targetWeightOfPartner2) = m_state.profile.targetWeight;
-    m_partners->button(partner)->setText(m_state.profile.nickname);
-    setWindowTitle(windowCaptionFor(m_state.profile));
+    m_partners->button(m_session->partner())->setText(m_session->profile().nickname);
+    setWindowTitle(windowCaptionFor(m_session->profile()));
+    refreshBodyMetrics();
 }
 
 void MainWindow::cmdHelp_Click()
@@ -438,16 +429,16 @@ void MainWindow::endProgram()
 
 void MainWindow::chkHelp_Click()
 {
-    if (m_state.isLoading)
+    if (m_session->isLoading())
         return;
     if (chkHelp->isChecked()) {
         m_dialogs.information(QStringLiteral("ヘルプツアーＯＮ"), QStringLiteral("ヘルプツアー機能をオンにします。"));
-        m_state.helpTourOn = 1;
+        m_helpTourOn = 1;
     } else {
         m_dialogs.information(QStringLiteral("ヘルプツアーＯＦＦ"), QStringLiteral("ヘルプツアー機能をオフにします。"));
-        m_state.helpTourOn = 0;
+        m_helpTourOn = 0;
     }
-    if (StoreResult r = WriteHelpTourSetting(m_folder, m_state.helpTourOn); !r)
+    if (StoreResult r = WriteHelpTourSetting(m_folder, m_helpTourOn); !r)
         showStoreFailure(QStringLiteral("設定を保存できません"), r.message());
 }
 
@@ -462,7 +453,7 @@ void MainWindow::noteMalformedLines(const QString &fileName, const QString &repo
         return;
     m_reportedFiles.insert(fileName.toLower());
     m_malformedReports << report;
-    if (!m_state.isLoading)
+    if (!m_session->isLoading())
         showMalformedLines();
 }
 
@@ -492,24 +483,20 @@ void MainWindow::cmdUser2_Click()
 
 void MainWindow::selectPartner(int partner)
 {
-    if (m_state.selectedPartner == partner)
+    if (m_session->partner() == partner)
         return;
-    m_state.currentProfileFile = partner == 1 ? kProfileFile1 : kProfileFile2;
-    ReadProfile();
-    m_state.currentDataFile = partner == 1 ? kDataFile1 : kDataFile2;
-    m_entry->RefreshEntryScreen();
-    RefreshVisibleScreen();
-    markSelectedPartner(partner);
+    // The entry screen reads the partner's file as the session tells it; followPartner does the rest.
+    m_session->selectPartner(partner, ReadProfile(partner));
 }
 
-void MainWindow::markSelectedPartner(int partner)
+void MainWindow::followPartner(int partner)
 {
-    m_state.selectedPartner = partner;
+    setWindowTitle(windowCaptionFor(m_session->profile()));
+    RefreshVisibleScreen();
     m_partners->markSelected(partner);
 }
 
-void MainWindow::ReadProfile()
+PartnerProfile MainWindow::ReadProfile(int partner)
 {
-    m_state.profile = ::ReadProfile(m_folder, m_state.currentProfileFile);
-    setWindowTitle(windowCaptionFor(m_state.profile));
+    return ::ReadProfile(m_folder, FileName::profileFile(partner));
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "screens/shell/MainState.h"
 #include "screens/shell/ScreenContext.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
@@ -28,8 +27,10 @@ class PrintingController;
 class QCheckBox;
 class QPushButton;
 class ScreenController;
+class Session;
 class SplashWindow;
 class TrendController;
+struct PartnerProfile;
 
 // frmMain, the shell: the window with its screen buttons, partner buttons, help and exit, the
 // start-up, and the services the screens call. Each screen's own handlers live with its
@@ -62,7 +63,8 @@ public:
     // show, let it paint, and explain it.
     void openScreen(ScreenController *screen);
 
-    const MainState &state() const { return m_state; }
+    const Session &session() const;
+    int helpTourOn() const { return m_helpTourOn; }
 
     // ShellServices
     void HideAllScreens() override;
@@ -72,12 +74,7 @@ public:
     void noteMalformedLines(const QString &fileName, const QString &report) override;
     void showPartnerCounts(int count1, int count2) override;
     void focusSelectedPartner() override;
-    void bmiChanged() override;
-    void refreshBodyMetrics() override;
-    void refreshEntryScreen() override;
-    void LoadTrendData() override;
     void openEntryOnDay(const QDate &day) override;
-    void profileChanged() override;
     void endProgram() override;
 
 protected:
@@ -88,6 +85,9 @@ private:
     void buildWindow();
     void finishStartup();
     void RefreshVisibleScreen();
+    // BMI figures, standard weight, obesity and meter of the current partner, from the values
+    // the last entry refresh kept: the entry screen's gauge, then the maintenance screen's meter.
+    void refreshBodyMetrics();
     void showMalformedLines();
 
     // screen buttons
@@ -109,20 +109,30 @@ private:
     void cmdUser1_Click();
     void cmdUser2_Click();
     void selectPartner(int partner);
-    void markSelectedPartner(int partner);
-    void ReadProfile();
+    // The session has another partner: the window caption names them, the screen on view shows
+    // them, and their button is marked.
+    void followPartner(int partner);
+    // The selected partner's profile was saved: their button, the caption and the body metrics
+    // show it.
+    void followProfile();
+    // A partner's profile file, as it is now.
+    PartnerProfile ReadProfile(int partner);
 
     DataFolder m_folder;
     Dialogs &m_dialogs;
     Clock &m_clock;
     Scheduler m_schedule;
     std::function<void()> m_endProgram;
-    MainState m_state;
+    // What the screens share, held through a pointer so that a change to it recompiles only what
+    // reads it.
+    std::unique_ptr<Session> m_session;
     SituationLists m_situations;
     ScreenContext m_context;
     qint64 m_splashShownAt = 0;
     bool m_startupFinished = false;
     bool m_firstStart = false;
+    // Whether opening a screen explains it (the help tour), as 設定.txt says.
+    int m_helpTourOn = 1;
     // Failures of the start-up's own writes, told once the window is up.
     QList<std::pair<QString, QString>> m_startupWarnings;
     QStringList m_malformedReports;

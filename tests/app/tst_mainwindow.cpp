@@ -1,7 +1,10 @@
 // Start-up, screen switching, partners, help and the end of the program.
 #include "support/MainWindowHarness.h"
 
+#include "screens/entry/EntryController.h"
+#include "screens/entry/EntryDay.h"
 #include "screens/shell/HelpTexts.h"
+#include "screens/shell/Session.h"
 #include "ui/Chart.h"
 #include "ui/Grid.h"
 
@@ -21,6 +24,11 @@ void writeUsualCouple(MainWindowHarness &h)
 {
     h.writeCouple({line(QStringLiteral("2026/12/01"), 70.0), line(QStringLiteral("2026/12/07"), 69.0)},
                   {line(QStringLiteral("2026/12/03"), 55.0)});
+}
+
+const EntryController &entryScreen(const MainWindowHarness &h)
+{
+    return *h.window->findChild<EntryController *>();
 }
 
 QStringList visibleScreens(const MainWindowHarness &h)
@@ -54,15 +62,15 @@ private Q_SLOTS:
         QCOMPARE(h.window->windowTitle(), QStringLiteral(" ぽむ のデータ"));
         QCOMPARE(h.find<QPushButton>(QStringLiteral("cmdUser1"))->text(), QStringLiteral("ぽむ"));
         QCOMPARE(h.find<QPushButton>(QStringLiteral("cmdUser2"))->text(), QStringLiteral("りな"));
-        QCOMPARE(h.window->state().currentDataFile, QStringLiteral("データ1.TXT"));
-        QCOMPARE(h.window->state().targetWeightOfPartner1, 60.0f);
-        QCOMPARE(h.window->state().targetWeightOfPartner2, 50.0f);
-        QVERIFY(h.window->state().isLoading);
+        QCOMPARE(h.window->session().currentDataFile(), FileName::data1);
+        QCOMPARE(h.window->session().targetWeight(1), 60.0f);
+        QCOMPARE(h.window->session().targetWeight(2), 50.0f);
+        QVERIFY(h.window->session().isLoading());
 
         h.advance(1600);
         QVERIFY(h.window->isVisible());
         QCOMPARE(visibleScreens(h), QStringList{QStringLiteral("fraAvgTai")});
-        QVERIFY(!h.window->state().isLoading);
+        QVERIFY(!h.window->session().isLoading());
         QVERIFY(h.find<QCheckBox>(QStringLiteral("chkHelp"))->isChecked());
         QVERIFY(h.find<QRadioButton>(QStringLiteral("optKon"))->isChecked());
         for (const QString &arrow : {QStringLiteral("cmdUp"), QStringLiteral("cmdDn"), QStringLiteral("cmdUp1"), QStringLiteral("cmdDn1")})
@@ -160,7 +168,7 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.shown.size(), 1);
         QCOMPARE(h.dialogs.shown[0].title, QStringLiteral("ヘルプツアー"));
         QCOMPARE(h.dialogs.shown[0].text, helpTourText(HelpTopic(topic)));
-        QCOMPARE(h.window->state().helpText, helpTourText(HelpTopic(topic)));
+        QCOMPARE(h.window->session().helpText(), helpTourText(HelpTopic(topic)));
 
         // Pressed again while its screen is up: nothing at all.
         h.click(button);
@@ -192,7 +200,7 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.shown[0], (Message{MessageIcon::Information, MessageButtons::Ok, QStringLiteral("ヘルプツアーＯＮ"),
                                               QStringLiteral("ヘルプツアー機能をオンにします。")}));
         QCOMPARE(TestFiles::text(h.path(), FileName::helpTour), QStringLiteral("\"ヘルプツアー\",1\r\n"));
-        QCOMPARE(h.window->state().helpTourOn, 1);
+        QCOMPARE(h.window->helpTourOn(), 1);
         // The current screen is not explained again; the next one is.
         QCOMPARE(h.dialogs.shown.size(), 1);
         h.click(QStringLiteral("cmdMain"));
@@ -231,21 +239,21 @@ private Q_SLOTS:
 
         h.click(QStringLiteral("cmdUser2"));
         QCOMPARE(h.window->windowTitle(), QStringLiteral(" りな のデータ"));
-        QCOMPARE(h.window->state().currentDataFile, QStringLiteral("データ2.TXT"));
+        QCOMPARE(h.window->session().currentDataFile(), FileName::data2);
         QCOMPARE(visibleScreens(h), QStringList{QStringLiteral("fraAvgTai")});
         QVERIFY(h.dialogs.shown.isEmpty());
         QVERIFY(h.find(QStringLiteral("cmdUser2"))->styleSheet().contains(QStringLiteral("#fffff0")));
         QVERIFY(h.find(QStringLiteral("cmdUser1"))->styleSheet().isEmpty());
 
         // A second press on the selected partner changes nothing.
-        const QString before = h.window->state().currentProfileFile;
+        const QString before = h.window->session().currentProfileFile();
         h.click(QStringLiteral("cmdUser2"));
-        QCOMPARE(h.window->state().currentProfileFile, before);
+        QCOMPARE(h.window->session().currentProfileFile(), before);
 
         // The entry screen now shows partner 2, whose only measurement is on 12/03.
         h.click(QStringLiteral("cmdMain"));
-        QCOMPARE(h.window->state().entry.lastRecordDate, QStringLiteral("2026/12/03"));
-        QCOMPARE(h.window->state().recordCount, 1);
+        QCOMPARE(entryScreen(h).day().lastRecordDate, QStringLiteral("2026/12/03"));
+        QCOMPARE(h.window->session().recordCount(), 1);
     }
 
     void partnerSwitchOnTheEntryScreenShowsNoHelp()
@@ -294,7 +302,7 @@ private Q_SLOTS:
         h.click(QStringLiteral("cmdUser1"));
         QCOMPARE(visibleScreens(h), QStringList{QStringLiteral("fraBunseki")});
         QCOMPARE(series->textMatrix(2, 3), QStringLiteral("-1.0Kg"));
-        QCOMPARE(h.window->state().recordCount, 2);
+        QCOMPARE(h.window->session().recordCount(), 2);
         QCOMPARE(h.dialogs.shown.size(), 1); // the analyses' explanation, once
     }
 
@@ -340,7 +348,7 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.titles(), (QStringList{QStringLiteral("ヘルプツアー"), QStringLiteral("データを登録しましょう")}));
         QCOMPARE(h.window->windowTitle(), QStringLiteral(" ポムリナ"));
         QCOMPARE(h.find<Grid>(QStringLiteral("msgDayList"))->rows(), 1);
-        QCOMPARE(h.window->state().recordCount, 0);
+        QCOMPARE(h.window->session().recordCount(), 0);
     }
 
     void secondStartDoesNotTouchTheSettings()
@@ -351,8 +359,8 @@ private Q_SLOTS:
         // Missing settings files stay missing until something is changed.
         QVERIFY(!QFile::exists(h.dir.filePath(FileName::helpTour)));
         QVERIFY(!QFile::exists(h.dir.filePath(FileName::marker)));
-        QCOMPARE(h.window->state().helpTourOn, 1);
-        QCOMPARE(h.window->state().markerStyle, 1);
+        QCOMPARE(h.window->helpTourOn(), 1);
+        QCOMPARE(entryScreen(h).markerStyle(), 1);
     }
 
     void backupThatFailsIsToldOnce()
@@ -379,7 +387,7 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Exclamation);
         QVERIFY(h.dialogs.shown[0].details.contains(QStringLiteral("2行目")));
         QVERIFY(h.dialogs.shown[0].details.contains(QStringLiteral("garbage,,")));
-        QCOMPARE(h.window->state().recordCount, 2);
+        QCOMPARE(h.window->session().recordCount(), 2);
         h.click(QStringLiteral("cmdMain"));
         QCOMPARE(h.dialogs.shown.size(), 1);
         QVERIFY(TestFiles::text(h.path(), FileName::data1).contains(QStringLiteral("garbage,,")));

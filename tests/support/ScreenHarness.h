@@ -1,7 +1,7 @@
 #pragma once
 
-#include "screens/shell/MainState.h"
 #include "screens/shell/ScreenContext.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/DataFolder.h"
@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
+#include <type_traits>
 
 // A shell that only remembers what the screens asked of it, so that one screen can be tested
 // without the window and the other screens.
@@ -27,18 +27,11 @@ public:
     QList<QDate> entryDaysOpened;
     std::pair<int, int> counts{-1, -1};
     int hideAllCount = 0;
-    int bmiChangedCount = 0;
-    int bodyMetricsCount = 0;
-    int profileChangedCount = 0;
-    int entryRefreshCount = 0;
     int endCount = 0;
-    int trendLoads = 0;
-    // What loading the trend data does here; a test that needs the data set sets it.
-    std::function<void()> loadTrendData;
-    MainState *state = nullptr;
+    Session *session = nullptr;
 
     void HideAllScreens() override { ++hideAllCount; }
-    void DSP_HELP() override { helpShown << (state ? state->helpText : QString()); }
+    void DSP_HELP() override { helpShown << (session ? session->helpText() : QString()); }
     void processPendingEvents() override {}
     void showStoreFailure(const QString &title, const QString &message) override { failures << title + u'|' + message; }
     void noteMalformedLines(const QString &, const QString &report) override
@@ -48,17 +41,7 @@ public:
     }
     void showPartnerCounts(int count1, int count2) override { counts = {count1, count2}; }
     void focusSelectedPartner() override {}
-    void bmiChanged() override { ++bmiChangedCount; }
-    void refreshBodyMetrics() override { ++bodyMetricsCount; }
-    void refreshEntryScreen() override { ++entryRefreshCount; }
-    void LoadTrendData() override
-    {
-        ++trendLoads;
-        if (loadTrendData)
-            loadTrendData();
-    }
     void openEntryOnDay(const QDate &day) override { entryDaysOpened << day; }
-    void profileChanged() override { ++profileChangedCount; }
     void endProgram() override { ++endCount; }
 };
 
@@ -70,17 +53,25 @@ struct ScreenHarness {
     DataFolder folder{dir.path()};
     ScriptedDialogs dialogs;
     FakeClock clock;
-    MainState state;
+    Session session;
     RecordingShell shell;
     SituationLists situations;
-    ScreenContext context{folder, dialogs, clock, state, shell, situations};
+    ScreenContext context{folder, dialogs, clock, session, shell, situations};
     std::unique_ptr<QWidget> host = std::make_unique<QWidget>();
     Controller *controller = nullptr;
 
+    // A screen that needs only the context is built at once; one that reads another screen's
+    // results is built with `build` once those exist.
     ScreenHarness()
     {
-        shell.state = &state;
-        controller = new Controller(context, host.get());
+        shell.session = &session;
+        if constexpr (std::is_constructible_v<Controller, ScreenContext &, QWidget *>)
+            controller = new Controller(context, host.get());
+    }
+    template <typename... Sources>
+    void build(Sources &...sources)
+    {
+        controller = new Controller(context, sources..., host.get());
     }
     ~ScreenHarness() { host.reset(); }
 

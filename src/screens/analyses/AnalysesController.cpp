@@ -3,10 +3,10 @@
 #include "screens/analyses/AnalysesPanel.h"
 #include "screens/analyses/AverageTrend.h"
 #include "screens/analyses/BreakProgress.h"
+#include "screens/analyses/TrendData.h"
+#include "screens/analyses/TrendSource.h"
 #include "screens/analyses/WeightRanking.h"
 #include "screens/analyses/WeightSeries.h"
-#include "screens/shell/MainState.h"
-#include "screens/shell/ShellServices.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -15,9 +15,10 @@
 // Each list shows the trend data set as it stands, and an empty data set as empty lists: a
 // partner without measurements must not be shown the other partner's figures.
 
-AnalysesController::AnalysesController(ScreenContext &context, QWidget *panelParent)
+AnalysesController::AnalysesController(ScreenContext &context, TrendSource &trend, QWidget *panelParent)
     : ScreenController(context, panelParent)
     , m_panel(new AnalysesPanel(panelParent))
+    , m_trend(trend)
 {
     for (QRadioButton *option : m_panel->Option1)
         connect(option, &QRadioButton::clicked, this, &AnalysesController::Option1_Click);
@@ -32,7 +33,7 @@ QWidget *AnalysesController::panel() const
 
 void AnalysesController::prepareAfterHiding()
 {
-    m_ctx.shell.LoadTrendData();
+    m_trend.LoadTrendData();
     ListWeightSeries();
     ListBreakProgress();
     ListAverageTrend();
@@ -48,19 +49,19 @@ void AnalysesController::ListWeightSeries()
 {
     const WeightDifference mode = m_panel->Option1[0]->isChecked() ? WeightDifference::ToPrevious : WeightDifference::ToFirst;
     m_panel->setHeading(m_panel->msgB1, 3, WeightSeriesHeading(mode));
-    m_panel->showList(m_panel->msgB1, std::make_shared<WeightSeries>(m_ctx.state.trend, mode), 9);
+    m_panel->showList(m_panel->msgB1, std::make_shared<WeightSeries>(m_trend.trendData(), mode), 9);
 }
 
 void AnalysesController::ListBreakProgress()
 {
-    BreakProgress progress = ComputeBreakProgress(m_ctx.state.trend);
+    BreakProgress progress = ComputeBreakProgress(m_trend.trendData());
     m_panel->showList(m_panel->msgB2, std::make_shared<WrittenList>(std::move(progress.rows)), 9);
     m_panel->Label5[0]->setText(progress.label);
 }
 
 void AnalysesController::ListAverageTrend()
 {
-    auto average = std::make_shared<AverageTrend>(m_ctx.state.trend);
+    auto average = std::make_shared<AverageTrend>(m_trend.trendData());
     m_panel->Label5[1]->setText(average->label());
     m_panel->showList(m_panel->msgB3, std::move(average), 8);
 }
@@ -69,7 +70,7 @@ void AnalysesController::ListWeightRanking()
 {
     const BandWidth width = m_panel->Option2[0]->isChecked() ? BandWidth::OneKg : BandWidth::HalfKg;
     m_panel->fraB4->setTitle(WeightRankingCaption(width));
-    m_panel->showList(m_panel->msgB4, std::make_shared<WrittenList>(WeightRankingRows(m_ctx.state.trend, width)), -1);
+    m_panel->showList(m_panel->msgB4, std::make_shared<WrittenList>(WeightRankingRows(m_trend.trendData(), width)), -1);
 }
 
 void AnalysesController::Option1_Click()

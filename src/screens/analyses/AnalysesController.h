@@ -4,14 +4,15 @@
 
 class AnalysesPanel;
 class QWidget;
+class TrendSource;
 
 // The four analysis lists (fraBunseki), computed from the trend data set, which the screen has
-// the shell load afresh each time it is built.
+// its source build afresh each time it is built.
 class AnalysesController : public ScreenController
 {
     Q_OBJECT
 public:
-    AnalysesController(ScreenContext &context, QWidget *panelParent);
+    AnalysesController(ScreenContext &context, TrendSource &trend, QWidget *panelParent);
 
     QWidget *panel() const override;
     AnalysesPanel *analysesPanel() const { return m_panel; }
@@ -31,4 +32,5 @@ public:
 
 private:
     AnalysesPanel *m_panel;
+    TrendSource &m_trend;
 };

@@ -1,10 +1,11 @@
 #include "screens/analyses/TrendController.h"
 
 #include "screens/analyses/MovingAverage.h"
+#include "screens/analyses/TrendData.h"
 #include "screens/analyses/TrendPanel.h"
 #include "screens/analyses/TrendSummary.h"
 #include "screens/shell/GraphQuantity.h"
-#include "screens/shell/MainState.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/MeasurementScan.h"
 #include "store/NumberText.h"
@@ -19,6 +20,7 @@
 TrendController::TrendController(ScreenContext &context, QWidget *panelParent)
     : ScreenController(context, panelParent)
     , m_panel(new TrendPanel(panelParent))
+    , m_trend(std::make_unique<TrendData>())
 {
     TrendPanel *p = m_panel;
     // An item picked from the list or with the arrow keys is a click. Enter is the box's own
@@ -35,9 +37,16 @@ TrendController::TrendController(ScreenContext &context, QWidget *panelParent)
     connect(p->optKon1, &QRadioButton::clicked, this, &TrendController::optKon1_Click);
 }
 
+TrendController::~TrendController() = default;
+
 QWidget *TrendController::panel() const
 {
     return m_panel;
+}
+
+const TrendData &TrendController::trendData() const
+{
+    return *m_trend;
 }
 
 void TrendController::prepareBeforeHiding()
@@ -64,31 +73,28 @@ void TrendController::LoadMovingAverageSetting()
 
 void TrendController::LoadTrendData()
 {
-    MainState &state = m_ctx.state;
     TrendData trend;
-    const MeasurementFile file = ScanMeasurements(m_ctx.folder, state.currentDataFile,
+    const MeasurementFile file = ScanMeasurements(m_ctx.folder, m_ctx.session.currentDataFile(),
                                                   [&trend](const MeasurementView &record) { AddTrendRecord(trend, record); });
     m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
-    state.trend = std::move(trend);
-    state.recordCount = state.trend.count();
+    *m_trend = std::move(trend);
+    m_ctx.session.setRecordCount(m_trend->count());
     RedrawMovingAverage();
-    m_panel->showSummary(ComputeTrendSummary(state.trend, state.profile.targetWeight));
-    state.recordMinWeight = state.trend.minWeight;
-    state.recordMinDate = parseStoredDate(state.trend.minWeightDate);
+    m_panel->showSummary(ComputeTrendSummary(*m_trend, m_ctx.session.profile().targetWeight));
 }
 
 void TrendController::RedrawMovingAverage()
 {
-    const TrendData &trend = m_ctx.state.trend;
+    const TrendData &trend = *m_trend;
     m_panel->showSeries(trend, MovingAverage(trend.weights, MovingAverageSize(m_panel->cboIdou->currentText())));
 }
 
 void TrendController::applyLowerBound()
 {
-    const TrendData &trend = m_ctx.state.trend;
+    const TrendData &trend = *m_trend;
     // Without a measurement there is no lowest weight to go back to: the axes stay as they are.
     if (trend.count() > 0)
-        m_panel->setWeightAxisMinimum(TrendWeightAxisMinimum(trend, m_ctx.state.profile.targetWeight, m_lowerBoundAtTarget));
+        m_panel->setWeightAxisMinimum(TrendWeightAxisMinimum(trend, m_ctx.session.profile().targetWeight, m_lowerBoundAtTarget));
     m_panel->setMokuChkColour(m_lowerBoundAtTarget ? Colour::chosenToggle : Colour::buttonFace);
 }
 

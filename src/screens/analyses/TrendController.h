@@ -1,17 +1,21 @@
 #pragma once
 
+#include "screens/analyses/TrendSource.h"
 #include "screens/shell/ScreenController.h"
+
+#include <memory>
 
 class TrendPanel;
 class QWidget;
 
-// The whole-period trend graph (fraRenTai) with its moving average. Loading its data also
-// builds the trend data set in the shared state, which the analysis lists and the history read.
-class TrendController : public ScreenController
+// The whole-period trend graph (fraRenTai) with its moving average. Loading its data builds the
+// trend data set, which the analysis lists and the history read.
+class TrendController : public ScreenController, public TrendSource
 {
     Q_OBJECT
 public:
     TrendController(ScreenContext &context, QWidget *panelParent);
+    ~TrendController() override;
 
     QWidget *panel() const override;
     TrendPanel *trendPanel() const { return m_panel; }
@@ -22,7 +26,8 @@ public:
     void refreshForPartner() override;
 
     void LoadMovingAverageSetting();
-    void LoadTrendData();
+    void LoadTrendData() override;
+    const TrendData &trendData() const override;
     void RedrawMovingAverage();
     bool lowerBoundAtTarget() const { return m_lowerBoundAtTarget; }
 
@@ -41,6 +46,7 @@ private:
     void confirmMovingAverageSize();
 
     TrendPanel *m_panel;
+    std::unique_ptr<TrendData> m_trend;
     // LowerBoundAtTarget: the weight axis starts at the target weight.
     bool m_lowerBoundAtTarget = false;
 };

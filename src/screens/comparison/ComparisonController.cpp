@@ -1,7 +1,7 @@
 #include "screens/comparison/ComparisonController.h"
 
 #include "screens/comparison/ComparisonPanel.h"
-#include "screens/shell/MainState.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/DataFile.h"
 #include "store/FileNames.h"
@@ -40,8 +40,8 @@ void ComparisonController::SetupAverageGrid()
 
 void ComparisonController::ShowComparison()
 {
-    const MainState &state = m_ctx.state;
-    m_partners = {state.nickname1, state.nickname2, state.targetWeightOfPartner1, state.targetWeightOfPartner2};
+    const Session &session = m_ctx.session;
+    m_partners = {session.nickname(1), session.nickname(2), session.targetWeight(1), session.targetWeight(2)};
     // Each file is read once; the summary, the period and the daily pass all work on the records.
     // Lines that are not records are left out here: the entry screen is where they are reported.
     const MeasurementFile file1 = ReadMeasurements(m_ctx.folder, FileName::data1);
@@ -95,13 +95,13 @@ void ComparisonController::optG4_Click()
 void ComparisonController::optGra1_Click()
 {
     m_panel->showGraphKind(true);
-    m_ctx.state.helpText = helpTourText(HelpTopic::SameAxisGraph);
+    m_ctx.session.setHelpText(helpTourText(HelpTopic::SameAxisGraph));
     m_ctx.shell.DSP_HELP();
 }
 
 void ComparisonController::optGra2_Click()
 {
     m_panel->showGraphKind(false);
-    m_ctx.state.helpText = helpTourText(HelpTopic::SeparateAxesGraph);
+    m_ctx.session.setHelpText(helpTourText(HelpTopic::SeparateAxesGraph));
     m_ctx.shell.DSP_HELP();
 }

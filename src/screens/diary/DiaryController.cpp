@@ -2,7 +2,7 @@
 
 #include "screens/diary/CommentList.h"
 #include "screens/diary/DiaryPanel.h"
-#include "screens/shell/MainState.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/CommentEdit.h"
 #include "store/Cp932.h"
@@ -48,8 +48,7 @@ void DiaryController::prepareAfterHiding()
 
 void DiaryController::LoadMemo()
 {
-    m_ctx.state.memoText = ReadMemo(m_ctx.folder);
-    m_panel->txtKizuki->setPlainText(m_ctx.state.memoText);
+    m_panel->txtKizuki->setPlainText(ReadMemo(m_ctx.folder));
 }
 
 void DiaryController::SetupCommentGrid()
@@ -59,7 +58,7 @@ void DiaryController::SetupCommentGrid()
 
 void DiaryController::FillCommentList()
 {
-    MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.state.currentDataFile);
+    MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.session.currentDataFile());
     m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
     m_listedFile = file.fileName;
     m_listed = std::make_shared<QList<Measurement>>(std::move(file.records));
@@ -123,9 +122,6 @@ void DiaryController::cmdKizukiHozon_Click()
         m_ctx.dialogs.warning(kMemoTitle, QStringLiteral("「%1」は保存できない文字です。気付きメモは保存していません。").arg(bad));
         return;
     }
-    if (StoreResult r = WriteMemo(m_ctx.folder, memo); !r) {
+    if (StoreResult r = WriteMemo(m_ctx.folder, memo); !r)
         m_ctx.shell.showStoreFailure(kMemoTitle, r.message());
-        return;
-    }
-    m_ctx.state.memoText = memo;
 }

@@ -6,7 +6,7 @@
 #include "screens/entry/EntryPanel.h"
 #include "screens/entry/EntrySave.h"
 #include "screens/shell/GraphQuantity.h"
-#include "screens/shell/MainState.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/DataFile.h"
@@ -34,14 +34,26 @@ const QString kFreeInputPrompt = QStringLiteral("状況リストに無い内容�
 EntryController::EntryController(ScreenContext &context, QWidget *panelParent)
     : ScreenController(context, panelParent)
     , m_panel(new EntryPanel(panelParent))
+    , m_day(std::make_unique<EntryDay>())
 {
     m_ctx.situations.add(m_panel->lstAct);
     connectControls();
+    // The entry screen's values follow the current partner's file and profile wherever they change.
+    connect(&m_ctx.session, &Session::partnerChanged, this, &EntryController::RefreshEntryScreen);
+    connect(&m_ctx.session, &Session::profileChanged, this, &EntryController::RefreshEntryScreen);
+    connect(&m_ctx.session, &Session::dataFileChanged, this, &EntryController::RefreshEntryScreen);
 }
+
+EntryController::~EntryController() = default;
 
 QWidget *EntryController::panel() const
 {
     return m_panel;
+}
+
+const EntryDay &EntryController::day() const
+{
+    return *m_day;
 }
 
 void EntryController::connectControls()
@@ -59,16 +71,11 @@ void EntryController::connectControls()
     connect(p->cmdFree, &QPushButton::clicked, this, &EntryController::cmdFree_Click);
     connect(p->txtTaiInp, &QLineEdit::returnPressed, this, &EntryController::txtTaiInp_Enter);
     connect(p->txtShiInp, &QLineEdit::returnPressed, this, &EntryController::txtShiInp_Enter);
-    connect(p->cmdUp, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtTaiInp, m_ctx.state.weightStep, 1); });
-    connect(p->cmdDn, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtTaiInp, m_ctx.state.weightStep, -1); });
-    connect(p->cmdUp1, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtShiInp, m_ctx.state.fatStep, 1); });
-    connect(p->cmdDn1, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtShiInp, m_ctx.state.fatStep, -1); });
+    connect(p->cmdUp, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtTaiInp, m_ctx.session.weightStep(), 1); });
+    connect(p->cmdDn, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtTaiInp, m_ctx.session.weightStep(), -1); });
+    connect(p->cmdUp1, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtShiInp, m_ctx.session.fatStep(), 1); });
+    connect(p->cmdDn1, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtShiInp, m_ctx.session.fatStep(), -1); });
     connect(p->cmdTaiHozon, &QPushButton::clicked, this, &EntryController::cmdTaiHozon_Click);
-}
-
-void EntryController::refreshForPartner()
-{
-    m_ctx.shell.refreshBodyMetrics();
 }
 
 QDate EntryController::selectedDay() const
@@ -81,21 +88,15 @@ void EntryController::setSelectedDay(const QDate &day)
     m_panel->mtvmain->setSelectedDate(day);
 }
 
-int EntryController::currentPartner() const
-{
-    return m_ctx.state.currentDataFile.compare(FileName::data2, Qt::CaseInsensitive) == 0 ? 2 : 1;
-}
-
 void EntryController::RefreshEntryScreen()
 {
-    MainState &state = m_ctx.state;
-    const MeasurementFile file = ReadMeasurements(m_ctx.folder, state.currentDataFile);
+    const MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.session.currentDataFile());
     m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
-    state.entry = ComputeEntryDay(file.records, selectedDay(), state.profile.height);
-    state.recordCount = int(file.records.size());
-    m_panel->showDay(state.entry);
+    *m_day = ComputeEntryDay(file.records, selectedDay(), m_ctx.session.profile().height);
+    m_ctx.session.setRecordCount(int(file.records.size()));
+    m_panel->showDay(*m_day);
     ShowBmiGauge();
-    state.selectedSituation.clear();
+    m_selectedSituation.clear();
     m_panel->txtTaiInp->clear();
     m_panel->txtShiInp->clear();
     RefreshPartnerCounts();
@@ -103,7 +104,7 @@ void EntryController::RefreshEntryScreen()
 
 void EntryController::RefreshPartnerCounts()
 {
-    const int partner = currentPartner();
+    const int partner = m_ctx.session.partner();
     const int own = m_panel->msgDayList->rows() - 1;
     const QString otherFile = FileName::dataFile(partner == 1 ? 2 : 1);
     const int otherCount = CountMeasurementsOn(m_ctx.folder, otherFile, storedDate(selectedDay()));
@@ -112,19 +113,17 @@ void EntryController::RefreshPartnerCounts()
 
 void EntryController::ShowBmiGauge()
 {
-    MainState &state = m_ctx.state;
-    if (state.recordCount == 0)
+    if (m_ctx.session.recordCount() == 0)
         return;
     // Without a height there is no BMI: the gauges keep what they showed.
-    const std::optional<float> bmi = Bmi(state.entry.latestWeight, state.profile.height);
+    const std::optional<float> bmi = Bmi(m_day->latestWeight, m_ctx.session.profile().height);
     if (!bmi)
         return;
-    state.currentBmi = *bmi;
-    state.meterBmi = ClampMeterBmi(state.currentBmi);
-    m_panel->placeGaugePointer(PointerLeft(kEntryGauge, state.meterBmi));
-    const BmiJudgement judgement = JudgeBmi(state.currentBmi);
+    m_currentBmi = *bmi;
+    m_panel->placeGaugePointer(PointerLeft(kEntryGauge, ClampMeterBmi(m_currentBmi)));
+    const BmiJudgement judgement = JudgeBmi(m_currentBmi);
     m_panel->showJudgement(judgement.text, judgement.labelColour);
-    m_ctx.shell.bmiChanged();
+    Q_EMIT bmiShown(m_currentBmi);
 }
 
 void EntryController::mtvmain_DateClick()
@@ -156,21 +155,20 @@ void EntryController::selectMixedGraph()
 
 void EntryController::mcrMain_Click()
 {
-    MainState &state = m_ctx.state;
-    state.markerStyle = (state.markerStyle + 1) % 3;
+    m_markerStyle = (m_markerStyle + 1) % 3;
     ApplyMarkerStyle();
-    if (StoreResult r = WriteMarkerStyle(m_ctx.folder, state.markerStyle); !r)
+    if (StoreResult r = WriteMarkerStyle(m_ctx.folder, m_markerStyle); !r)
         m_ctx.shell.showStoreFailure(QStringLiteral("設定を保存できません"), r.message());
 }
 
 void EntryController::ApplyMarkerStyle()
 {
-    m_panel->applyMarkerStyle(m_ctx.state.markerStyle);
+    m_panel->applyMarkerStyle(m_markerStyle);
 }
 
 void EntryController::LoadMarkerStyle()
 {
-    m_ctx.state.markerStyle = ReadMarkerStyle(m_ctx.folder);
+    m_markerStyle = ReadMarkerStyle(m_ctx.folder);
     ApplyMarkerStyle();
 }
 
@@ -179,20 +177,20 @@ void EntryController::lstAct_Click()
     QListWidgetItem *item = m_panel->lstAct->currentItem();
     if (!item)
         return;
-    m_ctx.state.selectedSituation = item->text();
+    m_selectedSituation = item->text();
     prefillInputs(true);
 }
 
 void EntryController::cmdJikan_Click()
 {
-    m_ctx.state.selectedSituation = timeOfDayText(m_ctx.clock.timeOfDay());
+    m_selectedSituation = timeOfDayText(m_ctx.clock.timeOfDay());
     prefillInputs(true);
 }
 
 void EntryController::prefillInputs(bool moveFocus)
 {
-    m_panel->txtTaiInp->setText(generalNumber(m_ctx.state.entry.latestWeight));
-    m_panel->txtShiInp->setText(generalNumber(m_ctx.state.entry.latestBodyFat));
+    m_panel->txtTaiInp->setText(generalNumber(m_day->latestWeight));
+    m_panel->txtShiInp->setText(generalNumber(m_day->latestBodyFat));
     setArrowButtonsEnabled(true);
     if (moveFocus)
         m_panel->txtTaiInp->setFocus();
@@ -214,7 +212,7 @@ void EntryController::cmdFree_Click()
         m_ctx.dialogs.warning(QStringLiteral("状況フリー入力"), r.message());
         return;
     }
-    m_ctx.state.selectedSituation = *answer;
+    m_selectedSituation = *answer;
     prefillInputs(false);
     if (m_ctx.dialogs.askYesNo(QStringLiteral("状況リスト登録の有無"), QStringLiteral("状況リストに追加しますか？"))) {
         if (StoreResult r = AppendSituationQuoted(m_ctx.folder, *answer); !r)
@@ -247,21 +245,20 @@ void EntryController::stepBox(QLineEdit *box, const QString &step, int direction
 
 void EntryController::cmdTaiHozon_Click()
 {
-    MainState &state = m_ctx.state;
     const QString weightText = m_panel->txtTaiInp->text();
     const QString fatText = m_panel->txtShiInp->text();
-    if (const std::optional<SaveRefusal> refusal = CheckSave(state.selectedSituation, weightText, fatText)) {
+    if (const std::optional<SaveRefusal> refusal = CheckSave(m_selectedSituation, weightText, fatText)) {
         m_ctx.dialogs.warning(refusal->title, refusal->message);
         return;
     }
-    Measurement m = BuildMeasurement(selectedDay(), state.selectedSituation, weightText, fatText, QString());
+    Measurement m = BuildMeasurement(selectedDay(), m_selectedSituation, weightText, fatText, QString());
     StoreResult stored = StoreResult::success();
-    if (NeedsOrderedInsert(state.entry.lastRecordDate, m.date)) {
-        stored = InsertMeasurementInOrder(m_ctx.folder, state.currentDataFile, m);
+    if (NeedsOrderedInsert(m_day->lastRecordDate, m.date)) {
+        stored = InsertMeasurementInOrder(m_ctx.folder, m_ctx.session.currentDataFile(), m);
     } else {
-        if (state.autoTimeStamp)
+        if (m_ctx.session.autoTimeStamp())
             m.comment = timeOfDayText(m_ctx.clock.timeOfDay());
-        stored = AppendMeasurement(m_ctx.folder, state.currentDataFile, m);
+        stored = AppendMeasurement(m_ctx.folder, m_ctx.session.currentDataFile(), m);
     }
     if (!stored) {
         // Nothing was written; the input stays so that nothing typed is lost.

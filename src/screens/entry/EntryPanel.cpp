@@ -1,6 +1,7 @@
 #include "screens/entry/EntryPanel.h"
 
 #include "metrics/BmiGauge.h"
+#include "screens/entry/EntryDay.h"
 #include "screens/shell/GraphQuantity.h"
 #include "ui/Chart.h"
 #include "ui/Grid.h"

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "screens/entry/EntryDay.h"
-
 #include <QFrame>
 
 #include <array>
@@ -15,6 +13,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class Shape;
+struct EntryDay;
 
 // The entry screen: the controls of the panel and how a computed day is put into them. The
 // main window owns the panel and handles its events.

@@ -1,8 +1,10 @@
 #include "screens/history/HistoryController.h"
 
+#include "screens/analyses/TrendSource.h"
+#include "screens/entry/EntryDay.h"
 #include "screens/history/HistoryPanel.h"
 #include "screens/shell/GraphQuantity.h"
-#include "screens/shell/MainState.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/MeasurementScan.h"
@@ -34,9 +36,11 @@ void mark(QPushButton *button, Bgr colour)
 }
 } // namespace
 
-HistoryController::HistoryController(ScreenContext &context, QWidget *panelParent)
+HistoryController::HistoryController(ScreenContext &context, const EntryDay &entryDay, TrendSource &trend, QWidget *panelParent)
     : ScreenController(context, panelParent)
     , m_panel(new HistoryPanel(panelParent))
+    , m_entryDay(entryDay)
+    , m_trend(trend)
 {
     m_ctx.situations.add(m_panel->lstAct2);
     connectControls();
@@ -137,8 +141,8 @@ void HistoryController::listHistory(HistoryListingKind kind)
     if (kind == HistoryListingKind::All) {
         // Loading the trend data reads the file and keeps every record of it: the unfiltered
         // listing is that data set.
-        m_ctx.shell.LoadTrendData();
-        listing = std::make_shared<HistoryListing>(m_ctx.state.trend, m_ctx.state.profile.height);
+        m_trend.LoadTrendData();
+        listing = std::make_shared<HistoryListing>(m_trend.trendData(), m_ctx.session.profile().height);
         m_panel->setDateLists(listing->dates());
     } else {
         HistoryFilter filter;
@@ -147,8 +151,8 @@ void HistoryController::listHistory(HistoryListingKind kind)
         filter.lastDay = m_panel->cboEddate->currentText();
         filter.key = m_panel->txtKey->text();
         filter.weekday = m_selectedWeekday;
-        listing = std::make_shared<HistoryListing>(filter, m_ctx.state.profile.height);
-        const MeasurementFile file = ScanMeasurements(m_ctx.folder, m_ctx.state.currentDataFile,
+        listing = std::make_shared<HistoryListing>(filter, m_ctx.session.profile().height);
+        const MeasurementFile file = ScanMeasurements(m_ctx.folder, m_ctx.session.currentDataFile(),
                                                       [&listing](const MeasurementView &record) { listing->add(record); });
         m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
     }
@@ -235,7 +239,7 @@ void HistoryController::cmdKikan7_Click() { choosePeriodPreset(m_panel->cmdKikan
 void HistoryController::cmdAllDay_Click()
 {
     ResetPeriodButtons();
-    m_panel->setPeriod(m_ctx.state.entry.startDate, storedDate(m_ctx.clock.today()));
+    m_panel->setPeriod(m_entryDay.startDate, storedDate(m_ctx.clock.today()));
     RefreshHistory();
     mark(m_panel->cmdAllDay, kChosen);
 }

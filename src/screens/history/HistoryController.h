@@ -6,6 +6,8 @@
 class HistoryPanel;
 class QPushButton;
 class QWidget;
+class TrendSource;
+struct EntryDay;
 
 // The history screen (fraTaijyu): the measurements filtered by situation, weekday and period.
 // Every filter action lists the data file afresh in one pass; the filters live in the screen's
@@ -14,7 +16,9 @@ class HistoryController : public ScreenController
 {
     Q_OBJECT
 public:
-    HistoryController(ScreenContext &context, QWidget *panelParent);
+    // `entryDay` gives the start of the diet as the entry screen last found it; `trend` the data
+    // set of the unfiltered listing.
+    HistoryController(ScreenContext &context, const EntryDay &entryDay, TrendSource &trend, QWidget *panelParent);
 
     QWidget *panel() const override;
     HistoryPanel *historyPanel() const { return m_panel; }
@@ -66,6 +70,8 @@ private:
     void choosePeriodPreset(QPushButton *button, int daysBeforeToday);
 
     HistoryPanel *m_panel;
+    const EntryDay &m_entryDay;
+    TrendSource &m_trend;
     // selectedWeekday: 0 (Sunday) to 6, or all weekdays.
     int m_selectedWeekday = kAllWeekdays;
 };

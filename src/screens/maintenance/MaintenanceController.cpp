@@ -1,40 +1,27 @@
 #include "screens/maintenance/MaintenanceController.h"
 
+#include "screens/maintenance/MaintenanceCsv.h"
+#include "screens/maintenance/MaintenanceMeter.h"
 #include "screens/maintenance/MaintenancePanel.h"
-#include "screens/shell/MainState.h"
-#include "screens/shell/ShellServices.h"
-#include "screens/shell/SituationLists.h"
-#include "store/NumberText.h"
-#include "store/SettingsFiles.h"
+#include "screens/maintenance/MaintenanceProfile.h"
+#include "screens/maintenance/MaintenanceRegistration.h"
+#include "screens/maintenance/MaintenanceSettings.h"
+#include "screens/maintenance/MaintenanceSituations.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-
-namespace {
-QString presetStep(int index)
-{
-    switch (index) {
-    case 1: return QStringLiteral("0.1");
-    case 2: return QStringLiteral("0.2");
-    case 3: return QStringLiteral("0.5");
-    default: return QString();
-    }
-}
-} // namespace
+#include <QGroupBox>
 
 MaintenanceController::MaintenanceController(ScreenContext &context, QWidget *panelParent)
     : ScreenController(context, panelParent)
     , m_panel(new MaintenancePanel(panelParent))
+    , m_registration(new MaintenanceRegistration(context, m_panel, this))
+    , m_csv(new MaintenanceCsv(context, m_panel, this))
+    , m_settings(new MaintenanceSettings(context, m_panel, this))
+    , m_meter(new MaintenanceMeter(context, m_panel, this))
+    , m_situations(new MaintenanceSituations(context, m_panel->editorRow(), this))
+    , m_profile(new MaintenanceProfile(context, m_panel->editorRow(), this))
 {
-    m_ctx.situations.add(m_panel->lstKoumoku);
-    connectControls();
-    connectSituationEditor();
-    connectProfileEditor();
-    connectCsvControls();
+    m_panel->arrange({m_registration->startFrame(), m_csv->frame(), m_registration->form(), m_settings->frame(), m_meter->frame(),
+                      m_situations->frame(), m_profile->frame()});
 }
 
 QWidget *MaintenanceController::panel() const
@@ -42,107 +29,8 @@ QWidget *MaintenanceController::panel() const
     return m_panel;
 }
 
-void MaintenanceController::connectControls()
-{
-    MaintenancePanel *p = m_panel;
-    connect(p->chkJikan, &QCheckBox::clicked, this, &MaintenanceController::chkJikan_Click);
-    for (int i = 1; i <= 3; ++i) {
-        connect(p->optKizami[i], &QRadioButton::clicked, this, [this, i] { optKizami_Click(i); });
-        connect(p->optKizami1[i], &QRadioButton::clicked, this, [this, i] { optKizami1_Click(i); });
-    }
-    connect(p->txtKizami, &QLineEdit::returnPressed, this, &MaintenanceController::txtKizami_Enter);
-    connect(p->txtKizami2, &QLineEdit::returnPressed, this, &MaintenanceController::txtKizami2_Enter);
-    connect(p->HScroll1, &QScrollBar::valueChanged, this, &MaintenanceController::UpdateBmiMeter);
-    connect(p->cmdNew1, &QPushButton::clicked, this, &MaintenanceController::cmdNew1_Click);
-    connect(p->cmdStHozon, &QPushButton::clicked, this, &MaintenanceController::cmdStHozon_Click);
-    connect(p->cmdYame, &QPushButton::clicked, this, &MaintenanceController::cmdYame_Click);
-    // Enter moves on through the registration form, as far as the register button.
-    const QList<QWidget *> order = {p->txtPriData1, p->txtSincyou1, p->txtMokuTai1, p->txtNowTai, p->txtNowShi, p->txtNowJyou, p->cmdStHozon};
-    for (int i = 0; i + 1 < order.size(); ++i) {
-        QWidget *next = order[i + 1];
-        connect(static_cast<QLineEdit *>(order[i]), &QLineEdit::returnPressed, next, [next] { next->setFocus(); });
-    }
-}
-
 void MaintenanceController::prepareAfterHiding()
 {
-    fillProfileBoxes();
-    prepareSituationEditor();
-}
-
-void MaintenanceController::refreshForPartner()
-{
-    fillProfileBoxes();
-    prepareSituationEditor();
-    m_ctx.shell.refreshBodyMetrics();
-}
-
-void MaintenanceController::fillProfileBoxes()
-{
-    const PartnerProfile &profile = m_ctx.state.profile;
-    m_panel->txtPriData->setText(profile.nickname);
-    m_panel->txtSincyou->setText(generalNumber(profile.height));
-    m_panel->txtMokuTai->setText(generalNumber(profile.targetWeight));
-}
-
-void MaintenanceController::LoadAutoTimeSetting()
-{
-    m_ctx.state.autoTimeStamp = ReadAutoTimeSetting(m_ctx.folder) == 1;
-    m_panel->chkJikan->setChecked(m_ctx.state.autoTimeStamp);
-}
-
-void MaintenanceController::chkJikan_Click()
-{
-    m_ctx.state.autoTimeStamp = m_panel->chkJikan->isChecked();
-    if (StoreResult r = WriteAutoTimeSetting(m_ctx.folder, m_ctx.state.autoTimeStamp ? 1 : 0); !r)
-        m_ctx.shell.showStoreFailure(QStringLiteral("設定を保存できません"), r.message());
-}
-
-void MaintenanceController::READ_KIZAMI()
-{
-    const ScaleSteps steps = ReadScaleSteps(m_ctx.folder);
-    m_ctx.state.weightStep = steps.weightStep;
-    m_ctx.state.fatStep = steps.fatStep;
-    m_panel->showWeightStep(steps.weightStep);
-    m_panel->showFatStep(steps.fatStep);
-}
-
-void MaintenanceController::optKizami_Click(int index)
-{
-    if (m_ctx.state.isLoading)
-        return;
-    const QString step = presetStep(index);
-    if (step.isEmpty())
-        return;
-    m_ctx.state.weightStep = step;
-    writeScaleSteps();
-}
-
-void MaintenanceController::optKizami1_Click(int index)
-{
-    if (m_ctx.state.isLoading)
-        return;
-    const QString step = presetStep(index);
-    if (step.isEmpty())
-        return;
-    m_ctx.state.fatStep = step;
-    writeScaleSteps();
-}
-
-void MaintenanceController::txtKizami_Enter()
-{
-    m_ctx.state.weightStep = m_panel->txtKizami->text();
-    writeScaleSteps();
-}
-
-void MaintenanceController::txtKizami2_Enter()
-{
-    m_ctx.state.fatStep = m_panel->txtKizami2->text();
-    writeScaleSteps();
-}
-
-void MaintenanceController::writeScaleSteps()
-{
-    if (StoreResult r = WriteScaleSteps(m_ctx.folder, {m_ctx.state.weightStep, m_ctx.state.fatStep}); !r)
-        m_ctx.shell.showStoreFailure(QStringLiteral("設定を保存できません"), r.message());
+    m_profile->fillProfileBoxes();
+    m_situations->prepare();
 }

@@ -2,13 +2,18 @@
 
 #include "screens/shell/ScreenController.h"
 
-#include <QString>
-
+class MaintenanceCsv;
+class MaintenanceMeter;
 class MaintenancePanel;
+class MaintenanceProfile;
+class MaintenanceRegistration;
+class MaintenanceSettings;
+class MaintenanceSituations;
 class QWidget;
 
-// The maintenance screen (fraSettei): new couple registration, the scale steps, the automatic
-// time stamp, the situation list, the profile and the BMI meter.
+// The maintenance screen (fraSettei), made of rooms that each own their frame, their controls
+// and their state: new couple registration, the CSV exchange, the input settings, the BMI meter,
+// the situation-list editor and the profile editor. The controller only puts them together.
 class MaintenanceController : public ScreenController
 {
     Q_OBJECT
@@ -16,64 +21,22 @@ public:
     MaintenanceController(ScreenContext &context, QWidget *panelParent);
 
     QWidget *panel() const override;
-    MaintenancePanel *maintenancePanel() const { return m_panel; }
     HelpTopic helpTopic() const override { return HelpTopic::Maintenance; }
+    // The profile boxes from the current profile; the situation editor with nothing selected.
     void prepareAfterHiding() override;
-    void refreshForPartner() override;
+    bool showsBodyMetrics() const override { return true; }
 
-    // settings
-    void LoadAutoTimeSetting();
-    void READ_KIZAMI();
-    void chkJikan_Click();
-    void optKizami_Click(int index);
-    void optKizami1_Click(int index);
-    void txtKizami_Enter();
-    void txtKizami2_Enter();
-
-    // BMI meter
-    void prepareMeter();
-    void ShowMeterFormula();
-    void UpdateBmiMeter();
-    // The meter follows the BMI the entry refresh found.
-    void showBmiOnMeter();
-
-    // new couple registration
-    void cmdNew1_Click();
-    void cmdStHozon_Click();
-    void cmdYame_Click();
-
-    // CSV export and import of the selected partner's measurements
-    void cmdCsvOut_Click();
-    void cmdCsvIn_Click();
-
-    // situation list editor
-    void lstKoumoku_Click();
-    void lstKoumoku_MouseDown();
-    void lstKoumoku_MouseUp();
-    void cmdNew2_Click();
-    void cmdSort_Click();
-    void cmdDel_Click();
-    void cmdDel2_Click();
-    void cmdChg_Click();
-
-    // profile editor
-    void cmdPHozon1_Click();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    MaintenanceRegistration &registration() const { return *m_registration; }
+    MaintenanceSettings &settings() const { return *m_settings; }
+    MaintenanceMeter &meter() const { return *m_meter; }
 
 private:
-    void connectCsvControls();
-    void connectControls();
-    void connectSituationEditor();
-    void connectProfileEditor();
-    void prepareSituationEditor();
-    // The list file now holds `entries`: all three list boxes show them, in the saved order.
-    void showSavedSituations(const QStringList &entries);
-    void fillProfileBoxes();
-    void writeScaleSteps();
-
     MaintenancePanel *m_panel;
-    // Where the last CSV file was written or read: the file dialogs start there.
-    QString m_csvFolder;
+    // Built in the order of the screen, which is the order Tab goes through their controls.
+    MaintenanceRegistration *m_registration;
+    MaintenanceCsv *m_csv;
+    MaintenanceSettings *m_settings;
+    MaintenanceMeter *m_meter;
+    MaintenanceSituations *m_situations;
+    MaintenanceProfile *m_profile;
 };

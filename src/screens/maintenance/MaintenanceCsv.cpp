@@ -1,20 +1,23 @@
 // The selected partner's measurements out to a CSV file and in from one, in the columns other
 // weight trackers use. An import shows what it would do, every unreadable line included, and
 // writes only on OK.
-#include "screens/maintenance/MaintenanceController.h"
+#include "screens/maintenance/MaintenanceCsv.h"
 
-#include "screens/maintenance/MaintenancePanel.h"
-#include "screens/shell/MainState.h"
+#include "screens/shell/ScreenContext.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/CsvExport.h"
 #include "store/CsvImport.h"
 #include "store/CsvMerge.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
+#include "ui/Named.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 
 namespace {
@@ -34,18 +37,34 @@ QString fileNamePart(const QString &text)
 
 } // namespace
 
-void MaintenanceController::connectCsvControls()
+MaintenanceCsv::MaintenanceCsv(ScreenContext &context, QWidget *frameParent, QObject *parent)
+    : QObject(parent)
+    , m_ctx(context)
 {
-    connect(m_panel->cmdCsvOut, &QPushButton::clicked, this, &MaintenanceController::cmdCsvOut_Click);
-    connect(m_panel->cmdCsvIn, &QPushButton::clicked, this, &MaintenanceController::cmdCsvIn_Click);
+    build(frameParent);
+    connect(cmdCsvOut, &QPushButton::clicked, this, &MaintenanceCsv::cmdCsvOut_Click);
+    connect(cmdCsvIn, &QPushButton::clicked, this, &MaintenanceCsv::cmdCsvIn_Click);
 }
 
-void MaintenanceController::cmdCsvOut_Click()
+void MaintenanceCsv::build(QWidget *parent)
 {
-    const MainState &state = m_ctx.state;
-    QString name = fileNamePart(state.profile.nickname);
+    fraCsv = named(new QGroupBox(QStringLiteral("データの書き出し・取り込み"), parent), QStringLiteral("fraCsv"));
+    auto *layout = new QHBoxLayout(fraCsv);
+    cmdCsvOut = named(new QPushButton(QStringLiteral("CSV書き出し"), fraCsv), QStringLiteral("cmdCsvOut"));
+    cmdCsvIn = named(new QPushButton(QStringLiteral("CSV取り込み"), fraCsv), QStringLiteral("cmdCsvIn"));
+    cmdCsvOut->setToolTip(QStringLiteral("選ばれているパートナーの記録をCSVファイルに書き出します"));
+    cmdCsvIn->setToolTip(QStringLiteral("CSVファイルの記録を選ばれているパートナーのデータに加えます"));
+    layout->addWidget(cmdCsvOut);
+    layout->addWidget(cmdCsvIn);
+    layout->addStretch();
+}
+
+void MaintenanceCsv::cmdCsvOut_Click()
+{
+    const Session &session = m_ctx.session;
+    QString name = fileNamePart(session.profile().nickname);
     if (name.isEmpty())
-        name = QStringLiteral("データ%1").arg(state.selectedPartner);
+        name = QStringLiteral("データ%1").arg(session.partner());
     name += m_ctx.clock.today().toString(QStringLiteral("_yyyy-MM-dd")) + QStringLiteral(".csv");
     const QString folder = m_csvFolder.isEmpty() ? QDir::homePath() : m_csvFolder;
     const std::optional<QString> path = m_ctx.dialogs.saveFileName(kExportTitle, QDir(folder).filePath(name), kFilter);
@@ -53,7 +72,7 @@ void MaintenanceController::cmdCsvOut_Click()
         return;
     m_csvFolder = QFileInfo(*path).absolutePath();
 
-    const CsvExportResult out = exportMeasurementsCsv(m_ctx.folder, state.currentDataFile, *path);
+    const CsvExportResult out = exportMeasurementsCsv(m_ctx.folder, session.currentDataFile(), *path);
     if (!out.result) {
         m_ctx.shell.showStoreFailure(QStringLiteral("CSVを書き出せません"), out.result.message());
         return;
@@ -70,9 +89,9 @@ void MaintenanceController::cmdCsvOut_Click()
     m_ctx.dialogs.show(done);
 }
 
-void MaintenanceController::cmdCsvIn_Click()
+void MaintenanceCsv::cmdCsvIn_Click()
 {
-    const MainState &state = m_ctx.state;
+    const Session &session = m_ctx.session;
     const std::optional<QString> path =
         m_ctx.dialogs.openFileName(kImportTitle, m_csvFolder.isEmpty() ? QDir::homePath() : m_csvFolder, kFilter);
     if (!path)
@@ -85,14 +104,14 @@ void MaintenanceController::cmdCsvIn_Click()
         m_ctx.dialogs.warning(kImportTitle, QStringLiteral("「%1」を読み込めませんでした（%2）。").arg(fileName, file.errorString()));
         return;
     }
-    const CsvImportPlan plan = planCsvImport(m_ctx.folder, state.currentDataFile, readCsvMeasurements(file.readAll()));
+    const CsvImportPlan plan = planCsvImport(m_ctx.folder, session.currentDataFile(), readCsvMeasurements(file.readAll()));
     if (!plan.error.isEmpty()) {
         m_ctx.dialogs.warning(kImportTitle, QStringLiteral("「%1」を取り込めません。\r\n\r\n%2").arg(fileName, plan.error));
         return;
     }
 
-    const QString partner = state.profile.nickname.isEmpty() ? QStringLiteral("登録者%1").arg(state.selectedPartner)
-                                                              : state.profile.nickname;
+    const QString partner = session.profile().nickname.isEmpty() ? QStringLiteral("登録者%1").arg(session.partner())
+                                                                 : session.profile().nickname;
     QString counts = QStringLiteral("新しく加える記録：%1件\r\n"
                                     "すでにある記録（日付・体重・体脂肪率が同じ）：%2件　→ 取り込みません\r\n"
                                     "読み取れない行：%3行")
@@ -115,10 +134,10 @@ void MaintenanceController::cmdCsvIn_Click()
     if (m_ctx.dialogs.show(summary) != MessageAnswer::Ok)
         return;
 
-    if (StoreResult r = mergeMeasurements(m_ctx.folder, state.currentDataFile, plan.added); !r) {
+    if (StoreResult r = mergeMeasurements(m_ctx.folder, session.currentDataFile(), plan.added); !r) {
         m_ctx.shell.showStoreFailure(QStringLiteral("CSVを取り込めません"), r.message());
         return;
     }
-    m_ctx.shell.refreshEntryScreen();
+    m_ctx.session.noteDataFileChanged();
     m_ctx.dialogs.information(kImportTitle, QStringLiteral("%1件の記録を取り込みました。").arg(plan.added.size()));
 }

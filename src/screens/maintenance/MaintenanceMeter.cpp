@@ -1,59 +1,214 @@
-// The BMI meter of the maintenance screen: it follows the entry screen's BMI, and the slider
-// lets the user try other weights.
-#include "screens/maintenance/MaintenanceController.h"
+#include "screens/maintenance/MaintenanceMeter.h"
 
 #include "metrics/BmiGauge.h"
 #include "metrics/BodyMetrics.h"
-#include "screens/maintenance/MaintenancePanel.h"
-#include "screens/shell/MainState.h"
+#include "screens/shell/ScreenContext.h"
+#include "screens/shell/Session.h"
 #include "store/NumberText.h"
+#include "ui/Colors.h"
+#include "ui/Named.h"
+#include "ui/Pictures.h"
+#include "ui/Shape.h"
+#include "ui/Twips.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
+#include <QVBoxLayout>
 
-void MaintenanceController::prepareMeter()
+namespace {
+QFrame *fractionLine(QWidget *parent)
 {
-    m_panel->lblTai->setText(QString());
+    auto *line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setLineWidth(1);
+    return line;
+}
+} // namespace
+
+MaintenanceMeter::MaintenanceMeter(ScreenContext &context, QWidget *frameParent, QObject *parent)
+    : QObject(parent)
+    , m_ctx(context)
+{
+    build(frameParent);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &MaintenanceMeter::UpdateBmiMeter);
 }
 
-void MaintenanceController::showBmiOnMeter()
+QGroupBox *MaintenanceMeter::build(QWidget *parent)
 {
-    MainState &state = m_ctx.state;
-    m_panel->placeMeterPointer(PointerLeft(kMeterGauge, state.meterBmi));
-    state.meterSetByProgram = true;
+    Frame1 = named(new QGroupBox(QStringLiteral("　ＢＭＩメーター (Body Mass Index)　と　肥満度　"), parent), QStringLiteral("Frame1"));
+    auto *layout = new QVBoxLayout(Frame1);
+
+    // The scale, the zones and the pointer keep the twip geometry of the meter.
+    auto *gauge = new QWidget(Frame1);
+    const GaugeGeometry &g = kMeterGauge;
+    gauge->setFixedSize(twipsToPixels(8400, parent), twipsToPixels(g.top + g.height + 120, parent) - twipsToPixels(1000, parent));
+    const double shiftUp = 1000; // the meter's upper part holds only the caption
+    auto *scale = named(new QLabel(QStringLiteral("17.......18...........19............20...........21...........22..........23...........24..........25..........26..........27...........28...........29...........30..........31......32"),
+                                   gauge),
+                        QStringLiteral("Label19"));
+    // The dotted scale is one text; it is set small enough to span the zones exactly.
+    QFont small = scale->font();
+    const int scaleWidth = twipsToPixels(7515, parent);
+    for (qreal size = small.pointSizeF(); size > 4; size -= 0.25) {
+        small.setPointSizeF(size);
+        if (QFontMetrics(small).horizontalAdvance(scale->text()) <= scaleWidth)
+            break;
+    }
+    scale->setFont(small);
+    placeInTwips(scale, 450, 1080 - shiftUp, 7515, 260);
+    for (int i = 0; i < 5; ++i) {
+        Shape2[i] = new ::Shape(gauge, gaugeZoneColour(i));
+        Shape2[i]->setObjectName(QStringLiteral("Shape2(%1)").arg(i));
+        placeInTwips(Shape2[i], g.zoneLeft[i], g.top - shiftUp, g.zoneWidth[i], g.height);
+    }
+    Image2 = named(new QLabel(gauge), QStringLiteral("Image2"));
+    const int pointer = twipsToPixels(kPointerWidthTwips, parent);
+    Image2->setPixmap(gaugePointerPixmap(pointer));
+    Image2->setGeometry(0, twipsToPixels(g.top - shiftUp, parent) - pointer, pointer, pointer);
+    moveLeftInTwips(Image2, PointerLeft(g, 22.0f));
+    layout->addWidget(gauge);
+
+    HScroll1 = named(new QScrollBar(Qt::Horizontal, Frame1), QStringLiteral("HScroll1"));
+    HScroll1->setAccessibleName(QStringLiteral("ＢＭＩメーター：体重を変えてみる"));
+    HScroll1->setRange(kSliderMinimum, kSliderMaximum);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(10);
+    HScroll1->setValue(kSliderMinimum);
+    HScroll1->setFixedWidth(twipsToPixels(7515, parent));
+    auto *sliderRow = new QHBoxLayout;
+    sliderRow->addSpacing(twipsToPixels(450, parent));
+    sliderRow->addWidget(HScroll1);
+    sliderRow->addStretch();
+    layout->addLayout(sliderRow);
+
+    auto label = [&](int item, const QString &text) {
+        Label9[item] = named(new QLabel(text, Frame1), QStringLiteral("Label9(%1)").arg(item));
+        return Label9[item];
+    };
+    auto value = [&](QLabel *l) {
+        l->setMinimumWidth(layoutPixels(48, parent));
+        l->setAlignment(Qt::AlignCenter);
+        l->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #b0b0b0; padding: 1px 4px; }"));
+        return l;
+    };
+
+    auto *formulas = new QGridLayout;
+    // BMI = weight / height²
+    formulas->addWidget(label(24, QStringLiteral("BMI(体格指数)")), 0, 0, 2, 1);
+    formulas->addWidget(value(label(25, QString())), 0, 1, 2, 1);
+    formulas->addWidget(label(26, QStringLiteral("＝")), 0, 2, 2, 1);
+    auto *numerator = new QHBoxLayout;
+    numerator->addWidget(label(27, QStringLiteral("体重（Ｋｇ）")));
+    numerator->addWidget(value(label(28, QString())));
+    auto *denominator = new QHBoxLayout;
+    denominator->addWidget(label(29, QStringLiteral("身長（ｍ）")));
+    denominator->addWidget(value(label(30, QString())));
+    QLabel *exponent = label(31, QStringLiteral("2"));
+    exponent->setAlignment(Qt::AlignTop);
+    denominator->addWidget(exponent);
+    auto *bmiFraction = new QVBoxLayout;
+    bmiFraction->addLayout(numerator);
+    bmiFraction->addWidget(fractionLine(Frame1));
+    bmiFraction->addLayout(denominator);
+    formulas->addLayout(bmiFraction, 0, 3, 2, 1);
+    QLabel *ideal = label(32, QStringLiteral("適正　２２"));
+    ideal->setStyleSheet(QStringLiteral("QLabel { color: #0000ff; }"));
+    formulas->addWidget(ideal, 0, 4, 2, 1);
+
+    lblHyojun[0] = value(named(new QLabel(Frame1), QStringLiteral("lblHyojun(0)")));
+    lblHyojun[1] = value(named(new QLabel(Frame1), QStringLiteral("lblHyojun(1)")));
+    lblTai = value(named(new QLabel(Frame1), QStringLiteral("lblTai")));
+    lblHiman = value(named(new QLabel(Frame1), QStringLiteral("lblHiman")));
+
+    // obesity = (weight − standard) / standard × 100
+    formulas->addWidget(label(3, QStringLiteral("肥満度（％）")), 3, 0, 2, 1);
+    formulas->addWidget(lblHiman, 3, 1, 2, 1);
+    formulas->addWidget(label(2, QStringLiteral("＝")), 3, 2, 2, 1);
+    auto *obesityFraction = new QVBoxLayout;
+    obesityFraction->addWidget(label(1, QStringLiteral("体重（Ｋｇ）           －標準体重（Ｋｇ）")));
+    auto *obesityNumerator = new QHBoxLayout;
+    obesityNumerator->addWidget(lblTai);
+    obesityNumerator->addWidget(new QLabel(QStringLiteral("－"), Frame1));
+    obesityNumerator->addWidget(lblHyojun[0]);
+    obesityNumerator->addStretch();
+    obesityFraction->addLayout(obesityNumerator);
+    obesityFraction->addWidget(fractionLine(Frame1));
+    auto *obesityDenominator = new QHBoxLayout;
+    obesityDenominator->addStretch();
+    obesityDenominator->addWidget(label(0, QStringLiteral("標準体重（Ｋｇ）")));
+    obesityDenominator->addWidget(lblHyojun[1]);
+    obesityDenominator->addStretch();
+    obesityFraction->addLayout(obesityDenominator);
+    formulas->addLayout(obesityFraction, 3, 3, 2, 1);
+    formulas->addWidget(label(4, QStringLiteral("×１００")), 3, 4, 2, 1);
+
+    // judgement
+    formulas->addWidget(label(5, QStringLiteral("肥満指数判定")), 5, 0);
+    lblHyouka = named(new QLabel(Frame1), QStringLiteral("lblHyouka"));
+    lblHyouka->setAlignment(Qt::AlignCenter);
+    lblHyouka->setAutoFillBackground(true);
+    lblHyouka->setMinimumWidth(layoutPixels(140, parent));
+    formulas->addWidget(lblHyouka, 5, 1, 1, 3, Qt::AlignLeft);
+    formulas->setColumnStretch(5, 1);
+    layout->addLayout(formulas);
+    return Frame1;
+}
+
+void MaintenanceMeter::placeMeterPointer(double leftTwips)
+{
+    moveLeftInTwips(Image2, leftTwips);
+}
+
+void MaintenanceMeter::showJudgement(const QString &text, quint32 colour)
+{
+    lblHyouka->setText(text);
+    setBackColor(lblHyouka, colour);
+}
+
+void MaintenanceMeter::prepareMeter()
+{
+    lblTai->setText(QString());
+}
+
+void MaintenanceMeter::showBmiOnMeter(float bmi)
+{
+    m_meterBmi = ClampMeterBmi(bmi);
+    placeMeterPointer(PointerLeft(kMeterGauge, m_meterBmi));
+    m_setByProgram = true;
     // A changed value runs UpdateBmiMeter at once, through the slider's change event.
-    m_panel->HScroll1->setValue(SliderValueFor(state.meterBmi));
-    state.bmiJudgement = JudgeBmi(state.currentBmi).text;
-    m_panel->Label9[25]->setText(formatOneDecimal(state.currentBmi));
+    HScroll1->setValue(SliderValueFor(m_meterBmi));
+    Label9[25]->setText(formatOneDecimal(bmi));
 }
 
-void MaintenanceController::ShowMeterFormula()
+void MaintenanceMeter::ShowMeterFormula(float lastRecordWeight)
 {
-    const MainState &state = m_ctx.state;
-    if (state.recordCount == 0)
+    const Session &session = m_ctx.session;
+    if (session.recordCount() == 0)
         return;
-    m_panel->Label9[28]->setText(generalNumber(state.entry.lastRecordWeight));
-    m_panel->Label9[30]->setText(generalNumber(state.profile.height / 100.0f));
+    Label9[28]->setText(generalNumber(lastRecordWeight));
+    Label9[30]->setText(generalNumber(session.profile().height / 100.0f));
 }
 
-void MaintenanceController::UpdateBmiMeter()
+void MaintenanceMeter::UpdateBmiMeter()
 {
-    MainState &state = m_ctx.state;
-    MaintenancePanel *p = m_panel;
-    if (state.recordCount == 0 || !heightIsUsable(state.profile.height))
+    const Session &session = m_ctx.session;
+    if (session.recordCount() == 0 || !heightIsUsable(session.profile().height))
         return;
-    const bool movedByUser = !state.meterSetByProgram;
-    const MeterReading reading = ReadMeter(p->HScroll1->value(), state.profile.height, p->Label9[28]->text(), movedByUser);
+    const bool movedByUser = !m_setByProgram;
+    const MeterReading reading = ReadMeter(HScroll1->value(), session.profile().height, Label9[28]->text(), movedByUser);
     if (movedByUser)
-        p->Label9[28]->setText(reading.weightText);
-    state.meterBmi = reading.meterBmi;
-    p->placeMeterPointer(PointerLeft(kMeterGauge, state.meterBmi));
-    state.meterSetByProgram = false;
-    state.bmiJudgement = reading.judgement.text;
-    p->Label9[25]->setText(reading.bmiText);
-    p->showJudgement(reading.judgement.text, reading.judgement.labelColour);
-    p->lblHyojun[0]->setText(reading.standardWeight);
-    p->lblHyojun[1]->setText(reading.standardWeight);
-    p->lblTai->setText(p->Label9[28]->text());
-    p->lblHiman->setText(reading.obesityText);
+        Label9[28]->setText(reading.weightText);
+    m_meterBmi = reading.meterBmi;
+    placeMeterPointer(PointerLeft(kMeterGauge, m_meterBmi));
+    m_setByProgram = false;
+    Label9[25]->setText(reading.bmiText);
+    showJudgement(reading.judgement.text, reading.judgement.labelColour);
+    lblHyojun[0]->setText(reading.standardWeight);
+    lblHyojun[1]->setText(reading.standardWeight);
+    lblTai->setText(Label9[28]->text());
+    lblHiman->setText(reading.obesityText);
 }

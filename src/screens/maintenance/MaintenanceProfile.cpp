@@ -1,45 +1,81 @@
 // The profile editor: nickname, height and target weight of the partner currently selected.
-#include "screens/maintenance/MaintenanceController.h"
+#include "screens/maintenance/MaintenanceProfile.h"
 
-#include "screens/maintenance/MaintenancePanel.h"
 #include "screens/maintenance/ProfileEditing.h"
-#include "screens/shell/MainState.h"
-#include "screens/shell/ShellServices.h"
+#include "screens/shell/ScreenContext.h"
+#include "screens/shell/Session.h"
+#include "store/NumberText.h"
 #include "ui/Dialogs.h"
+#include "ui/Named.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-void MaintenanceController::connectProfileEditor()
+MaintenanceProfile::MaintenanceProfile(ScreenContext &context, QWidget *frameParent, QObject *parent)
+    : QObject(parent)
+    , m_ctx(context)
 {
-    MaintenancePanel *p = m_panel;
-    connect(p->cmdPHozon1, &QPushButton::clicked, this, &MaintenanceController::cmdPHozon1_Click);
+    build(frameParent);
+    connect(cmdPHozon1, &QPushButton::clicked, this, &MaintenanceProfile::cmdPHozon1_Click);
     // Enter moves on through the boxes, as far as the save button.
-    const QList<QWidget *> order = {p->txtPriData, p->txtSincyou, p->txtMokuTai, p->cmdPHozon1};
+    const QList<QWidget *> order = {txtPriData, txtSincyou, txtMokuTai, cmdPHozon1};
     for (int i = 0; i + 1 < order.size(); ++i) {
         QWidget *next = order[i + 1];
         connect(static_cast<QLineEdit *>(order[i]), &QLineEdit::returnPressed, next, [next] { next->setFocus(); });
     }
 }
 
-void MaintenanceController::cmdPHozon1_Click()
+void MaintenanceProfile::build(QWidget *parent)
 {
-    MaintenancePanel *p = m_panel;
-    const ProfileBoxes boxes{p->txtPriData->text(), p->txtSincyou->text(), p->txtMokuTai->text()};
+    m_frame = new QGroupBox(QStringLiteral("プライベートデータ"), parent);
+    QGroupBox *profile = m_frame;
+    auto *grid = new QGridLayout(profile);
+    txtPriData = named(new QLineEdit(profile), QStringLiteral("txtPriData"));
+    txtSincyou = named(new QLineEdit(profile), QStringLiteral("txtSincyou"));
+    txtMokuTai = named(new QLineEdit(profile), QStringLiteral("txtMokuTai"));
+    const QString captions[] = {QStringLiteral("名前"), QStringLiteral("身長"), QStringLiteral("目標体重")};
+    const QString units[] = {QString(), QStringLiteral("ｃｍ"), QStringLiteral("Ｋｇ")};
+    const QString notes[] = {QStringLiteral("※空欄可"), QStringLiteral("※半角文字で入力"), QStringLiteral("※半角文字で入力")};
+    QLineEdit *boxes[] = {txtPriData, txtSincyou, txtMokuTai};
+    for (int i = 0; i < 3; ++i) {
+        auto *caption = new QLabel(captions[i], profile);
+        caption->setBuddy(boxes[i]);
+        grid->addWidget(caption, i, 0);
+        grid->addWidget(boxes[i], i, 1);
+        grid->addWidget(new QLabel(units[i], profile), i, 2);
+        grid->addWidget(new QLabel(notes[i], profile), i, 3);
+    }
+    cmdPHozon1 = named(new QPushButton(QStringLiteral("データ変更"), profile), QStringLiteral("cmdPHozon1"));
+    cmdPHozon1->setAutoDefault(true);
+    grid->addWidget(cmdPHozon1, 3, 1, 1, 3, Qt::AlignRight);
+    grid->setRowStretch(4, 1);
+}
+
+void MaintenanceProfile::fillProfileBoxes()
+{
+    const PartnerProfile &profile = m_ctx.session.profile();
+    txtPriData->setText(profile.nickname);
+    txtSincyou->setText(generalNumber(profile.height));
+    txtMokuTai->setText(generalNumber(profile.targetWeight));
+}
+
+void MaintenanceProfile::cmdPHozon1_Click()
+{
+    const ProfileBoxes boxes{txtPriData->text(), txtSincyou->text(), txtMokuTai->text()};
     if (const std::optional<RegistrationRefusal> refusal = CheckProfileBoxes(boxes)) {
         m_ctx.dialogs.information(refusal->title, refusal->message);
         return;
     }
     const PartnerProfile profile = ProfileFromBoxes(boxes);
-    if (StoreResult r = WriteProfile(m_ctx.folder, m_ctx.state.currentProfileFile, profile); !r) {
+    if (StoreResult r = WriteProfile(m_ctx.folder, m_ctx.session.currentProfileFile(), profile); !r) {
         m_ctx.dialogs.warning(QStringLiteral("保存できません"), r.message());
         return;
     }
     // What the profile feeds shows the new values at once: the partner button, the window
     // caption, the target weights, and every figure that depends on the height.
-    m_ctx.state.profile = profile;
-    m_ctx.shell.profileChanged();
-    m_ctx.shell.refreshEntryScreen();
-    m_ctx.shell.refreshBodyMetrics();
+    m_ctx.session.setProfile(profile);
     m_ctx.dialogs.information(QStringLiteral("保存終了"), QStringLiteral("保存が終了しました"));
 }

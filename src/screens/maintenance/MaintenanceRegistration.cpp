@@ -1,29 +1,109 @@
 // New couple registration: two stages, one per partner; the program ends after the second.
-#include "screens/maintenance/MaintenanceController.h"
+#include "screens/maintenance/MaintenanceRegistration.h"
 
-#include "screens/maintenance/MaintenancePanel.h"
 #include "screens/maintenance/Registration.h"
-#include "screens/shell/MainState.h"
+#include "screens/shell/ScreenContext.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/Backup.h"
 #include "store/FileNames.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
+#include "ui/Named.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 const QString kTitle = QStringLiteral("データを登録しましょう");
 }
 
-void MaintenanceController::cmdNew1_Click()
+MaintenanceRegistration::MaintenanceRegistration(ScreenContext &context, QWidget *frameParent, QObject *parent)
+    : QObject(parent)
+    , m_ctx(context)
 {
-    MaintenancePanel *p = m_panel;
-    m_ctx.state.newCoupleStage = 1;
-    for (QLineEdit *box : {p->txtPriData1, p->txtSincyou1, p->txtMokuTai1, p->txtNowTai, p->txtNowShi})
+    build(frameParent);
+    connectControls();
+}
+
+void MaintenanceRegistration::build(QWidget *parent)
+{
+    m_startFrame = new QGroupBox(QStringLiteral("新規スタート"), parent);
+    auto *layout = new QVBoxLayout(m_startFrame);
+    cmdNew1 = named(new QPushButton(QStringLiteral("新規にスタートするとき"), m_startFrame), QStringLiteral("cmdNew1"));
+    layout->addWidget(cmdNew1);
+
+    fraNew = named(new QGroupBox(QStringLiteral("新規スタート登録枠"), parent), QStringLiteral("fraNew"));
+    auto *grid = new QGridLayout(fraNew);
+    struct Row {
+        const char16_t *caption;
+        const char *name;
+        const char16_t *unit;
+        bool halfWidthNote;
+    };
+    const Row rows[] = {
+        {u"名前", "txtPriData1", u"", false},      {u"身長", "txtSincyou1", u"ｃｍ", true},
+        {u"目標体重", "txtMokuTai1", u"Ｋｇ", true}, {u"現体重", "txtNowTai", u"Ｋｇ", true},
+        {u"現体脂肪率", "txtNowShi", u"％", true},  {u"初期状況", "txtNowJyou", u"", false},
+    };
+    QLineEdit *boxes[6];
+    for (int i = 0; i < 6; ++i) {
+        auto *caption = new QLabel(QString::fromUtf16(rows[i].caption), fraNew);
+        grid->addWidget(caption, i, 0);
+        boxes[i] = named(new QLineEdit(fraNew), QString::fromLatin1(rows[i].name));
+        // The caption names the box for a screen reader.
+        caption->setBuddy(boxes[i]);
+        grid->addWidget(boxes[i], i, 1);
+        grid->addWidget(new QLabel(QString::fromUtf16(rows[i].unit), fraNew), i, 2);
+        if (rows[i].halfWidthNote)
+            grid->addWidget(new QLabel(QStringLiteral("※半角文字で入力"), fraNew), i, 3);
+    }
+    txtPriData1 = boxes[0];
+    txtSincyou1 = boxes[1];
+    txtMokuTai1 = boxes[2];
+    txtNowTai = boxes[3];
+    txtNowShi = boxes[4];
+    txtNowJyou = boxes[5];
+    txtNowJyou->setText(QStringLiteral("はじめの一歩"));
+    cmdStHozon = named(new QPushButton(QStringLiteral("新規登録"), fraNew), QStringLiteral("cmdStHozon"));
+    cmdYame = named(new QPushButton(QStringLiteral("キャンセル"), fraNew), QStringLiteral("cmdYame"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdStHozon);
+    buttons->addWidget(cmdYame);
+    grid->addLayout(buttons, 6, 0, 1, 4);
+    fraNew->hide();
+}
+
+void MaintenanceRegistration::connectControls()
+{
+    connect(cmdNew1, &QPushButton::clicked, this, &MaintenanceRegistration::cmdNew1_Click);
+    connect(cmdStHozon, &QPushButton::clicked, this, &MaintenanceRegistration::cmdStHozon_Click);
+    connect(cmdYame, &QPushButton::clicked, this, &MaintenanceRegistration::cmdYame_Click);
+    // Enter moves on through the registration form, as far as the register button.
+    const QList<QWidget *> order = {txtPriData1, txtSincyou1, txtMokuTai1, txtNowTai, txtNowShi, txtNowJyou, cmdStHozon};
+    for (int i = 0; i + 1 < order.size(); ++i) {
+        QWidget *next = order[i + 1];
+        connect(static_cast<QLineEdit *>(order[i]), &QLineEdit::returnPressed, next, [next] { next->setFocus(); });
+    }
+}
+
+void MaintenanceRegistration::clearBoxes()
+{
+    for (QLineEdit *box : {txtPriData1, txtSincyou1, txtMokuTai1, txtNowTai, txtNowShi})
         box->clear();
-    p->fraNew->show();
+}
+
+void MaintenanceRegistration::cmdNew1_Click()
+{
+    m_stage = 1;
+    clearBoxes();
+    fraNew->show();
     m_ctx.dialogs.information(kTitle, QStringLiteral("新規にポムリナをスタートさせます。\r\n\r\n"
                                                      "一人目の名前（ニックネーム）を入力してください。（※必須です）\r\n\r\n"
                                                      "身長と目標体重を半角文字で入力してください。（※必須です）\r\n\r\n"
@@ -32,42 +112,40 @@ void MaintenanceController::cmdNew1_Click()
                                                      "初期の状況として記録したい言葉を入力してください。\r\n"
                                                      "デフォルトでは「はじめの一歩」と入れていますが自由に変更できます。（※必須です）\r\n\r\n"
                                                      "入力し準備ができたら新規登録ボタンを押してください。二人目の登録に移ります。"));
-    p->txtPriData1->setFocus();
+    txtPriData1->setFocus();
 }
 
-void MaintenanceController::cmdStHozon_Click()
+void MaintenanceRegistration::cmdStHozon_Click()
 {
-    MaintenancePanel *p = m_panel;
-    MainState &state = m_ctx.state;
-    const RegistrationFields fields{p->txtPriData1->text(), p->txtSincyou1->text(), p->txtMokuTai1->text(),
-                                    p->txtNowTai->text(),   p->txtNowShi->text(),   p->txtNowJyou->text()};
+    const RegistrationFields fields{txtPriData1->text(), txtSincyou1->text(), txtMokuTai1->text(),
+                                    txtNowTai->text(),   txtNowShi->text(),   txtNowJyou->text()};
     if (const std::optional<RegistrationRefusal> refusal = CheckRegistration(fields)) {
         m_ctx.dialogs.information(refusal->title, refusal->message);
         return;
     }
     if (!m_ctx.dialogs.askOkCancel(QStringLiteral("クリア確認"), QStringLiteral("入力した内容でデータを作ります。よろしいですか？")))
         return;
-    const int partner = state.newCoupleStage == 2 ? 2 : 1;
+    const int partner = m_stage == 2 ? 2 : 1;
     // A registration over an earlier couple's files replaces them; today's backup keeps them.
     if (StoreResult r = BackupBeforeReplace(m_ctx.folder, {FileName::dataFile(partner), FileName::profileFile(partner)}, m_ctx.clock.today()); !r) {
         m_ctx.dialogs.warning(QStringLiteral("バックアップできません"), r.message());
         return;
     }
-    state.profile = ProfileFromRegistration(fields);
-    state.currentDataFile = FileName::dataFile(partner);
-    state.currentProfileFile = FileName::profileFile(partner);
     if (StoreResult r = WriteRegistration(m_ctx.folder, partner, fields, m_ctx.clock.today()); !r) {
         m_ctx.dialogs.warning(QStringLiteral("登録できません"), r.message());
         return;
     }
     if (partner == 1) {
-        state.newCoupleStage = 2;
-        for (QLineEdit *box : {p->txtPriData1, p->txtSincyou1, p->txtMokuTai1, p->txtNowTai, p->txtNowShi})
-            box->clear();
+        // The program goes on with partner 1 selected, as just registered; when partner 2 was
+        // selected, the window follows as after a partner button. The second stage ends the
+        // program instead.
+        m_ctx.session.selectPartner(1, ProfileFromRegistration(fields));
+        m_stage = 2;
+        clearBoxes();
         m_ctx.dialogs.information(kTitle, QStringLiteral("二人目の名前（ニックネーム）を入力してください。\r\n\r\n"
                                                          "同様に身長と目標体重、体重、体脂肪を入力してください。\r\n\r\n"
                                                          "入力し準備ができたら新規登録ボタンを押してください。"));
-        p->txtPriData1->setFocus();
+        txtPriData1->setFocus();
         return;
     }
     m_ctx.dialogs.information(QStringLiteral("新規登録終了"), QStringLiteral("登録が終了しました。\r\n\r\n"
@@ -75,7 +153,7 @@ void MaintenanceController::cmdStHozon_Click()
     m_ctx.shell.endProgram();
 }
 
-void MaintenanceController::cmdYame_Click()
+void MaintenanceRegistration::cmdYame_Click()
 {
-    m_panel->fraNew->hide();
+    fraNew->hide();
 }

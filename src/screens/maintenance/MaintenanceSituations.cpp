@@ -1,112 +1,188 @@
 // The situation-list editor: adding, reordering by dragging, deleting and renaming entries. The
 // file is written first; the three list boxes follow only what was written.
-#include "screens/maintenance/MaintenanceController.h"
+#include "screens/maintenance/MaintenanceSituations.h"
 
-#include "screens/maintenance/MaintenancePanel.h"
 #include "screens/maintenance/SituationEditing.h"
-#include "screens/shell/MainState.h"
+#include "screens/shell/ScreenContext.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/SituationListFile.h"
 #include "store/SituationRename.h"
 #include "ui/Colors.h"
 #include "ui/Dialogs.h"
+#include "ui/Named.h"
+#include "ui/Twips.h"
 
 #include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 const QString kConfirmTitle = QStringLiteral("クリア確認");
 const QString kFailureTitle = QStringLiteral("状況リストを保存できません");
 } // namespace
 
-void MaintenanceController::connectSituationEditor()
+MaintenanceSituations::MaintenanceSituations(ScreenContext &context, QWidget *frameParent, QObject *parent)
+    : QObject(parent)
+    , m_ctx(context)
 {
-    MaintenancePanel *p = m_panel;
+    build(frameParent);
+    m_ctx.situations.add(lstKoumoku);
+    connectControls();
+}
+
+void MaintenanceSituations::build(QWidget *parent)
+{
+    m_frame = new QGroupBox(QStringLiteral("状況リスト編集"), parent);
+    QGroupBox *situations = m_frame;
+    auto *layout = new QGridLayout(situations);
+    lstKoumoku = named(new QListWidget(situations), QStringLiteral("lstKoumoku"));
+    lstKoumoku->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstKoumoku->setAccessibleName(QStringLiteral("状況リスト（ドラッグで並べ替え）"));
+    lstKoumoku->setMaximumHeight(layoutPixels(150, parent));
+    layout->addWidget(lstKoumoku, 0, 0);
+
+    auto *buttons = new QVBoxLayout;
+    auto button = [&](const char *name, const QString &caption) {
+        auto *b = named(new QPushButton(caption, situations), name);
+        // Enter presses the button as Space does, also outside a dialog.
+        b->setAutoDefault(true);
+        buttons->addWidget(b);
+        return b;
+    };
+    cmdNew2 = button("cmdNew2", QStringLiteral("追加"));
+    cmdSort = button("cmdSort", QStringLiteral("並び替え"));
+    cmdDel = button("cmdDel", QStringLiteral("削除"));
+    cmdDel2 = button("cmdDel2", QStringLiteral("全削除"));
+    buttons->addStretch();
+    layout->addLayout(buttons, 0, 1);
+    m_sortColour = Colour::buttonFace;
+
+    auto *arrow = new QLabel(QStringLiteral("↓"), situations);
+    arrow->setAlignment(Qt::AlignCenter);
+    layout->addWidget(arrow, 1, 0);
+    txtChg = named(new QLineEdit(situations), QStringLiteral("txtChg"));
+    txtChg->setAccessibleName(QStringLiteral("変更後の状況"));
+    layout->addWidget(txtChg, 2, 0);
+    cmdChg = named(new QPushButton(QStringLiteral("状況コメントを入れ替える"), situations), QStringLiteral("cmdChg"));
+    cmdChg->setAutoDefault(true);
+    layout->addWidget(cmdChg, 3, 0, 1, 2);
+}
+
+void MaintenanceSituations::connectControls()
+{
     // A selected entry is what the three buttons work on; with none (after the list was filled
     // again) deleting or renaming would have nothing to act on.
-    connect(p->lstKoumoku, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(lstKoumoku, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) {
             lstKoumoku_Click();
         } else {
-            m_panel->cmdDel->setEnabled(false);
-            m_panel->cmdChg->setEnabled(false);
+            cmdDel->setEnabled(false);
+            cmdChg->setEnabled(false);
         }
     });
-    connect(p->lstKoumoku, &QListWidget::itemClicked, this, &MaintenanceController::lstKoumoku_Click);
-    connect(p->lstKoumoku, &QListWidget::pressed, this, &MaintenanceController::lstKoumoku_MouseDown);
-    p->lstKoumoku->viewport()->installEventFilter(this);
-    connect(p->cmdNew2, &QPushButton::clicked, this, &MaintenanceController::cmdNew2_Click);
-    connect(p->cmdSort, &QPushButton::clicked, this, &MaintenanceController::cmdSort_Click);
-    connect(p->cmdDel, &QPushButton::clicked, this, &MaintenanceController::cmdDel_Click);
-    connect(p->cmdDel2, &QPushButton::clicked, this, &MaintenanceController::cmdDel2_Click);
-    connect(p->cmdChg, &QPushButton::clicked, this, &MaintenanceController::cmdChg_Click);
-    connect(p->txtChg, &QLineEdit::returnPressed, p->cmdChg, [p] {
-        if (p->cmdChg->isEnabled())
-            p->cmdChg->setFocus();
+    connect(lstKoumoku, &QListWidget::itemClicked, this, &MaintenanceSituations::lstKoumoku_Click);
+    connect(lstKoumoku, &QListWidget::pressed, this, &MaintenanceSituations::lstKoumoku_MouseDown);
+    lstKoumoku->viewport()->installEventFilter(this);
+    connect(cmdNew2, &QPushButton::clicked, this, &MaintenanceSituations::cmdNew2_Click);
+    connect(cmdSort, &QPushButton::clicked, this, &MaintenanceSituations::cmdSort_Click);
+    connect(cmdDel, &QPushButton::clicked, this, &MaintenanceSituations::cmdDel_Click);
+    connect(cmdDel2, &QPushButton::clicked, this, &MaintenanceSituations::cmdDel2_Click);
+    connect(cmdChg, &QPushButton::clicked, this, &MaintenanceSituations::cmdChg_Click);
+    QPushButton *change = cmdChg;
+    connect(txtChg, &QLineEdit::returnPressed, change, [change] {
+        if (change->isEnabled())
+            change->setFocus();
     });
 }
 
-bool MaintenanceController::eventFilter(QObject *watched, QEvent *event)
+bool MaintenanceSituations::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_panel->lstKoumoku->viewport()) {
+    if (watched == lstKoumoku->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
             // Only a press on an entry starts a drag; the list reports that one itself.
-            m_ctx.state.dragIndex = -1;
-            m_ctx.state.dragText.clear();
+            m_dragIndex = -1;
+            m_dragText.clear();
         } else if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
             lstKoumoku_MouseUp();
         }
     }
-    return ScreenController::eventFilter(watched, event);
+    return QObject::eventFilter(watched, event);
 }
 
-void MaintenanceController::prepareSituationEditor()
+QStringList MaintenanceSituations::entries() const
 {
-    MaintenancePanel *p = m_panel;
-    p->lstKoumoku->setCurrentRow(-1);
-    for (QPushButton *button : {p->cmdSort, p->cmdDel, p->cmdChg})
+    QStringList entries;
+    for (int i = 0; i < lstKoumoku->count(); ++i)
+        entries << lstKoumoku->item(i)->text();
+    return entries;
+}
+
+void MaintenanceSituations::showOrder(const QStringList &entries, int selected)
+{
+    lstKoumoku->clear();
+    lstKoumoku->addItems(entries);
+    lstKoumoku->setCurrentRow(selected);
+}
+
+void MaintenanceSituations::setSortColour(quint32 colour)
+{
+    m_sortColour = colour;
+    if (colour == Colour::buttonFace) {
+        cmdSort->setStyleSheet(QString());
+        return;
+    }
+    cmdSort->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #a0a0a0; border-radius: 3px; padding: 4px 10px; }")
+                               .arg(colorFromBgr(colour).name()));
+}
+
+void MaintenanceSituations::prepare()
+{
+    lstKoumoku->setCurrentRow(-1);
+    for (QPushButton *button : {cmdSort, cmdDel, cmdChg})
         button->setEnabled(false);
 }
 
-void MaintenanceController::lstKoumoku_Click()
+void MaintenanceSituations::lstKoumoku_Click()
 {
-    for (QPushButton *button : {m_panel->cmdSort, m_panel->cmdDel, m_panel->cmdChg})
+    for (QPushButton *button : {cmdSort, cmdDel, cmdChg})
         button->setEnabled(true);
 }
 
-void MaintenanceController::lstKoumoku_MouseDown()
+void MaintenanceSituations::lstKoumoku_MouseDown()
 {
-    const QListWidgetItem *item = m_panel->lstKoumoku->currentItem();
-    m_ctx.state.dragIndex = item ? m_panel->lstKoumoku->currentRow() : -1;
-    m_ctx.state.dragText = item ? item->text() : QString();
+    const QListWidgetItem *item = lstKoumoku->currentItem();
+    m_dragIndex = item ? lstKoumoku->currentRow() : -1;
+    m_dragText = item ? item->text() : QString();
 }
 
-void MaintenanceController::lstKoumoku_MouseUp()
+void MaintenanceSituations::lstKoumoku_MouseUp()
 {
     // While the button was held the list moved its selection with the pointer: the selected
     // entry is the one the button was released on.
-    MainState &state = m_ctx.state;
-    const std::optional<DroppedOrder> dropped =
-        DropSituation(m_panel->situationEntries(), state.dragIndex, state.dragText, m_panel->lstKoumoku->currentRow());
-    state.dragIndex = -1;
-    state.dragText.clear();
+    const std::optional<DroppedOrder> dropped = DropSituation(entries(), m_dragIndex, m_dragText, lstKoumoku->currentRow());
+    m_dragIndex = -1;
+    m_dragText.clear();
     if (!dropped)
         return;
-    m_panel->showSituationOrder(dropped->entries, dropped->index);
-    m_panel->setSortColour(Colour::chosenToggle);
+    showOrder(dropped->entries, dropped->index);
+    setSortColour(Colour::chosenToggle);
 }
 
-void MaintenanceController::showSavedSituations(const QStringList &entries)
+void MaintenanceSituations::showSavedSituations(const QStringList &entries)
 {
     m_ctx.situations.setEntries(entries);
-    m_panel->setSortColour(Colour::buttonFace);
+    setSortColour(Colour::buttonFace);
 }
 
-void MaintenanceController::cmdNew2_Click()
+void MaintenanceSituations::cmdNew2_Click()
 {
     const QString title = QStringLiteral("状況追加");
     const std::optional<QString> answer = m_ctx.dialogs.input(title, QStringLiteral("追加したい状況を入力して下さい"), QString());
@@ -123,36 +199,36 @@ void MaintenanceController::cmdNew2_Click()
     m_ctx.situations.append(*answer);
 }
 
-void MaintenanceController::cmdSort_Click()
+void MaintenanceSituations::cmdSort_Click()
 {
-    const QStringList entries = m_panel->situationEntries();
-    if (StoreResult r = RewriteSituationListQuoted(m_ctx.folder, entries); !r) {
+    const QStringList shown = entries();
+    if (StoreResult r = RewriteSituationListQuoted(m_ctx.folder, shown); !r) {
         m_ctx.shell.showStoreFailure(kFailureTitle, r.message());
         return;
     }
-    showSavedSituations(entries);
+    showSavedSituations(shown);
     m_ctx.dialogs.information(QStringLiteral("並び替え完了"), QStringLiteral("並び替えた順番で状況リストを作成しました"));
 }
 
-void MaintenanceController::cmdDel_Click()
+void MaintenanceSituations::cmdDel_Click()
 {
-    const int row = m_panel->lstKoumoku->currentRow();
+    const int row = lstKoumoku->currentRow();
     if (row < 0)
         return;
-    QStringList entries = m_panel->situationEntries();
-    if (!m_ctx.dialogs.askOkCancel(kConfirmTitle, entries[row] + QStringLiteral("を削除します。よろしいですか？")))
+    QStringList remaining = entries();
+    if (!m_ctx.dialogs.askOkCancel(kConfirmTitle, remaining[row] + QStringLiteral("を削除します。よろしいですか？")))
         return;
     // The order shown is the one written, an unsaved drag included.
-    entries.removeAt(row);
-    if (StoreResult r = RewriteSituationListQuoted(m_ctx.folder, entries); !r) {
+    remaining.removeAt(row);
+    if (StoreResult r = RewriteSituationListQuoted(m_ctx.folder, remaining); !r) {
         m_ctx.shell.showStoreFailure(kFailureTitle, r.message());
         return;
     }
-    showSavedSituations(entries);
+    showSavedSituations(remaining);
     m_ctx.dialogs.information(QStringLiteral("削除完了"), QStringLiteral("選択したデータを削除しました"));
 }
 
-void MaintenanceController::cmdDel2_Click()
+void MaintenanceSituations::cmdDel2_Click()
 {
     if (!m_ctx.dialogs.askOkCancel(kConfirmTitle, QStringLiteral("状況リストを全削除します。よろしいですか？")))
         return;
@@ -165,32 +241,31 @@ void MaintenanceController::cmdDel2_Click()
                               QStringLiteral("状況リストを削除しました。\n\n任意の状況をあらためて登録してください。"));
 }
 
-void MaintenanceController::cmdChg_Click()
+void MaintenanceSituations::cmdChg_Click()
 {
-    MaintenancePanel *p = m_panel;
-    const QString newText = p->txtChg->text();
+    const QString newText = txtChg->text();
     if (newText.trimmed().isEmpty()) {
         m_ctx.dialogs.warning(QStringLiteral("変更後コメント未入力"), QStringLiteral("変更したいコメントを入力してください"));
         return;
     }
-    const int row = p->lstKoumoku->currentRow();
+    const int row = lstKoumoku->currentRow();
     if (row < 0)
         return;
-    const QString oldText = p->lstKoumoku->item(row)->text();
+    const QString oldText = lstKoumoku->item(row)->text();
     if (const std::optional<QString> problem = SituationTextProblem(newText)) {
         m_ctx.dialogs.warning(QStringLiteral("状況コメントの入れ替え"), *problem);
         return;
     }
     if (!m_ctx.dialogs.askOkCancel(kConfirmTitle, QStringLiteral("『%1』 を 『%2』 に変更します。よろしいですか？").arg(oldText, newText)))
         return;
-    if (StoreResult r = RenameSituationInData(m_ctx.folder, m_ctx.state.currentDataFile, oldText, newText); !r) {
+    if (StoreResult r = RenameSituationInData(m_ctx.folder, m_ctx.session.currentDataFile(), oldText, newText); !r) {
         m_ctx.shell.showStoreFailure(QStringLiteral("状況コメントを入れ替えられません"), r.message());
         return;
     }
     const StoreResult listWritten = RenameSituationInList(m_ctx.folder, oldText, newText);
     // The list boxes show the file as it now is, also when only the measurements were renamed.
     showSavedSituations(ReadSituationList(m_ctx.folder));
-    m_ctx.shell.refreshEntryScreen();
+    m_ctx.session.noteDataFileChanged();
     if (!listWritten) {
         m_ctx.shell.showStoreFailure(kFailureTitle, listWritten.message());
         return;

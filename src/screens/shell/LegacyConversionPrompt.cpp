@@ -1,6 +1,6 @@
 #include "screens/shell/LegacyConversionPrompt.h"
 
-#include "screens/shell/MainState.h"
+#include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/Backup.h"
 #include "store/LegacyConversion.h"
@@ -26,7 +26,7 @@ std::optional<float> LegacyConversionPrompt::askBodyFat(const QString &detected)
 
 bool LegacyConversionPrompt::backUpDataFile()
 {
-    const StoreResult r = BackupBeforeReplace(m_ctx.folder, {m_ctx.state.currentDataFile}, m_ctx.clock.today());
+    const StoreResult r = BackupBeforeReplace(m_ctx.folder, {m_ctx.session.currentDataFile()}, m_ctx.clock.today());
     if (!r)
         m_ctx.shell.showStoreFailure(QStringLiteral("バックアップできません"), r.message());
     return r.ok();
@@ -40,19 +40,19 @@ void LegacyConversionPrompt::ConvertWeightHistoryFile()
     if (!bodyFat || !backUpDataFile())
         return;
     LegacyConversionReport report;
-    const StoreResult result = convertWeightHistoryFile(m_ctx.folder, m_ctx.state.currentDataFile, *bodyFat, &report);
+    const StoreResult result = convertWeightHistoryFile(m_ctx.folder, m_ctx.session.currentDataFile(), *bodyFat, &report);
     tell(result, report);
 }
 
 void LegacyConversionPrompt::ConvertOlderDataFile()
 {
-    if (!holdsOlderData(m_ctx.folder, m_ctx.state.currentDataFile))
+    if (!holdsOlderData(m_ctx.folder, m_ctx.session.currentDataFile()))
         return;
     const std::optional<float> bodyFat = askBodyFat(QStringLiteral("ミルテのデータを検出しました。"));
     if (!bodyFat || !backUpDataFile())
         return;
     LegacyConversionReport report;
-    const StoreResult result = convertOlderDataFile(m_ctx.folder, m_ctx.state.currentDataFile, *bodyFat, &report);
+    const StoreResult result = convertOlderDataFile(m_ctx.folder, m_ctx.session.currentDataFile(), *bodyFat, &report);
     tell(result, report);
 }
 
@@ -67,7 +67,7 @@ void LegacyConversionPrompt::tell(const StoreResult &result, const LegacyConvers
     QStringList notes;
     const bool earlierDataMoved = !report.sourceBackupName.isEmpty() && !report.dataBackupName.isEmpty();
     if (earlierDataMoved)
-        notes << QStringLiteral("それまでの「%1」の内容は「%2」に残しています。").arg(m_ctx.state.currentDataFile, report.dataBackupName);
+        notes << QStringLiteral("それまでの「%1」の内容は「%2」に残しています。").arg(m_ctx.session.currentDataFile(), report.dataBackupName);
     if (!report.unreadable.isEmpty()) {
         const QString original = report.sourceBackupName.isEmpty() ? report.dataBackupName : report.sourceBackupName;
         notes << QStringLiteral("次の行は読み取れないため変換していません。元のファイルは「%1」に残しています。\r\n%2")

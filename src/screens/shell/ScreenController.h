@@ -28,6 +28,9 @@ public:
     virtual bool followsPartner() const { return true; }
     // Its part of the refresh after a partner switch; by default what the screen button builds.
     virtual void refreshForPartner();
+    // Whether the screen shows a BMI gauge: after its refresh for a partner switch the body
+    // metrics follow the partner's values.
+    virtual bool showsBodyMetrics() const { return false; }
 
 protected:
     ScreenContext &m_ctx;

@@ -24,23 +24,8 @@ public:
     // The counts of the selected day beside both partner buttons, with their colours and faces.
     virtual void showPartnerCounts(int count1, int count2) = 0;
     virtual void focusSelectedPartner() = 0;
-    // The entry refresh put a new BMI into the shared state: the meter follows it.
-    virtual void bmiChanged() = 0;
-    // BMI figures, standard weight, obesity and meter of the current partner, from the values
-    // the last entry refresh kept.
-    virtual void refreshBodyMetrics() = 0;
-    // The entry screen reads the current partner's data afresh (status, day list, graph, counts,
-    // BMI gauges) without being shown: after a screen changed the data file (a rename, an
-    // import), so that its last date, counts and BMI follow the file.
-    virtual void refreshEntryScreen() = 0;
-    // Rebuilds the trend data set (and with it the trend graph, shown or not) from the current
-    // data file; the screens that read the data set call this first.
-    virtual void LoadTrendData() = 0;
     // Sets the entry screen to the day, refreshes it and shows it; the help text stays.
     virtual void openEntryOnDay(const QDate &day) = 0;
-    // The current profile was saved: the partner button, the window caption and the targets
-    // follow it.
-    virtual void profileChanged() = 0;
 
     virtual void endProgram() = 0;
 };

@@ -4,6 +4,7 @@
 #include "screens/analyses/AnalysesController.h"
 #include "screens/analyses/AnalysesPanel.h"
 #include "screens/analyses/TrendController.h"
+#include "screens/analyses/TrendData.h"
 #include "store/FileNames.h"
 #include "support/ScreenHarness.h"
 #include "ui/Grid.h"
@@ -26,15 +27,28 @@ QString dataFile(const QList<double> &weights)
     return text;
 }
 
+// The trend screen as the analyses' source, counting how often it builds the data set.
+struct CountingTrend : TrendSource {
+    TrendController *trend = nullptr;
+    int loads = 0;
+    void LoadTrendData() override
+    {
+        ++loads;
+        trend->LoadTrendData();
+    }
+    const TrendData &trendData() const override { return trend->trendData(); }
+};
+
 // The analyses with the trend screen that loads their data, as in the window.
 struct AnalysesHarness : ScreenHarness<AnalysesController> {
     TrendController *trend = new TrendController(context, host.get());
+    CountingTrend source;
     AnalysesPanel *panel() { return controller->analysesPanel(); }
 
     AnalysesHarness()
     {
-        shell.loadTrendData = [this] { trend->LoadTrendData(); };
-        state.currentDataFile = FileName::data1;
+        source.trend = trend;
+        build(source);
         controller->SetupAnalysisGrids();
     }
     QStringList column(Grid *grid, int col)
@@ -70,7 +84,7 @@ private Q_SLOTS:
         h.controller->prepareAfterHiding();
         p->show();
         QCoreApplication::processEvents();
-        QCOMPARE(h.shell.trendLoads, 1);
+        QCOMPARE(h.source.loads, 1);
         QCOMPARE(p->msgB1->textMatrix(0, 3), QStringLiteral("前回差"));
         QCOMPARE(h.column(p->msgB1, 3).mid(0, 5), (QStringList{QStringLiteral("±0.0Kg"), QStringLiteral("-0.6Kg"), QStringLiteral("-0.5Kg"),
                                                                QStringLiteral("+0.7Kg"), QStringLiteral("-1.2Kg")}));
@@ -103,7 +117,7 @@ private Q_SLOTS:
         for (Grid *grid : {p->msgB1, p->msgB2, p->msgB3, p->msgB4})
             QCOMPARE(grid->rows(), 1);
         QVERIFY(p->Label5[0]->text().isEmpty() && p->Label5[1]->text().isEmpty());
-        QCOMPARE(h.state.recordCount, 0);
+        QCOMPARE(h.session.recordCount(), 0);
     }
 };
 

@@ -2,6 +2,7 @@
 // the target button, the size box and the quantity options.
 
 #include "screens/analyses/TrendController.h"
+#include "screens/analyses/TrendData.h"
 #include "screens/analyses/TrendPanel.h"
 #include "store/FileNames.h"
 #include "support/ScreenHarness.h"
@@ -36,8 +37,7 @@ struct TrendHarness : ScreenHarness<TrendController> {
     {
         write(FileName::data1, data);
         write(FileName::movingAverage, size + QStringLiteral("\r\n"));
-        state.currentDataFile = FileName::data1;
-        state.profile.targetWeight = 60.0f;
+        session.setProfile({QString(), 0.0f, 60.0f});
         controller->LoadMovingAverageSetting();
         controller->prepareBeforeHiding();
     }
@@ -80,8 +80,8 @@ private Q_SLOTS:
         QCOMPARE(h.panel()->lblNichis->text(),
                  QStringLiteral("2003/11/08 ( 65.5Kg ) でスタート ～ 2003/12/02 ( 63.1Kg ) まで 24日経過 _ 2.4Kg 減"));
         QCOMPARE(h.panel()->cmdMokuChk->text(), QStringLiteral("目標まで残り　3.1Kg"));
-        QCOMPARE(h.state.recordCount, 25);
-        QCOMPARE(h.state.recordMinDate, QDate(2003, 12, 2));
+        QCOMPARE(h.session.recordCount(), 25);
+        QCOMPARE(h.controller->trendData().minWeightDate, QStringLiteral("2003/12/02"));
         // The weight view: weight and its average on the left axis, no body fat.
         QVERIFY(h.panel()->optTai1->isChecked());
         QVERIFY(chart->seriesVisible(1) && chart->seriesVisible(2) && !chart->seriesVisible(3));
@@ -93,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(chart->rowCount(), 0);
         QCOMPARE(h.panel()->lblKiro->text(), QString());
         QCOMPARE(h.panel()->cmdMokuChk->text(), QStringLiteral("目標まで残り"));
-        QCOMPARE(h.state.recordCount, 0);
+        QCOMPARE(h.session.recordCount(), 0);
     }
 
     void optionsAndTargetButton()

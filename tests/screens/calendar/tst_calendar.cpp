@@ -13,7 +13,6 @@ using namespace Qt::StringLiterals;
 namespace {
 void writeData(ScreenHarness<CalendarController> &h, const QStringList &records)
 {
-    h.state.currentDataFile = FileName::data1;
     h.write(FileName::data1, records.join(u"\r\n"_s) + u"\r\n"_s);
 }
 constexpr uint green = 12648384, yellow = 12648447, red = 12632319, purple = 16761024;

@@ -158,11 +158,9 @@ void TestComparisonPanel::write(const QString &fileName, const QList<Measurement
 
 void TestComparisonPanel::show(const ComparisonPartners &partners)
 {
-    MainState &state = m_screen->state;
-    state.nickname1 = partners.nickname1;
-    state.nickname2 = partners.nickname2;
-    state.targetWeightOfPartner1 = partners.targetWeight1;
-    state.targetWeightOfPartner2 = partners.targetWeight2;
+    Session &session = m_screen->session;
+    session.notePartnerProfile(1, {partners.nickname1, 0.0f, partners.targetWeight1});
+    session.notePartnerProfile(2, {partners.nickname2, 0.0f, partners.targetWeight2});
     m_screen->controller->prepareBeforeHiding();
 }
 

@@ -20,7 +20,6 @@ const QStringList kLines = {line(u"2003/11/08"_s, 65.0, 21, u"朝"_s, u"はじ�
 struct Diary : ScreenHarness<DiaryController> {
     Diary()
     {
-        state.currentDataFile = FileName::data1;
         write(FileName::data1, kLines.join(u"\r\n"_s) + u"\r\n"_s);
         controller->prepareAfterHiding();
     }

@@ -2,6 +2,9 @@
 // the refresh that follows.
 #include "support/MainWindowHarness.h"
 
+#include "screens/entry/EntryController.h"
+#include "screens/entry/EntryDay.h"
+
 #include "ui/Chart.h"
 #include "ui/Grid.h"
 #include "ui/MonthCalendar.h"
@@ -15,6 +18,7 @@
 
 namespace {
 struct EntryHarness : MainWindowHarness {
+    const EntryController &entry() const { return *window->findChild<EntryController *>(); }
     void startOnEntry(const QStringList &lines1, const QStringList &lines2 = {line(QStringLiteral("2026/12/01"), 55.0)})
     {
         writeCouple(lines1, lines2);
@@ -84,7 +88,7 @@ private Q_SLOTS:
         QCOMPARE(h.box("txtShiInp")->text(), QStringLiteral("21.3"));
         for (const QString &arrow : {QStringLiteral("cmdUp"), QStringLiteral("cmdDn"), QStringLiteral("cmdUp1"), QStringLiteral("cmdDn1")})
             QVERIFY(h.find(arrow)->isEnabled());
-        QCOMPARE(h.window->state().selectedSituation, h.find<QListWidget>(QStringLiteral("lstAct"))->item(2)->text());
+        QCOMPARE(h.entry().selectedSituation(), h.find<QListWidget>(QStringLiteral("lstAct"))->item(2)->text());
 
         h.click(QStringLiteral("cmdUp"));
         QCOMPARE(h.box("txtTaiInp")->text(), QStringLiteral("65.6"));
@@ -103,7 +107,7 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::text(h.path(), FileName::autoTime), QStringLiteral(" 1 \r\n"));
         h.clock.time = QTime(21, 5, 33);
         h.pickSituation(0);
-        const QString situation = h.window->state().selectedSituation;
+        const QString situation = h.entry().selectedSituation();
         h.type("txtTaiInp", QStringLiteral("68.6"));
         h.type("txtShiInp", QStringLiteral("28.5"));
         h.click(QStringLiteral("cmdTaiHozon"));
@@ -118,7 +122,7 @@ private Q_SLOTS:
         QVERIFY(h.box("txtTaiInp")->text().isEmpty());
         QVERIFY(h.box("txtShiInp")->text().isEmpty());
         QVERIFY(!h.find(QStringLiteral("cmdUp"))->isEnabled());
-        QVERIFY(h.window->state().selectedSituation.isEmpty());
+        QVERIFY(h.entry().selectedSituation().isEmpty());
         QCOMPARE(h.find<QLabel>(QStringLiteral("lblUser1"))->text(), QStringLiteral("2"));
         QVERIFY(h.visible(QStringLiteral("imgNi1")));
         QVERIFY(h.visible(QStringLiteral("imgwara")));
@@ -162,7 +166,7 @@ private Q_SLOTS:
         lines = h.data1();
         QCOMPARE(lines.size(), 6);
         QVERIFY(lines[0].startsWith(QStringLiteral("\"2026/11/30\"")));
-        QCOMPARE(h.window->state().entry.startDate, QStringLiteral("2026/11/30"));
+        QCOMPARE(h.entry().day().startDate, QStringLiteral("2026/11/30"));
     }
 
     void timeButtonAndFreeSituation()
@@ -171,7 +175,7 @@ private Q_SLOTS:
         h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
         h.clock.time = QTime(6, 7, 8);
         h.click(QStringLiteral("cmdJikan"));
-        QCOMPARE(h.window->state().selectedSituation, QStringLiteral("06:07:08"));
+        QCOMPARE(h.entry().selectedSituation(), QStringLiteral("06:07:08"));
         QCOMPARE(h.box("txtTaiInp")->text(), QStringLiteral("70"));
 
         const int before = h.find<QListWidget>(QStringLiteral("lstAct"))->count();
@@ -181,7 +185,7 @@ private Q_SLOTS:
         QVERIFY(h.dialogs.promptsAsked.last().startsWith(QStringLiteral("状況フリー入力|状況リストに無い内容をフリーで入力できます。")));
         QCOMPARE(h.dialogs.shown.last(), (Message{MessageIcon::Question, MessageButtons::YesNo, QStringLiteral("状況リスト登録の有無"),
                                                   QStringLiteral("状況リストに追加しますか？")}));
-        QCOMPARE(h.window->state().selectedSituation, QStringLiteral("散歩のあと"));
+        QCOMPARE(h.entry().selectedSituation(), QStringLiteral("散歩のあと"));
         for (const QString &list : {QStringLiteral("lstAct"), QStringLiteral("lstAct2"), QStringLiteral("lstKoumoku")}) {
             auto *l = h.find<QListWidget>(list);
             QCOMPARE(l->count(), before + 1);
@@ -193,12 +197,12 @@ private Q_SLOTS:
         h.dialogs.inputAnswers = {QStringLiteral("ジムの帰り")};
         h.dialogs.answers = {MessageAnswer::No};
         h.click(QStringLiteral("cmdFree"));
-        QCOMPARE(h.window->state().selectedSituation, QStringLiteral("ジムの帰り"));
+        QCOMPARE(h.entry().selectedSituation(), QStringLiteral("ジムの帰り"));
         QCOMPARE(h.find<QListWidget>(QStringLiteral("lstAct"))->count(), before + 1);
 
         // cancelled: nothing changes
         h.click(QStringLiteral("cmdFree"));
-        QCOMPARE(h.window->state().selectedSituation, QStringLiteral("ジムの帰り"));
+        QCOMPARE(h.entry().selectedSituation(), QStringLiteral("ジムの帰り"));
     }
 
     void unstorableSituationIsRefused_data()
@@ -219,7 +223,7 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.shown.size(), 1);
         QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Exclamation);
         QVERIFY(h.dialogs.shown[0].text.contains(text));
-        QVERIFY(h.window->state().selectedSituation.isEmpty());
+        QVERIFY(h.entry().selectedSituation().isEmpty());
         QCOMPARE(TestFiles::bytes(h.path(), FileName::situationList), list);
     }
 

@@ -4,6 +4,7 @@
 #include "screens/analyses/TrendController.h"
 #include "screens/analyses/TrendPanel.h"
 #include "screens/entry/EntryController.h"
+#include "screens/entry/EntryDay.h"
 #include "screens/entry/EntryPanel.h"
 #include "screens/history/HistoryController.h"
 #include "screens/history/HistoryPanel.h"
@@ -65,15 +66,15 @@ QString fileOf(const QStringList &lines)
 
 struct HistoryHarness : ScreenHarness<HistoryController> {
     TrendController *trend = new TrendController(context, host.get());
+    EntryDay entryDay;
     HistoryPanel *panel() { return controller->historyPanel(); }
     Grid *grid() { return panel()->msgBunseki; }
 
     HistoryHarness()
     {
-        shell.loadTrendData = [this] { trend->LoadTrendData(); };
-        state.currentDataFile = FileName::data1;
-        state.profile.height = 170.0f;
-        state.entry.startDate = QStringLiteral("2003/10/06");
+        build(entryDay, *trend);
+        session.setProfile({QString(), 170.0f, 0.0f});
+        entryDay.startDate = QStringLiteral("2003/10/06");
         clock.day = QDate(2003, 11, 8);
         situations.setEntries({QStringLiteral("起床後"), QStringLiteral("夕食後")});
         trend->panel()->hide();
@@ -211,7 +212,7 @@ private Q_SLOTS:
         // The line that is not a record is skipped and reported.
         QCOMPARE(grid->rows(), 12);
         QVERIFY(!h.shell.malformed.isEmpty() && h.shell.malformed.constLast().contains(QStringLiteral("5行目")));
-        QCOMPARE(h.state.recordCount, 11);
+        QCOMPARE(h.session.recordCount(), 11);
         QStringList first;
         for (int col = 0; col < 12; ++col)
             first << grid->textMatrix(1, col);
@@ -310,7 +311,7 @@ private Q_SLOTS:
         for (QComboBox *box : {h.panel()->cboStdate, h.panel()->cboEddate})
             QCOMPARE(entries(box), dates);
 
-        h.state.currentDataFile = FileName::data2;
+        h.session.selectPartner(2, h.session.profile());
         h.controller->refreshForPartner();
         for (QComboBox *box : {h.panel()->cboStdate, h.panel()->cboEddate})
             QCOMPARE(entries(box), (QStringList{QStringLiteral("2004/01/02"), QStringLiteral("2004/01/05")}));

@@ -1,11 +1,14 @@
 // CSV out and in from the maintenance screen: the file dialogs, the summary shown before an
 // import, and that only OK writes.
+#include "screens/entry/EntryController.h"
+#include "screens/entry/EntryDay.h"
 #include "screens/maintenance/MaintenanceController.h"
 #include "store/FileNames.h"
 #include "support/MainWindowHarness.h"
 #include "support/ScreenHarness.h"
 
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -15,8 +18,7 @@ const QString kData = QStringLiteral("\"2026/12/01\",\"朝\",72.5,\"\",28.1,\"\"
 struct CsvHarness : ScreenHarness<MaintenanceController> {
     CsvHarness()
     {
-        state.currentDataFile = QStringLiteral("データ1.TXT");
-        state.profile.nickname = QStringLiteral("ぽ/む");
+        session.setProfile({QStringLiteral("ぽ/む"), 0.0f, 0.0f});
         write(FileName::data1, kData);
     }
     void click(const char *name) { QTest::mouseClick(find<QPushButton>(QString::fromLatin1(name)), Qt::LeftButton); }
@@ -61,6 +63,7 @@ private Q_SLOTS:
         CsvHarness h;
         h.writeCsv("date,weight,fat\n2026-12-03,72,28\n2026-12-02,x,28\n2026-12-02,71.5,27.5\n");
         const QByteArray before = TestFiles::bytes(h.path(), FileName::data1);
+        QSignalSpy dataFileChanges(&h.session, &Session::dataFileChanged);
         h.dialogs.fileAnswers = {h.csvPath()};
         h.dialogs.answers = {MessageAnswer::Cancel};
         h.click("cmdCsvIn");
@@ -74,7 +77,7 @@ private Q_SLOTS:
                                               "よろしいですか？"));
         QCOMPARE(summary.details, QStringLiteral("3行目：体重「x」を数値として読み取れません"));
         QCOMPARE(TestFiles::bytes(h.path(), FileName::data1), before);
-        QCOMPARE(h.shell.entryRefreshCount, 0);
+        QCOMPARE(dataFileChanges.count(), 0);
 
         h.dialogs.fileAnswers = {h.csvPath()};
         h.click("cmdCsvIn");
@@ -82,14 +85,14 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("\"2026/12/01\",\"朝\",72.5,\"\",28.1,\"\""),
                               QStringLiteral("\"2026/12/02\",\"取り込み\",71.5,\"\",27.5,\"\""),
                               QStringLiteral("\"2026/12/03\",\"夜\",72,\"07:10:00\",28,\"\"")}));
-        QCOMPARE(h.shell.entryRefreshCount, 1);
+        QCOMPARE(dataFileChanges.count(), 1);
         QCOMPARE(h.dialogs.shown.last().text, QStringLiteral("1件の記録を取り込みました。"));
 
         // the same file again: nothing to add, no question asked
         h.dialogs.fileAnswers = {h.csvPath()};
         h.click("cmdCsvIn");
         QCOMPARE(h.dialogs.shown.last().buttons, MessageButtons::Ok);
-        QCOMPARE(h.shell.entryRefreshCount, 1);
+        QCOMPARE(dataFileChanges.count(), 1);
     }
 
     void theEntryScreenFollowsAnImport()
@@ -107,8 +110,8 @@ private Q_SLOTS:
         h.click(QStringLiteral("cmdSettei"));
         h.dialogs.fileAnswers = {csv};
         h.click(QStringLiteral("cmdCsvIn"));
-        QCOMPARE(h.window->state().entry.lastRecordDate, QStringLiteral("2026/12/05"));
-        QCOMPARE(h.window->state().recordCount, 2);
+        QCOMPARE(h.window->findChild<EntryController *>()->day().lastRecordDate, QStringLiteral("2026/12/05"));
+        QCOMPARE(h.window->session().recordCount(), 2);
         QCOMPARE(TestFiles::lines(h.dir.path(), FileName::data1).last(), QStringLiteral("\"2026/12/05\",\"取り込み\",71,\"06:30:00\",24.5,\"\""));
     }
 };

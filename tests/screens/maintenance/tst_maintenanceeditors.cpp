@@ -2,7 +2,8 @@
 // and the three list boxes agree after every operation.
 #include "support/MainWindowHarness.h"
 
-#include "screens/maintenance/MaintenancePanel.h"
+#include "screens/maintenance/MaintenanceSituations.h"
+#include "screens/shell/Session.h"
 #include "store/SituationListFile.h"
 #include "ui/Colors.h"
 
@@ -55,7 +56,7 @@ struct EditorHarness : MainWindowHarness {
         QTest::mouseMove(port, l->visualItemRect(l->item(to)).center());
         QTest::mouseRelease(port, Qt::LeftButton, {}, l->visualItemRect(l->item(to)).center());
     }
-    quint32 sortColour() const { return window->findChild<MaintenancePanel *>()->sortColour(); }
+    quint32 sortColour() const { return window->findChild<MaintenanceSituations *>()->sortColour(); }
 };
 } // namespace
 
@@ -156,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::text(h.path(), FileName::profile1), QStringLiteral("\"氏名\",\"ぽむぽむ\"\r\n\"身長\",180\r\n\"目標体重\",70.5\r\n"));
         QCOMPARE(h.window->windowTitle(), QStringLiteral(" ぽむぽむ のデータ"));
         QCOMPARE(h.find<QPushButton>(QStringLiteral("cmdUser1"))->text(), QStringLiteral("ぽむぽむ"));
-        QCOMPARE(h.window->state().targetWeightOfPartner1, 70.5f);
+        QCOMPARE(h.window->session().targetWeight(1), 70.5f);
         QCOMPARE(h.find<QLabel>(QStringLiteral("Label9(30)"))->text(), QStringLiteral("1.8"));
         QCOMPARE(h.dialogs.shown.last().text, QStringLiteral("保存が終了しました"));
     }

@@ -1,4 +1,8 @@
 // The maintenance screen: new couple registration, scale steps, the time stamp and the BMI meter.
+#include "screens/entry/EntryController.h"
+#include "screens/maintenance/MaintenanceMeter.h"
+#include "screens/maintenance/MaintenanceRegistration.h"
+#include "screens/shell/Session.h"
 #include "support/MainWindowHarness.h"
 
 #include "ui/Twips.h"
@@ -20,6 +24,7 @@ struct MaintenanceHarness : MainWindowHarness {
             box(names[i])->setText(texts.value(i));
     }
     QString label(const QString &name) { return find<QLabel>(name)->text(); }
+    int stage() { return window->findChild<MaintenanceRegistration *>()->stage(); }
 };
 
 const QStringList kOldCouple1 = {line(QStringLiteral("2020/01/01"), 80.0), line(QStringLiteral("2020/01/02"), 79.0)};
@@ -44,7 +49,7 @@ private Q_SLOTS:
         QVERIFY(h.visible(QStringLiteral("fraNew")));
         QCOMPARE(h.dialogs.shown.last().title, QStringLiteral("データを登録しましょう"));
         QVERIFY(h.dialogs.shown.last().text.startsWith(QStringLiteral("新規にポムリナをスタートさせます。\r\n\r\n一人目の名前")));
-        QCOMPARE(h.window->state().newCoupleStage, 1);
+        QCOMPARE(h.stage(), 1);
 
         // empty fields, one at a time, in the order of the form
         h.fill({QString(), QString(), QString(), QString(), QString(), QStringLiteral("はじめの一歩")});
@@ -70,7 +75,7 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.shown.last(), (Message{MessageIcon::Exclamation, MessageButtons::OkCancel, QStringLiteral("クリア確認"),
                                                   QStringLiteral("入力した内容でデータを作ります。よろしいですか？")}));
         QCOMPARE(TestFiles::lines(h.path(), FileName::data1).size(), 2);
-        QCOMPARE(h.window->state().newCoupleStage, 1);
+        QCOMPARE(h.stage(), 1);
 
         // A measurement saved since the day's first start is kept too, beside that start's copy.
         const QStringList savedSince = kOldCouple1 + QStringList{line(QStringLiteral("2026/12/07"), 78.0)};
@@ -84,7 +89,7 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("\"2026/12/07\",\"はじめの一歩\",72.4,\"\",0,\"\"")});
         QCOMPARE(TestFiles::text(h.path(), FileName::profile1),
                  QStringLiteral("\"氏名\",\"ぽむ\"\r\n\"身長\",172\r\n\"目標体重\",65\r\n"));
-        QCOMPARE(h.window->state().newCoupleStage, 2);
+        QCOMPARE(h.stage(), 2);
         QVERIFY(h.box("txtPriData1")->text().isEmpty());
         QCOMPARE(h.box("txtNowJyou")->text(), QStringLiteral("はじめの一歩"));
         QCOMPARE(h.dialogs.shown.last().text, QStringLiteral("二人目の名前（ニックネーム）を入力してください。\r\n\r\n"
@@ -119,13 +124,43 @@ private Q_SLOTS:
         h.fill({QStringLiteral("ぽむ"), QStringLiteral("172"), QStringLiteral("65"), QStringLiteral("72"), QStringLiteral("26"),
                 QStringLiteral("はじめの一歩")});
         h.click(QStringLiteral("cmdStHozon"));
-        QCOMPARE(h.window->state().newCoupleStage, 2);
+        QCOMPARE(h.stage(), 2);
         h.click(QStringLiteral("cmdYame"));
         QVERIFY(!h.visible(QStringLiteral("fraNew")));
-        QCOMPARE(h.window->state().newCoupleStage, 2);
+        QCOMPARE(h.stage(), 2);
         // a new start begins at stage 1 again
         h.click(QStringLiteral("cmdNew1"));
-        QCOMPARE(h.window->state().newCoupleStage, 1);
+        QCOMPARE(h.stage(), 1);
+    }
+
+    void registeringPartner1SelectsPartner1()
+    {
+        // Partner 2 is selected when partner 1 is registered anew: what follows is partner 1's,
+        // the button as well as where a save goes.
+        MaintenanceHarness h;
+        h.writeCouple(kOldCouple1, kOldCouple2);
+        h.setHelpTour(0);
+        h.clock.day = QDate(2026, 12, 7);
+        h.start();
+        h.click(QStringLiteral("cmdUser2"));
+        h.click(QStringLiteral("cmdSettei"));
+        h.click(QStringLiteral("cmdNew1"));
+        h.fill({QStringLiteral("ぽむぽむ"), QStringLiteral("172"), QStringLiteral("65"), QStringLiteral("72"), QStringLiteral("26"),
+                QStringLiteral("はじめの一歩")});
+        h.click(QStringLiteral("cmdStHozon"));
+        QCOMPARE(h.stage(), 2);
+        QCOMPARE(h.window->session().partner(), 1);
+        QVERIFY(h.find(QStringLiteral("cmdUser1"))->styleSheet().contains(QStringLiteral("#fffff0")));
+        QVERIFY(h.find(QStringLiteral("cmdUser2"))->styleSheet().isEmpty());
+        QCOMPARE(h.window->windowTitle(), QStringLiteral(" ぽむぽむ のデータ"));
+        QCOMPARE(h.box("txtPriData")->text(), QStringLiteral("ぽむぽむ"));
+
+        h.click(QStringLiteral("cmdYame"));
+        h.click(QStringLiteral("cmdMain"));
+        h.click(QStringLiteral("cmdJikan"));
+        h.click(QStringLiteral("cmdTaiHozon"));
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data1).size(), 2);
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data2), kOldCouple2);
     }
 
     void registrationEnterOrder()
@@ -174,8 +209,8 @@ private Q_SLOTS:
         for (int i = 1; i <= 3; ++i)
             QVERIFY(!h.find<QRadioButton>(QStringLiteral("optKizami1(%1)").arg(i))->isChecked());
         QCOMPARE(h.box("txtKizami2")->text(), QStringLiteral("0.3"));
-        QCOMPARE(h.window->state().weightStep, QStringLiteral("0.2"));
-        QCOMPARE(h.window->state().fatStep, QStringLiteral("0.3"));
+        QCOMPARE(h.window->session().weightStep(), QStringLiteral("0.2"));
+        QCOMPARE(h.window->session().fatStep(), QStringLiteral("0.3"));
 
         h.click(QStringLiteral("cmdSettei"));
         h.click(QStringLiteral("optKizami(3)"));
@@ -190,7 +225,7 @@ private Q_SLOTS:
         h.box("txtKizami2")->setText(QStringLiteral("abc"));
         QTest::keyClick(h.box("txtKizami2"), Qt::Key_Return);
         QCOMPARE(TestFiles::text(h.path(), FileName::scaleSteps), QStringLiteral("0.25\r\nabc\r\n"));
-        QCOMPARE(h.window->state().fatStep, QStringLiteral("abc"));
+        QCOMPARE(h.window->session().fatStep(), QStringLiteral("abc"));
         // a step that cannot be stored is refused, the file keeps its lines
         h.box("txtKizami")->setText(QStringLiteral("0.\"1"));
         QTest::keyClick(h.box("txtKizami"), Qt::Key_Return);
@@ -252,8 +287,8 @@ private Q_SLOTS:
         QCOMPARE(h.find<QScrollBar>(QStringLiteral("HScroll1"))->value(), 170);
         QCOMPARE(h.label(QStringLiteral("lblMHyouka")), QStringLiteral("やせ過ぎ"));
         QCOMPARE(h.label(QStringLiteral("lblHyouka")), QStringLiteral("やせ気味"));
-        QCOMPARE(h.window->state().currentBmi, 15.0f);
-        QCOMPARE(h.window->state().meterBmi, 17.0f);
+        QCOMPARE(h.window->findChild<EntryController *>()->currentBmi(), 15.0f);
+        QCOMPARE(h.window->findChild<MaintenanceMeter *>()->meterBmi(), 17.0f);
         // both pointers at the left end of their scales (BMI 17): 24's place minus 7 steps and
         // half the pointer's width
         QCOMPARE(h.find(QStringLiteral("Image2"))->x(), twipsToPixels(3975 - (7 * 500 + 240)));

@@ -2,6 +2,8 @@
 // when it is asked again, and what the user is told.
 #include "support/MainWindowHarness.h"
 
+#include "screens/entry/EntryController.h"
+#include "screens/entry/EntryDay.h"
 #include "store/LegacyConversion.h"
 
 namespace {
@@ -64,7 +66,7 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Information);
         QVERIFY(h.dialogs.shown[0].text.contains(QStringLiteral("「データbak.txt」")));
         // The entry screen was built from the converted file.
-        QCOMPARE(h.window->state().entry.startDate, QStringLiteral("2003/08/21"));
+        QCOMPARE(h.window->findChild<EntryController *>()->day().startDate, QStringLiteral("2003/08/21"));
         // Converted once: no question at the next start.
         h.dialogs.promptsAsked.clear();
         h.start();

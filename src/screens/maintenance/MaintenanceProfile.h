@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+struct ScreenContext;
+
+// The profile editor "プライベートデータ": nickname, height and target weight of the partner
+// currently selected.
+class MaintenanceProfile : public QObject
+{
+    Q_OBJECT
+public:
+    MaintenanceProfile(ScreenContext &context, QWidget *frameParent, QObject *parent = nullptr);
+
+    QGroupBox *frame() const { return m_frame; }
+
+    // The boxes show the current profile, numbers as plain decimal text.
+    void fillProfileBoxes();
+    void cmdPHozon1_Click();
+
+private:
+    void build(QWidget *parent);
+
+    ScreenContext &m_ctx;
+    QGroupBox *m_frame = nullptr;
+    QLineEdit *txtPriData = nullptr;
+    QLineEdit *txtSincyou = nullptr;
+    QLineEdit *txtMokuTai = nullptr;
+    QPushButton *cmdPHozon1 = nullptr;
+};
