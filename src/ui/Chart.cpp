@@ -236,6 +236,8 @@ void styleSeries(ChartData &d, ChartData::Column &column, QLineSeries *series)
     QPen pen(column.colour, column.width);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
+    if (column.dashed)
+        pen.setStyle(Qt::DashLine);
     series->setPen(pen);
     switch (column.marker) {
     case Chart::Marker::None:
@@ -642,6 +644,22 @@ void Chart::setSeriesWidth(int column, int pixels)
     col->width = pixels;
     col->styleChanged = true;
     scheduleSync(this, *m_data);
+}
+
+void Chart::setSeriesDashed(int column, bool dashed)
+{
+    ChartData::Column *col = columnAt(*m_data, column, true);
+    if (!col || col->dashed == dashed)
+        return;
+    col->dashed = dashed;
+    col->styleChanged = true;
+    scheduleSync(this, *m_data);
+}
+
+bool Chart::seriesDashed(int column) const
+{
+    const ChartData::Column *col = columnAt(*m_data, column);
+    return col && col->dashed;
 }
 
 int Chart::seriesWidth(int column) const

@@ -75,6 +75,9 @@ public:
     // counts for graphs of thousands of points.
     void setSeriesWidth(int column, int pixels);
     int seriesWidth(int column) const;
+    // A dashed line, for what is not measured but foreseen.
+    void setSeriesDashed(int column, bool dashed);
+    bool seriesDashed(int column) const;
 
     // Brings the drawn series up to date with the data table now.
     void sync();

@@ -33,6 +33,7 @@ public:
         QString name;
         QColor colour;
         int width = 2; // pixels
+        bool dashed = false;
         QImage ball; // the light marker for Marker::Ball, drawn in the column's colour
 
         // A line cannot jump over a row without a value, so the column is drawn as one series

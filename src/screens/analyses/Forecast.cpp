@@ -47,7 +47,7 @@ std::optional<QDate> crossing(const QDate &lastDay, double level, double pace, d
 // The measured days of the window, oldest first, from records read backwards from the last one.
 // The data file is kept in date order; reading stops at the first record before the window.
 template <typename RecordAt>
-std::vector<DayValue> windowDays(qsizetype count, const RecordAt &recordAt, QDate *lastDay)
+std::vector<DayValue> windowDays(qsizetype count, const RecordAt &recordAt, QDate *lastDay, qsizetype *measurements)
 {
     std::map<qint64, std::pair<double, int>> sums;
     for (qsizetype i = count - 1; i >= 0; --i) {
@@ -62,6 +62,7 @@ std::vector<DayValue> windowDays(qsizetype count, const RecordAt &recordAt, QDat
         auto &[sum, n] = sums[date.toJulianDay()];
         sum += double(weight);
         ++n;
+        ++*measurements;
     }
     std::vector<DayValue> days;
     days.reserve(sums.size());
@@ -76,11 +77,14 @@ Forecast forecastOf(qsizetype count, const RecordAt &recordAt, float targetWeigh
     Forecast f;
     if (count == 0 || !(targetWeight > 0.0f))
         return f;
-    const std::vector<DayValue> days = windowDays(count, recordAt, &f.lastDay);
+    qsizetype measurements = 0;
+    const std::vector<DayValue> days = windowDays(count, recordAt, &f.lastDay, &measurements);
     if (days.empty())
         return f;
 
     const qint64 span = days.back().day - days.front().day + 1;
+    f.target = targetWeight;
+    f.measurementsPerDay = double(measurements) / double(span);
     if (qsizetype(days.size()) < kForecastLeastDays || span < kForecastLeastSpanDays) {
         f.state = Forecast::State::NeedMoreDays;
         f.moreDaysNeeded = int(std::max<qint64>(kForecastLeastDays - qint64(days.size()), kForecastLeastSpanDays - span));
@@ -142,6 +146,14 @@ QString signedKg(double value)
 
 } // namespace
 
+std::optional<ForecastProjection> ProjectionOf(const Forecast &f)
+{
+    if (f.state != Forecast::State::Date)
+        return std::nullopt;
+    const double rows = std::round(double(f.lastDay.daysTo(f.date)) * f.measurementsPerDay);
+    return ForecastProjection{std::max(1, int(std::min(rows, 1e6))), f.level, f.target};
+}
+
 Forecast ComputeForecast(const QList<QString> &dates, const std::vector<float> &weights, float targetWeight)
 {
     const qsizetype count = std::min(dates.size(), qsizetype(weights.size()));
@@ -201,7 +213,7 @@ QString ForecastShortText(const Forecast &f)
 }
 
 QString CoupleForecastText(const QString &nickname1, const Forecast &forecast1, const QString &nickname2,
-                           const Forecast &forecast2)
+                           const Forecast &forecast2, const QString &separator)
 {
     QStringList parts;
     if (forecast1.state != Forecast::State::None)
@@ -210,13 +222,13 @@ QString CoupleForecastText(const QString &nickname1, const Forecast &forecast1, 
         parts << nickname2 + u'：' + ForecastShortText(forecast2);
     if (parts.isEmpty())
         return QString();
-    QString text = QStringLiteral("目標到達予測　") + parts.join(QStringLiteral("　"));
+    parts.prepend(QStringLiteral("目標到達予測"));
     if (forecast1.state == Forecast::State::Date && forecast2.state == Forecast::State::Date) {
         const qint64 gap = forecast1.date.daysTo(forecast2.date);
         if (gap == 0)
-            text += QStringLiteral("　ふたり同じころ到達の見込み");
+            parts << QStringLiteral("ふたり同じころ到達の見込み");
         else
-            text += QStringLiteral("　%1さんが約%2日早く到達の見込み").arg(gap > 0 ? nickname1 : nickname2).arg(std::abs(gap));
+            parts << QStringLiteral("%1さんが約%2日早く到達の見込み").arg(gap > 0 ? nickname1 : nickname2).arg(std::abs(gap));
     }
-    return text;
+    return parts.join(separator);
 }

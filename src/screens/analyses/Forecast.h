@@ -29,6 +29,9 @@ struct Forecast {
     QDate lastDay;          // the last measured day
     double pacePerDay = 0;  // kg per day; negative when losing
     double level = 0;       // kg, at lastDay
+    double target = 0;      // kg
+    // Measurements per calendar day over the days the pace was taken from.
+    double measurementsPerDay = 0;
     QDate date;             // Date: the first day the line is at the target or beyond it
     // Date: the same with the pace at the 25th and 75th percentiles of the pair slopes; the later
     // end is missing when that pace would not get there within two years.
@@ -43,6 +46,16 @@ inline constexpr int kForecastLeastDays = 7;
 inline constexpr int kForecastLeastSpanDays = 14;
 inline constexpr double kForecastLeastWeeklyPace = 0.05;
 
+// The dashed line of the trend graph, whose rows are measurements, not days: from the level at
+// the last measurement to the target at the forecast date, as many rows on as the measurements of
+// the last four weeks would take to get there. Only for a forecast with a date.
+struct ForecastProjection {
+    int rows = 0; // rows after the last measurement
+    double from = 0;
+    double to = 0;
+};
+std::optional<ForecastProjection> ProjectionOf(const Forecast &forecast);
+
 // `dates` and `weights` are the partner's measurements in file order (dates "yyyy/mm/dd"); the
 // first one is the start of the diet, which tells whether the target means losing or gaining.
 Forecast ComputeForecast(const QList<QString> &dates, const std::vector<float> &weights, float targetWeight);
@@ -54,7 +67,7 @@ Forecast ComputeForecast(const QList<Measurement> &records, float targetWeight);
 QString ForecastText(const Forecast &forecast);
 // The short form for a line about both partners: "2027/03/14 ごろ", "到達済み", ...
 QString ForecastShortText(const Forecast &forecast);
-// Both partners in one line, and who is expected first when both have a date; empty when neither
-// partner has a forecast.
+// Both partners, and who is expected first when both have a date, the parts joined by
+// `separator` (a line break where the room is narrow); empty when neither partner has a forecast.
 QString CoupleForecastText(const QString &nickname1, const Forecast &forecast1, const QString &nickname2,
-                           const Forecast &forecast2);
+                           const Forecast &forecast2, const QString &separator = QStringLiteral("　"));

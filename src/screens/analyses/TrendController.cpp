@@ -79,14 +79,17 @@ void TrendController::LoadTrendData()
     m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
     *m_trend = std::move(trend);
     m_ctx.session.setRecordCount(m_trend->count());
+    m_forecast = ComputeForecast(*m_trend, m_ctx.session.profile().targetWeight);
     RedrawMovingAverage();
     m_panel->showSummary(ComputeTrendSummary(*m_trend, m_ctx.session.profile().targetWeight));
+    m_panel->showForecast(ForecastText(m_forecast));
 }
 
 void TrendController::RedrawMovingAverage()
 {
     const TrendData &trend = *m_trend;
-    m_panel->showSeries(trend, MovingAverage(trend.weights, MovingAverageSize(m_panel->cboIdou->currentText())));
+    m_panel->showSeries(trend, MovingAverage(trend.weights, MovingAverageSize(m_panel->cboIdou->currentText())),
+                        ProjectionOf(m_forecast));
 }
 
 void TrendController::applyLowerBound()

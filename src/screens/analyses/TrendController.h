@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/analyses/Forecast.h"
 #include "screens/analyses/TrendSource.h"
 #include "screens/shell/ScreenController.h"
 
@@ -30,6 +31,7 @@ public:
     const TrendData &trendData() const override;
     void RedrawMovingAverage();
     bool lowerBoundAtTarget() const { return m_lowerBoundAtTarget; }
+    const Forecast &forecast() const { return m_forecast; }
 
     void cboIdou_Click();
     void cboIdou_KeyPress(int keyAscii);
@@ -47,6 +49,8 @@ private:
 
     TrendPanel *m_panel;
     std::unique_ptr<TrendData> m_trend;
+    // When the target is reached at the pace of the last four weeks, from the data set above.
+    Forecast m_forecast;
     // LowerBoundAtTarget: the weight axis starts at the target weight.
     bool m_lowerBoundAtTarget = false;
 };

@@ -22,6 +22,7 @@ namespace {
 constexpr int kWeight = 1;
 constexpr int kAverage = 2;
 constexpr int kBodyFat = 3;
+constexpr int kProjection = 4;
 
 constexpr int kBoldAverageRows = 4000;
 
@@ -36,6 +37,14 @@ TrendPanel::TrendPanel(QWidget *parent)
     lblKiro = named(new QLabel(this), "lblKiro");
     for (QLabel *label : {lblNichis, lblKiro})
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // When the target is reached at the present pace: a sentence beside the target button.
+    lblYosoku = named(new QLabel(this), "lblYosoku");
+    lblYosoku->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // One line in the room the summary leaves: it never widens the window, and the whole
+    // sentence is in its tool tip when the room is short.
+    lblYosoku->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblYosoku->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblYosoku->setAccessibleDescription(QStringLiteral("目標体重に到達する日の予測（直近4週間のペースから）"));
     cmdMokuChk = named(new QPushButton(kMokuChkCaption, this), "cmdMokuChk");
     cmdMokuChk->setToolTip(QStringLiteral("グラフの下限を目標体重と最小記録で切り替えます"));
     cmdMokuChk->setMinimumWidth(twipsToPixels(2400, this));
@@ -54,16 +63,20 @@ TrendPanel::TrendPanel(QWidget *parent)
 
     mcrRentai = named(new Chart(this), "mcrRentai");
     mcrRentai->setMinimumHeight(twipsToPixels(3000, this));
-    mcrRentai->setColumnCount(3);
+    mcrRentai->setColumnCount(4);
     mcrRentai->setSeriesAxis(kWeight, 1);
     mcrRentai->setSeriesAxis(kAverage, 1);
     mcrRentai->setSeriesAxis(kBodyFat, 2);
+    mcrRentai->setSeriesAxis(kProjection, 1);
     mcrRentai->setSeriesName(kWeight, QStringLiteral("体重"));
     mcrRentai->setSeriesName(kAverage, QStringLiteral("移動平均"));
     mcrRentai->setSeriesName(kBodyFat, QStringLiteral("体脂肪率"));
+    mcrRentai->setSeriesName(kProjection, QStringLiteral("予測"));
     mcrRentai->setSeriesColor(kWeight, QColor(0, 0, 192));
     mcrRentai->setSeriesColor(kAverage, QColor(224, 0, 0));
     mcrRentai->setSeriesColor(kBodyFat, QColor(128, 128, 0));
+    mcrRentai->setSeriesColor(kProjection, QColor(128, 0, 160));
+    mcrRentai->setSeriesDashed(kProjection, true);
     // Thousands of measurements side by side: thin lines keep the raw weights legible, and are
     // drawn in a fraction of the time.
     mcrRentai->setSeriesWidth(kWeight, 1);
@@ -79,6 +92,7 @@ TrendPanel::TrendPanel(QWidget *parent)
     summary->addWidget(lblKiro);
     auto *top = new QHBoxLayout;
     top->addLayout(summary, 1);
+    top->addWidget(lblYosoku, 1);
     top->addWidget(cmdMokuChk);
 
     auto *bottom = new QHBoxLayout;
@@ -106,20 +120,35 @@ TrendPanel::TrendPanel(QWidget *parent)
     QWidget::setTabOrder(optShi1, cboIdou);
 }
 
-void TrendPanel::showSeries(const TrendData &trend, const std::vector<double> &average)
+void TrendPanel::showSeries(const TrendData &trend, const std::vector<double> &average,
+                            const std::optional<ForecastProjection> &projection)
 {
     // The average stands out in a bolder line while there are few enough rows to draw one
     // quickly; over years of measurements it is as thin as the rest.
     mcrRentai->setSeriesWidth(kAverage, trend.count() > kBoldAverageRows ? 1 : 2);
+    const int count = trend.count();
     mcrRentai->setRowCount(0);
-    mcrRentai->setRowCount(trend.count());
-    for (int i = 0; i < trend.count(); ++i) {
+    mcrRentai->setRowCount(count + (projection ? projection->rows : 0));
+    for (int i = 0; i < count; ++i) {
         const auto k = std::size_t(i);
         mcrRentai->setValue(i + 1, kWeight, double(trend.weights[k]));
         if (k < average.size())
             mcrRentai->setValue(i + 1, kAverage, average[k]);
         mcrRentai->setValue(i + 1, kBodyFat, double(trend.fats[k]));
     }
+    // A straight line needs its every row: a row without a value would break it.
+    if (projection) {
+        for (int j = 0; j <= projection->rows; ++j)
+            mcrRentai->setValue(count + j, kProjection,
+                                projection->from + (projection->to - projection->from) * double(j) / double(projection->rows));
+    }
+}
+
+void TrendPanel::showForecast(const QString &text)
+{
+    lblYosoku->setText(text);
+    lblYosoku->setToolTip(text);
+    lblYosoku->setAccessibleName(text.isEmpty() ? QStringLiteral("目標到達予測") : text);
 }
 
 void TrendPanel::showSummary(const TrendSummary &summary)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "screens/analyses/Forecast.h"
 #include "screens/analyses/TrendSummary.h"
 #include "ui/Colors.h"
 
@@ -22,8 +23,12 @@ class TrendPanel : public QFrame
 public:
     explicit TrendPanel(QWidget *parent = nullptr);
 
-    // One graph row per measurement: weight, moving average (where it has a value), body fat.
-    void showSeries(const TrendData &trend, const std::vector<double> &average);
+    // One graph row per measurement: weight, moving average (where it has a value), body fat;
+    // after them the rows of the forecast's dashed line, when there is one.
+    void showSeries(const TrendData &trend, const std::vector<double> &average,
+                    const std::optional<ForecastProjection> &projection);
+    // The forecast's sentence beside the target button (empty without records or target).
+    void showForecast(const QString &text);
     // Labels, target caption and axis ranges; with no measurement the labels are emptied and the
     // axes stay as they were.
     void showSummary(const TrendSummary &summary);
@@ -32,6 +37,7 @@ public:
 
     QLabel *lblNichis;
     QLabel *lblKiro;
+    QLabel *lblYosoku;
     QPushButton *cmdMokuChk;
     QComboBox *cboIdou;
     Chart *mcrRentai;

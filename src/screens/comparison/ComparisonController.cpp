@@ -51,6 +51,7 @@ void ComparisonController::ShowComparison()
     m_panel->fillList(m_data.days);
     m_panel->fillSeparateAxesGraph(m_data.days, m_partners);
     m_panel->fillScoreboard(m_data.board);
+    m_panel->showCoupleForecast(m_data.coupleForecast);
     // The graphs follow the options as they stand, so a rebuild never shows a graph that
     // disagrees with the chosen buttons.
     applyLowerBound();

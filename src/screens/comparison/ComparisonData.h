@@ -15,6 +15,8 @@ struct ComparisonData {
     DailyAverages days;
     Scoreboard board;
     AutoAxes autoAxes;
+    // When each partner reaches the target at their present pace, and who first: a line each.
+    QString coupleForecast;
 };
 
 ComparisonData computeComparison(const QList<Measurement> &records1, const QList<Measurement> &records2,

@@ -47,6 +47,11 @@ constexpr int kFrameTop = 1395;
 constexpr int kFrameHeight = 1080;
 constexpr int kOptionHeight = 300;
 
+// The couple's forecast: right of the graph options, down to the lower half, as wide as the
+// panel allows beyond its designed width (the window is always wider than that for its buttons).
+constexpr int kForecastLeft = kOptionsLeft + kOptionsWidth + 240;
+constexpr int kForecastLeastWidth = 2400;
+
 // The lower half: the list at the left, the graphs beside it, down to the panel's bottom.
 constexpr int kLowerTop = 3030;
 constexpr int kMargin = 120;
@@ -117,7 +122,8 @@ QSize ComparisonPanel::sizeHint() const
 QSize ComparisonPanel::minimumSizeHint() const
 {
     // The scoreboard whole, and below it the least list and graph.
-    return {twipsToPixels(kPanelWidth, this), twipsToPixels(kLowerTop + kLeastListHeight + kMargin, this)};
+    return {twipsToPixels(std::max(kPanelWidth, kForecastLeft + kForecastLeastWidth + kMargin), this),
+            twipsToPixels(kLowerTop + kLeastListHeight + kMargin, this)};
 }
 
 QLabel *ComparisonPanel::place(QLabel *label, int left, int top, int width, int height)
@@ -180,6 +186,13 @@ void ComparisonPanel::buildScoreboard()
 
 void ComparisonPanel::buildLowerHalf()
 {
+    m_forecast = new QLabel(this);
+    m_forecast->setObjectName(QStringLiteral("lblFutariYosoku"));
+    m_forecast->setWordWrap(true);
+    m_forecast->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_forecast->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_forecast->setAccessibleDescription(QStringLiteral("二人が目標体重に到達する日の予測（直近4週間のペースから）"));
+
     m_list = new Grid(this);
     m_list->setObjectName(QStringLiteral("msgAvgtai"));
     m_list->setAccessibleName(QStringLiteral("二人の一日ごとの平均体重"));
@@ -245,6 +258,9 @@ void ComparisonPanel::buildLowerHalf()
 void ComparisonPanel::placeLowerHalf()
 {
     const int margin = twipsToPixels(kMargin, this);
+    const int forecastLeft = twipsToPixels(kForecastLeft, this);
+    m_forecast->setGeometry(forecastLeft, twipsToPixels(kRowTop, this), std::max(width() - forecastLeft - margin, 0),
+                            twipsToPixels(kLowerTop - kRowTop - kMargin, this));
     const int top = twipsToPixels(kLowerTop, this);
     const int listHeight = std::max(height() - top - margin, twipsToPixels(kLeastListHeight, this));
     int listWidth = 2 * m_list->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list) + 2;
@@ -255,6 +271,12 @@ void ComparisonPanel::placeLowerHalf()
     const int chartWidth = std::max(width() - chartLeft - margin, twipsToPixels(2000, this));
     m_separate->setGeometry(chartLeft, top, chartWidth, listHeight);
     m_sameAxis->setGeometry(chartLeft, top, chartWidth, listHeight);
+}
+
+void ComparisonPanel::showCoupleForecast(const QString &text)
+{
+    m_forecast->setText(text);
+    m_forecast->setAccessibleName(text.isEmpty() ? QStringLiteral("二人の目標到達予測") : text);
 }
 
 void ComparisonPanel::resizeEvent(QResizeEvent *event)

@@ -32,6 +32,8 @@ public:
     void showSameAxisGraph(const SameAxisGraph &graph);
     // optGra1 (same axis) or optGra2 (separate axes): which graph and which options frame show.
     void showGraphKind(bool sameAxis);
+    // Both partners' target forecasts, in the room right of the graph options.
+    void showCoupleForecast(const QString &text);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -65,4 +67,5 @@ private:
     Chart *m_sameAxis = nullptr;     // mcrAvgtai2
     QGroupBox *m_fraDgr = nullptr;
     QGroupBox *m_fraDgr2 = nullptr;
+    QLabel *m_forecast = nullptr; // lblFutariYosoku
 };

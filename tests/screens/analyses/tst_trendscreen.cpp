@@ -5,6 +5,7 @@
 #include "screens/analyses/TrendData.h"
 #include "screens/analyses/TrendPanel.h"
 #include "store/FileNames.h"
+#include "store/NumberText.h"
 #include "support/ScreenHarness.h"
 #include "ui/ButtonColour.h"
 #include "ui/Chart.h"
@@ -71,7 +72,9 @@ private Q_SLOTS:
         TrendHarness h;
         h.start(dataFile());
         Chart *chart = h.chart();
-        QCOMPARE(chart->rowCount(), 25);
+        // The measurements, then the rows of the forecast's dashed line.
+        QVERIFY(chart->rowCount() > 25);
+        QVERIFY(chart->value(25, 1) && !chart->value(26, 1));
         QCOMPARE(*chart->value(25, 3), 20.0);
         QCOMPARE(h.firstAverageRow(), 10);
         QVERIFY(std::fabs(*chart->value(10, 2) - (65.5 + 64.6) / 2) < 1e-5);
@@ -94,6 +97,36 @@ private Q_SLOTS:
         QCOMPARE(h.panel()->lblKiro->text(), QString());
         QCOMPARE(h.panel()->cmdMokuChk->text(), QStringLiteral("目標まで残り"));
         QCOMPARE(h.session.recordCount(), 0);
+    }
+
+    // The forecast from the last four weeks: its sentence beside the target button, and a dashed
+    // line from the present level at the last measurement to the target, in the weight view only.
+    void forecastLineAndProjection()
+    {
+        TrendHarness h;
+        h.start(dataFile());
+        Chart *chart = h.chart();
+        const Forecast &f = h.controller->forecast();
+        QCOMPARE(f.state, Forecast::State::Date);
+        QVERIFY(h.panel()->lblYosoku->text().startsWith(QStringLiteral("このペースなら ") + storedDate(f.date)));
+        QVERIFY(!chart->value(24, 4));
+        QCOMPARE(*chart->value(25, 4), f.level);
+        QCOMPARE(*chart->value(chart->rowCount(), 4), 60.0);
+        QVERIFY(chart->seriesDashed(4));
+        QTest::mouseClick(h.panel()->optShi1, Qt::LeftButton);
+        QVERIFY(!chart->seriesVisible(4));
+        QTest::mouseClick(h.panel()->optTai1, Qt::LeftButton);
+        QVERIFY(chart->seriesVisible(4));
+
+        // A target already passed: the sentence says so, and nothing is drawn after the measurements.
+        h.session.setProfile({QString(), 0.0f, 64.0f});
+        h.controller->refreshForPartner();
+        QCOMPARE(h.panel()->lblYosoku->text(), QStringLiteral("目標体重に到達しています"));
+        QCOMPARE(chart->rowCount(), 25);
+        // No target, no forecast.
+        h.session.setProfile({QString(), 0.0f, 0.0f});
+        h.controller->refreshForPartner();
+        QCOMPARE(h.panel()->lblYosoku->text(), QString());
     }
 
     void optionsAndTargetButton()
