@@ -1,6 +1,7 @@
 #include "ui/Grid.h"
 
 #include "ui/GridModel.h"
+#include "ui/PlainCellDelegate.h"
 #include "ui/Twips.h"
 
 #include <QAbstractButton>
@@ -111,13 +112,33 @@ private:
     bool m_swallowClick = false;
 };
 
+// The fixed column. Its width is the column's width as set and every row has one height, so
+// its size never depends on its texts: measuring them, as Qt does for up to 200 rows whenever
+// the list changes, would only cost time.
+class FixedColumnHeader : public QHeaderView
+{
+public:
+    explicit FixedColumnHeader(QWidget *parent)
+        : QHeaderView(Qt::Vertical, parent)
+    {
+        setSectionsClickable(true);
+    }
+
+protected:
+    QSize sectionSizeFromContents(int) const override { return QSize(minimumWidth(), defaultSectionSize()); }
+};
+
 } // namespace
 
 Grid::Grid(QWidget *parent)
     : QTableView(parent)
     , m_model(new GridModel(this))
 {
+    setVerticalHeader(new FixedColumnHeader(this));
     setModel(m_model);
+    // The style's item painting lays every text out anew on every paint, which costs more than
+    // the rest of a list's work each time a listing appears.
+    setItemDelegate(new PlainCellDelegate(PlainCellDelegate::Selection::Fill, this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);

@@ -149,6 +149,10 @@ void GridModel::setText(int row, int col, const QString &text)
         return;
     if (row > 0)
         keepRowTexts();
+    // The screens write their headings again with every listing; a heading that stays the same
+    // need not make the header measure itself again.
+    if (row == 0 && cell(row, col).text == text)
+        return;
     cell(row, col).text = text;
     cellChanged(row, col);
 }
@@ -218,7 +222,10 @@ void GridModel::setCellAlignment(int col, Qt::Alignment alignment)
 {
     if (!containsCol(col))
         return;
-    m_columns[std::size_t(col)].align = alignment & Qt::AlignHorizontal_Mask;
+    const Qt::Alignment horizontal = alignment & Qt::AlignHorizontal_Mask;
+    if (m_columns[std::size_t(col)].align == horizontal)
+        return;
+    m_columns[std::size_t(col)].align = horizontal;
     if (m_rows > 1) {
         if (col < m_fixedCols)
             Q_EMIT headerDataChanged(Qt::Vertical, 0, m_rows - 2);
@@ -236,7 +243,10 @@ void GridModel::setHeadingAlignment(int col, Qt::Alignment alignment)
 {
     if (!containsCol(col))
         return;
-    m_columns[std::size_t(col)].headingAlign = alignment & Qt::AlignHorizontal_Mask;
+    const Qt::Alignment horizontal = alignment & Qt::AlignHorizontal_Mask;
+    if (m_columns[std::size_t(col)].headingAlign == horizontal)
+        return;
+    m_columns[std::size_t(col)].headingAlign = horizontal;
     if (col >= m_fixedCols)
         Q_EMIT headerDataChanged(Qt::Horizontal, col - m_fixedCols, col - m_fixedCols);
 }
