@@ -99,18 +99,7 @@ public:
     }
 
 private:
-    static bool same(const QString &known, QStringView text)
-    {
-        if (known.size() != text.size())
-            return false;
-        const char16_t *a = reinterpret_cast<const char16_t *>(known.constData());
-        const char16_t *b = text.utf16();
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (a[i] != b[i])
-                return false;
-        }
-        return true;
-    }
+    static bool same(const QString &known, QStringView text) { return sameText(known, text); }
 
     static constexpr int kSize = 8;
     QString m_texts[kSize];

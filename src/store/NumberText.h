@@ -25,6 +25,46 @@ std::optional<double> parseStoredNumber(QStringView text);
 // digits with at most one point, no spaces, no exponent, up to 15 significant digits and 22
 // after the point. Nothing for anything else (parseStoredNumber then asks the library).
 std::optional<double> parsePlainDecimal(QStringView text);
+// The same reading of a number that starts at `p` and ends at the first character that cannot
+// continue it: where it ends, with the value in `value`; nullptr when no such number starts
+// there. A reader of a whole line then need not find the number's end first.
+inline const char16_t *scanPlainDecimal(const char16_t *p, const char16_t *end, double *value)
+{
+    const bool negative = p != end && *p == u'-';
+    if (p != end && (*p == u'-' || *p == u'+'))
+        ++p;
+    // Up to 15 significant digits with at most 22 after the point: the digits as a whole number
+    // are exact in a double, and so is the power of ten, so the one division is correctly
+    // rounded, just as the library's conversion is. Longer numbers are left to the library.
+    quint64 digits = 0;
+    int significant = 0;
+    int decimals = 0;
+    bool anyDigit = false;
+    bool point = false;
+    for (; p != end; ++p) {
+        const char16_t c = *p;
+        if (c == u'.' && !point) {
+            point = true;
+            continue;
+        }
+        const unsigned digit = unsigned(c) - u'0';
+        if (digit > 9)
+            break;
+        anyDigit = true;
+        decimals += point;
+        if (digits == 0 && digit == 0)
+            continue; // a leading zero adds no significant digit
+        digits = digits * 10 + digit;
+        ++significant;
+    }
+    if (!anyDigit || significant > 15 || decimals > 22)
+        return nullptr;
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const double v = double(digits) / kPowers[decimals];
+    *value = negative ? -v : v;
+    return p;
+}
 
 // "yyyy/mm/dd", the form in which files hold and compare dates.
 QString storedDate(const QDate &date);
