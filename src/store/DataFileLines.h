@@ -3,6 +3,7 @@
 #include "store/Cp932.h"
 #include "store/FieldReader.h"
 #include "store/Measurement.h"
+#include "store/NumberText.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -10,6 +11,7 @@
 #include <QStringView>
 #include <QtAlgorithms>
 
+#include <cmath>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -128,4 +130,169 @@ inline bool isBlankLine(const FileLine &line)
 inline bool recordOf(const FileLine &line, MeasurementView *record, QStringView checkedDate = {})
 {
     return line.decodable && parseMeasurementView(line.text, record, checkedDate);
+}
+
+// The texts of neighbouring lines by their bytes: a text met again is not decoded again.
+class RecentBytes
+{
+public:
+    // The text of the bytes; nullptr when they are not all Windows-31J text.
+    const QString *get(QByteArrayView bytes)
+    {
+        if (bytes.isEmpty())
+            return &m_empty;
+        if (same(m_keys[m_last], bytes))
+            return &m_texts[m_last];
+        for (int i = 0; i < kSize; ++i) {
+            if (same(m_keys[i], bytes)) {
+                m_last = i;
+                return &m_texts[i];
+            }
+        }
+        bool clean = false;
+        QString text = decodeCp932(bytes, &clean);
+        if (!clean)
+            return nullptr;
+        m_last = m_next;
+        m_next = (m_next + 1) % kSize;
+        m_keys[m_last] = bytes.toByteArray();
+        m_texts[m_last] = std::move(text);
+        return &m_texts[m_last];
+    }
+
+private:
+    static bool same(const QByteArray &known, QByteArrayView bytes)
+    {
+        return known.size() == bytes.size() && std::memcmp(known.constData(), bytes.data(), std::size_t(bytes.size())) == 0;
+    }
+
+    static constexpr int kSize = 8;
+    QByteArray m_keys[kSize];
+    QString m_texts[kSize];
+    QString m_empty;
+    int m_last = 0;
+    int m_next = 0;
+};
+
+// A record read from the bytes of its line; the texts stay valid until the next line is read.
+struct CanonicalRecord {
+    const QString *date = nullptr;
+    const QString *situation = nullptr;
+    float weight = 0;
+    const QString *comment = nullptr;
+    float bodyFat = 0;
+    const QString *reserved = nullptr;
+};
+
+// A line as this program writes it ("…","…",65.5,"…",21.3,""), read from its bytes: dates,
+// numbers, commas and quotes are ASCII, and no byte of a two-byte character is '"', ',', CR or
+// LF, so the fields are found without decoding the line, and only texts not met on the lines
+// just before are decoded. Any other line is left to the reading of decoded text
+// (parseMeasurementView); what is read here is what that reading gives.
+class CanonicalBytes
+{
+public:
+    bool read(QByteArrayView line, CanonicalRecord *record)
+    {
+        p = line.data();
+        end = p + line.size();
+        QByteArrayView date;
+        QByteArrayView situation;
+        QByteArrayView comment;
+        QByteArrayView reserved;
+        double weight = 0;
+        double bodyFat = 0;
+        if (!quoted(&date) || !comma() || !quoted(&situation) || !comma() || !number(&weight) || !quoted(&comment)
+            || !comma() || !number(&bodyFat) || !quoted(&reserved) || p != end)
+            return false;
+        // Most lines repeat the date of the line before, which was checked then.
+        if (date.isEmpty())
+            return false;
+        if (date.size() != m_dateBytes.size() || std::memcmp(date.data(), m_dateBytes.constData(), std::size_t(date.size())) != 0) {
+            const QString text = QString::fromLatin1(date);
+            if (!isStoredDate(text))
+                return false;
+            m_date = text;
+            m_dateBytes = date.toByteArray();
+        }
+        const float w = float(weight);
+        const float f = float(bodyFat);
+        if (!std::isfinite(w) || !std::isfinite(f))
+            return false;
+        const QString *s = m_texts.get(situation);
+        const QString *c = s ? m_texts.get(comment) : nullptr;
+        const QString *r = c ? m_texts.get(reserved) : nullptr;
+        if (!r)
+            return false;
+        *record = {&m_date, s, w, c, f, r};
+        return true;
+    }
+
+private:
+    // A text between double quotes; one holding a CR is left to the reading of decoded text.
+    bool quoted(QByteArrayView *text)
+    {
+        if (p == end || *p != '"')
+            return false;
+        const char *const start = ++p;
+        const char *const close = static_cast<const char *>(std::memchr(start, '"', std::size_t(end - start)));
+        if (!close || std::memchr(start, '\r', std::size_t(close - start)))
+            return false;
+        *text = QByteArrayView(start, close - start);
+        p = close + 1;
+        return true;
+    }
+
+    bool comma()
+    {
+        if (p == end || *p != ',')
+            return false;
+        ++p;
+        return true;
+    }
+
+    // A plain decimal number ended by a comma.
+    bool number(double *value)
+    {
+        p = scanPlainDecimal(p, end, value);
+        if (!p || p == end || *p != ',')
+            return false;
+        ++p;
+        return true;
+    }
+
+    const char *p = nullptr;
+    const char *end = nullptr;
+    QByteArray m_dateBytes; // of the last date read, and its text
+    QString m_date;
+    RecentBytes m_texts;
+};
+
+// Goes through the lines of a data file in order, as forEachLine does: a line in the written
+// form goes to `canonical` as read from its bytes, any other to `other`, decoded.
+template <typename Canonical, typename Other>
+void forEachRecordLine(const QByteArray &bytes, Canonical &&canonical, Other &&other)
+{
+    CanonicalBytes reader;
+    CanonicalRecord record;
+    const char *const data = bytes.constData();
+    const qsizetype size = bytes.size();
+    int number = 0;
+    for (qsizetype b = 0; b < size;) {
+        const void *lf = std::memchr(data + b, '\n', std::size_t(size - b));
+        const qsizetype end = lf ? static_cast<const char *>(lf) - data : size;
+        qsizetype stop = end;
+        if (stop > b && data[stop - 1] == '\r')
+            --stop;
+        const QByteArrayView lineBytes(data + b, stop - b);
+        ++number;
+        b = lf ? end + 1 : size;
+        if (reader.read(lineBytes, &record)) {
+            canonical(record);
+            continue;
+        }
+        bool clean = false;
+        const QString text = decodeCp932(lineBytes, &clean);
+        other(FileLine{number, lineBytes, text, clean});
+    }
 }

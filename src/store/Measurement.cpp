@@ -133,7 +133,8 @@ public:
 
     bool read(MeasurementView *m, QStringView checkedDate)
     {
-        if (!quoted(&m->date) || !comma() || (!sameText(m->date, checkedDate) && !isStoredDate(m->date)))
+        // An empty date is none, not even on a first line with no date before it to compare with.
+        if (!quoted(&m->date) || !comma() || m->date.isEmpty() || (!sameText(m->date, checkedDate) && !isStoredDate(m->date)))
             return false;
         return quoted(&m->situation) && comma() && number(&m->weight) && quoted(&m->comment) && comma()
                && number(&m->bodyFat) && quoted(&m->reserved) && p == end;

@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <type_traits>
 
 // Numbers and dates as the files store them and as the screens show them.
 
@@ -27,11 +28,13 @@ std::optional<double> parseStoredNumber(QStringView text);
 std::optional<double> parsePlainDecimal(QStringView text);
 // The same reading of a number that starts at `p` and ends at the first character that cannot
 // continue it: where it ends, with the value in `value`; nullptr when no such number starts
-// there. A reader of a whole line then need not find the number's end first.
-inline const char16_t *scanPlainDecimal(const char16_t *p, const char16_t *end, double *value)
+// there. A reader of a whole line then need not find the number's end first. `Char` is char16_t
+// for text, or char for the bytes of a file, whose digits are the same ASCII.
+template <typename Char>
+inline const Char *scanPlainDecimal(const Char *p, const Char *end, double *value)
 {
-    const bool negative = p != end && *p == u'-';
-    if (p != end && (*p == u'-' || *p == u'+'))
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+'))
         ++p;
     // Up to 15 significant digits with at most 22 after the point: the digits as a whole number
     // are exact in a double, and so is the power of ten, so the one division is correctly
@@ -42,12 +45,12 @@ inline const char16_t *scanPlainDecimal(const char16_t *p, const char16_t *end, 
     bool anyDigit = false;
     bool point = false;
     for (; p != end; ++p) {
-        const char16_t c = *p;
-        if (c == u'.' && !point) {
+        const Char c = *p;
+        if (c == '.' && !point) {
             point = true;
             continue;
         }
-        const unsigned digit = unsigned(c) - u'0';
+        const unsigned digit = unsigned(std::make_unsigned_t<Char>(c)) - unsigned('0');
         if (digit > 9)
             break;
         anyDigit = true;

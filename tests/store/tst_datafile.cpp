@@ -289,9 +289,15 @@ private Q_SLOTS:
         row("a note", QStringLiteral("体重計を買い替えた"));
         row("double quote in an unquoted text", QStringLiteral("\"2003/11/08\",朝\"食,65.5,\"\",21.3,\"\""));
         row("CR inside a text", QStringLiteral("\"2003/11/08\",\"朝\",65.5,\"夜\r\",21.3,\"\""));
+        row("empty date", QStringLiteral("\"\",\"朝\",65.5,\"\",21.3,\"\""));
+        row("sign only", QStringLiteral("\"2003/11/08\",\"朝\",-,\"\",21.3,\"\""));
         QTest::newRow("byte outside the code page") << QByteArray("\"2003/11/08\",\"\xA0\",65.5,\"\",21.3,\"\"") << false;
         QTest::newRow("unassigned double byte") << QByteArray("\"2003/11/08\",\"\x85\x40\",65.5,\"\",21.3,\"\"") << false;
         QTest::newRow("lead byte before quote") << QByteArray("\"2003/11/08\",\"\x81\",65.5,\"\",21.3,\"\"") << false;
+        QTest::newRow("byte outside the code page in the comment")
+            << QByteArray("\"2003/11/08\",\"\x92\xa9\",65.5,\"\xA0\",21.3,\"\"") << false;
+        QTest::newRow("byte outside the code page in reserved")
+            << QByteArray("\"2003/11/08\",\"\x92\xa9\",65.5,\"\",21.3,\"\xA0\"") << false;
     }
     void malformedLineReported()
     {
@@ -316,6 +322,20 @@ private Q_SLOTS:
         QCOMPARE(seen, read.records);
         QVERIFY(scanned.records.isEmpty());
         QCOMPARE(scanned.malformedReport(), report);
+    }
+
+    void emptyDateIsNoRecord()
+    {
+        // Not even on the first line, where no date before it is there to compare with.
+        QVERIFY(writeFile(data1(), cp932Lines({QStringLiteral("\"\",\"朝\",65.5,\"\",21.3,\"\""), kBaseLines[0]})));
+        const MeasurementFile read = ReadMeasurements(folder(), FileName::data1);
+        QCOMPARE(read.records, baseRecords().mid(0, 1));
+        QCOMPARE(read.malformed.size(), 1);
+        QCOMPARE(read.malformed[0].lineNumber, 1);
+        int seen = 0;
+        const MeasurementFile scanned = ScanMeasurements(folder(), FileName::data1, [&seen](const MeasurementView &) { ++seen; });
+        QCOMPARE(seen, 1);
+        QCOMPARE(scanned.malformedReport(), read.malformedReport());
     }
 
     void blankLinesSkippedButCounted()
