@@ -219,9 +219,9 @@ public:
         const float f = float(bodyFat);
         if (!std::isfinite(w) || !std::isfinite(f))
             return false;
-        const QString *s = m_texts.get(situation);
-        const QString *c = s ? m_texts.get(comment) : nullptr;
-        const QString *r = c ? m_texts.get(reserved) : nullptr;
+        const QString *s = m_situations.get(situation);
+        const QString *c = s ? m_comments.get(comment) : nullptr;
+        const QString *r = c ? m_reserved.get(reserved) : nullptr;
         if (!r)
             return false;
         *record = {&m_date, s, w, c, f, r};
@@ -265,7 +265,11 @@ private:
     const char *end = nullptr;
     QByteArray m_dateBytes; // of the last date read, and its text
     QString m_date;
-    RecentBytes m_texts;
+    // One for each field, so that a text read for one field cannot push out another's while
+    // the line is read.
+    RecentBytes m_situations;
+    RecentBytes m_comments;
+    RecentBytes m_reserved;
 };
 
 // Goes through the lines of a data file in order, as forEachLine does: a line in the written

@@ -104,7 +104,9 @@ std::optional<double> parsePlainDecimal(QStringView t)
 {
     const char16_t *const end = t.utf16() + t.size();
     double value = 0;
-    if (scanPlainDecimal(t.utf16(), end, &value) != end)
+    // An empty view may have no characters at all, and then no number ends where it ends.
+    const char16_t *const stop = scanPlainDecimal(t.utf16(), end, &value);
+    if (!stop || stop != end)
         return std::nullopt;
     return value;
 }

@@ -324,6 +324,34 @@ private Q_SLOTS:
         QCOMPARE(scanned.malformedReport(), report);
     }
 
+    void manyTextsReadBack()
+    {
+        // More distinct situations and comments than the reader keeps at hand, in every mix:
+        // each line keeps its own texts, whatever was read before it.
+        QList<Measurement> records;
+        QStringList lines;
+        for (int i = 0; i < 60; ++i) {
+            Measurement m;
+            m.date = QStringLiteral("2003/11/%1").arg(1 + i / 3, 2, 10, QLatin1Char('0'));
+            m.situation = QStringLiteral("状況%1").arg(i % 11);
+            m.weight = QStringLiteral("60.%1").arg(i % 7).toFloat();
+            m.comment = i % 2 ? QStringLiteral("メモ%1").arg(i % 13) : QString();
+            m.bodyFat = 20.5f;
+            m.reserved = i % 5 ? QString() : QStringLiteral("予備%1").arg(i % 9);
+            records.append(m);
+            lines.append(measurementLine(m));
+        }
+        QVERIFY(writeFile(data1(), cp932Lines(lines)));
+        const MeasurementFile read = ReadMeasurements(folder(), FileName::data1);
+        QVERIFY(read.malformed.isEmpty());
+        QCOMPARE(read.records, records);
+        QList<Measurement> seen;
+        ScanMeasurements(folder(), FileName::data1, [&seen](const MeasurementView &v) {
+            seen.append({v.date.toString(), v.situation.toString(), v.weight, v.comment.toString(), v.bodyFat, v.reserved.toString()});
+        });
+        QCOMPARE(seen, records);
+    }
+
     void emptyDateIsNoRecord()
     {
         // Not even on the first line, where no date before it is there to compare with.
