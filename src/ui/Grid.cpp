@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -128,6 +129,41 @@ protected:
     QSize sectionSizeFromContents(int) const override { return QSize(minimumWidth(), defaultSectionSize()); }
 };
 
+// The heading row. The screens write their headings again with every listing, after which the
+// view asks the size of every heading anew; a heading's size follows from its text alone while
+// the font and the style stay, so each text is measured once.
+class HeadingHeader : public QHeaderView
+{
+public:
+    explicit HeadingHeader(QWidget *parent)
+        : QHeaderView(Qt::Horizontal, parent)
+    {
+        setSectionsClickable(true);
+    }
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        const QString text = model() ? model()->headerData(logicalIndex, Qt::Horizontal).toString() : QString();
+        const auto known = m_sizes.constFind(text);
+        if (known != m_sizes.constEnd())
+            return *known;
+        const QSize size = QHeaderView::sectionSizeFromContents(logicalIndex);
+        m_sizes.insert(text, size);
+        return size;
+    }
+
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            m_sizes.clear();
+        QHeaderView::changeEvent(event);
+    }
+
+private:
+    mutable QHash<QString, QSize> m_sizes;
+};
+
 } // namespace
 
 Grid::Grid(QWidget *parent)
@@ -135,6 +171,7 @@ Grid::Grid(QWidget *parent)
     , m_model(new GridModel(this))
 {
     setVerticalHeader(new FixedColumnHeader(this));
+    setHorizontalHeader(new HeadingHeader(this));
     setModel(m_model);
     // The style's item painting lays every text out anew on every paint, which costs more than
     // the rest of a list's work each time a listing appears.

@@ -19,9 +19,18 @@ void GridModel::setGridRows(int rows)
     rows = std::max(rows, 1);
     if (rows == m_rows)
         return;
-    if (rows == 1) {
-        m_rowTexts = nullptr; // nothing of them stays
+    if (rows == 1 && m_rowTexts) {
+        // Nothing of the made texts stays. They are forgotten only once the rows are gone: the
+        // view may still ask for the rows it is told are going, and without the texts it would
+        // read cells that were never made.
+        beginRemoveRows(QModelIndex(), 0, m_rows - 2);
+        m_rowTexts = nullptr;
         m_rowColours = nullptr;
+        m_cells.resize(std::size_t(m_cols));
+        m_cells.shrink_to_fit();
+        m_rows = 1;
+        endRemoveRows();
+        return;
     }
     keepRowTexts();
     const std::size_t newSize = std::size_t(rows) * std::size_t(m_cols);
