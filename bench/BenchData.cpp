@@ -1,5 +1,7 @@
 #include "BenchData.h"
 
+#include "BenchTiming.h"
+
 #include "store/DataFile.h"
 #include "store/DataFolder.h"
 #include "store/FileNames.h"
@@ -7,14 +9,12 @@
 #include "store/Profile.h"
 #include "store/TextFile.h"
 
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 namespace {
 void writeOne(const DataFolder &folder, const QString &name, int lines, const QDate &start, int days, quint32 seed, float startWeight)
@@ -69,42 +69,9 @@ void check(bool ok, const char *what)
         fail(what);
 }
 
-double benchReadRecords(const DataFolder &folder, int lines, int runs)
+BenchOp readRecordsOp(const DataFolder &folder, int lines)
 {
-    qsizetype read = 0;
-    const double ms = medianMs(runs, [&] { read = ReadMeasurements(folder, FileName::data1).records.size(); });
-    check(read == lines, "the file does not hold every line");
-    printBench(QStringLiteral("read_records"), ms);
-    return ms;
-}
-
-double medianMs(int runs, const std::function<void()> &work)
-{
-    return medianMs(runs, [] {}, work);
-}
-
-double medianMs(int runs, const std::function<void()> &prepare, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-void printBench(const QString &name, double ms)
-{
-    std::printf("BENCH %s %.3f\n", qPrintable(name), ms);
-    std::fflush(stdout);
-}
-
-void printRatio(const QString &name, double value)
-{
-    std::printf("RATIO %s %.3f\n", qPrintable(name), value);
-    std::fflush(stdout);
+    return {QStringLiteral("read_records"), [&folder, lines] {
+                check(ReadMeasurements(folder, FileName::data1).records.size() == lines, "the file does not hold every line");
+            }};
 }

@@ -3,9 +3,7 @@
 #include <QDate>
 #include <QString>
 
-#include <functional>
-
-// Shared by the benchmark programs: data files of the maximum size, and timing.
+// Shared by the benchmark programs: data files of the maximum size, and how a benchmark stops.
 
 // Writes "データ1.txt" and "データ2.txt" (Windows-31J, CR LF) of `lines` lines each into
 // `folder`, dated from `start` over `days` calendar days in ascending order (several lines per
@@ -18,15 +16,7 @@ void writeBenchDataFiles(const QString &folder, int lines = 32767, const QDate &
 void check(bool ok, const char *what);
 
 class DataFolder;
-// Times reading partner 1's data file whole, checks that it holds `lines` records, prints it
-// as "BENCH read_records" and returns the median: the yardstick of the screens' ratios.
-double benchReadRecords(const DataFolder &folder, int lines, int runs);
-
-// Median wall time of `runs` calls, in milliseconds.
-double medianMs(int runs, const std::function<void()> &work);
-// The same, each call preceded by an untimed `prepare` (a fresh copy of a file, say).
-double medianMs(int runs, const std::function<void()> &prepare, const std::function<void()> &work);
-
-// "BENCH <name> <median ms>" and "RATIO <name> <value>", one per line on standard output.
-void printBench(const QString &name, double ms);
-void printRatio(const QString &name, double value);
+struct BenchOp;
+// Reading partner 1's data file whole, checked to hold `lines` records: the yardstick of the
+// screens' ratios, printed as "BENCH read_records".
+BenchOp readRecordsOp(const DataFolder &folder, int lines);

@@ -3,22 +3,21 @@
 // folder. Compared with reading and writing the same bytes once, synced.
 
 #include "BenchData.h"
+#include "BenchStart.h"
+#include "BenchTiming.h"
 
 #include "store/Backup.h"
 #include "store/SettingsFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
 
-constexpr int kRuns = 15;
 const QDate kToday(2024, 6, 11);
 
 // Every file of the folder read and written once into `target`, each synced.
@@ -38,31 +37,22 @@ void bareCopy(const QString &source, const QString &target)
 
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        fail("no temporary folder");
-    writeBenchDataFiles(dir.path(), 32767);
-    const DataFolder folder(dir.path());
-    if (!CreateMissingSettingsFiles(folder))
-        fail("settings files");
+    BenchStart<QCoreApplication> start(argc, argv);
+    const DataFolder &folder = start.folder();
+    check(bool(CreateMissingSettingsFiles(folder)), "settings files");
     const QString root = BackupRoot(folder);
     QTemporaryDir bare;
+    check(bare.isValid(), "no temporary folder");
 
-    const double bareMs = medianMs(kRuns, [&] { QDir(bare.path()).removeRecursively(); }, [&] { bareCopy(dir.path(), bare.path()); });
-    const double firstMs = medianMs(kRuns, [&] { QDir(root).removeRecursively(); }, [&] {
-        if (!MakeDailyBackup(folder, kToday))
-            fail("first backup of the day");
-    });
-    const double laterMs = medianMs(kRuns, [&] {
-        if (!MakeDailyBackup(folder, kToday))
-            fail("later start");
-    });
-
-    printBench(QStringLiteral("backup_first_start_of_day"), firstMs);
-    printBench(QStringLiteral("backup_later_start"), laterMs);
-    printBench(QStringLiteral("bare_copy_synced"), bareMs);
-    printRatio(QStringLiteral("backup_first_start_of_day/bare_copy_synced"), firstMs / bareMs);
+    const std::vector<BenchTimes> times = benchInTurns({
+        {QStringLiteral("bare_copy_synced"), [&] { bareCopy(start.path(), bare.path()); },
+         [&] { QDir(bare.path()).removeRecursively(); }},
+        {QStringLiteral("backup_first_start_of_day"), [&] { check(bool(MakeDailyBackup(folder, kToday)), "first backup of the day"); },
+         [&] { QDir(root).removeRecursively(); }},
+    }, BenchClock::Wall);
+    bench({QStringLiteral("backup_later_start"), [&] { check(bool(MakeDailyBackup(folder, kToday)), "later start"); }}, BenchClock::Wall);
+    printRatio(QStringLiteral("backup_first_start_of_day/bare_copy_synced"), times[1], times[0]);
     return 0;
 }

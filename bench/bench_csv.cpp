@@ -3,6 +3,8 @@
 // encodes and safely replaces a file of the same size.
 
 #include "BenchData.h"
+#include "BenchStart.h"
+#include "BenchTiming.h"
 
 #include "store/CsvExport.h"
 #include "store/CsvImport.h"
@@ -10,15 +12,10 @@
 #include "store/DataFile.h"
 #include "store/FileNames.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
-
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-constexpr int kRuns = 15;
 
 QByteArray readAll(const QString &path)
 {
@@ -37,46 +34,37 @@ void writeEmpty(const QString &path)
 
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        fail("no temporary folder");
-    writeBenchDataFiles(dir.path(), kMaxDataLines);
-    const DataFolder folder(dir.path());
-    const QString csv = dir.filePath(QStringLiteral("out.csv"));
+    BenchStart<QCoreApplication> start(argc, argv);
+    const DataFolder &folder = start.folder();
+    const QString csv = folder.pathFor(QStringLiteral("out.csv"));
     const QString work = QStringLiteral("作業.txt");
 
     const QList<Measurement> records = ReadMeasurements(folder, FileName::data1).records;
-    if (records.size() != kMaxDataLines)
-        fail("bench data");
+    check(records.size() == kMaxDataLines, "bench data");
 
-    const double rewrite = medianMs(kRuns, [&] {
-        if (!RewriteDataFile(folder, work, records))
-            fail("rewrite");
-    });
-
-    const double exported = medianMs(kRuns, [&] {
+    const auto exportCsv = [&] {
         const CsvExportResult out = exportMeasurementsCsv(folder, FileName::data1, csv);
-        if (!out.result || out.written != kMaxDataLines)
-            fail("export");
-    });
-
-    const double imported = medianMs(kRuns, [&] { writeEmpty(folder.pathFor(FileName::data2)); }, [&] {
-        const CsvImportPlan plan = planCsvImport(folder, FileName::data2, readCsvMeasurements(readAll(csv)));
-        if (!plan.error.isEmpty() || plan.added.size() != kMaxDataLines || !plan.problems.isEmpty())
-            fail("import plan");
-        if (!mergeMeasurements(folder, FileName::data2, plan.added))
-            fail("import merge");
-    });
+        check(out.result && out.written == kMaxDataLines, "export");
+    };
+    // The import reads the exported file.
+    exportCsv();
+    const std::vector<BenchTimes> times = benchInTurns({
+        {QStringLiteral("rewrite"), [&] { check(bool(RewriteDataFile(folder, work, records)), "rewrite"); }},
+        {QStringLiteral("csv_export"), exportCsv},
+        {QStringLiteral("csv_import"),
+         [&] {
+             const CsvImportPlan plan = planCsvImport(folder, FileName::data2, readCsvMeasurements(readAll(csv)));
+             check(plan.error.isEmpty() && plan.added.size() == kMaxDataLines && plan.problems.isEmpty(), "import plan");
+             check(bool(mergeMeasurements(folder, FileName::data2, plan.added)), "import merge");
+         },
+         [&] { writeEmpty(folder.pathFor(FileName::data2)); }},
+    }, BenchClock::Wall);
     // The round trip gives the same records back.
-    if (ReadMeasurements(folder, FileName::data2).records != records)
-        fail("round trip");
+    check(ReadMeasurements(folder, FileName::data2).records == records, "round trip");
 
-    printBench(QStringLiteral("rewrite"), rewrite);
-    printBench(QStringLiteral("csv_export"), exported);
-    printBench(QStringLiteral("csv_import"), imported);
-    printRatio(QStringLiteral("csv_export/rewrite"), exported / rewrite);
-    printRatio(QStringLiteral("csv_import/rewrite"), imported / rewrite);
+    printRatio(QStringLiteral("csv_export/rewrite"), times[1], times[0]);
+    printRatio(QStringLiteral("csv_import/rewrite"), times[2], times[0]);
     return 0;
 }

@@ -3,22 +3,21 @@
 // older data that every start-up makes.
 
 #include "BenchData.h"
+#include "BenchStart.h"
+#include "BenchTiming.h"
 
 #include "store/DataFile.h"
 #include "store/DataFolder.h"
 #include "store/FileNames.h"
 #include "store/LegacyConversion.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
 
-constexpr int kRuns = 11;
 const QString kData = QStringLiteral("データ1.TXT");
 
 QByteArray readAll(const QString &path)
@@ -68,43 +67,37 @@ void reset(const QString &folder, const QByteArray &data, const QByteArray &hist
 
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
-    QTemporaryDir source;
+    BenchStart<QCoreApplication> start(argc, argv);
     QTemporaryDir work;
-    if (!source.isValid() || !work.isValid())
-        fail("no temporary folder");
-    writeBenchDataFiles(source.path(), kMaxDataLines);
-    const QByteArray full = readAll(QDir(source.path()).filePath(FileName::data1));
+    check(work.isValid(), "no temporary folder");
+    const QByteArray full = readAll(start.filePath(FileName::data1));
     const QByteArray history = olderLayout(full, true);
     const QByteArray older = olderLayout(full, false);
     const DataFolder folder(work.path());
 
-    reset(work.path(), full, QByteArray());
-    const double read = medianMs(kRuns, [&] {
-        if (ReadMeasurements(folder, kData).records.size() != kMaxDataLines)
-            fail("short read");
-    });
-    printBench(QStringLiteral("read_full_data_file"), read);
-
-    const double detect = medianMs(kRuns, [&] {
-        if (hasWeightHistoryFile(folder) || holdsOlderData(folder, kData))
-            fail("older data where there is none");
-    });
-    printBench(QStringLiteral("startup_check_for_older_data"), detect);
-
-    LegacyConversionReport report;
-    const double convertHistory = medianMs(kRuns, [&] { reset(work.path(), full, history); }, [&] {
-        if (!convertWeightHistoryFile(folder, kData, 21.5f, &report) || report.converted != kMaxDataLines)
-            fail("history conversion failed");
-    });
-    printBench(QStringLiteral("convert_full_weight_history"), convertHistory);
-
-    const double convertOlder = medianMs(kRuns, [&] { reset(work.path(), older, QByteArray()); }, [&] {
-        if (!convertOlderDataFile(folder, kData, 21.5f, &report) || report.converted != kMaxDataLines)
-            fail("older data conversion failed");
-    });
-    printBench(QStringLiteral("convert_full_older_data"), convertOlder);
-    printRatio(QStringLiteral("convert_full_older_data/read_full_data_file"), convertOlder / read);
+    // The yardstick reads the full data file where the conversions leave none to be read.
+    const std::vector<BenchTimes> times = benchInTurns({
+        {QStringLiteral("read_full_data_file"),
+         [&] { check(ReadMeasurements(start.folder(), kData).records.size() == kMaxDataLines, "short read"); }},
+        {QStringLiteral("startup_check_for_older_data"),
+         [&] { check(!hasWeightHistoryFile(start.folder()) && !holdsOlderData(start.folder(), kData), "older data where there is none"); }},
+        {QStringLiteral("convert_full_weight_history"),
+         [&] {
+             LegacyConversionReport report;
+             check(convertWeightHistoryFile(folder, kData, 21.5f, &report) && report.converted == kMaxDataLines,
+                   "history conversion failed");
+         },
+         [&] { reset(work.path(), full, history); }},
+        {QStringLiteral("convert_full_older_data"),
+         [&] {
+             LegacyConversionReport report;
+             check(convertOlderDataFile(folder, kData, 21.5f, &report) && report.converted == kMaxDataLines,
+                   "older data conversion failed");
+         },
+         [&] { reset(work.path(), older, QByteArray()); }},
+    }, BenchClock::Wall);
+    printRatio(QStringLiteral("convert_full_older_data/read_full_data_file"), times[3], times[0]);
     return 0;
 }

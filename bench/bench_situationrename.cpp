@@ -3,55 +3,44 @@
 // the yardstick.
 
 #include "BenchData.h"
+#include "BenchStart.h"
+#include "BenchTiming.h"
 
 #include "store/DataFile.h"
 #include "store/DataFolder.h"
 #include "store/FileNames.h"
 #include "store/SituationRename.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
-namespace {
-
-constexpr int kRuns = 15;
-
-} // namespace
-
-int main()
+int main(int argc, char **argv)
 {
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        fail("no temporary folder");
-    writeBenchDataFiles(dir.path(), kMaxDataLines);
-    const DataFolder folder(dir.path());
+    BenchStart<QCoreApplication> start(argc, argv);
+    const DataFolder &folder = start.folder();
     QFile source(folder.pathFor(FileName::data1));
-    if (!source.open(QIODevice::ReadOnly))
-        fail("no data file");
+    check(source.open(QIODevice::ReadOnly), "no data file");
     const QByteArray full = source.readAll();
     const QList<Measurement> records = ReadMeasurements(folder, FileName::data1).records;
     const QString work = QStringLiteral("作業.txt");
     const auto freshCopy = [&] {
         QFile file(folder.pathFor(work));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(full) != full.size())
-            fail("copy");
+        check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(full) == full.size(), "copy");
     };
 
     int changed = 0;
-    const double rename = medianMs(kRuns, freshCopy, [&] {
-        if (!RenameSituationInData(folder, work, QStringLiteral("朝食後"), QStringLiteral("朝ごはんの後"), &changed) || changed == 0)
-            fail("rename");
-    });
-    const double rewrite = medianMs(kRuns, freshCopy, [&] {
-        if (!RewriteDataFile(folder, work, records))
-            fail("rewrite");
-    });
-
+    const std::vector<BenchTimes> times = benchInTurns({
+        {QStringLiteral("rewrite"), [&] { check(bool(RewriteDataFile(folder, work, records)), "rewrite"); }, freshCopy},
+        {QStringLiteral("rename_situation"),
+         [&] {
+             check(RenameSituationInData(folder, work, QStringLiteral("朝食後"), QStringLiteral("朝ごはんの後"), &changed) && changed > 0,
+                   "rename");
+         },
+         freshCopy},
+    }, BenchClock::Wall);
     std::printf("renamed %d of %d lines\n", changed, int(records.size()));
-    printBench(QStringLiteral("rename_situation"), rename);
-    printBench(QStringLiteral("rewrite"), rewrite);
-    printRatio(QStringLiteral("rename_situation/rewrite"), rename / rewrite);
+    printRatio(QStringLiteral("rename_situation/rewrite"), times[1], times[0]);
     return 0;
 }

@@ -4,6 +4,8 @@
 //                                 program's memory with /usr/bin/time -v)
 #include "BenchData.h"
 #include "BenchScreen.h"
+#include "BenchStart.h"
+#include "BenchTiming.h"
 
 #include "app/MainWindow.h"
 #include "store/DataFile.h"
@@ -14,50 +16,43 @@
 #include "ui/MonthCalendar.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 
-#include <cstdio>
-
+#include <cstring>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() == 3 && args[1] == QLatin1String("--write-data")) {
-        writeBenchDataFiles(args[2]);
+    if (argc == 3 && std::strcmp(argv[1], "--write-data") == 0) {
+        QCoreApplication app(argc, argv);
+        writeBenchDataFiles(QCoreApplication::arguments().at(2));
         return 0;
     }
-    QTemporaryDir dir;
-    writeBenchDataFiles(dir.path());
-    const DataFolder folder(dir.path());
+    BenchStart<QApplication> start(argc, argv);
+    const DataFolder &folder = start.folder();
     SilentDialogs dialogs;
     SystemClock clock;
 
     // Form_Load up to the point where it would wait for the splash: everything is read and built.
-    std::vector<std::unique_ptr<MainWindow>> windows;
-    const double startup = medianMs(5, [&] {
-        auto window = std::make_unique<MainWindow>(folder, dialogs, clock);
-        window->setScheduler([](qint64, std::function<void()>) {});
-        window->Form_Load();
-        windows.push_back(std::move(window));
-    });
-    printBench(QStringLiteral("startup"), startup);
-    windows.resize(1);
-    MainWindow &window = *windows.front();
+    // The window of the run before is closed untimed.
+    std::unique_ptr<MainWindow> window;
+    bench({QStringLiteral("startup"),
+           [&] {
+               window = std::make_unique<MainWindow>(folder, dialogs, clock);
+               window->setScheduler([](qint64, std::function<void()>) {});
+               window->Form_Load();
+           },
+           [&] { window.reset(); }});
 
     // The entry refresh for a day in the middle of the file, through the calendar's click.
     const MeasurementFile file = ReadMeasurements(folder, FileName::data1);
     const QDate middle = parseStoredDate(file.records[file.records.size() / 2].date);
-    auto *calendar = window.findChild<MonthCalendar *>(QStringLiteral("mtvmain"));
+    auto *calendar = window->findChild<MonthCalendar *>(QStringLiteral("mtvmain"));
     calendar->setSelectedDate(middle);
-    const double refresh = medianMs(9, [&] { Q_EMIT calendar->dateClick(middle); });
-    const double read = medianMs(9, [&] { (void)ReadMeasurements(folder, FileName::data1); });
-    printBench(QStringLiteral("entry_refresh"), refresh);
-    printBench(QStringLiteral("read_records"), read);
-    printRatio(QStringLiteral("entry_refresh/read_records"), refresh / read);
-    if (window.session().recordCount() != file.records.size()) {
-        std::fprintf(stderr, "the refresh did not read the whole file\n");
-        return 1;
-    }
+    const std::vector<BenchTimes> times = benchInTurns({
+        {QStringLiteral("read_records"), [&] { (void)ReadMeasurements(folder, FileName::data1); }},
+        {QStringLiteral("entry_refresh"), [&] { Q_EMIT calendar->dateClick(middle); }},
+    });
+    check(window->session().recordCount() == file.records.size(), "the refresh did not read the whole file");
+    printRatio(QStringLiteral("entry_refresh/read_records"), times[1], times[0]);
     return 0;
 }

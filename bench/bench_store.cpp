@@ -3,26 +3,20 @@
 // copy one line short of the limit, since a full file refuses any further record.
 
 #include "BenchData.h"
+#include "BenchStart.h"
+#include "BenchTiming.h"
 
 #include "store/DataFile.h"
 #include "store/DataFolder.h"
 #include "store/FileNames.h"
 
-#include <QElapsedTimer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
-#include <QTemporaryDir>
 
 #include <unistd.h>
 
-#include <algorithm>
-#include <cstdio>
-#include <functional>
-#include <vector>
-
 namespace {
-
-constexpr int kRuns = 15;
 
 QByteArray readAll(const QString &path)
 {
@@ -45,17 +39,15 @@ bool writeAll(const QString &path, const QByteArray &bytes, bool sync)
 
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        fail("no temporary folder");
-    writeBenchDataFiles(dir.path(), kMaxDataLines);
-    const DataFolder folder(dir.path());
+    BenchStart<QCoreApplication> start(argc, argv);
+    const DataFolder &folder = start.folder();
     const QString fullPath = folder.pathFor(FileName::data1);
     const QByteArray full = readAll(fullPath);
-    if (full.isEmpty())
-        fail("no data file");
+    check(!full.isEmpty(), "no data file");
+    const QList<Measurement> records = ReadMeasurements(folder, FileName::data1).records;
+    check(records.size() == kMaxDataLines, "read records");
 
     // The same data one line short of the limit, for the operations that add a line.
     QByteArray oneShort = full;
@@ -63,57 +55,44 @@ int main()
     oneShort.truncate(oneShort.lastIndexOf('\n') + 1);
     const QString work = QStringLiteral("作業.txt");
     const QString workPath = folder.pathFor(work);
-
-    const double bareRead = medianMs(kRuns, [&] {
-        QStringDecoder decoder("windows-31j");
-        const QString text = decoder.decode(readAll(fullPath));
-        if (text.isEmpty())
-            fail("bare read");
-    });
-    // One write of the file's bytes to a new file, synced as every write of the store is.
-    const QString barePath = dir.filePath(QStringLiteral("bare.txt"));
-    const double bareWrite = medianMs(kRuns, [&] { QFile::remove(barePath); }, [&] {
-        if (!writeAll(barePath, full, true))
-            fail("bare write");
-    });
-
-    QList<Measurement> records;
-    const double readRecords = medianMs(kRuns, [&] {
-        const MeasurementFile file = ReadMeasurements(folder, FileName::data1);
-        if (file.records.size() != kMaxDataLines)
-            fail("read records");
-        records = file.records;
-    });
+    const QString barePath = folder.pathFor(QStringLiteral("bare.txt"));
 
     Measurement late = records.last();
     late.comment = QStringLiteral("追加");
-    const double append = medianMs(kRuns, [&] { writeAll(workPath, oneShort, true); }, [&] {
-        if (!AppendMeasurement(folder, work, late))
-            fail("append");
-    });
-
     Measurement early = records.first();
     early.date = QStringLiteral("2019/12/31");
-    const double insertStart = medianMs(kRuns, [&] { writeAll(workPath, oneShort, true); }, [&] {
-        if (!InsertMeasurementInOrder(folder, work, early))
-            fail("insert");
-    });
 
-    const double rewrite = medianMs(kRuns, [&] { writeAll(workPath, full, true); }, [&] {
-        if (!RewriteDataFile(folder, work, records))
-            fail("rewrite");
+    const auto bareRead = [&] {
+        QStringDecoder decoder("windows-31j");
+        const QString text = decoder.decode(readAll(fullPath));
+        check(!text.isEmpty(), "bare read");
+    };
+    // Reading works in memory (the file is in the page cache), so only the processor's time counts.
+    const std::vector<BenchTimes> reading = benchInTurns({
+        {QStringLiteral("bare_read"), bareRead},
+        {QStringLiteral("read_records"),
+         [&] { check(ReadMeasurements(folder, FileName::data1).records.size() == kMaxDataLines, "read records"); }},
     });
+    printRatio(QStringLiteral("read_records/bare"), reading[1], reading[0]);
 
-    printBench(QStringLiteral("bare_read"), bareRead);
-    printBench(QStringLiteral("read_records"), readRecords);
-    printBench(QStringLiteral("append"), append);
-    printBench(QStringLiteral("insert_start"), insertStart);
-    printBench(QStringLiteral("rewrite"), rewrite);
-    printBench(QStringLiteral("bare_write"), bareWrite);
-    const double floor = bareRead + bareWrite;
-    printRatio(QStringLiteral("read_records/bare"), readRecords / bareRead);
-    printRatio(QStringLiteral("append/bare_read_plus_write"), append / floor);
-    printRatio(QStringLiteral("insert_start/bare_read_plus_write"), insertStart / floor);
-    printRatio(QStringLiteral("rewrite/bare_read_plus_write"), rewrite / floor);
+    // Writing waits for the disk, as every write of the store is synced.
+    const std::vector<BenchTimes> writing = benchInTurns({
+        // The file's bytes read and decoded, and written once to a new file.
+        {QStringLiteral("bare_read_plus_write"),
+         [&] {
+             bareRead();
+             check(writeAll(barePath, full, true), "bare write");
+         },
+         [&] { QFile::remove(barePath); }},
+        {QStringLiteral("append"), [&] { check(bool(AppendMeasurement(folder, work, late)), "append"); },
+         [&] { writeAll(workPath, oneShort, true); }},
+        {QStringLiteral("insert_start"), [&] { check(bool(InsertMeasurementInOrder(folder, work, early)), "insert"); },
+         [&] { writeAll(workPath, oneShort, true); }},
+        {QStringLiteral("rewrite"), [&] { check(bool(RewriteDataFile(folder, work, records)), "rewrite"); },
+         [&] { writeAll(workPath, full, true); }},
+    }, BenchClock::Wall);
+    printRatio(QStringLiteral("append/bare_read_plus_write"), writing[1], writing[0]);
+    printRatio(QStringLiteral("insert_start/bare_read_plus_write"), writing[2], writing[0]);
+    printRatio(QStringLiteral("rewrite/bare_read_plus_write"), writing[3], writing[0]);
     return 0;
 }

@@ -1,56 +1,40 @@
 #include "BenchData.h"
 #include "BenchScreen.h"
+#include "BenchStart.h"
+#include "BenchTiming.h"
 
 #include "screens/analyses/AnalysesController.h"
 #include "screens/analyses/AnalysesPanel.h"
+#include "screens/analyses/Forecast.h"
+#include "screens/analyses/TrendData.h"
 #include "screens/analyses/TrendController.h"
 #include "screens/analyses/TrendPanel.h"
-#include "store/DataFile.h"
-#include "store/DataFolder.h"
+#include "store/FileNames.h"
 #include "ui/Chart.h"
 #include "ui/Grid.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QTemporaryDir>
-
-#include <cmath>
-#include <cstdio>
 
 // The trend screen and the analysis screen at their largest: a data file of 32,767 lines,
 // each screen built as its button builds it (file read, trend data set, graph or lists filled
 // and brought up to the paint), with moving averages of 10 and of 30, against the bare reading
 // of the same file.
 
-namespace {
-
-constexpr int runs = 9;
-constexpr int lines = 32767;
-
-} // namespace
-
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-
-    QTemporaryDir dir;
-    check(dir.isValid(), "no temporary folder");
-    writeBenchDataFiles(dir.path(), lines);
-    const DataFolder folder(dir.path());
-
-    const double read = benchReadRecords(folder, lines, runs);
+    constexpr int lines = kMaxDataLines;
+    BenchStart<QApplication> start(argc, argv, lines);
 
     // The trend screen, shown.
-    BenchScreen<TrendController> trend(dir.path());
+    BenchScreen<TrendController> trend(start.path());
     trend.session.setProfile({QString(), 0.0f, 65.0f});
     trend.controller->LoadMovingAverageSetting();
     QCoreApplication::processEvents();
 
     // The analysis screen, shown, with a trend screen of its own behind it, hidden, as in the
     // window: entering the analyses loads the trend data, which redraws the hidden graph.
-    BenchScreen<AnalysesController> analyses(dir.path());
+    BenchScreen<AnalysesController> analyses(start.path());
     analyses.session.setProfile({QString(), 0.0f, 65.0f});
     QWidget hiddenHost;
     auto *hiddenTrend = new TrendController(analyses.context, &hiddenHost);
@@ -64,27 +48,38 @@ int main(int argc, char **argv)
         trend.controller->trendPanel()->cboIdou->setEditText(QString::number(size));
         hiddenTrend->trendPanel()->cboIdou->setEditText(QString::number(size));
 
-        const double trendMs = medianMs(runs, [&] {
-            trend.controller->prepareBeforeHiding();
-            QCoreApplication::processEvents();
+        const std::vector<BenchTimes> times = benchInTurns({
+            readRecordsOp(start.folder(), lines),
+            {QStringLiteral("trend_enter") + suffix,
+             [&] {
+                 trend.controller->prepareBeforeHiding();
+                 QCoreApplication::processEvents();
+                 const Chart *chart = trend.controller->trendPanel()->mcrRentai;
+                 check(chart->rowCount() >= lines && chart->value(lines, 1) && !chart->value(lines + 1, 1),
+                       "the graph does not have a row per measurement");
+                 check(!chart->value(size - 1, 2) && chart->value(size, 2) && chart->value(lines, 2), "the average starts at the wrong row");
+             }},
+            {QStringLiteral("analyses_enter") + suffix,
+             [&] {
+                 analyses.controller->prepareAfterHiding();
+                 QCoreApplication::processEvents();
+                 check(analyses.session.recordCount() == lines, "the analyses did not load the whole file");
+                 const AnalysesPanel *lists = analyses.controller->analysesPanel();
+                 check(lists->msgB1->rows() == lines + 1 && lists->msgB3->rows() == lines + 1, "a list does not have a row per measurement");
+                 check(lists->msgB2->rows() > 1 && lists->msgB4->rows() > 1, "a list is empty");
+             }},
         });
-        const Chart *chart = trend.controller->trendPanel()->mcrRentai;
-        check(chart->rowCount() == lines, "the graph does not have a row per measurement");
-        check(!chart->value(size - 1, 2) && chart->value(size, 2) && chart->value(lines, 2), "the average starts at the wrong row");
-
-        const double analysesMs = medianMs(runs, [&] {
-            analyses.controller->prepareAfterHiding();
-            QCoreApplication::processEvents();
-        });
-        check(analyses.session.recordCount() == lines, "the analyses did not load the whole file");
-        const AnalysesPanel *lists = analyses.controller->analysesPanel();
-        check(lists->msgB1->rows() == lines + 1 && lists->msgB3->rows() == lines + 1, "a list does not have a row per measurement");
-        check(lists->msgB2->rows() > 1 && lists->msgB4->rows() > 1, "a list is empty");
-
-        printBench(QStringLiteral("trend_enter") + suffix, trendMs);
-        printBench(QStringLiteral("analyses_enter") + suffix, analysesMs);
-        printRatio(QStringLiteral("trend_enter%1/read_records").arg(suffix), trendMs / read);
-        printRatio(QStringLiteral("analyses_enter%1/read_records").arg(suffix), analysesMs / read);
+        printRatio(QStringLiteral("trend_enter%1/read_records").arg(suffix), times[1], times[0]);
+        printRatio(QStringLiteral("analyses_enter%1/read_records").arg(suffix), times[2], times[0]);
     }
+
+    // The forecast from the trend data set of the full file, as the trend screen computes it on
+    // every build (the comparison screen does the same from the records it has read).
+    const TrendData &data = trend.controller->trendData();
+    const std::vector<BenchTimes> times = benchInTurns({
+        readRecordsOp(start.folder(), lines),
+        {QStringLiteral("forecast"), [&] { check(ComputeForecast(data, 65.0f).state != Forecast::State::None, "no forecast"); }},
+    });
+    printRatio(QStringLiteral("forecast/read_records"), times[1], times[0]);
     return 0;
 }

@@ -1,4 +1,6 @@
 #include "BenchData.h"
+#include "BenchStart.h"
+#include "BenchTiming.h"
 
 #include "ui/Chart.h"
 #include "ui/Colors.h"
@@ -7,8 +9,6 @@
 #include <QApplication>
 #include <QStringList>
 
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 // The largest list and the largest graph a screen can build: 32,767 rows, filled cell by cell
@@ -19,7 +19,6 @@ namespace {
 constexpr int dataRows = 32767;
 constexpr int gridCols = 12;
 constexpr int chartColumns = 3;
-constexpr int runs = 7;
 constexpr int distinctTexts = 997; // texts are made beforehand, so only the controls are timed
 
 std::vector<QStringList> gridTexts()
@@ -43,7 +42,7 @@ std::vector<QStringList> gridTexts()
     return texts;
 }
 
-double benchGrid()
+void benchGrid()
 {
     const std::vector<QStringList> texts = gridTexts();
     const Bgr marks[] = {Colour::lightRed, Colour::lightYellow, Colour::lightGreen};
@@ -53,7 +52,7 @@ double benchGrid()
     grid.show();
     QCoreApplication::processEvents();
 
-    const double ms = medianMs(runs, [&] {
+    bench({QStringLiteral("grid_fill"), [&] {
         grid.setRows(1);
         grid.setCols(gridCols);
         grid.setFixedCols(1);
@@ -80,7 +79,7 @@ double benchGrid()
         grid.setTopRow(dataRows + 1);
         // The one change notice, the layout and the paint that follow.
         QCoreApplication::processEvents();
-    });
+    }});
 
     const int last = dataRows % distinctTexts;
     check(grid.rows() == dataRows + 1, "grid rows");
@@ -88,10 +87,9 @@ double benchGrid()
     check(grid.textMatrix(dataRows, 6) == texts[6].at(last), "grid current-cell write");
     check(grid.cellBackColor(dataRows, 8) == marks[(last + 8) % 3], "grid colour");
     check(grid.topRow() > dataRows - 20, "grid scrolled to the end");
-    return ms;
 }
 
-double benchChart()
+void benchChart()
 {
     QStringList values;
     for (int i = 0; i < distinctTexts; ++i)
@@ -107,7 +105,7 @@ double benchChart()
     chart.show();
     QCoreApplication::processEvents();
 
-    const double ms = medianMs(runs, [&] {
+    bench({QStringLiteral("chart_fill"), [&] {
         chart.setRowCount(0);
         chart.setRowCount(dataRows);
         for (int r = 1; r <= dataRows; ++r) {
@@ -118,22 +116,19 @@ double benchChart()
             }
         }
         chart.sync();
-    });
+    }});
 
     check(chart.rowCount() == dataRows, "chart rows");
     for (int c = 1; c <= chartColumns; ++c)
         check(chart.point(dataRows, c) == QString::number(values.at((dataRows + 7 * c) % distinctTexts).toDouble(), 'g', 15), "chart last point");
-    return ms;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    printBench(QStringLiteral("grid_fill"), benchGrid());
-    printBench(QStringLiteral("chart_fill"), benchChart());
+    BenchStart<QApplication> start(argc, argv, 0);
+    benchGrid();
+    benchChart();
     return 0;
 }

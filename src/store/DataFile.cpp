@@ -99,18 +99,7 @@ public:
     }
 
 private:
-    static bool same(const QString &known, QStringView text)
-    {
-        if (known.size() != text.size())
-            return false;
-        const char16_t *a = reinterpret_cast<const char16_t *>(known.constData());
-        const char16_t *b = text.utf16();
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (a[i] != b[i])
-                return false;
-        }
-        return true;
-    }
+    static bool same(const QString &known, QStringView text) { return sameText(known, text); }
 
     static constexpr int kSize = 8;
     QString m_texts[kSize];
@@ -167,22 +156,33 @@ MeasurementFile ReadMeasurements(const DataFolder &folder, const QString &name)
     result.records.reserve(bytes.size() / 32 + 1);
     RecentTexts dates;
     RecentTexts texts;
-    forEachLine<false>(bytes, [&](const FileLine &line) {
-        if (isBlankLine(line))
-            return;
-        MeasurementView read;
-        if (!recordOf(line, &read, result.records.isEmpty() ? QStringView() : QStringView(result.records.constLast().date))) {
-            result.malformed.append({line.number, line.text.toString()});
-            return;
-        }
-        Measurement &m = result.records.emplace_back();
-        m.date = dates.get(read.date);
-        m.situation = texts.get(read.situation);
-        m.weight = read.weight;
-        m.comment = texts.get(read.comment);
-        m.bodyFat = read.bodyFat;
-        m.reserved = texts.get(read.reserved);
-    });
+    forEachRecordLine(
+        bytes,
+        [&](const CanonicalRecord &read) {
+            Measurement &m = result.records.emplace_back();
+            m.date = *read.date;
+            m.situation = *read.situation;
+            m.weight = read.weight;
+            m.comment = *read.comment;
+            m.bodyFat = read.bodyFat;
+            m.reserved = *read.reserved;
+        },
+        [&](const FileLine &line) {
+            if (isBlankLine(line))
+                return;
+            MeasurementView read;
+            if (!recordOf(line, &read, result.records.isEmpty() ? QStringView() : QStringView(result.records.constLast().date))) {
+                result.malformed.append({line.number, line.text.toString()});
+                return;
+            }
+            Measurement &m = result.records.emplace_back();
+            m.date = dates.get(read.date);
+            m.situation = texts.get(read.situation);
+            m.weight = read.weight;
+            m.comment = texts.get(read.comment);
+            m.bodyFat = read.bodyFat;
+            m.reserved = texts.get(read.reserved);
+        });
     return result;
 }
 

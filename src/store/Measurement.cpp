@@ -133,7 +133,8 @@ public:
 
     bool read(MeasurementView *m, QStringView checkedDate)
     {
-        if (!quoted(&m->date) || !comma() || (m->date != checkedDate && !isStoredDate(m->date)))
+        // An empty date is none, not even on a first line with no date before it to compare with.
+        if (!quoted(&m->date) || !comma() || m->date.isEmpty() || (!sameText(m->date, checkedDate) && !isStoredDate(m->date)))
             return false;
         return quoted(&m->situation) && comma() && number(&m->weight) && quoted(&m->comment) && comma()
                && number(&m->bodyFat) && quoted(&m->reserved) && p == end;
@@ -165,16 +166,12 @@ private:
     // A plain decimal number ended by a comma.
     bool number(float *value)
     {
-        const char16_t *const start = p;
-        while (p != end && *p != u',')
-            ++p;
-        if (p == end)
+        double read = 0;
+        p = scanPlainDecimal(p, end, &read);
+        if (!p || p == end || *p != u',')
             return false;
-        const std::optional<double> read = parsePlainDecimal(QStringView(start, p - start));
         ++p; // the comma
-        if (!read)
-            return false;
-        *value = float(*read);
+        *value = float(read);
         return std::isfinite(*value);
     }
 

@@ -15,19 +15,32 @@ MeasurementFile ScanMeasurements(const DataFolder &folder, const QString &name,
     result.exists = true;
     const QByteArray bytes = file.readAll();
     // A day's lines share their date, which need then be checked as a real day only once. The
-    // text of a line lives only as long as its piece of the file, hence the copy.
+    // text of a line lives only as long as the line is read, hence the copy.
     QString lastDate;
-    forEachLine<false>(bytes, [&](const FileLine &line) {
-        if (isBlankLine(line))
-            return;
-        MeasurementView read;
-        if (!recordOf(line, &read, lastDate)) {
-            result.malformed.append({line.number, line.text.toString()});
-            return;
-        }
-        if (read.date != lastDate)
-            lastDate = read.date.toString();
-        visit(read);
-    });
+    forEachRecordLine(
+        bytes,
+        [&](const CanonicalRecord &record) {
+            MeasurementView read;
+            read.date = *record.date;
+            read.situation = *record.situation;
+            read.weight = record.weight;
+            read.comment = *record.comment;
+            read.bodyFat = record.bodyFat;
+            read.reserved = *record.reserved;
+            lastDate = *record.date;
+            visit(read);
+        },
+        [&](const FileLine &line) {
+            if (isBlankLine(line))
+                return;
+            MeasurementView read;
+            if (!recordOf(line, &read, lastDate)) {
+                result.malformed.append({line.number, line.text.toString()});
+                return;
+            }
+            if (read.date != lastDate)
+                lastDate = read.date.toString();
+            visit(read);
+        });
     return result;
 }

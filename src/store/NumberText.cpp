@@ -102,43 +102,13 @@ QString storedNumber(double value)
 
 std::optional<double> parsePlainDecimal(QStringView t)
 {
-    const char16_t *p = t.utf16();
-    const char16_t *const end = p + t.size();
-    if (p == end)
+    const char16_t *const end = t.utf16() + t.size();
+    double value = 0;
+    // An empty view may have no characters at all, and then no number ends where it ends.
+    const char16_t *const stop = scanPlainDecimal(t.utf16(), end, &value);
+    if (!stop || stop != end)
         return std::nullopt;
-    const bool negative = *p == u'-';
-    if (*p == u'-' || *p == u'+')
-        ++p;
-    // Up to 15 significant digits with at most 22 after the point: the digits as a whole number
-    // are exact in a double, and so is the power of ten, so the one division is correctly
-    // rounded, just as the library's conversion is. Longer numbers are left to the library.
-    quint64 digits = 0;
-    int significant = 0;
-    int decimals = 0;
-    bool anyDigit = false;
-    bool point = false;
-    for (; p != end; ++p) {
-        const char16_t c = *p;
-        if (c == u'.' && !point) {
-            point = true;
-            continue;
-        }
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        anyDigit = true;
-        if (point)
-            ++decimals;
-        if (digits == 0 && c == u'0')
-            continue; // a leading zero adds no significant digit
-        digits = digits * 10 + quint64(c - u'0');
-        ++significant;
-    }
-    if (!anyDigit || significant > 15 || decimals > 22)
-        return std::nullopt;
-    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    const double value = double(digits) / kPowers[decimals];
-    return negative ? -value : value;
+    return value;
 }
 
 std::optional<double> parseStoredNumber(QStringView text)

@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <type_traits>
 
 // Numbers and dates as the files store them and as the screens show them.
 
@@ -25,6 +26,48 @@ std::optional<double> parseStoredNumber(QStringView text);
 // digits with at most one point, no spaces, no exponent, up to 15 significant digits and 22
 // after the point. Nothing for anything else (parseStoredNumber then asks the library).
 std::optional<double> parsePlainDecimal(QStringView text);
+// The same reading of a number that starts at `p` and ends at the first character that cannot
+// continue it: where it ends, with the value in `value`; nullptr when no such number starts
+// there. A reader of a whole line then need not find the number's end first. `Char` is char16_t
+// for text, or char for the bytes of a file, whose digits are the same ASCII.
+template <typename Char>
+inline const Char *scanPlainDecimal(const Char *p, const Char *end, double *value)
+{
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+'))
+        ++p;
+    // Up to 15 significant digits with at most 22 after the point: the digits as a whole number
+    // are exact in a double, and so is the power of ten, so the one division is correctly
+    // rounded, just as the library's conversion is. Longer numbers are left to the library.
+    quint64 digits = 0;
+    int significant = 0;
+    int decimals = 0;
+    bool anyDigit = false;
+    bool point = false;
+    for (; p != end; ++p) {
+        const Char c = *p;
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        const unsigned digit = unsigned(std::make_unsigned_t<Char>(c)) - unsigned('0');
+        if (digit > 9)
+            break;
+        anyDigit = true;
+        decimals += point;
+        if (digits == 0 && digit == 0)
+            continue; // a leading zero adds no significant digit
+        digits = digits * 10 + digit;
+        ++significant;
+    }
+    if (!anyDigit || significant > 15 || decimals > 22)
+        return nullptr;
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const double v = double(digits) / kPowers[decimals];
+    *value = negative ? -v : v;
+    return p;
+}
 
 // "yyyy/mm/dd", the form in which files hold and compare dates.
 QString storedDate(const QDate &date);

@@ -1,10 +1,12 @@
 #include "ui/Grid.h"
 
 #include "ui/GridModel.h"
+#include "ui/PlainCellDelegate.h"
 #include "ui/Twips.h"
 
 #include <QAbstractButton>
 #include <QEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -111,13 +113,69 @@ private:
     bool m_swallowClick = false;
 };
 
+// The fixed column. Its width is the column's width as set and every row has one height, so
+// its size never depends on its texts: measuring them, as Qt does for up to 200 rows whenever
+// the list changes, would only cost time.
+class FixedColumnHeader : public QHeaderView
+{
+public:
+    explicit FixedColumnHeader(QWidget *parent)
+        : QHeaderView(Qt::Vertical, parent)
+    {
+        setSectionsClickable(true);
+    }
+
+protected:
+    QSize sectionSizeFromContents(int) const override { return QSize(minimumWidth(), defaultSectionSize()); }
+};
+
+// The heading row. The screens write their headings again with every listing, after which the
+// view asks the size of every heading anew; a heading's size follows from its text alone while
+// the font and the style stay, so each text is measured once.
+class HeadingHeader : public QHeaderView
+{
+public:
+    explicit HeadingHeader(QWidget *parent)
+        : QHeaderView(Qt::Horizontal, parent)
+    {
+        setSectionsClickable(true);
+    }
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        const QString text = model() ? model()->headerData(logicalIndex, Qt::Horizontal).toString() : QString();
+        const auto known = m_sizes.constFind(text);
+        if (known != m_sizes.constEnd())
+            return *known;
+        const QSize size = QHeaderView::sectionSizeFromContents(logicalIndex);
+        m_sizes.insert(text, size);
+        return size;
+    }
+
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            m_sizes.clear();
+        QHeaderView::changeEvent(event);
+    }
+
+private:
+    mutable QHash<QString, QSize> m_sizes;
+};
+
 } // namespace
 
 Grid::Grid(QWidget *parent)
     : QTableView(parent)
     , m_model(new GridModel(this))
 {
+    setVerticalHeader(new FixedColumnHeader(this));
+    setHorizontalHeader(new HeadingHeader(this));
     setModel(m_model);
+    // The style's item painting lays every text out anew on every paint, which costs more than
+    // the rest of a list's work each time a listing appears.
+    setItemDelegate(new PlainCellDelegate(PlainCellDelegate::Selection::Fill, this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);

@@ -19,9 +19,18 @@ void GridModel::setGridRows(int rows)
     rows = std::max(rows, 1);
     if (rows == m_rows)
         return;
-    if (rows == 1) {
-        m_rowTexts = nullptr; // nothing of them stays
+    if (rows == 1 && m_rowTexts) {
+        // Nothing of the made texts stays. They are forgotten only once the rows are gone: the
+        // view may still ask for the rows it is told are going, and without the texts it would
+        // read cells that were never made.
+        beginRemoveRows(QModelIndex(), 0, m_rows - 2);
+        m_rowTexts = nullptr;
         m_rowColours = nullptr;
+        m_cells.resize(std::size_t(m_cols));
+        m_cells.shrink_to_fit();
+        m_rows = 1;
+        endRemoveRows();
+        return;
     }
     keepRowTexts();
     const std::size_t newSize = std::size_t(rows) * std::size_t(m_cols);
@@ -149,6 +158,10 @@ void GridModel::setText(int row, int col, const QString &text)
         return;
     if (row > 0)
         keepRowTexts();
+    // The screens write their headings again with every listing; a heading that stays the same
+    // need not make the header measure itself again.
+    if (row == 0 && cell(row, col).text == text)
+        return;
     cell(row, col).text = text;
     cellChanged(row, col);
 }
@@ -218,7 +231,10 @@ void GridModel::setCellAlignment(int col, Qt::Alignment alignment)
 {
     if (!containsCol(col))
         return;
-    m_columns[std::size_t(col)].align = alignment & Qt::AlignHorizontal_Mask;
+    const Qt::Alignment horizontal = alignment & Qt::AlignHorizontal_Mask;
+    if (m_columns[std::size_t(col)].align == horizontal)
+        return;
+    m_columns[std::size_t(col)].align = horizontal;
     if (m_rows > 1) {
         if (col < m_fixedCols)
             Q_EMIT headerDataChanged(Qt::Vertical, 0, m_rows - 2);
@@ -236,7 +252,10 @@ void GridModel::setHeadingAlignment(int col, Qt::Alignment alignment)
 {
     if (!containsCol(col))
         return;
-    m_columns[std::size_t(col)].headingAlign = alignment & Qt::AlignHorizontal_Mask;
+    const Qt::Alignment horizontal = alignment & Qt::AlignHorizontal_Mask;
+    if (m_columns[std::size_t(col)].headingAlign == horizontal)
+        return;
+    m_columns[std::size_t(col)].headingAlign = horizontal;
     if (col >= m_fixedCols)
         Q_EMIT headerDataChanged(Qt::Horizontal, col - m_fixedCols, col - m_fixedCols);
 }

@@ -289,9 +289,15 @@ private Q_SLOTS:
         row("a note", QStringLiteral("体重計を買い替えた"));
         row("double quote in an unquoted text", QStringLiteral("\"2003/11/08\",朝\"食,65.5,\"\",21.3,\"\""));
         row("CR inside a text", QStringLiteral("\"2003/11/08\",\"朝\",65.5,\"夜\r\",21.3,\"\""));
+        row("empty date", QStringLiteral("\"\",\"朝\",65.5,\"\",21.3,\"\""));
+        row("sign only", QStringLiteral("\"2003/11/08\",\"朝\",-,\"\",21.3,\"\""));
         QTest::newRow("byte outside the code page") << QByteArray("\"2003/11/08\",\"\xA0\",65.5,\"\",21.3,\"\"") << false;
         QTest::newRow("unassigned double byte") << QByteArray("\"2003/11/08\",\"\x85\x40\",65.5,\"\",21.3,\"\"") << false;
         QTest::newRow("lead byte before quote") << QByteArray("\"2003/11/08\",\"\x81\",65.5,\"\",21.3,\"\"") << false;
+        QTest::newRow("byte outside the code page in the comment")
+            << QByteArray("\"2003/11/08\",\"\x92\xa9\",65.5,\"\xA0\",21.3,\"\"") << false;
+        QTest::newRow("byte outside the code page in reserved")
+            << QByteArray("\"2003/11/08\",\"\x92\xa9\",65.5,\"\",21.3,\"\xA0\"") << false;
     }
     void malformedLineReported()
     {
@@ -316,6 +322,48 @@ private Q_SLOTS:
         QCOMPARE(seen, read.records);
         QVERIFY(scanned.records.isEmpty());
         QCOMPARE(scanned.malformedReport(), report);
+    }
+
+    void manyTextsReadBack()
+    {
+        // More distinct situations and comments than the reader keeps at hand, in every mix:
+        // each line keeps its own texts, whatever was read before it.
+        QList<Measurement> records;
+        QStringList lines;
+        for (int i = 0; i < 60; ++i) {
+            Measurement m;
+            m.date = QStringLiteral("2003/11/%1").arg(1 + i / 3, 2, 10, QLatin1Char('0'));
+            m.situation = QStringLiteral("状況%1").arg(i % 11);
+            m.weight = QStringLiteral("60.%1").arg(i % 7).toFloat();
+            m.comment = i % 2 ? QStringLiteral("メモ%1").arg(i % 13) : QString();
+            m.bodyFat = 20.5f;
+            m.reserved = i % 5 ? QString() : QStringLiteral("予備%1").arg(i % 9);
+            records.append(m);
+            lines.append(measurementLine(m));
+        }
+        QVERIFY(writeFile(data1(), cp932Lines(lines)));
+        const MeasurementFile read = ReadMeasurements(folder(), FileName::data1);
+        QVERIFY(read.malformed.isEmpty());
+        QCOMPARE(read.records, records);
+        QList<Measurement> seen;
+        ScanMeasurements(folder(), FileName::data1, [&seen](const MeasurementView &v) {
+            seen.append({v.date.toString(), v.situation.toString(), v.weight, v.comment.toString(), v.bodyFat, v.reserved.toString()});
+        });
+        QCOMPARE(seen, records);
+    }
+
+    void emptyDateIsNoRecord()
+    {
+        // Not even on the first line, where no date before it is there to compare with.
+        QVERIFY(writeFile(data1(), cp932Lines({QStringLiteral("\"\",\"朝\",65.5,\"\",21.3,\"\""), kBaseLines[0]})));
+        const MeasurementFile read = ReadMeasurements(folder(), FileName::data1);
+        QCOMPARE(read.records, baseRecords().mid(0, 1));
+        QCOMPARE(read.malformed.size(), 1);
+        QCOMPARE(read.malformed[0].lineNumber, 1);
+        int seen = 0;
+        const MeasurementFile scanned = ScanMeasurements(folder(), FileName::data1, [&seen](const MeasurementView &) { ++seen; });
+        QCOMPARE(seen, 1);
+        QCOMPARE(scanned.malformedReport(), read.malformedReport());
     }
 
     void blankLinesSkippedButCounted()

@@ -2,6 +2,7 @@
 
 #include "metrics/BodyMetrics.h"
 #include "screens/entry/TrendMark.h"
+#include "store/FieldReader.h"
 #include "store/NumberText.h"
 #include "store/WholeNumber.h"
 
@@ -52,26 +53,31 @@ HistoryListing::HistoryListing(const TrendData &file, float heightCm)
 {
 }
 
+bool HistoryListing::datePasses(QStringView date) const
+{
+    // The box texts as they stand, character code by character code.
+    if (date.compare(m_filter.firstDay) < 0 || date.compare(m_filter.lastDay) > 0)
+        return false;
+    const HistoryListingKind kind = m_filter.kind;
+    if (kind == HistoryListingKind::ByWeekday || kind == HistoryListingKind::BySituationAndWeekday)
+        return WeekdayOf(date) == m_filter.weekday;
+    return true;
+}
+
 bool HistoryListing::passes(const MeasurementView &record)
 {
     const HistoryListingKind kind = m_filter.kind;
     if (kind == HistoryListingKind::All)
         return true;
-    // The box texts as they stand, character code by character code.
-    if (record.date.compare(m_filter.firstDay) < 0 || record.date.compare(m_filter.lastDay) > 0)
-        return false;
-    if ((kind == HistoryListingKind::BySituation || kind == HistoryListingKind::BySituationAndWeekday)
-        && !record.situation.contains(m_filter.key))
-        return false;
-    if (kind == HistoryListingKind::ByWeekday || kind == HistoryListingKind::BySituationAndWeekday) {
-        if (record.date != m_testedDate) {
-            m_testedDate = record.date.toString();
-            m_testedWeekday = WeekdayOf(record.date);
-        }
-        if (m_testedWeekday != m_filter.weekday)
-            return false;
+    if (!m_dateTested || !sameText(record.date, m_testedDate)) {
+        m_testedDate = record.date.toString();
+        m_dateTested = true;
+        m_datePasses = datePasses(record.date);
     }
-    return true;
+    if (!m_datePasses)
+        return false;
+    return (kind != HistoryListingKind::BySituation && kind != HistoryListingKind::BySituationAndWeekday)
+           || record.situation.contains(m_filter.key);
 }
 
 void HistoryListing::add(const MeasurementView &record)

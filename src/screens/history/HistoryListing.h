@@ -78,6 +78,7 @@ public:
 
 private:
     bool passes(const MeasurementView &record);
+    bool datePasses(QStringView date) const;
     // The weight the row compares with: the listed row's before it, or its own for the first.
     float previousWeight(int row) const;
 
@@ -85,7 +86,9 @@ private:
     float m_heightCm = 0;
     // The listed records with their extremes.
     TrendData m_listed;
-    // The weekday of the date last tested.
+    // The date last tested, and whether it passed the period and weekday tests: a day's lines
+    // follow each other, so a date is tested once.
     QString m_testedDate;
-    int m_testedWeekday = -1;
+    bool m_dateTested = false;
+    bool m_datePasses = false;
 };

@@ -88,6 +88,7 @@ private Q_SLOTS:
     void partnerEndingEarlier();
     void lineOutOfOrderLandsOnItsDay();
     void periodBeyondSixteenBits();
+    void dateTextOfEveryDay();
     void listTexts_data();
     void listTexts();
     void listTopRow_data();
@@ -423,6 +424,15 @@ void TestComparisonLogic::periodBeyondSixteenBits()
     QCOMPARE(data.board.rows[ElapsedRow].text1, QStringLiteral("03/08/21 → %1日").arg(dayCount - 1));
 }
 
+void TestComparisonLogic::dateTextOfEveryDay()
+{
+    // Every day of two centuries reads as the locale's "yy/MM/dd" gives it.
+    for (QDate d(1900, 1, 1); d.year() < 2100; d = d.addDays(1)) {
+        if (dayDateText(d) != d.toString(QStringLiteral("yy/MM/dd")))
+            QFAIL(qPrintable(d.toString(Qt::ISODate)));
+    }
+}
+
 void TestComparisonLogic::listTexts_data()
 {
     QTest::addColumn<QDate>("day");
@@ -430,6 +440,9 @@ void TestComparisonLogic::listTexts_data()
     QTest::newRow("2003/08/21") << QDate(2003, 8, 21) << QStringLiteral("03/08/21");
     QTest::newRow("2010/01/05") << QDate(2010, 1, 5) << QStringLiteral("10/01/05");
     QTest::newRow("1999/12/31") << QDate(1999, 12, 31) << QStringLiteral("99/12/31");
+    QTest::newRow("2000/02/29") << QDate(2000, 2, 29) << QStringLiteral("00/02/29");
+    QTest::newRow("2105/11/30") << QDate(2105, 11, 30) << QStringLiteral("05/11/30");
+    QTest::newRow("invalid") << QDate() << QString();
 }
 
 void TestComparisonLogic::listTexts()
