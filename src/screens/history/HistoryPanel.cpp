@@ -232,8 +232,12 @@ QWidget *HistoryPanel::buildFilters()
     Label4->setMinimumWidth(twipsToPixels(390, this));
     cboEddate = dateBox("cboEddate", m_dates, filters);
     Label4->setBuddy(cboEddate);
-    cboStdate->setAccessibleName(QStringLiteral("期間の初めの日（yyyy/mm/dd）"));
-    cboEddate->setAccessibleName(QStringLiteral("期間の終わりの日（yyyy/mm/dd）"));
+    // The box and the text box inside it, which is what a screen reader meets when typing.
+    for (auto [box, name] : {std::pair{cboStdate, QStringLiteral("期間の初めの日（yyyy/mm/dd）")},
+                             std::pair{cboEddate, QStringLiteral("期間の終わりの日（yyyy/mm/dd）")}}) {
+        box->setAccessibleName(name);
+        box->lineEdit()->setAccessibleName(name);
+    }
     auto *last = new QHBoxLayout;
     last->setSpacing(0);
     last->addSpacing(twipsToPixels(9150 - 8775, this));
