@@ -2,6 +2,7 @@
 
 #include "screens/entry/PartnerCount.h"
 #include "ui/ButtonColour.h"
+#include "ui/Colors.h"
 #include "ui/Pictures.h"
 #include "ui/Twips.h"
 
@@ -39,7 +40,9 @@ PartnerButtons::PartnerButtons(QWidget *parent, QHBoxLayout *row)
         partner.count->setAlignment(Qt::AlignCenter);
         partner.count->setAutoFillBackground(true);
         partner.count->setToolTip(QStringLiteral("この日の入力回数"));
-        partner.count->setAccessibleName(QStringLiteral("登録者%1のこの日の入力回数").arg(n));
+        // The name carries the count (set with it); the colour's meaning goes to the description.
+        partner.count->setAccessibleDescription(
+            QStringLiteral("背景の色は二人の回数の比較です。多いほうが緑、少ないほうが赤、同じなら両方とも黄色です。"));
         partner.faces[0] = countFace(QStringLiteral("imgNon") + suffix, Face::None, QStringLiteral("この日はまだ記録がありません"), parent);
         partner.faces[1] = countFace(QStringLiteral("imgKura") + suffix, Face::Sulking, QStringLiteral("この日の記録は１回：ムスッ"), parent);
         partner.faces[2] = countFace(QStringLiteral("imgNi") + suffix, Face::Smiling, QStringLiteral("この日の記録は２回：ニコ"), parent);
@@ -63,13 +66,18 @@ void PartnerButtons::markSelected(int partner)
 
 void PartnerButtons::showCounts(int count1, int count2)
 {
-    auto show = [](Partner &partner, int count, int against) {
+    auto show = [](Partner &partner, int n, int count, int against) {
         partner.count->setText(QString::number(count));
         setBackColor(partner.count, CountColour(count, against));
+        // What the colour tells the eye, a screen reader hears with the count.
+        const QString comparison = count > against   ? QStringLiteral("相手より多い")
+                                   : count < against ? QStringLiteral("相手より少ない")
+                                                     : QStringLiteral("相手と同じ");
+        partner.count->setAccessibleName(QStringLiteral("登録者%1のこの日の入力回数 %2回（%3）").arg(n).arg(count).arg(comparison));
         for (QLabel *face : partner.faces)
             face->hide();
         partner.faces[size_t(CountFaceFor(count))]->show();
     };
-    show(m_partner1, count1, count2);
-    show(m_partner2, count2, count1);
+    show(m_partner1, 1, count1, count2);
+    show(m_partner2, 2, count2, count1);
 }

@@ -3,6 +3,7 @@
 #include "store/NumberText.h"
 #include "ui/ChartData.h"
 #include "ui/LayoutScale.h"
+#include "ui/ReadableColour.h"
 #include "ui/Twips.h"
 
 #include <QChart>
@@ -218,7 +219,8 @@ void applyAxisLook(ChartData &d)
             }
         }
         axis.axis->setLinePenColor(seriesOnAxis == 1 ? colour : axis.defaultLineColour);
-        axis.axis->setLabelsColor(seriesOnAxis == 1 ? colour : axis.defaultLabelsColour);
+        // The labels are text: a series colour too light for the plot is darkened for them.
+        axis.axis->setLabelsColor(readableForeground(d.ground, seriesOnAxis == 1 ? colour : axis.defaultLabelsColour));
     }
 }
 
@@ -357,6 +359,13 @@ Chart::Chart(QWidget *parent)
 {
     ChartData &d = *m_data;
     d.chart = chart();
+    // Every chart keeps a light plot whatever the desktop's palette: the screens give the series
+    // colours for a light ground, like the white option buttons with the same colours that
+    // switch them. Its texts take colours that read on it.
+    d.chart->setTheme(QChart::ChartThemeLight);
+    d.ground = QColor(Qt::white);
+    d.chart->setBackgroundBrush(d.ground);
+    d.chart->legend()->setLabelColor(readableForeground(d.ground, d.chart->legend()->labelColor()));
     d.chart->setAnimationOptions(QChart::NoAnimation);
     d.chart->setBackgroundRoundness(0);
     const int margin = layoutPixels(4, this);

@@ -54,6 +54,8 @@ public:
     };
 
     QChart *chart = nullptr;
+    QColor ground; // the chart's background, light on every desktop
+
     QValueAxis *rowAxis = nullptr;
     std::array<Axis, 2> axes;
 

@@ -1,5 +1,7 @@
 #include "ui/Colors.h"
 
+#include "ui/ReadableColour.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 #include <QWidget>
@@ -53,6 +55,30 @@ QColor systemColour(quint32 index)
     }
 }
 
+// Every text role of the palette in `text`; a disabled control's text half way to the background.
+void setTextRoles(QPalette &palette, const QColor &text, const QColor &background)
+{
+    const QColor disabled = QColor::fromRgbF((text.redF() + background.redF()) / 2, (text.greenF() + background.greenF()) / 2,
+                                             (text.blueF() + background.blueF()) / 2);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Active, role, text);
+        palette.setColor(QPalette::Inactive, role, text);
+        palette.setColor(QPalette::Disabled, role, disabled);
+    }
+    // Links keep the desktop's colour for them where it reads (a dark desktop's is light).
+    for (QPalette::ColorRole role : {QPalette::Link, QPalette::LinkVisited})
+        palette.setColor(role, readableForeground(background, palette.color(role)));
+}
+
+void paintWith(QWidget *widget, QPalette::ColorRole role, Bgr bgr)
+{
+    const QColor background = colorFromBgr(bgr);
+    QPalette palette = widget->palette();
+    palette.setColor(role, background);
+    setTextRoles(palette, readableForeground(background), background);
+    widget->setPalette(palette);
+}
+
 } // namespace
 
 QColor colorFromBgr(Bgr bgr)
@@ -65,7 +91,18 @@ QColor colorFromBgr(Bgr bgr)
 void setBackColor(QWidget *widget, Bgr bgr)
 {
     widget->setAutoFillBackground(true);
+    paintWith(widget, QPalette::Window, bgr);
+}
+
+void setBoxColor(QWidget *box, Bgr bgr)
+{
+    paintWith(box, QPalette::Base, bgr);
+}
+
+void setForeColor(QWidget *widget, Bgr bgr)
+{
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colorFromBgr(bgr));
+    const QColor background = palette.color(widget->backgroundRole());
+    setTextRoles(palette, readableForeground(background, colorFromBgr(bgr)), background);
     widget->setPalette(palette);
 }

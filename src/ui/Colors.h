@@ -20,5 +20,11 @@ inline constexpr Bgr buttonFace = 0x8000000F;
 QColor colorFromBgr(Bgr bgr);
 
 class QWidget;
-// Paints a label's (or any widget's) background in a 0x00BBGGRR colour.
+// Paints a label's (or any widget's) background in a 0x00BBGGRR colour, its text (and that of
+// the controls inside it) in the colour that reads on it.
 void setBackColor(QWidget *widget, Bgr bgr);
+// The same for the inside of a text or list box.
+void setBoxColor(QWidget *box, Bgr bgr);
+// A text in a 0x00BBGGRR colour on whatever background the widget has from the desktop: that
+// colour where it reads there, a shade of it that does where it does not.
+void setForeColor(QWidget *widget, Bgr bgr);

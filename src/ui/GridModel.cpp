@@ -1,10 +1,22 @@
 #include "ui/GridModel.h"
 
+#include "ui/ReadableColour.h"
+
 #include <QBrush>
 #include <QMetaObject>
 
 #include <algorithm>
 #include <utility>
+
+namespace {
+// A coloured cell: its background, or the text colour that reads on it (the view's own text
+// colour is the desktop's, made for the desktop's background).
+QVariant colourRole(Bgr back, int role)
+{
+    const QColor background = colorFromBgr(back);
+    return QBrush(role == Qt::BackgroundRole ? background : readableForeground(background));
+}
+} // namespace
 
 GridModel::GridModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -324,8 +336,9 @@ QVariant GridModel::cellData(int row, int col, int role, bool heading) const
         case Qt::TextAlignmentRole:
             return int(m_columns[std::size_t(col)].align | Qt::AlignVCenter);
         case Qt::BackgroundRole:
+        case Qt::ForegroundRole:
             if (const std::optional<Bgr> back = m_rowColours ? m_rowColours(row, col) : std::nullopt)
-                return QBrush(colorFromBgr(*back));
+                return colourRole(*back, role);
             return QVariant();
         default:
             return QVariant();
@@ -340,8 +353,9 @@ QVariant GridModel::cellData(int row, int col, int role, bool heading) const
         return int((heading ? column.headingAlign : column.align) | Qt::AlignVCenter);
     }
     case Qt::BackgroundRole:
+    case Qt::ForegroundRole:
         if (c.hasBack)
-            return QBrush(colorFromBgr(c.back));
+            return colourRole(c.back, role);
         return QVariant();
     default:
         return QVariant();

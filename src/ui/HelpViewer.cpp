@@ -1,5 +1,6 @@
 #include "ui/HelpViewer.h"
 
+#include "ui/Colors.h"
 #include "ui/Twips.h"
 #include "ui/WindowPlacement.h"
 
@@ -16,6 +17,9 @@ HelpViewer::HelpViewer(QWidget *owner)
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setOpenExternalLinks(false);
+    // The help is a page written for white paper (its coloured words and marked spans), shown
+    // as such on a dark desktop too.
+    setBoxColor(m_browser, 0xFFFFFF);
     auto *home = new QPushButton(QStringLiteral("目次へ"), this);
     home->setObjectName(QStringLiteral("helpHome"));
     connect(home, &QPushButton::clicked, this, &HelpViewer::showDefaultTopic);

@@ -12,4 +12,11 @@ public:
 
 Q_SIGNALS:
     void dateClick(const QDate &date);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    // Sundays red and Saturdays blue, in shades that read on the calendar's background.
+    void colourWeekends();
 };

@@ -72,7 +72,10 @@ void PlainCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
             x = room.right() + 1 - margin - size.width();
         else if (align & Qt::AlignHCenter)
             x = room.left() + (room.width() - size.width()) / 2;
-        painter->setPen(option.palette.color(group, filled ? QPalette::HighlightedText : QPalette::Text));
+        // A cell of its own colour has a text colour of its own too.
+        const QVariant fore = filled ? QVariant() : index.data(Qt::ForegroundRole);
+        painter->setPen(fore.isValid() ? fore.value<QBrush>().color()
+                                       : option.palette.color(group, filled ? QPalette::HighlightedText : QPalette::Text));
         painter->setFont(option.font);
         painter->drawStaticText(QPointF(x, room.top() + (room.height() - size.height()) / 2), laid);
     }

@@ -2,26 +2,19 @@
 
 #include "ui/Twips.h"
 
-#include <QPainter>
-
 #include <cmath>
 
 Shape::Shape(QWidget *parent, Bgr colour)
     : QWidget(parent)
     , m_colour(colour)
 {
+    ::setBackColor(this, colour);
 }
 
 void Shape::setBackColor(Bgr colour)
 {
     m_colour = colour;
-    update();
-}
-
-void Shape::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), colorFromBgr(m_colour));
+    ::setBackColor(this, colour);
 }
 
 void placeInTwips(QWidget *widget, double left, double top, double width, double height)

@@ -4,8 +4,9 @@
 
 #include <QWidget>
 
-// A flat coloured rectangle: gauge zones, bars and heading bands. (Inside a QFrame subclass the
-// name is ::Shape, since QFrame has a Shape of its own.)
+// A flat coloured rectangle: gauge zones, bars and heading bands. A text placed on it (a heading
+// label inside its band) takes the colour that reads on it. (Inside a QFrame subclass the name is
+// ::Shape, since QFrame has a Shape of its own.)
 class Shape : public QWidget
 {
     Q_OBJECT
@@ -13,9 +14,6 @@ public:
     explicit Shape(QWidget *parent = nullptr, Bgr colour = 0xFFFFFF);
     void setBackColor(Bgr colour);
     Bgr backColor() const { return m_colour; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     Bgr m_colour;

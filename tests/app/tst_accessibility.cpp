@@ -2,13 +2,17 @@
 // has a name that says what it does, and every group of option buttons keeps one choice.
 #include "support/MainWindowHarness.h"
 
+#include "screens/shell/ScreenController.h"
+
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,8 +98,68 @@ private Q_SLOTS:
             const QString name = accessibleName(w).trimmed();
             if (name.isEmpty() || name == frameTitle(w))
                 missing << QStringLiteral("%1 「%2」").arg(w->objectName(), name);
+            // Typing into an editable box, a screen reader is on the text box inside it.
+            if (auto *box = qobject_cast<QComboBox *>(w); box && box->isEditable() && accessibleName(box->lineEdit()).trimmed().isEmpty())
+                missing << w->objectName() + QStringLiteral("'s text box");
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+    }
+
+    // A label that shows a value lets a screen reader have it: its accessible name holds its text.
+    void everyLabelSaysWhatItShows_data()
+    {
+        QTest::addColumn<QString>("panel");
+        for (const char *panel : kPanels)
+            QTest::newRow(panel) << QString::fromLatin1(panel);
+    }
+    void everyLabelSaysWhatItShows()
+    {
+        QFETCH(QString, panel);
+        MainWindowHarness h;
+        startCouple(h);
+        h.window->show();
+        for (ScreenController *screen : h.window->findChildren<ScreenController *>()) {
+            if (screen->panel()->objectName() == panel)
+                h.window->openScreen(screen);
+        }
+        QVERIFY(h.visible(panel));
+        QStringList silent;
+        int values = 0;
+        for (QLabel *label : h.window->findChildren<QLabel *>()) {
+            const QString text = label->text().simplified();
+            if (!label->isVisible() || text.isEmpty() || Qt::mightBeRichText(text))
+                continue;
+            ++values;
+            if (!accessibleName(label).simplified().contains(text))
+                silent << QStringLiteral("%1 「%2」 named 「%3」").arg(label->objectName(), text, accessibleName(label));
+        }
+        QVERIFY(values >= 2); // the partner counts at least
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join(QStringLiteral(", "))));
+    }
+
+    // The counts beside the partner buttons: the number and how it compares, after every change.
+    void partnerCountsSayTheirValue()
+    {
+        MainWindowHarness h;
+        h.writeCouple({line(QStringLiteral("2026/12/07"), 70.0)}, {line(QStringLiteral("2026/12/07"), 55.0)});
+        h.setHelpTour(0);
+        h.start();
+        auto name = [&](const char *label) { return accessibleName(h.find(QString::fromLatin1(label))); };
+        QCOMPARE(name("lblUser1"), QStringLiteral("登録者1のこの日の入力回数 1回（相手と同じ）"));
+        QCOMPARE(name("lblUser2"), QStringLiteral("登録者2のこの日の入力回数 1回（相手と同じ）"));
+        QVERIFY(!QAccessible::queryAccessibleInterface(h.find(QStringLiteral("lblUser1")))->text(QAccessible::Description).isEmpty());
+
+        // Partner 1 measures once more that day.
+        h.click(QStringLiteral("cmdMain"));
+        auto *situations = h.find<QListWidget>(QStringLiteral("lstAct"));
+        situations->setCurrentRow(0);
+        QTest::mouseClick(situations->viewport(), Qt::LeftButton, {}, situations->visualItemRect(situations->item(0)).center());
+        h.find<QLineEdit>(QStringLiteral("txtTaiInp"))->setText(QStringLiteral("69.8"));
+        h.find<QLineEdit>(QStringLiteral("txtShiInp"))->setText(QStringLiteral("25"));
+        h.click(QStringLiteral("cmdTaiHozon"));
+        QCOMPARE(h.find<QLabel>(QStringLiteral("lblUser1"))->text(), QStringLiteral("2"));
+        QCOMPARE(name("lblUser1"), QStringLiteral("登録者1のこの日の入力回数 2回（相手より多い）"));
+        QCOMPARE(name("lblUser2"), QStringLiteral("登録者2のこの日の入力回数 1回（相手より少ない）"));
     }
 
     void everyOptionGroupKeepsOneChoice_data()

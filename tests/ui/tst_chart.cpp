@@ -1,6 +1,7 @@
 #include "UiTestMain.h"
 
 #include "ui/Chart.h"
+#include "ui/ReadableColour.h"
 
 #include <QChart>
 #include <QLegend>
@@ -730,7 +731,12 @@ void TestChart::nameAndColour()
     QCOMPARE(visibleLegendEntries(chart, 2), 0); // no name, no entry
     // Each axis serves one series and wears its colour.
     QCOMPARE(valueAxis(chart, 1)->linePenColor(), QColor(0, 0, 192));
-    QCOMPARE(valueAxis(chart, 2)->labelsColor(), QColor(128, 128, 0));
+    QCOMPARE(valueAxis(chart, 1)->labelsColor(), QColor(0, 0, 192));
+    QCOMPARE(valueAxis(chart, 2)->linePenColor(), QColor(128, 128, 0));
+    // The labels are text: olive reads too faintly on the white plot, a darker olive does.
+    const QColor labels = valueAxis(chart, 2)->labelsColor();
+    QCOMPARE(labels.hue(), QColor(128, 128, 0).hue());
+    QVERIFY(contrastRatio(labels, chart.chart()->backgroundBrush().color()) >= kReadableContrast);
 
     QCOMPARE(series->pen().width(), 2);
     chart.setSeriesWidth(1, 1);

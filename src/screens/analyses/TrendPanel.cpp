@@ -60,6 +60,8 @@ TrendPanel::TrendPanel(QWidget *parent)
     cboIdou->lineEdit()->setAlignment(Qt::AlignRight);
     auto *sizeCaption = new QLabel(QStringLiteral("移動平均"), this);
     sizeCaption->setBuddy(cboIdou);
+    // The caption names the box; the text box inside it, where the size is typed, needs its own.
+    cboIdou->lineEdit()->setAccessibleName(QStringLiteral("移動平均の回数（選ぶか、入力してEnter）"));
 
     mcrRentai = named(new Chart(this), "mcrRentai");
     mcrRentai->setMinimumHeight(twipsToPixels(3000, this));

@@ -1,6 +1,6 @@
 #include "screens/calendar/CalendarPanel.h"
 
-#include "ui/Colors.h"
+#include "ui/ButtonColour.h"
 #include "ui/Grid.h"
 #include "ui/Named.h"
 #include "ui/PlainCellDelegate.h"
@@ -21,23 +21,6 @@ constexpr int kMonthColumnTwips = 1315;
 constexpr int kDayColumnTwips = 305;
 constexpr int kKeyTwips = 240;
 constexpr int kFaceTwips = 600;
-
-QString colourSheet(Bgr colour)
-{
-    // A coloured button draws its own frame; the focus must still show for the keyboard.
-    return QStringLiteral("QPushButton { background-color: %1; border: 1px solid #a0a0a0; border-radius: 3px;"
-                          " padding: 4px 10px; } QPushButton:focus { border: 2px solid #3070c0; }")
-        .arg(colorFromBgr(colour).name());
-}
-
-void setButtonColour(QPushButton *button, Bgr colour)
-{
-    // A new style sheet restyles the button even when it is the same; the views are switched
-    // far less often than the screen is built.
-    const QString sheet = colour == Colour::buttonFace ? QString() : colourSheet(colour);
-    if (button->styleSheet() != sheet)
-        button->setStyleSheet(sheet);
-}
 
 QLabel *faceLabel(const char *name, Face face, const QString &tip, QWidget *parent)
 {
@@ -178,8 +161,8 @@ void CalendarPanel::showSummary(const CalendarSummary &summary)
 
 void CalendarPanel::showView(CalendarView view)
 {
-    setButtonColour(cmdSel1[0], view == CalendarView::Detail ? kChosenViewColour : Colour::buttonFace);
-    setButtonColour(cmdSel1[1], view == CalendarView::Simple ? kChosenViewColour : Colour::buttonFace);
+    setButtonBackColor(cmdSel1[0], view == CalendarView::Detail ? kChosenViewColour : Colour::buttonFace);
+    setButtonBackColor(cmdSel1[1], view == CalendarView::Simple ? kChosenViewColour : Colour::buttonFace);
     const DayClass classes[] = {DayClass::Decreased, DayClass::Unchanged, DayClass::Increased, DayClass::Once};
     for (int i = 0; i < 4; ++i)
         m_keys[size_t(i)]->setBackColor(DayColour(classes[i], view));

@@ -46,12 +46,12 @@ const Column kColumns[HistoryListing::columns] = {
     {u"ＢＭＩ", 560, Grid::Align::Right},  {u"肥満度", 680, Grid::Align::Right},  {u"体脂肪", 680, Grid::Align::Right},
 };
 
-// A filter's caption: white on its colour.
+// A filter's caption on its colour, in white where white reads on it (the pale olive needs black).
 QLabel *filterCaption(const QString &name, const QString &text, Bgr colour, QWidget *parent)
 {
     auto *label = named(new QLabel(text, parent), name);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("QLabel { background-color: %1; color: #ffffff; }").arg(colorFromBgr(colour).name()));
+    setBackColor(label, colour);
     label->setMinimumSize(twipsToPixels(1575, parent), twipsToPixels(390, parent));
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     return label;
@@ -73,9 +73,7 @@ QPushButton *filterButton(const QString &name, const QString &caption, int width
 
 void paintBox(QWidget *box)
 {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, colorFromBgr(kBoxColour));
-    box->setPalette(palette);
+    setBoxColor(box, kBoxColour);
 }
 
 QComboBox *dateBox(const char *name, QStringListModel *dates, QWidget *parent)
@@ -234,8 +232,12 @@ QWidget *HistoryPanel::buildFilters()
     Label4->setMinimumWidth(twipsToPixels(390, this));
     cboEddate = dateBox("cboEddate", m_dates, filters);
     Label4->setBuddy(cboEddate);
-    cboStdate->setAccessibleName(QStringLiteral("期間の初めの日（yyyy/mm/dd）"));
-    cboEddate->setAccessibleName(QStringLiteral("期間の終わりの日（yyyy/mm/dd）"));
+    // The box and the text box inside it, which is what a screen reader meets when typing.
+    for (auto [box, name] : {std::pair{cboStdate, QStringLiteral("期間の初めの日（yyyy/mm/dd）")},
+                             std::pair{cboEddate, QStringLiteral("期間の終わりの日（yyyy/mm/dd）")}}) {
+        box->setAccessibleName(name);
+        box->lineEdit()->setAccessibleName(name);
+    }
     auto *last = new QHBoxLayout;
     last->setSpacing(0);
     last->addSpacing(twipsToPixels(9150 - 8775, this));

@@ -92,7 +92,8 @@ QGroupBox *MaintenanceMeter::build(QWidget *parent)
     auto value = [&](QLabel *l) {
         l->setMinimumWidth(layoutPixels(48, parent));
         l->setAlignment(Qt::AlignCenter);
-        l->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #b0b0b0; padding: 1px 4px; }"));
+        // A value sits in a box like a read-only text box, in the desktop's colours for one.
+        l->setStyleSheet(QStringLiteral("QLabel { background: palette(base); color: palette(text); border: 1px solid #b0b0b0; padding: 1px 4px; }"));
         return l;
     };
 
@@ -116,7 +117,7 @@ QGroupBox *MaintenanceMeter::build(QWidget *parent)
     bmiFraction->addLayout(denominator);
     formulas->addLayout(bmiFraction, 0, 3, 2, 1);
     QLabel *ideal = label(32, QStringLiteral("適正　２２"));
-    ideal->setStyleSheet(QStringLiteral("QLabel { color: #0000ff; }"));
+    setForeColor(ideal, 0xFF0000);
     formulas->addWidget(ideal, 0, 4, 2, 1);
 
     lblHyojun[0] = value(named(new QLabel(Frame1), QStringLiteral("lblHyojun(0)")));

@@ -9,7 +9,7 @@
 #include "screens/shell/SituationLists.h"
 #include "store/SituationListFile.h"
 #include "store/SituationRename.h"
-#include "ui/Colors.h"
+#include "ui/ButtonColour.h"
 #include "ui/Dialogs.h"
 #include "ui/Named.h"
 #include "ui/Twips.h"
@@ -135,12 +135,7 @@ void MaintenanceSituations::showOrder(const QStringList &entries, int selected)
 void MaintenanceSituations::setSortColour(quint32 colour)
 {
     m_sortColour = colour;
-    if (colour == Colour::buttonFace) {
-        cmdSort->setStyleSheet(QString());
-        return;
-    }
-    cmdSort->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid #a0a0a0; border-radius: 3px; padding: 4px 10px; }")
-                               .arg(colorFromBgr(colour).name()));
+    setButtonBackColor(cmdSort, colour);
 }
 
 void MaintenanceSituations::prepare()

@@ -2,6 +2,7 @@
 
 #include "ui/Chart.h"
 #include "ui/Named.h"
+#include "ui/ReadableColour.h"
 #include "ui/Twips.h"
 
 #include <QRadioButton>
@@ -19,8 +20,11 @@ void SelectGraphQuantity(Chart *chart, GraphQuantity quantity)
 QRadioButton *quantityOption(const char *name, const QString &caption, Bgr textColour, int widthTwips, QWidget *parent)
 {
     auto *option = named(new QRadioButton(caption, parent), name);
-    option->setStyleSheet(QStringLiteral("QRadioButton { background-color: #ffffff; color: %1; padding: 1px 4px; }")
-                              .arg(colorFromBgr(textColour).name()));
+    // White with coloured text; a colour that reads too faintly on white (pure red, olive) gets
+    // a darker shade of itself.
+    const QColor white(255, 255, 255);
+    option->setStyleSheet(QStringLiteral("QRadioButton { background-color: %1; color: %2; padding: 1px 4px; }")
+                              .arg(white.name(), readableForeground(white, colorFromBgr(textColour)).name()));
     option->setMinimumWidth(twipsToPixels(widthTwips, parent));
     return option;
 }
