@@ -78,7 +78,6 @@ private Q_SLOTS:
     {
         m_dir = new QTemporaryDir;
         QVERIFY(m_dir->isValid());
-        SafeSave::injectFault({}); // a fault a failed test left pending must not hit the next one
     }
     void cleanup()
     {
@@ -643,7 +642,7 @@ private Q_SLOTS:
         QVERIFY(writeFile(data1(), old));
         const QStringList entries = folderEntries(m_dir->path());
         const Measurement m = record(QStringLiteral("2003/11/10"), QStringLiteral("夜"), 65, 21);
-        SafeSave::injectFault({failAfterBytes, atCommit});
+        const auto armed = SafeSave::injectFault({failAfterBytes, atCommit});
         const StoreResult r = run(Op(op), m);
         QVERIFY(!r.ok());
         QVERIFY(r.message().contains(QStringLiteral("データ1.txt")));
@@ -656,7 +655,7 @@ private Q_SLOTS:
 
     void failedAppendToMissingFileLeavesNoFile()
     {
-        SafeSave::injectFault({5, false});
+        const auto armed = SafeSave::injectFault({5, false});
         QVERIFY(!AppendMeasurement(folder(), FileName::data1, baseRecords()[0]).ok());
         QVERIFY(folderEntries(m_dir->path()).isEmpty());
     }
@@ -665,7 +664,7 @@ private Q_SLOTS:
     {
         // The fault is meant for the next write that happens; a refusal writes nothing.
         QVERIFY(writeFile(data1(), cp932Lines(kBaseLines)));
-        SafeSave::injectFault({0, false});
+        const auto armed = SafeSave::injectFault({0, false});
         QVERIFY(!AppendMeasurement(folder(), FileName::data1, record(QStringLiteral("2003/11/12"), QStringLiteral("\""), 65, 21)).ok());
         QVERIFY(!AppendMeasurement(folder(), FileName::data1, baseRecords()[4]).ok());
         QCOMPARE(readFile(data1()), cp932Lines(kBaseLines));
@@ -697,12 +696,52 @@ private Q_SLOTS:
         QCOMPARE(folderEntries(m_dir->path()), QStringList{onDisk});
     }
 
-    void exactSpellingWins()
+    // Two spellings of one name on a case-sensitive file system: whoever asks, in whatever
+    // spelling, reads and writes the same one, the creation spelling first, else the first in
+    // code-unit order. The other spellings are never touched.
+    void oneSpellingForEveryCaller_data()
     {
+        QTest::addColumn<QStringList>("onDisk");
+        QTest::addColumn<QString>("used");
+        QTest::newRow("creation spelling among others")
+            << QStringList{QStringLiteral("データ1.TXT"), QStringLiteral("データ1.txt"), QStringLiteral("データ1.Txt")} << QStringLiteral("データ1.txt");
+        QTest::newRow("without the creation spelling")
+            << QStringList{QStringLiteral("データ1.Txt"), QStringLiteral("データ1.TXT"), QStringLiteral("データ1.tXt")} << QStringLiteral("データ1.TXT");
+    }
+    void oneSpellingForEveryCaller()
+    {
+        QFETCH(QStringList, onDisk);
+        QFETCH(QString, used);
+        // Each spelling holds another record, so that what is read tells which file it came from.
+        for (qsizetype i = 0; i < onDisk.size(); ++i)
+            QVERIFY(writeFile(path(onDisk[i]), cp932Lines({kBaseLines[i]})));
+        const QList<Measurement> usedRecords{baseRecords()[onDisk.indexOf(used)]};
+        for (const QString &asked : {QStringLiteral("データ1.txt"), QStringLiteral("データ1.TXT"), QStringLiteral("データ1.tXT")}) {
+            QCOMPARE(folder().pathFor(asked), path(used));
+            QCOMPARE(ReadMeasurements(folder(), asked).records, usedRecords);
+            QCOMPARE(CountMeasurementsOn(folder(), asked, usedRecords[0].date), 1);
+        }
+        QVERIFY(AppendMeasurement(folder(), QStringLiteral("データ1.tXT"), baseRecords()[4]));
+        QCOMPARE(ReadMeasurements(folder(), FileName::data1).records, usedRecords + baseRecords().mid(4, 1));
+        for (qsizetype i = 0; i < onDisk.size(); ++i) {
+            if (onDisk[i] != used)
+                QCOMPARE(readFile(path(onDisk[i])), cp932Lines({kBaseLines[i]}));
+        }
+    }
+
+    void folderOfTheNameIsTheFile()
+    {
+        // A folder in the creation spelling is that file, unreadable; a file in another spelling
+        // beside it is not taken instead, and nothing is written beside it.
+        QVERIFY(QDir().mkpath(data1()));
         QVERIFY(writeFile(path(QStringLiteral("データ1.TXT")), cp932Lines({kBaseLines[0]})));
-        QVERIFY(writeFile(path(QStringLiteral("データ1.txt")), cp932Lines({kBaseLines[1]})));
-        QCOMPARE(ReadMeasurements(folder(), QStringLiteral("データ1.TXT")).records, baseRecords().mid(0, 1));
-        QCOMPARE(ReadMeasurements(folder(), QStringLiteral("データ1.txt")).records, baseRecords().mid(1, 1));
+        const MeasurementFile read = ReadMeasurements(folder(), QStringLiteral("データ1.TXT"));
+        QVERIFY(read.exists);
+        QVERIFY(read.records.isEmpty());
+        QVERIFY2(read.readError.contains(QStringLiteral("「データ1.txt」")), qPrintable(read.readError));
+        QVERIFY(!AppendMeasurement(folder(), QStringLiteral("データ1.TXT"), baseRecords()[1]).ok());
+        QCOMPARE(readFile(path(QStringLiteral("データ1.TXT"))), cp932Lines({kBaseLines[0]}));
+        QCOMPARE(folderEntries(m_dir->path()), (QStringList{QStringLiteral("データ1.TXT"), FileName::data1}));
     }
 
     void newFilesGetLowerCaseExtension_data()
