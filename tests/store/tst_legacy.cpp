@@ -13,7 +13,7 @@
 using namespace StoreTest;
 
 namespace {
-const QString kData = QStringLiteral("データ1.TXT"); // as the start-up spells it
+const QString kData = FileName::data1;
 const QString kHistory = LegacyFileName::weightHistory;
 
 // Every file of a folder with its bytes: what a failed conversion must leave unchanged.
