@@ -260,6 +260,14 @@ private Q_SLOTS:
         }
     }
 
+    void csvImportPlansNothingForAnUnreadableFile()
+    {
+        // Nothing in the CSV file can be told new or present, and nothing may be merged.
+        QVERIFY(QDir().mkpath(path(FileName::data1)));
+        const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, readCsvMeasurements("DATE,WEIGHT\n2026-12-01,70\n"));
+        QVERIFY2(plan.error.startsWith(QStringLiteral("「データ1.txt」を読み込めませんでした")), qPrintable(plan.error));
+    }
+
     void faultEndsWithItsScope()
     {
         put(FileName::data1, kLines);

@@ -154,22 +154,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("ending");
         QTest::addColumn<QByteArray>("joint");
-        QTest::newRow("no line end") << QByteArray() << QByteArrayLiteral("\r\n");
-        QTest::newRow("CR cut off from its LF") << QByteArrayLiteral("\r") << QByteArrayLiteral("\n");
-        QTest::newRow("LF only") << QByteArrayLiteral("\n") << QByteArray();
-        QTest::newRow("CR LF") << QByteArrayLiteral("\r\n") << QByteArray();
+        QTest::addColumn<int>("partLine"); // the line the part of a record stays on, 0 for none
+        QTest::newRow("no line end") << QByteArray() << QByteArrayLiteral("\r\n") << 0;
+        QTest::newRow("CR cut off from its LF") << QByteArrayLiteral("\r") << QByteArrayLiteral("\n") << 0;
+        QTest::newRow("LF only") << QByteArrayLiteral("\n") << QByteArray() << 0;
+        QTest::newRow("CR LF") << QByteArrayLiteral("\r\n") << QByteArray() << 0;
+        // What an append cut off by a crash leaves: part of its line, no line end.
+        QTest::newRow("part of a record") << QByteArrayLiteral("\r\n") + cp932(kBaseLines[2].left(20)) << QByteArrayLiteral("\r\n") << 2;
+        QTest::newRow("record without its last field") << QByteArrayLiteral("\r\n") + cp932(kBaseLines[2].chopped(3))
+                                                       << QByteArrayLiteral("\r\n") << 2;
     }
     void appendAfterUnfinishedLastLine()
     {
         QFETCH(QByteArray, ending);
         QFETCH(QByteArray, joint);
+        QFETCH(int, partLine);
         const QByteArray old = cp932(kBaseLines[0]) + ending;
         QVERIFY(writeFile(data1(), old));
         QVERIFY(AppendMeasurement(folder(), FileName::data1, baseRecords()[1]));
         QCOMPARE(readFile(data1()), old + joint + cp932Lines({kBaseLines[1]}));
+        // The new record is whole; a part left before it stays a line of its own, listed.
         const MeasurementFile read = ReadMeasurements(folder(), FileName::data1);
         QCOMPARE(read.records, baseRecords().mid(0, 2));
-        QVERIFY(read.malformed.isEmpty());
+        QCOMPARE(read.malformed.size(), partLine ? 1 : 0);
+        if (partLine)
+            QCOMPARE(read.malformed[0].lineNumber, partLine);
     }
 
     // ---- reading back what was written ----
