@@ -23,6 +23,7 @@ public:
     void processPendingEvents() override {}
     void showStoreFailure(const QString &, const QString &) override {}
     void noteMalformedLines(const QString &, const QString &) override {}
+    void noteUnreadableFile(const QString &, const QString &) override {}
     void showPartnerCounts(int, int) override {}
     void focusSelectedPartner() override {}
     void openEntryOnDay(const QDate &) override {}

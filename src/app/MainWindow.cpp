@@ -457,6 +457,24 @@ void MainWindow::noteMalformedLines(const QString &fileName, const QString &repo
         showMalformedLines();
 }
 
+void MainWindow::noteUnreadableFile(const QString &fileName, const QString &message)
+{
+    const QString key = fileName.toLower();
+    if (message.isEmpty()) {
+        m_unreadableFiles.remove(key);
+        return;
+    }
+    if (m_unreadableFiles.contains(key))
+        return;
+    m_unreadableFiles.insert(key);
+    const QString title = QStringLiteral("読み込めないファイル");
+    const QString text = message + QStringLiteral("\n記録は表示されません。読み込めるようになるまで、このファイルには何も書き込みません。");
+    if (m_session->isLoading())
+        m_startupWarnings.append({title, text});
+    else
+        showStoreFailure(title, text);
+}
+
 void MainWindow::showMalformedLines()
 {
     if (m_malformedReports.isEmpty())

@@ -72,6 +72,7 @@ public:
     void processPendingEvents() override;
     void showStoreFailure(const QString &title, const QString &message) override;
     void noteMalformedLines(const QString &fileName, const QString &report) override;
+    void noteUnreadableFile(const QString &fileName, const QString &message) override;
     void showPartnerCounts(int count1, int count2) override;
     void focusSelectedPartner() override;
     void openEntryOnDay(const QDate &day) override;
@@ -133,10 +134,12 @@ private:
     bool m_firstStart = false;
     // Whether opening a screen explains it (the help tour), as 設定.txt says.
     int m_helpTourOn = 1;
-    // Failures of the start-up's own writes, told once the window is up.
+    // Failures of the start-up's own writes and files it could not read, told once the window is up.
     QList<std::pair<QString, QString>> m_startupWarnings;
     QStringList m_malformedReports;
     QSet<QString> m_reportedFiles;
+    // Files said to be unreadable and not read since (names in lower case).
+    QSet<QString> m_unreadableFiles;
 
     FittingScrollArea *m_scroller = nullptr;
     QCheckBox *chkHelp = nullptr;

@@ -1,5 +1,6 @@
 #include "store/Backup.h"
 
+#include "store/FileRead.h"
 #include "store/FolderLock.h"
 
 #include "store/SafeSave.h"
@@ -67,17 +68,6 @@ QStringList dataFiles(const DataFolder &folder)
     return files;
 }
 
-QByteArray readAll(const QString &path, bool *ok)
-{
-    QFile file(path);
-    *ok = file.open(QIODevice::ReadOnly);
-    if (!*ok)
-        return QByteArray();
-    QByteArray bytes = file.readAll();
-    *ok = file.error() == QFileDevice::NoError;
-    return bytes;
-}
-
 void syncFolder(const QString &path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
@@ -98,11 +88,12 @@ StoreResult copyInto(const DataFolder &folder, const QStringList &names, const Q
     if (!partial.isValid())
         return failure(QStringLiteral("「%1」に書き込めません（%2）。").arg(root, partial.errorString()));
     for (const QString &file : names) {
-        bool ok = false;
-        const QByteArray bytes = readAll(QDir(folder.path()).filePath(file), &ok);
-        if (!ok)
-            return failure(QStringLiteral("「%1」を読み込めません。").arg(file));
-        if (StoreResult r = SafeSave::replaceFile(partial.filePath(file), bytes); !r)
+        const FileRead read = readWholeFile(QDir(folder.path()).filePath(file));
+        if (read.unreadable())
+            return failure(read.error);
+        if (read.missing())
+            continue; // removed since the folder was listed: nothing to keep
+        if (StoreResult r = SafeSave::replaceFile(partial.filePath(file), read.bytes); !r)
             return failure(r.message());
     }
     const QString target = QDir(root).filePath(name);
@@ -196,13 +187,12 @@ StoreResult BackupBeforeReplace(const DataFolder &folder, const QStringList &fil
     }
     bool anyNew = false;
     for (const QString &file : present) {
-        bool ok = false;
-        const QByteArray bytes = readAll(QDir(folder.path()).filePath(file), &ok);
-        if (!ok)
-            return failure(QStringLiteral("「%1」を読み込めません。").arg(file));
+        const FileRead read = readWholeFile(QDir(folder.path()).filePath(file));
+        if (read.unreadable())
+            return failure(read.error);
         const bool held = std::any_of(todays.begin(), todays.end(), [&](const QString &day) {
-            bool copied = false;
-            return readAll(QDir(root).filePath(day + u'/' + file), &copied) == bytes && copied;
+            const FileRead copy = readWholeFile(QDir(root).filePath(day + u'/' + file));
+            return copy.state == FileRead::State::Read && copy.bytes == read.bytes;
         });
         anyNew = anyNew || !held;
     }

@@ -1,10 +1,9 @@
 #include "store/CommentEdit.h"
 
 #include "store/Cp932.h"
+#include "store/FileRead.h"
 #include "store/SafeSave.h"
 #include "store/TextFile.h"
-
-#include <QFile>
 
 #include <cstring>
 
@@ -95,13 +94,12 @@ CommentSave ReplaceComment(const DataFolder &folder, const QString &name, int in
         return {r, false};
 
     const QString path = folder.pathFor(name);
-    QFile file(path);
-    if (!file.exists())
+    const FileRead read = readWholeFile(path);
+    if (read.missing())
         return changed(name);
-    if (!file.open(QIODevice::ReadOnly))
-        return {StoreResult::failure(QStringLiteral("「%1」を読み込めませんでした（%2）。").arg(name, file.errorString())), false};
-    const QByteArray bytes = file.readAll();
-    file.close();
+    if (read.unreadable())
+        return {read.result(), false};
+    const QByteArray &bytes = read.bytes;
 
     // Find the record, counting records exactly as the reader of the list counted them.
     const char *const data = bytes.constData();

@@ -64,10 +64,12 @@ CsvExportResult exportMeasurementsCsv(const DataFolder &folder, const QString &d
 {
     CsvExportResult out;
     const MeasurementFile file = ReadMeasurements(folder, dataFile);
+    if (file.unreadable()) {
+        out.result = StoreResult::failure(file.readError);
+        return out;
+    }
     if (!file.exists) {
-        const QString path = folder.pathFor(dataFile);
-        out.result = StoreResult::failure(folder.exists(dataFile) ? QStringLiteral("「%1」を読み込めませんでした。").arg(path)
-                                                                  : QStringLiteral("「%1」がありません。").arg(path));
+        out.result = StoreResult::failure(QStringLiteral("「%1」がありません。").arg(folder.pathFor(dataFile)));
         return out;
     }
     // A careless choice in the save dialog (or on the command line) must not turn one of the

@@ -2,9 +2,9 @@
 
 #include "store/Cp932.h"
 #include "store/DataFile.h"
+#include "store/FileRead.h"
 #include "store/SafeSave.h"
 
-#include <QFile>
 #include <QHash>
 
 #include <algorithm>
@@ -81,6 +81,11 @@ CsvImportPlan planCsvImport(const DataFolder &folder, const QString &dataFile, c
         std::stable_sort(order.begin(), order.end(), earlier);
 
     const MeasurementFile existing = ReadMeasurements(folder, dataFile);
+    if (existing.unreadable()) {
+        // Nothing can be told apart from what the file holds, and nothing may be written to it.
+        plan.error = existing.readError;
+        return plan;
+    }
     QHash<Key, int> present;
     present.reserve(existing.records.size());
     for (const Measurement &m : existing.records)
@@ -111,15 +116,10 @@ StoreResult mergeMeasurements(const DataFolder &folder, const QString &dataFile,
             return r;
     }
     const QString path = folder.pathFor(dataFile);
-    QByteArray existing;
-    {
-        QFile file(path);
-        if (file.exists()) {
-            if (!file.open(QIODevice::ReadOnly))
-                return StoreResult::failure(QStringLiteral("「%1」を読み込めませんでした（%2）。").arg(dataFile, file.errorString()));
-            existing = file.readAll();
-        }
-    }
+    const FileRead read = readWholeFile(path);
+    if (read.unreadable())
+        return read.result();
+    const QByteArray &existing = read.bytes;
 
     QByteArray out;
     out.reserve(existing.size() + added.size() * 64);

@@ -3,12 +3,10 @@
 #include "store/Cp932.h"
 #include "store/DataFileLines.h"
 #include "store/FieldReader.h"
+#include "store/FileRead.h"
 #include "store/NumberText.h"
 #include "store/SafeSave.h"
 #include "store/TextFile.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <cmath>
 #include <cstring>
@@ -17,30 +15,9 @@ namespace {
 
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
-QString readError(const QString &name, const QString &reason)
-{
-    return QStringLiteral("「%1」を読み込めませんでした（%2）。").arg(name, reason);
-}
-
 QString fullMessage(const QString &name)
 {
     return QStringLiteral("「%1」は上限の%2行に達しているため、これ以上記録できません。").arg(name).arg(kMaxDataLines);
-}
-
-// The raw bytes of a file; a missing file is empty. False only when an existing file cannot be read.
-bool readBytes(const QString &path, QByteArray *bytes, QString *error)
-{
-    QFile file(path);
-    if (!file.exists()) {
-        bytes->clear();
-        return true;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    *bytes = file.readAll();
-    return true;
 }
 
 // Counting line ends on the raw bytes is safe: no Windows-31J trail byte is CR, LF or '"'. A
@@ -147,11 +124,10 @@ MeasurementFile ReadMeasurements(const DataFolder &folder, const QString &name)
 {
     MeasurementFile result;
     result.fileName = name;
-    QFile file(folder.pathFor(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return result;
-    result.exists = true;
-    const QByteArray bytes = file.readAll();
+    const FileRead read = readWholeFile(folder.pathFor(name));
+    result.exists = !read.missing();
+    result.readError = read.error;
+    const QByteArray &bytes = read.bytes;
     // Room for lines of 32 bytes and more; a real line is longer, so one allocation does.
     result.records.reserve(bytes.size() / 32 + 1);
     RecentTexts dates;
@@ -186,12 +162,12 @@ MeasurementFile ReadMeasurements(const DataFolder &folder, const QString &name)
     return result;
 }
 
-int CountMeasurementsOn(const DataFolder &folder, const QString &name, const QString &date)
+int CountMeasurementsOn(const DataFolder &folder, const QString &name, const QString &date, QString *readError)
 {
-    QFile file(folder.pathFor(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray bytes = file.readAll();
+    const FileRead read = readWholeFile(folder.pathFor(name));
+    if (readError)
+        *readError = read.error;
+    const QByteArray &bytes = read.bytes;
     // The date is ASCII, and no byte of a two-byte character is '"' or LF, so the quoted date
     // can be looked for in the bytes themselves.
     const QByteArray key = '"' + date.toLatin1() + '"';
@@ -227,10 +203,10 @@ StoreResult AppendMeasurement(const DataFolder &folder, const QString &name, con
     if (StoreResult r = encodeText(measurementLine(m), &line); !r)
         return r;
     const QString path = folder.pathFor(name);
-    QByteArray existing;
-    QString error;
-    if (!readBytes(path, &existing, &error))
-        return StoreResult::failure(readError(name, error));
+    const FileRead read = readWholeFile(path);
+    if (read.unreadable())
+        return read.result();
+    const QByteArray &existing = read.bytes;
     if (countNonBlankLines(existing) >= kMaxDataLines)
         return StoreResult::failure(fullMessage(name));
     // A file whose last line lacks its line end would otherwise swallow the new line.
@@ -249,10 +225,10 @@ StoreResult InsertMeasurementInOrder(const DataFolder &folder, const QString &na
         return r;
     newLine += kLineEnd;
     const QString path = folder.pathFor(name);
-    QByteArray existing;
-    QString error;
-    if (!readBytes(path, &existing, &error))
-        return StoreResult::failure(readError(name, error));
+    const FileRead read = readWholeFile(path);
+    if (read.unreadable())
+        return read.result();
+    const QByteArray &existing = read.bytes;
     if (countNonBlankLines(existing) >= kMaxDataLines)
         return StoreResult::failure(fullMessage(name));
 
@@ -300,10 +276,10 @@ StoreResult RewriteDataFile(const DataFolder &folder, const QString &name, const
     if (records.size() > kMaxDataLines)
         return StoreResult::failure(fullMessage(name));
     const QString path = folder.pathFor(name);
-    QByteArray existing;
-    QString error;
-    if (!readBytes(path, &existing, &error))
-        return StoreResult::failure(readError(name, error));
+    const FileRead read = readWholeFile(path);
+    if (read.unreadable())
+        return read.result();
+    const QByteArray &existing = read.bytes;
     MeasurementFile current;
     current.fileName = name;
     current.malformed = malformedLinesOf(existing);

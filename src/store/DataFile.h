@@ -20,21 +20,30 @@ struct MalformedLine {
 
 struct MeasurementFile {
     QString fileName;
-    bool exists = false;
+    bool exists = false; // there is a file of that name, readable or not
+    // Set when the file exists but cannot be read (no permission, a folder of that name, an I/O
+    // error, a read cut short): the store's message, ready to show. Its records are then empty,
+    // which is not the empty diary of a missing file, and every writer refuses that file.
+    QString readError;
     QList<Measurement> records;     // in file order; blank lines skipped
     QList<MalformedLine> malformed; // lines that are not a record; never dropped by a writer
 
     // "「データ1.txt」の3行目を読み取れません。…" for every malformed line, or empty.
     QString malformedReport() const;
+    bool unreadable() const { return !readError.isEmpty(); }
 };
 
-// A missing file reads as no records.
+// A missing file reads as no records; an unreadable one as no records with its readError.
 MeasurementFile ReadMeasurements(const DataFolder &folder, const QString &name);
 
 // How many records of the file are dated `date` ("yyyy/mm/dd"). Only lines that begin with that
 // date are decoded, so counting a day costs little more than reading the file's bytes; a line
-// that is not a record is not counted, as ReadMeasurements would not yield it.
-int CountMeasurementsOn(const DataFolder &folder, const QString &name, const QString &date);
+// that is not a record is not counted, as ReadMeasurements would not yield it. An unreadable file
+// counts 0 and leaves its message in `readError` (emptied otherwise).
+int CountMeasurementsOn(const DataFolder &folder, const QString &name, const QString &date, QString *readError = nullptr);
+
+// Every writer reads the file first (FileRead.h) and refuses, writing nothing, when it cannot be
+// read whole.
 
 // Appends one line (the file is created when missing).
 StoreResult AppendMeasurement(const DataFolder &folder, const QString &name, const Measurement &m);

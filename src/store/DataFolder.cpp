@@ -19,14 +19,17 @@ QString DataFolder::creationSpelling(const QString &name)
 QString DataFolder::pathFor(const QString &name) const
 {
     const QDir dir(m_path);
-    if (QFileInfo::exists(dir.filePath(name)))
-        return dir.filePath(name);
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    const QString created = creationSpelling(name);
+    // Any entry counts, a folder too: a folder where a file belongs is that file, unreadable,
+    // not a reason to look for another one.
+    if (QFileInfo::exists(dir.filePath(created)))
+        return dir.filePath(created);
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString &entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return dir.filePath(entry);
     }
-    return dir.filePath(creationSpelling(name));
+    return dir.filePath(created);
 }
 
 bool DataFolder::exists(const QString &name) const

@@ -1,6 +1,7 @@
 #include "store/LegacyConversion.h"
 
 #include "store/Cp932.h"
+#include "store/FileRead.h"
 #include "store/LegacyBackupName.h"
 #include "store/LegacyReaders.h"
 #include "store/SafeSave.h"
@@ -17,19 +18,15 @@ struct FileBytes {
     QByteArray bytes;
 };
 
-bool readFile(const QString &path, const QString &name, FileBytes *out, QString *error)
+bool readFile(const QString &path, FileBytes *out, QString *error)
 {
-    QFile file(path);
-    if (!file.exists()) {
-        out->exists = false;
-        return true;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("「%1」を読み込めませんでした（%2）。").arg(name, file.errorString());
+    const FileRead read = readWholeFile(path);
+    if (read.unreadable()) {
+        *error = read.error;
         return false;
     }
-    out->exists = true;
-    out->bytes = file.readAll();
+    out->exists = !read.missing();
+    out->bytes = read.bytes;
     return true;
 }
 
@@ -120,7 +117,7 @@ StoreResult convertWeightHistoryFile(const DataFolder &folder, const QString &da
     FileBytes source;
     FileBytes previous;
     QString error;
-    if (!readFile(sourcePath, report->sourceName, &source, &error) || !readFile(dataPath, dataFile, &previous, &error))
+    if (!readFile(sourcePath, &source, &error) || !readFile(dataPath, &previous, &error))
         return failed(error);
     if (!source.exists)
         return failed(QStringLiteral("「%1」が見つかりません。").arg(report->sourceName));
@@ -166,7 +163,7 @@ StoreResult convertOlderDataFile(const DataFolder &folder, const QString &dataFi
     report->sourceName = dataFile;
     FileBytes previous;
     QString error;
-    if (!readFile(folder.pathFor(dataFile), dataFile, &previous, &error))
+    if (!readFile(folder.pathFor(dataFile), &previous, &error))
         return failed(error);
     const LegacyRecords read = readOlderData(previous.bytes, bodyFat);
     QByteArray converted;

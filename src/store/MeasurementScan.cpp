@@ -1,19 +1,17 @@
 #include "store/MeasurementScan.h"
 
 #include "store/DataFileLines.h"
-
-#include <QFile>
+#include "store/FileRead.h"
 
 MeasurementFile ScanMeasurements(const DataFolder &folder, const QString &name,
                                  const std::function<void(const MeasurementView &)> &visit)
 {
     MeasurementFile result;
     result.fileName = name;
-    QFile file(folder.pathFor(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return result;
-    result.exists = true;
-    const QByteArray bytes = file.readAll();
+    const FileRead read = readWholeFile(folder.pathFor(name));
+    result.exists = !read.missing();
+    result.readError = read.error;
+    const QByteArray &bytes = read.bytes;
     // A day's lines share their date, which need then be checked as a real day only once. The
     // text of a line lives only as long as the line is read, hence the copy.
     QString lastDate;

@@ -12,19 +12,6 @@
 namespace SafeSave {
 namespace {
 
-std::optional<Fault> pendingFault;
-
-std::optional<Fault> takeFault()
-{
-    if (pendingFault && pendingFault->skipWrites > 0) {
-        --pendingFault->skipWrites;
-        return std::nullopt;
-    }
-    std::optional<Fault> fault = pendingFault;
-    pendingFault.reset();
-    return fault;
-}
-
 QString writeError(const QString &path, const QString &reason)
 {
     return QStringLiteral("「%1」に書き込めませんでした（%2）。").arg(QFileInfo(path).fileName(), reason);
@@ -59,14 +46,9 @@ void syncFolderOf(const QString &path)
 
 } // namespace
 
-void injectFault(const Fault &fault)
-{
-    pendingFault = fault;
-}
-
 StoreResult replaceFile(const QString &path, const QByteArray &bytes)
 {
-    const std::optional<Fault> fault = takeFault();
+    const std::optional<Fault> fault = takeWriteFault();
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
@@ -89,7 +71,7 @@ StoreResult replaceFile(const QString &path, const QByteArray &bytes)
 
 StoreResult appendToFile(const QString &path, const QByteArray &bytes)
 {
-    const std::optional<Fault> fault = takeFault();
+    const std::optional<Fault> fault = takeWriteFault();
     const bool existed = QFileInfo::exists(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))

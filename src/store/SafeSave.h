@@ -1,28 +1,24 @@
 #pragma once
 
+#include "store/FaultHook.h"
 #include "store/StoreResult.h"
 
 #include <QByteArray>
 #include <QString>
 
-// The only two ways the program changes a file. Both leave the file either as it was or as
-// intended, also when the process dies half-way:
+// The only two ways the program changes a file:
 //  - a whole-file rewrite goes to a temporary file in the same folder, which is flushed, synced
-//    and then renamed over the original;
-//  - an append is flushed and synced before it returns, and a failed append is cut back off.
+//    and then renamed over the original: the file is either as it was or as intended, also when
+//    the process dies half-way. What is written back is made from a checked read (FileRead.h).
+//  - an append is flushed and synced before it returns, and an append that fails is cut back off
+//    to where the file ended. Only a crash or a power cut in the middle of the write itself can
+//    leave part of the new line at the end of the file, without its line end. The next append
+//    (AppendMeasurement, appendText) first ends that line and then adds its own, so the part
+//    stays a line of its own and never swallows the new one: in a data file it is listed as a
+//    line that is not a record, and no writer drops it.
 namespace SafeSave {
 
 StoreResult replaceFile(const QString &path, const QByteArray &bytes);
 StoreResult appendToFile(const QString &path, const QByteArray &bytes);
-
-// Test seam: the next write fails after this many bytes have reached the file (or, with
-// failAtCommit, just before the rename). Consumed by the write it affects; with skipWrites, that
-// many writes go through untouched first, so that a later step of an operation can fail.
-struct Fault {
-    qint64 failAfterBytes = -1;
-    bool failAtCommit = false;
-    int skipWrites = 0;
-};
-void injectFault(const Fault &fault);
 
 } // namespace SafeSave

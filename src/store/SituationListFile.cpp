@@ -41,6 +41,20 @@ StoreResult append(const DataFolder &folder, const QString &line, const QString 
     return appendText(folder, FileName::situationList, line);
 }
 
+QStringList entriesOf(const std::optional<QString> &text)
+{
+    if (!text)
+        return defaultSituations();
+    QStringList entries;
+    for (QStringView line : splitLines(*text)) {
+        if (isBlank(line))
+            continue;
+        for (const Field &field : readFields(line).fields)
+            entries.append(field.text.toString());
+    }
+    return entries;
+}
+
 } // namespace
 
 QStringList defaultSituations()
@@ -52,17 +66,16 @@ QStringList defaultSituations()
 
 QStringList ReadSituationList(const DataFolder &folder)
 {
-    const std::optional<QString> text = readText(folder, FileName::situationList);
-    if (!text)
-        return defaultSituations();
-    QStringList entries;
-    for (QStringView line : splitLines(*text)) {
-        if (isBlank(line))
-            continue;
-        for (const Field &field : readFields(line).fields)
-            entries.append(field.text.toString());
-    }
-    return entries;
+    return entriesOf(readText(folder, FileName::situationList));
+}
+
+StoreResult ReadSituationListForChange(const DataFolder &folder, QStringList *entries)
+{
+    std::optional<QString> text;
+    if (StoreResult r = readTextForChange(folder, FileName::situationList, &text); !r)
+        return r;
+    *entries = entriesOf(text);
+    return StoreResult::success();
 }
 
 StoreResult AppendSituationQuoted(const DataFolder &folder, const QString &entry)

@@ -14,6 +14,9 @@ QStringList defaultSituations();
 
 // Every field of every line, in file order; the defaults when the file is missing.
 QStringList ReadSituationList(const DataFolder &folder);
+// The same for a change made from the entries read: a list that exists but cannot be read is a
+// failure, never the defaults written over it.
+StoreResult ReadSituationListForChange(const DataFolder &folder, QStringList *entries);
 
 StoreResult AppendSituationQuoted(const DataFolder &folder, const QString &entry);
 StoreResult AppendSituationPlain(const DataFolder &folder, const QString &entry);

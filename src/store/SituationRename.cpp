@@ -1,12 +1,11 @@
 #include "store/SituationRename.h"
 
 #include "store/Cp932.h"
+#include "store/FileRead.h"
 #include "store/Measurement.h"
 #include "store/SafeSave.h"
 #include "store/SituationListFile.h"
 #include "store/TextFile.h"
-
-#include <QFile>
 
 #include <cstring>
 
@@ -69,13 +68,10 @@ StoreResult RenameSituationInData(const DataFolder &folder, const QString &name,
     if (StoreResult r = encodeText(u'"' + newText + u'"', &field); !r)
         return r;
     const QString path = folder.pathFor(name);
-    QFile file(path);
-    if (!file.exists())
-        return StoreResult::success();
-    if (!file.open(QIODevice::ReadOnly))
-        return StoreResult::failure(QStringLiteral("「%1」を読み込めませんでした（%2）。").arg(name, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    file.close();
+    const FileRead read = readWholeFile(path);
+    if (read.unreadable())
+        return read.result();
+    const QByteArray &bytes = read.bytes; // a missing file has no record to rename
 
     QByteArray out;
     out.reserve(bytes.size() + bytes.size() / 8);
@@ -118,7 +114,9 @@ StoreResult RenameSituationInData(const DataFolder &folder, const QString &name,
 
 StoreResult RenameSituationInList(const DataFolder &folder, const QString &oldText, const QString &newText)
 {
-    QStringList entries = ReadSituationList(folder);
+    QStringList entries;
+    if (StoreResult r = ReadSituationListForChange(folder, &entries); !r)
+        return r;
     for (QString &entry : entries) {
         if (entry == oldText)
             entry = newText;

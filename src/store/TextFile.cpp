@@ -1,16 +1,25 @@
 #include "store/TextFile.h"
 
 #include "store/Cp932.h"
+#include "store/FileRead.h"
 #include "store/SafeSave.h"
 
 #include <QFile>
 
 std::optional<QString> readText(const DataFolder &folder, const QString &name)
 {
-    QFile file(folder.pathFor(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return decodeCp932(file.readAll());
+    std::optional<QString> text;
+    (void)readTextForChange(folder, name, &text);
+    return text;
+}
+
+StoreResult readTextForChange(const DataFolder &folder, const QString &name, std::optional<QString> *text)
+{
+    const FileRead read = readWholeFile(folder.pathFor(name));
+    text->reset();
+    if (read.state == FileRead::State::Read)
+        *text = decodeCp932(read.bytes);
+    return read.result();
 }
 
 StoreResult encodeText(const QString &text, QByteArray *out)

@@ -60,7 +60,6 @@ private Q_SLOTS:
     {
         m_dir = new QTemporaryDir;
         QVERIFY(m_dir->isValid());
-        SafeSave::injectFault({});
     }
     void cleanup()
     {
@@ -183,7 +182,7 @@ private Q_SLOTS:
         QFETCH(int, faultAfterBytes);
         QFETCH(bool, atCommit);
         makeDataFolder();
-        SafeSave::injectFault({faultAfterBytes, atCommit});
+        const auto armed = SafeSave::injectFault({faultAfterBytes, atCommit});
         const StoreResult r = MakeDailyBackup(folder(), kToday);
         QVERIFY(!r.ok());
         QVERIFY2(r.message().startsWith(QStringLiteral("データのバックアップを作れませんでした。")), qPrintable(r.message()));

@@ -226,6 +226,13 @@ private Q_SLOTS:
                                                    record(u"2019/06/04"_s, imported, 76.3f, 24.5f, u"07:40:00"_s),
                                                    record(u"2019/06/04"_s, imported, 76.1f, 0.f, u"21:30:00"_s),
                                                } << QList<int>{4}; // a comment with a quote cannot be stored
+        // any number the entry save takes: huge, negative, zero
+        QTest::newRow("unusual numbers") << QByteArrayLiteral("DATE,WEIGHT,BODY_FAT\n2026-12-01,99999999999,-0.5\n2026-12-02,-5,0\n2026-12-03,0,1e3\n")
+                                         << QList<Measurement>{
+                                                record(u"2026/12/01"_s, imported, 99999999999.0f, -0.5f),
+                                                record(u"2026/12/02"_s, imported, -5.f, 0.f),
+                                                record(u"2026/12/03"_s, imported, 0.f, 1000.f),
+                                            } << QList<int>{};
         QTest::newRow("semicolons, decimal commas, BOM") << QByteArrayLiteral(
             "\xEF\xBB\xBF" "Date;Weight;Fat;Comment\r\n"
             "2024/3/1;72,5;28,1;\xE6\x9C\x9D\r\n"

@@ -78,7 +78,6 @@ private Q_SLOTS:
     {
         m_dir = new QTemporaryDir;
         QVERIFY(m_dir->isValid());
-        SafeSave::injectFault({}); // a fault a failed test left pending must not hit the next one
     }
     void cleanup()
     {
@@ -155,22 +154,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("ending");
         QTest::addColumn<QByteArray>("joint");
-        QTest::newRow("no line end") << QByteArray() << QByteArrayLiteral("\r\n");
-        QTest::newRow("CR cut off from its LF") << QByteArrayLiteral("\r") << QByteArrayLiteral("\n");
-        QTest::newRow("LF only") << QByteArrayLiteral("\n") << QByteArray();
-        QTest::newRow("CR LF") << QByteArrayLiteral("\r\n") << QByteArray();
+        QTest::addColumn<int>("partLine"); // the line the part of a record stays on, 0 for none
+        QTest::newRow("no line end") << QByteArray() << QByteArrayLiteral("\r\n") << 0;
+        QTest::newRow("CR cut off from its LF") << QByteArrayLiteral("\r") << QByteArrayLiteral("\n") << 0;
+        QTest::newRow("LF only") << QByteArrayLiteral("\n") << QByteArray() << 0;
+        QTest::newRow("CR LF") << QByteArrayLiteral("\r\n") << QByteArray() << 0;
+        // What an append cut off by a crash leaves: part of its line, no line end.
+        QTest::newRow("part of a record") << QByteArrayLiteral("\r\n") + cp932(kBaseLines[2].left(20)) << QByteArrayLiteral("\r\n") << 2;
+        QTest::newRow("record without its last field") << QByteArrayLiteral("\r\n") + cp932(kBaseLines[2].chopped(3))
+                                                       << QByteArrayLiteral("\r\n") << 2;
     }
     void appendAfterUnfinishedLastLine()
     {
         QFETCH(QByteArray, ending);
         QFETCH(QByteArray, joint);
+        QFETCH(int, partLine);
         const QByteArray old = cp932(kBaseLines[0]) + ending;
         QVERIFY(writeFile(data1(), old));
         QVERIFY(AppendMeasurement(folder(), FileName::data1, baseRecords()[1]));
         QCOMPARE(readFile(data1()), old + joint + cp932Lines({kBaseLines[1]}));
+        // The new record is whole; a part left before it stays a line of its own, listed.
         const MeasurementFile read = ReadMeasurements(folder(), FileName::data1);
         QCOMPARE(read.records, baseRecords().mid(0, 2));
-        QVERIFY(read.malformed.isEmpty());
+        QCOMPARE(read.malformed.size(), partLine ? 1 : 0);
+        if (partLine)
+            QCOMPARE(read.malformed[0].lineNumber, partLine);
     }
 
     // ---- reading back what was written ----
@@ -691,7 +699,7 @@ private Q_SLOTS:
         QVERIFY(writeFile(data1(), old));
         const QStringList entries = folderEntries(m_dir->path());
         const Measurement m = record(QStringLiteral("2003/11/10"), QStringLiteral("夜"), 65, 21);
-        SafeSave::injectFault({failAfterBytes, atCommit});
+        const auto armed = SafeSave::injectFault({failAfterBytes, atCommit});
         const StoreResult r = run(Op(op), m);
         QVERIFY(!r.ok());
         QVERIFY(r.message().contains(QStringLiteral("データ1.txt")));
@@ -704,7 +712,7 @@ private Q_SLOTS:
 
     void failedAppendToMissingFileLeavesNoFile()
     {
-        SafeSave::injectFault({5, false});
+        const auto armed = SafeSave::injectFault({5, false});
         QVERIFY(!AppendMeasurement(folder(), FileName::data1, baseRecords()[0]).ok());
         QVERIFY(folderEntries(m_dir->path()).isEmpty());
     }
@@ -713,7 +721,7 @@ private Q_SLOTS:
     {
         // The fault is meant for the next write that happens; a refusal writes nothing.
         QVERIFY(writeFile(data1(), cp932Lines(kBaseLines)));
-        SafeSave::injectFault({0, false});
+        const auto armed = SafeSave::injectFault({0, false});
         QVERIFY(!AppendMeasurement(folder(), FileName::data1, record(QStringLiteral("2003/11/12"), QStringLiteral("\""), 65, 21)).ok());
         QVERIFY(!AppendMeasurement(folder(), FileName::data1, baseRecords()[4]).ok());
         QCOMPARE(readFile(data1()), cp932Lines(kBaseLines));
@@ -745,12 +753,52 @@ private Q_SLOTS:
         QCOMPARE(folderEntries(m_dir->path()), QStringList{onDisk});
     }
 
-    void exactSpellingWins()
+    // Two spellings of one name on a case-sensitive file system: whoever asks, in whatever
+    // spelling, reads and writes the same one, the creation spelling first, else the first in
+    // code-unit order. The other spellings are never touched.
+    void oneSpellingForEveryCaller_data()
     {
+        QTest::addColumn<QStringList>("onDisk");
+        QTest::addColumn<QString>("used");
+        QTest::newRow("creation spelling among others")
+            << QStringList{QStringLiteral("データ1.TXT"), QStringLiteral("データ1.txt"), QStringLiteral("データ1.Txt")} << QStringLiteral("データ1.txt");
+        QTest::newRow("without the creation spelling")
+            << QStringList{QStringLiteral("データ1.Txt"), QStringLiteral("データ1.TXT"), QStringLiteral("データ1.tXt")} << QStringLiteral("データ1.TXT");
+    }
+    void oneSpellingForEveryCaller()
+    {
+        QFETCH(QStringList, onDisk);
+        QFETCH(QString, used);
+        // Each spelling holds another record, so that what is read tells which file it came from.
+        for (qsizetype i = 0; i < onDisk.size(); ++i)
+            QVERIFY(writeFile(path(onDisk[i]), cp932Lines({kBaseLines[i]})));
+        const QList<Measurement> usedRecords{baseRecords()[onDisk.indexOf(used)]};
+        for (const QString &asked : {QStringLiteral("データ1.txt"), QStringLiteral("データ1.TXT"), QStringLiteral("データ1.tXT")}) {
+            QCOMPARE(folder().pathFor(asked), path(used));
+            QCOMPARE(ReadMeasurements(folder(), asked).records, usedRecords);
+            QCOMPARE(CountMeasurementsOn(folder(), asked, usedRecords[0].date), 1);
+        }
+        QVERIFY(AppendMeasurement(folder(), QStringLiteral("データ1.tXT"), baseRecords()[4]));
+        QCOMPARE(ReadMeasurements(folder(), FileName::data1).records, usedRecords + baseRecords().mid(4, 1));
+        for (qsizetype i = 0; i < onDisk.size(); ++i) {
+            if (onDisk[i] != used)
+                QCOMPARE(readFile(path(onDisk[i])), cp932Lines({kBaseLines[i]}));
+        }
+    }
+
+    void folderOfTheNameIsTheFile()
+    {
+        // A folder in the creation spelling is that file, unreadable; a file in another spelling
+        // beside it is not taken instead, and nothing is written beside it.
+        QVERIFY(QDir().mkpath(data1()));
         QVERIFY(writeFile(path(QStringLiteral("データ1.TXT")), cp932Lines({kBaseLines[0]})));
-        QVERIFY(writeFile(path(QStringLiteral("データ1.txt")), cp932Lines({kBaseLines[1]})));
-        QCOMPARE(ReadMeasurements(folder(), QStringLiteral("データ1.TXT")).records, baseRecords().mid(0, 1));
-        QCOMPARE(ReadMeasurements(folder(), QStringLiteral("データ1.txt")).records, baseRecords().mid(1, 1));
+        const MeasurementFile read = ReadMeasurements(folder(), QStringLiteral("データ1.TXT"));
+        QVERIFY(read.exists);
+        QVERIFY(read.records.isEmpty());
+        QVERIFY2(read.readError.contains(QStringLiteral("「データ1.txt」")), qPrintable(read.readError));
+        QVERIFY(!AppendMeasurement(folder(), QStringLiteral("データ1.TXT"), baseRecords()[1]).ok());
+        QCOMPARE(readFile(path(QStringLiteral("データ1.TXT"))), cp932Lines({kBaseLines[0]}));
+        QCOMPARE(folderEntries(m_dir->path()), (QStringList{QStringLiteral("データ1.TXT"), FileName::data1}));
     }
 
     void newFilesGetLowerCaseExtension_data()

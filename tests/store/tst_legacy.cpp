@@ -13,7 +13,7 @@
 using namespace StoreTest;
 
 namespace {
-const QString kData = QStringLiteral("データ1.TXT"); // as the start-up spells it
+const QString kData = FileName::data1;
 const QString kHistory = LegacyFileName::weightHistory;
 
 // Every file of a folder with its bytes: what a failed conversion must leave unchanged.
@@ -39,7 +39,6 @@ private:
 private Q_SLOTS:
     void init()
     {
-        SafeSave::injectFault({});
         m_dir = new QTemporaryDir;
     }
     void cleanup()
@@ -140,7 +139,7 @@ private Q_SLOTS:
             put(kHistory, {QStringLiteral("\"2003/08/21\",\"朝食前\",70.1")});
         const auto before = snapshot(m_dir->path());
 
-        SafeSave::injectFault({atCommit ? -1 : 5, atCommit, skipWrites});
+        const auto armed = SafeSave::injectFault({atCommit ? -1 : 5, atCommit, skipWrites});
         LegacyConversionReport report;
         const StoreResult r = history ? convertWeightHistoryFile(folder(), kData, 21.5f, &report)
                                       : convertOlderDataFile(folder(), kData, 21.5f, &report);

@@ -77,7 +77,6 @@ private Q_SLOTS:
     {
         m_dir = new QTemporaryDir;
         QVERIFY(m_dir->isValid());
-        SafeSave::injectFault({});
     }
     void cleanup()
     {
@@ -557,7 +556,7 @@ private Q_SLOTS:
         };
         const QByteArray old = cp932(QStringLiteral("\"古い\",\"内容です\"\r\n"));
         QVERIFY(writeFile(path(file), old));
-        SafeSave::injectFault({atCommit ? -1 : 3, atCommit});
+        const auto armed = SafeSave::injectFault({atCommit ? -1 : 3, atCommit});
         const StoreResult r = writes[write]();
         QVERIFY(!r.ok());
         QVERIFY(r.message().contains(file));

@@ -24,6 +24,7 @@ public:
     QStringList helpShown;
     QStringList failures;
     QStringList malformed;
+    QStringList unreadable;
     QList<QDate> entryDaysOpened;
     std::pair<int, int> counts{-1, -1};
     int hideAllCount = 0;
@@ -38,6 +39,11 @@ public:
     {
         if (!report.isEmpty())
             malformed << report;
+    }
+    void noteUnreadableFile(const QString &, const QString &message) override
+    {
+        if (!message.isEmpty())
+            unreadable << message;
     }
     void showPartnerCounts(int count1, int count2) override { counts = {count1, count2}; }
     void focusSelectedPartner() override {}

@@ -5,6 +5,7 @@
 #include "screens/analyses/TrendPanel.h"
 #include "screens/analyses/TrendSummary.h"
 #include "screens/shell/GraphQuantity.h"
+#include "screens/shell/ReadProblems.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/MeasurementScan.h"
@@ -76,7 +77,7 @@ void TrendController::LoadTrendData()
     TrendData trend;
     const MeasurementFile file = ScanMeasurements(m_ctx.folder, m_ctx.session.currentDataFile(),
                                                   [&trend](const MeasurementView &record) { AddTrendRecord(trend, record); });
-    m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
+    noteReadProblems(m_ctx.shell, file);
     *m_trend = std::move(trend);
     m_ctx.session.setRecordCount(m_trend->count());
     m_forecast = ComputeForecast(*m_trend, m_ctx.session.profile().targetWeight);

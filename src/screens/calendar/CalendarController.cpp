@@ -1,6 +1,7 @@
 #include "screens/calendar/CalendarController.h"
 
 #include "screens/calendar/CalendarPanel.h"
+#include "screens/shell/ReadProblems.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/DataFile.h"
@@ -46,7 +47,7 @@ void CalendarController::SetupCalendarGrid()
 void CalendarController::FillCalendar()
 {
     const MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.session.currentDataFile());
-    m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
+    noteReadProblems(m_ctx.shell, file);
     const CalendarData data = ComputeCalendar(file.records, m_ctx.clock.today());
     m_panel->showDays(data, m_view);
     m_panel->showSummary(SummarizeCalendar(data.counts));

@@ -44,8 +44,11 @@ void ComparisonController::ShowComparison()
     m_partners = {session.nickname(1), session.nickname(2), session.targetWeight(1), session.targetWeight(2)};
     // Each file is read once; the summary, the period and the daily pass all work on the records.
     // Lines that are not records are left out here: the entry screen is where they are reported.
+    // A file that cannot be read at all is said here, since this is the screen the program opens on.
     const MeasurementFile file1 = ReadMeasurements(m_ctx.folder, FileName::data1);
     const MeasurementFile file2 = ReadMeasurements(m_ctx.folder, FileName::data2);
+    for (const MeasurementFile *file : {&file1, &file2})
+        m_ctx.shell.noteUnreadableFile(file->fileName, file->readError);
     m_data = computeComparison(file1.records, file2.records, m_partners);
 
     m_panel->fillList(m_data.days);

@@ -2,6 +2,7 @@
 
 #include "screens/diary/CommentList.h"
 #include "screens/diary/DiaryPanel.h"
+#include "screens/shell/ReadProblems.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/CommentEdit.h"
@@ -59,7 +60,7 @@ void DiaryController::SetupCommentGrid()
 void DiaryController::FillCommentList()
 {
     MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.session.currentDataFile());
-    m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
+    noteReadProblems(m_ctx.shell, file);
     m_listedFile = file.fileName;
     m_listed = std::make_shared<QList<Measurement>>(std::move(file.records));
     m_panel->showList(m_listed);

@@ -6,6 +6,7 @@
 #include "screens/entry/EntryPanel.h"
 #include "screens/entry/EntrySave.h"
 #include "screens/shell/GraphQuantity.h"
+#include "screens/shell/ReadProblems.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
@@ -91,7 +92,7 @@ void EntryController::setSelectedDay(const QDate &day)
 void EntryController::RefreshEntryScreen()
 {
     const MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.session.currentDataFile());
-    m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
+    noteReadProblems(m_ctx.shell, file);
     *m_day = ComputeEntryDay(file.records, selectedDay(), m_ctx.session.profile().height);
     m_ctx.session.setRecordCount(int(file.records.size()));
     m_panel->showDay(*m_day);
@@ -107,7 +108,9 @@ void EntryController::RefreshPartnerCounts()
     const int partner = m_ctx.session.partner();
     const int own = m_panel->msgDayList->rows() - 1;
     const QString otherFile = FileName::dataFile(partner == 1 ? 2 : 1);
-    const int otherCount = CountMeasurementsOn(m_ctx.folder, otherFile, storedDate(selectedDay()));
+    QString unreadable;
+    const int otherCount = CountMeasurementsOn(m_ctx.folder, otherFile, storedDate(selectedDay()), &unreadable);
+    m_ctx.shell.noteUnreadableFile(otherFile, unreadable);
     m_ctx.shell.showPartnerCounts(partner == 1 ? own : otherCount, partner == 1 ? otherCount : own);
 }
 

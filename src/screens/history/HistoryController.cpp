@@ -4,6 +4,7 @@
 #include "screens/entry/EntryDay.h"
 #include "screens/history/HistoryPanel.h"
 #include "screens/shell/GraphQuantity.h"
+#include "screens/shell/ReadProblems.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
@@ -154,7 +155,7 @@ void HistoryController::listHistory(HistoryListingKind kind)
         listing = std::make_shared<HistoryListing>(filter, m_ctx.session.profile().height);
         const MeasurementFile file = ScanMeasurements(m_ctx.folder, m_ctx.session.currentDataFile(),
                                                       [&listing](const MeasurementView &record) { listing->add(record); });
-        m_ctx.shell.noteMalformedLines(file.fileName, file.malformedReport());
+        noteReadProblems(m_ctx.shell, file);
     }
     m_panel->showListing(std::move(listing));
 }

@@ -20,6 +20,10 @@ public:
     virtual void showStoreFailure(const QString &title, const QString &message) = 0;
     // Lines of a file that are not records; each file is reported once per run.
     virtual void noteMalformedLines(const QString &fileName, const QString &report) = 0;
+    // A data file that exists but cannot be read (`message` is the store's), or, with an empty
+    // message, one that has just been read. Said once until the file reads again; the store
+    // refuses every write to it meanwhile.
+    virtual void noteUnreadableFile(const QString &fileName, const QString &message) = 0;
 
     // The counts of the selected day beside both partner buttons, with their colours and faces.
     virtual void showPartnerCounts(int count1, int count2) = 0;

@@ -110,7 +110,7 @@ private Q_SLOTS:
         Diary h;
         const QByteArray before = h.data();
         Q_EMIT h.list()->cellClicked(1, 7);
-        SafeSave::injectFault({failAfterBytes, false});
+        const auto armed = SafeSave::injectFault({failAfterBytes, false});
         h.enter(text);
         QStringList shown = h.shell.failures; // one box in all: a refusal or the store's failure
         for (const Message &box : h.dialogs.shown)
@@ -120,7 +120,6 @@ private Q_SLOTS:
         QCOMPARE(h.box()->text(), text);
         QCOMPARE(h.list()->textMatrix(1, 7), u"はじめ"_s);
         QCOMPARE(h.data(), before);
-        SafeSave::injectFault({});
     }
 
     void changedFileIsRefusedAndReread()

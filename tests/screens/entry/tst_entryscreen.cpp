@@ -340,6 +340,60 @@ private Q_SLOTS:
         QCOMPARE(h.box("txtTaiInp")->text(), QStringLiteral("70"));
     }
 
+    // A data file that is there but cannot be read (here a folder of its name) is no empty
+    // diary: it is said once, in a box naming it, and the save refuses it with the same message.
+    void unreadableFileIsSaidOnceAndNeverWritten_data()
+    {
+        QTest::addColumn<int>("partner");
+        QTest::newRow("selected partner's file") << 1;
+        QTest::newRow("other partner's file") << 2;
+    }
+    void unreadableFileIsSaidOnceAndNeverWritten()
+    {
+        QFETCH(int, partner);
+        EntryHarness h;
+        const QString file = FileName::dataFile(partner);
+        h.writeCouple({line(QStringLiteral("2026/12/07"), 70.0)}, {line(QStringLiteral("2026/12/07"), 55.0)});
+        QVERIFY(QFile::remove(QDir(h.path()).filePath(file)));
+        QVERIFY(QDir(h.path()).mkdir(file));
+        h.setHelpTour(0);
+        h.start();
+        const QStringList entries = QDir(h.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        const QString said = QStringLiteral("「%1」を読み込めませんでした").arg(file);
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.dialogs.shown[0].title, QStringLiteral("読み込めないファイル"));
+        QVERIFY2(h.dialogs.shown[0].text.contains(said), qPrintable(h.dialogs.shown[0].text));
+        // Every screen that reads it, and the partner counts, stay silent about it from now on.
+        for (const char *button : {"cmdMain", "cmdTaijyu", "cmdRentai", "cmdBunseki", "cmdCale", "cmdMemo", "cmdAvgtai", "cmdMain"})
+            h.click(QString::fromLatin1(button));
+        if (partner == 2)
+            h.click(QStringLiteral("cmdUser2"));
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.find<QLabel>(QStringLiteral("lblUser%1").arg(partner))->text(), QStringLiteral("0"));
+
+        h.pickSituation(0);
+        h.type("txtTaiInp", QStringLiteral("65"));
+        h.type("txtShiInp", QStringLiteral("20"));
+        h.click(QStringLiteral("cmdTaiHozon"));
+        QCOMPARE(h.dialogs.shown.size(), 2);
+        QCOMPARE(h.dialogs.shown[1].title, QStringLiteral("保存できません"));
+        QVERIFY2(h.dialogs.shown[1].text.contains(said), qPrintable(h.dialogs.shown[1].text));
+        QCOMPARE(QDir(h.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), entries);
+        QVERIFY(QFileInfo(QDir(h.path()).filePath(file)).isDir());
+
+        // Readable again, it is read without a word; unreadable once more, it is said again.
+        QVERIFY(QDir(h.path()).rmdir(file));
+        h.write(file, line(QStringLiteral("2026/12/07"), 60.0) + QStringLiteral("\r\n"));
+        h.pickDay(QDate(2026, 12, 7));
+        QCOMPARE(h.dialogs.shown.size(), 2);
+        QCOMPARE(h.find<QLabel>(QStringLiteral("lblUser%1").arg(partner))->text(), QStringLiteral("1"));
+        QVERIFY(QFile::remove(QDir(h.path()).filePath(file)));
+        QVERIFY(QDir(h.path()).mkdir(file));
+        h.pickDay(QDate(2026, 12, 6));
+        QCOMPARE(h.dialogs.shown.size(), 3);
+        QVERIFY(h.dialogs.shown[2].text.contains(said));
+    }
+
     void newCoupleRegistersRestartsAndRecords()
     {
         EntryHarness h;

@@ -1,0 +1,49 @@
+#include "store/FaultHook.h"
+
+#include <utility>
+
+namespace SafeSave {
+namespace {
+
+std::optional<Fault> pendingWrite;
+std::optional<ReadFault> pendingRead;
+
+} // namespace
+
+ArmedFault::~ArmedFault()
+{
+    pendingWrite.reset();
+    pendingRead.reset();
+}
+
+ArmedFault injectFault(const Fault &fault)
+{
+    pendingWrite = fault;
+    return ArmedFault();
+}
+
+ArmedFault injectReadFault(const ReadFault &fault)
+{
+    pendingRead = fault;
+    return ArmedFault();
+}
+
+std::optional<Fault> takeWriteFault()
+{
+    if (pendingWrite && pendingWrite->skipWrites > 0) {
+        --pendingWrite->skipWrites;
+        return std::nullopt;
+    }
+    return std::exchange(pendingWrite, std::nullopt);
+}
+
+std::optional<ReadFault> takeReadFault()
+{
+    if (pendingRead && pendingRead->skipReads > 0) {
+        --pendingRead->skipReads;
+        return std::nullopt;
+    }
+    return std::exchange(pendingRead, std::nullopt);
+}
+
+} // namespace SafeSave

@@ -1,0 +1,228 @@
+// Reading before writing: a file that cannot be read whole (a read that ends short, a folder of
+// that name, no permission) is refused by every writer with a message naming it, and nothing is
+// written; readers tell such a file from a missing one. Faults armed for a test end with it.
+#include "StoreTestUtil.h"
+
+#include "store/Backup.h"
+#include "store/CommentEdit.h"
+#include "store/CsvMerge.h"
+#include "store/DataFile.h"
+#include "store/FileNames.h"
+#include "store/FileRead.h"
+#include "store/LegacyConversion.h"
+#include "store/MeasurementScan.h"
+#include "store/SafeSave.h"
+#include "store/SituationRename.h"
+
+#include <QDate>
+#include <QMap>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <limits>
+#include <unistd.h>
+
+using namespace StoreTest;
+
+namespace {
+
+const QStringList kLines = {
+    QStringLiteral("\"2003/11/08\",\"はじめの一歩\",65.5,\"\",21.3,\"\""),
+    QStringLiteral("\"2003/11/09\",\"朝食前\",65.1,\"\",21.1,\"\""),
+    QStringLiteral("\"2003/11/11\",\"起床後\",64.9,\"散歩\",21,\"\""),
+};
+
+QMap<QString, QByteArray> snapshot(const QString &path)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : folderEntries(path))
+        files[name] = readFile(QDir(path).filePath(name));
+    return files;
+}
+
+// A read fault that leaves every read whole.
+constexpr qint64 kNoCut = std::numeric_limits<qint64>::max();
+
+using Writer = std::function<StoreResult(const DataFolder &)>;
+
+// Every operation that reads a file and then writes it, or writes what it read elsewhere.
+QList<std::pair<const char *, Writer>> writers()
+{
+    const Measurement added = record(QStringLiteral("2003/11/10"), QStringLiteral("夜"), 65, 21);
+    const Measurement second = record(QStringLiteral("2003/11/09"), QStringLiteral("朝食前"), 65.1f, 21.1f);
+    return {
+        {"append", [=](const DataFolder &f) { return AppendMeasurement(f, FileName::data1, added); }},
+        {"ordered insert", [=](const DataFolder &f) { return InsertMeasurementInOrder(f, FileName::data1, added); }},
+        {"rewrite", [=](const DataFolder &f) { return RewriteDataFile(f, FileName::data1, {second}); }},
+        {"CSV merge", [=](const DataFolder &f) { return mergeMeasurements(f, FileName::data1, {added}); }},
+        {"comment save", [=](const DataFolder &f) { return ReplaceComment(f, FileName::data1, 1, 3, second, QStringLiteral("新")).result; }},
+        {"situation rename", [](const DataFolder &f) { return RenameSituationInData(f, FileName::data1, QStringLiteral("朝食前"), QStringLiteral("朝")); }},
+        {"older-data conversion", [](const DataFolder &f) {
+             LegacyConversionReport report;
+             return convertOlderDataFile(f, FileName::data1, 20, &report);
+         }},
+        {"weight-history conversion", [](const DataFolder &f) {
+             LegacyConversionReport report;
+             return convertWeightHistoryFile(f, FileName::data1, 20, &report);
+         }},
+        {"backup before a replace", [](const DataFolder &f) { return BackupBeforeReplace(f, {FileName::data1}, QDate(2024, 6, 11)); }},
+        {"situation list rename", [](const DataFolder &f) { return RenameSituationInList(f, QStringLiteral("夜"), QStringLiteral("就寝前")); }},
+    };
+}
+
+} // namespace
+
+class TestCheckedRead : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir *m_dir = nullptr;
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    DataFolder folder() const { return DataFolder(m_dir->path()); }
+    void put(const QString &name, const QStringList &lines) { QVERIFY(writeFile(path(name), cp932Lines(lines))); }
+
+    // A data file every writer can work on, and the weight history the conversion reads.
+    void putFiles()
+    {
+        put(FileName::data1, kLines);
+        put(LegacyFileName::weightHistory, {QStringLiteral("\"2003/08/21\",\"朝食前\",70.1")});
+        put(FileName::situationList, {QStringLiteral("\"朝\""), QStringLiteral("\"夜\"")});
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = new QTemporaryDir;
+        QVERIFY(m_dir->isValid());
+    }
+    void cleanup()
+    {
+        delete m_dir;
+        m_dir = nullptr;
+    }
+
+    void noPermissionIsUnreadable()
+    {
+        if (::geteuid() == 0)
+            QSKIP("the superuser reads files of mode 000");
+        put(FileName::data1, kLines);
+        QVERIFY(QFile::setPermissions(path(FileName::data1), QFileDevice::Permissions()));
+        const MeasurementFile read = ReadMeasurements(folder(), FileName::data1);
+        QVERIFY(read.exists && read.unreadable());
+        QVERIFY(!AppendMeasurement(folder(), FileName::data1, record(QStringLiteral("2003/11/12"), QStringLiteral("夜"), 64, 20)).ok());
+        QVERIFY(QFile::setPermissions(path(FileName::data1), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(readFile(path(FileName::data1)), cp932Lines(kLines));
+    }
+
+    // What the screens read: an unreadable file is no records and the store's message, never
+    // part of the file or an empty diary without a word; a missing one is an empty diary.
+    void readersTellUnreadableFromMissing_data()
+    {
+        QTest::addColumn<int>("reader");
+        QTest::addColumn<bool>("asFolder");
+        for (int reader = 0; reader < 3; ++reader) {
+            const char *name = reader == 0 ? "records" : reader == 1 ? "scan" : "day count";
+            QTest::addRow("%s, read cut short", name) << reader << false;
+            QTest::addRow("%s, folder of that name", name) << reader << true;
+        }
+    }
+    void readersTellUnreadableFromMissing()
+    {
+        QFETCH(int, reader);
+        QFETCH(bool, asFolder);
+        // The records seen (-1 when the file is said to be missing) and the message.
+        const auto read = [&]() -> std::pair<int, QString> {
+            QString error;
+            if (reader == 2)
+                return {CountMeasurementsOn(folder(), FileName::data1, QStringLiteral("2003/11/09"), &error), error};
+            int visited = 0;
+            const MeasurementFile file = reader == 0 ? ReadMeasurements(folder(), FileName::data1)
+                                                    : ScanMeasurements(folder(), FileName::data1, [&](const MeasurementView &) { ++visited; });
+            return {file.exists ? int(file.records.size()) + visited : -1, file.readError};
+        };
+        QCOMPARE(read(), std::make_pair(reader == 2 ? 0 : -1, QString()));
+        put(FileName::data1, kLines);
+        const std::pair<int, QString> whole{reader == 2 ? 1 : 3, QString()};
+        QCOMPARE(read(), whole);
+
+        if (asFolder) {
+            QVERIFY(QFile::remove(path(FileName::data1)));
+            QVERIFY(QDir().mkpath(path(FileName::data1)));
+        }
+        const auto armed = SafeSave::injectReadFault({asFolder ? kNoCut : 40});
+        const auto [seen, error] = read();
+        QCOMPARE(seen, 0);
+        QVERIFY2(error.startsWith(QStringLiteral("「データ1.txt」を読み込めませんでした")), qPrintable(error));
+        if (!asFolder) { // the fault was used up by the read it cut short
+            QVERIFY2(error.contains(QStringLiteral("のうち40バイト")), qPrintable(error));
+            QCOMPARE(read(), whole);
+        }
+    }
+
+    void everyWriterRefusesWhatItCannotRead_data()
+    {
+        QTest::addColumn<int>("writer");
+        QTest::addColumn<QString>("unreadable");
+        QTest::addColumn<int>("skipReads");
+        QTest::addColumn<bool>("asFolder");
+        const auto list = writers();
+        for (int i = 0; i < list.size(); ++i) {
+            const char *name = list[i].first;
+            const QString file = i == 9 ? FileName::situationList : FileName::data1;
+            // The weight-history conversion reads its own file first, then the data file.
+            QTest::addRow("%s, read cut short", name) << i << file << (i == 7 ? 1 : 0) << false;
+            QTest::addRow("%s, folder of that name", name) << i << file << 0 << true;
+        }
+        QTest::newRow("weight-history conversion, its own file cut short") << 7 << LegacyFileName::weightHistory << 0 << false;
+    }
+    void everyWriterRefusesWhatItCannotRead()
+    {
+        QFETCH(int, writer);
+        QFETCH(QString, unreadable);
+        QFETCH(int, skipReads);
+        QFETCH(bool, asFolder);
+        const Writer write = writers()[writer].second;
+        putFiles();
+        if (writer == 8) // a replace on a day that has its backup already compares with it
+            QVERIFY(MakeDailyBackup(folder(), QDate(2024, 6, 11)));
+        if (writer == 6) // the older program's data: no body fat
+            put(FileName::data1, {QStringLiteral("\"2002/05/01\",\"起床後\",58.2,\"\",\"\",\"\""), QStringLiteral("\"2002/05/02\",\"朝\",58,\"\",\"\",\"\"")});
+        if (asFolder) {
+            QVERIFY(QFile::remove(path(unreadable)));
+            QVERIFY(QDir().mkpath(path(unreadable)));
+        }
+        const auto before = snapshot(m_dir->path());
+        const auto backupsBefore = snapshot(BackupRoot(folder()));
+
+        const auto armed = SafeSave::injectReadFault({asFolder ? kNoCut : 5, skipReads});
+        const StoreResult r = write(folder());
+        QVERIFY(!r.ok());
+        QVERIFY2(r.message().contains(QStringLiteral("「%1」を読み込めませんでした").arg(unreadable)), qPrintable(r.message()));
+        QCOMPARE(snapshot(m_dir->path()), before);
+        QCOMPARE(snapshot(BackupRoot(folder())), backupsBefore);
+    }
+
+    void csvImportPlansNothingForAnUnreadableFile()
+    {
+        // Nothing in the CSV file can be told new or present, and nothing may be merged.
+        QVERIFY(QDir().mkpath(path(FileName::data1)));
+        const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, readCsvMeasurements("DATE,WEIGHT\n2026-12-01,70\n"));
+        QVERIFY2(plan.error.startsWith(QStringLiteral("「データ1.txt」を読み込めませんでした")), qPrintable(plan.error));
+    }
+
+    void faultEndsWithItsScope()
+    {
+        put(FileName::data1, kLines);
+        {
+            // Armed, and the operation it was meant for never ran (a test that failed half-way).
+            const auto write = SafeSave::injectFault({0, false});
+            const auto read = SafeSave::injectReadFault({0});
+        }
+        QVERIFY(AppendMeasurement(folder(), FileName::data1, record(QStringLiteral("2003/11/12"), QStringLiteral("夜"), 64, 20)));
+        QCOMPARE(ReadMeasurements(folder(), FileName::data1).records.size(), 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCheckedRead)
+#include "tst_checkedread.moc"
