@@ -53,6 +53,160 @@ class EntryScreenTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // After a save, an ordered insert or a partner switch the day graph is drawn exactly as when
+    // the screen is entered afresh.
+    void dayGraphAfterAChangeAsOnAFreshEntry_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("change");
+        const QStringList twoToday = {line(QStringLiteral("2026/12/01"), 70.0, 30.0), line(QStringLiteral("2026/12/07"), 69.0, 29.0),
+                                      line(QStringLiteral("2026/12/07"), 68.6, 28.1)};
+        QTest::newRow("first save of the day") << QStringList{line(QStringLiteral("2026/12/01"), 70.0, 30.0)} << QStringLiteral("save");
+        QTest::newRow("third save of the day") << twoToday << QStringLiteral("save");
+        QTest::newRow("ordered insert") << twoToday << QStringLiteral("insert");
+        QTest::newRow("partner switch") << twoToday << QStringLiteral("partner");
+    }
+    void dayGraphAfterAChangeAsOnAFreshEntry()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, change);
+        EntryHarness h;
+        h.startOnEntry(lines, {line(QStringLiteral("2026/12/07"), 55.0, 24.0), line(QStringLiteral("2026/12/07"), 54.2, 25.0)});
+        auto *chart = h.find<Chart>(QStringLiteral("mcrMain"));
+        auto drawn = [&] {
+            QCoreApplication::processEvents();
+            chart->sync();
+            return chart->grab().toImage();
+        };
+        (void)drawn(); // drawn once as the user sees it before the change
+        if (change == QLatin1String("insert"))
+            h.pickDay(QDate(2026, 12, 1));
+        if (change == QLatin1String("partner")) {
+            h.click(QStringLiteral("cmdUser2"));
+        } else {
+            h.pickSituation(0);
+            h.type("txtTaiInp", QStringLiteral("68.4"));
+            h.click(QStringLiteral("cmdTaiHozon"));
+        }
+        const QImage afterChange = drawn();
+        h.click(QStringLiteral("cmdMemo"));
+        h.click(QStringLiteral("cmdMain"));
+        QVERIFY(afterChange == drawn());
+    }
+
+    // The list never shows a choice the screen does not hold: after a save nothing is chosen,
+    // and the time or a free text chosen instead is not the entry the list highlighted.
+    void situationListShowsOnlyTheChoiceHeld_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("situation");
+        QTest::newRow("save") << QStringLiteral("cmdTaiHozon") << QString();
+        QTest::newRow("time of day") << QStringLiteral("cmdJikan") << QStringLiteral("06:07:08");
+        QTest::newRow("free input") << QStringLiteral("cmdFree") << QStringLiteral("散歩のあと");
+        QTest::newRow("another day") << QStringLiteral("mtvmain") << QString();
+    }
+    void situationListShowsOnlyTheChoiceHeld()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, situation);
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
+        h.clock.time = QTime(6, 7, 8);
+        h.dialogs.inputAnswers = {QStringLiteral("散歩のあと")};
+        h.dialogs.answers = {MessageAnswer::No};
+        auto *list = h.find<QListWidget>(QStringLiteral("lstAct"));
+        h.pickSituation(1);
+        QCOMPARE(list->selectedItems().size(), 1);
+        if (action == QLatin1String("mtvmain"))
+            h.pickDay(QDate(2026, 12, 6));
+        else
+            h.click(action);
+        QCOMPARE(h.entry().selectedSituation(), situation);
+        QVERIFY(list->selectedItems().isEmpty());
+    }
+
+    // A refused save puts the focus on what failed the check, its text selected.
+    void refusedSaveFocusesWhatFailed_data()
+    {
+        QTest::addColumn<bool>("chosen");
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<QString>("fat");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("no situation") << false << QStringLiteral("65") << QStringLiteral("20") << QStringLiteral("lstAct") << QString();
+        QTest::newRow("no weight") << true << QString() << QStringLiteral("20") << QStringLiteral("txtTaiInp") << QString();
+        QTest::newRow("weight not a number") << true << QStringLiteral("6x5") << QStringLiteral("20") << QStringLiteral("txtTaiInp")
+                                             << QStringLiteral("6x5");
+        QTest::newRow("body fat not a number") << true << QStringLiteral("65") << QStringLiteral("2O.5") << QStringLiteral("txtShiInp")
+                                               << QStringLiteral("2O.5");
+    }
+    void refusedSaveFocusesWhatFailed()
+    {
+        QFETCH(bool, chosen);
+        QFETCH(QString, weight);
+        QFETCH(QString, fat);
+        QFETCH(QString, focus);
+        QFETCH(QString, selected);
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
+        h.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        if (chosen)
+            h.pickSituation(0);
+        h.type("txtTaiInp", weight);
+        h.type("txtShiInp", fat);
+        h.click(QStringLiteral("cmdTaiHozon"));
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        if (auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+            QCOMPARE(box->selectedText(), selected);
+    }
+
+    // Up and down in the two boxes step them as the arrow buttons do, once a situation is chosen.
+    void arrowKeysStepTheBoxes_data()
+    {
+        QTest::addColumn<bool>("chosen");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("weight up") << true << QStringLiteral("txtTaiInp") << int(Qt::Key_Up) << QStringLiteral("70.1");
+        QTest::newRow("weight down") << true << QStringLiteral("txtTaiInp") << int(Qt::Key_Down) << QStringLiteral("69.9");
+        QTest::newRow("body fat up") << true << QStringLiteral("txtShiInp") << int(Qt::Key_Up) << QStringLiteral("30.1");
+        QTest::newRow("body fat down") << true << QStringLiteral("txtShiInp") << int(Qt::Key_Down) << QStringLiteral("29.9");
+        QTest::newRow("no situation yet: as the disabled buttons") << false << QStringLiteral("txtTaiInp") << int(Qt::Key_Up)
+                                                                   << QStringLiteral("70");
+    }
+    void arrowKeysStepTheBoxes()
+    {
+        QFETCH(bool, chosen);
+        QFETCH(QString, box);
+        QFETCH(int, key);
+        QFETCH(QString, expected);
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
+        if (chosen)
+            h.pickSituation(0);
+        else
+            h.type(qPrintable(box), QStringLiteral("70"));
+        QTest::keyClick(h.find<QLineEdit>(box), Qt::Key(key));
+        QCOMPARE(h.find<QLineEdit>(box)->text(), expected);
+    }
+
+    // From the partner buttons Tab goes through the calendar to the situation list, with no stop
+    // that shows nothing on the way.
+    void tabReachesTheListThroughVisibleStops()
+    {
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
+        h.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.find(QStringLiteral("cmdUser2"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(h.find(QStringLiteral("mtvmain"))->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), h.find(QStringLiteral("lstAct")));
+    }
+
     void checksRunInOrderAndKeepTheInput()
     {
         EntryHarness h;
@@ -436,6 +590,12 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(h.data1().last(), QStringLiteral("\"2026/12/07\",\"%1\",66.5,\"\",24.5,\"\"").arg(list->item(2)->text()));
         QVERIFY(h.dialogs.shown.isEmpty());
+        // Ready for the next measurement: back in the list, where nothing is chosen yet.
+        QCOMPARE(QApplication::focusWidget(), list);
+        QVERIFY(list->selectedItems().isEmpty());
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(h.entry().selectedSituation(), list->currentItem()->text());
     }
 };
 
