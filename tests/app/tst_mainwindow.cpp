@@ -11,8 +11,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 namespace {
@@ -29,6 +33,12 @@ void writeUsualCouple(MainWindowHarness &h)
 const EntryController &entryScreen(const MainWindowHarness &h)
 {
     return *h.window->findChild<EntryController *>();
+}
+
+// Clicks a data row's cell of a list (its heading row is the list's header).
+void clickCell(Grid *list, int row, int col)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row - 1, col)).center());
 }
 
 QStringList visibleScreens(const MainWindowHarness &h)
@@ -408,6 +418,210 @@ private Q_SLOTS:
         h.click(QStringLiteral("cmdOwari"));
         QVERIFY(!viewer->isVisible());
         QCOMPARE(h.ended, 1);
+    }
+
+    // Text typed into the memo or a comment and not saved is not lost without a word: closing the
+    // window, 終了, another partner or another screen asks first. はい saves as the save button
+    // does, いいえ drops the text, キャンセル stays where it is.
+    void unsavedTextIsAskedFor_data()
+    {
+        QTest::addColumn<QString>("typedInto");
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<int>("answer");
+        const auto yes = int(MessageAnswer::Yes);
+        const auto no = int(MessageAnswer::No);
+        const auto cancel = int(MessageAnswer::Cancel);
+        QTest::newRow("memo, title bar ×, はい") << QStringLiteral("txtKizuki") << QStringLiteral("close") << yes;
+        QTest::newRow("memo, title bar ×, いいえ") << QStringLiteral("txtKizuki") << QStringLiteral("close") << no;
+        QTest::newRow("memo, title bar ×, キャンセル") << QStringLiteral("txtKizuki") << QStringLiteral("close") << cancel;
+        QTest::newRow("memo, 終了, キャンセル") << QStringLiteral("txtKizuki") << QStringLiteral("cmdOwari") << cancel;
+        QTest::newRow("memo, 終了, はい") << QStringLiteral("txtKizuki") << QStringLiteral("cmdOwari") << yes;
+        QTest::newRow("memo, partner, はい") << QStringLiteral("txtKizuki") << QStringLiteral("cmdUser2") << yes;
+        QTest::newRow("memo, screen, いいえ") << QStringLiteral("txtKizuki") << QStringLiteral("cmdMain") << no;
+        QTest::newRow("comment, screen, はい") << QStringLiteral("txtMemo") << QStringLiteral("cmdMain") << yes;
+        QTest::newRow("comment, partner, キャンセル") << QStringLiteral("txtMemo") << QStringLiteral("cmdUser2") << cancel;
+        QTest::newRow("comment, partner, いいえ") << QStringLiteral("txtMemo") << QStringLiteral("cmdUser2") << no;
+        QTest::newRow("comment, title bar ×, はい") << QStringLiteral("txtMemo") << QStringLiteral("close") << yes;
+        QTest::newRow("nothing typed: no question") << QString() << QStringLiteral("close") << -1;
+    }
+    void unsavedTextIsAskedFor()
+    {
+        QFETCH(QString, typedInto);
+        QFETCH(QString, event);
+        QFETCH(int, answer);
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(0);
+        h.write(FileName::memo, QStringLiteral("前のメモ\r\n"));
+        h.start();
+        h.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.click(QStringLiteral("cmdMemo"));
+        const QString memoBefore = TestFiles::text(h.path(), FileName::memo);
+        const QStringList dataBefore = TestFiles::lines(h.path(), FileName::data1);
+        const QString typed = QStringLiteral("walk");
+        if (typedInto == QLatin1String("txtMemo")) {
+            clickCell(h.find<Grid>(QStringLiteral("msgMemoList")), 1, 7);
+            QCOMPARE(QApplication::focusWidget(), h.find(QStringLiteral("txtMemo")));
+        } else if (!typedInto.isEmpty()) {
+            h.find(typedInto)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::ControlModifier);
+        }
+        if (!typedInto.isEmpty())
+            QTest::keyClicks(QApplication::focusWidget(), typed);
+        if (answer >= 0)
+            h.dialogs.answers = {MessageAnswer(answer)};
+
+        bool left = false;
+        if (event == QLatin1String("close")) {
+            left = h.window->close();
+        } else {
+            h.click(event);
+            left = event == QLatin1String("cmdOwari")   ? h.ended == 1
+                   : event == QLatin1String("cmdUser2") ? h.window->session().partner() == 2
+                                                        : h.visible(QStringLiteral("fraMain"));
+        }
+
+        if (answer < 0) {
+            QVERIFY(h.dialogs.shown.isEmpty());
+            QVERIFY(left);
+            return;
+        }
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QCOMPARE(h.dialogs.shown[0], (Message{MessageIcon::Question, MessageButtons::YesNoCancel, QStringLiteral("保存の確認"),
+                                              QStringLiteral("保存されていない変更があります。保存しますか？")}));
+        QCOMPARE(left, answer != int(MessageAnswer::Cancel));
+        const bool saved = answer == int(MessageAnswer::Yes);
+        if (typedInto == QLatin1String("txtKizuki")) {
+            QCOMPARE(TestFiles::text(h.path(), FileName::memo),
+                     saved ? QStringLiteral("前のメモ") + typed + QStringLiteral("\r\n") : memoBefore);
+            // Dropped, the memo box shows what is saved; kept, it still holds the typing.
+            QCOMPARE(h.find<QPlainTextEdit>(QStringLiteral("txtKizuki"))->toPlainText(),
+                     answer == int(MessageAnswer::No) ? QStringLiteral("前のメモ") : QStringLiteral("前のメモ") + typed);
+            QCOMPARE(TestFiles::lines(h.path(), FileName::data1), dataBefore);
+        } else {
+            QStringList expected = dataBefore;
+            if (saved)
+                expected[0] = line(QStringLiteral("2026/12/01"), 70.0, 25, QStringLiteral("朝食後"), typed);
+            QCOMPARE(TestFiles::lines(h.path(), FileName::data1), expected);
+            QCOMPARE(TestFiles::text(h.path(), FileName::memo), memoBefore);
+        }
+        // Nothing is asked twice: what stays typed after キャンセル is asked for again, the rest not.
+        h.dialogs.clear();
+        h.dialogs.answers = {MessageAnswer::Cancel};
+        h.window->close();
+        QCOMPARE(h.dialogs.shown.size(), answer == int(MessageAnswer::Cancel) ? 1 : 0);
+    }
+
+    // Alt with a screen's number opens it; the button's tooltip says so.
+    void altNumberOpensTheScreen_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("button");
+        const QStringList buttons = {QStringLiteral("cmdAvgtai"), QStringLiteral("cmdMain"), QStringLiteral("cmdTaijyu"),
+                                     QStringLiteral("cmdRentai"), QStringLiteral("cmdBunseki"), QStringLiteral("cmdCale"),
+                                     QStringLiteral("cmdMemo"),   QStringLiteral("cmdSettei")};
+        for (int i = 0; i < buttons.size(); ++i)
+            QTest::newRow(qPrintable(kScreens[i])) << i + 1 << buttons[i];
+    }
+    void altNumberOpensTheScreen()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, button);
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(0);
+        h.start();
+        h.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        // from a screen other than the one asked for (a shortcut presses its button visibly, for
+        // a moment, before the click)
+        const QString other = kScreens[number == 3 ? 3 : 2];
+        QTest::keyClick(h.window.get(), number == 3 ? Qt::Key_4 : Qt::Key_3, Qt::AltModifier);
+        QTRY_COMPARE(visibleScreens(h), QStringList{other});
+        QTest::keyClick(h.window.get(), Qt::Key(Qt::Key_0 + number), Qt::AltModifier);
+        QTRY_COMPARE(visibleScreens(h), QStringList{kScreens[number - 1]});
+        QVERIFY(h.find(button)->toolTip().contains(QStringLiteral("Alt+%1").arg(number)));
+    }
+
+    // Ctrl+S presses the save button of the screen shown.
+    void ctrlSSavesOnTheScreenShown()
+    {
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(0);
+        h.start();
+        h.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        const auto ctrlS = [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier); };
+
+        // 入力: the measurement
+        h.click(QStringLiteral("cmdMain"));
+        h.click(QStringLiteral("cmdJikan"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("68.8"));
+        ctrlS();
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data1).size(), 3);
+        QVERIFY(TestFiles::lines(h.path(), FileName::data1).last().contains(QStringLiteral(",68.8,")));
+
+        // 一言日記: the memo while its box has the focus, the comment being edited otherwise
+        h.click(QStringLiteral("cmdMemo"));
+        auto *memo = h.find<QPlainTextEdit>(QStringLiteral("txtKizuki"));
+        memo->setFocus();
+        QTest::keyClicks(memo, QStringLiteral("memo"));
+        ctrlS();
+        QCOMPARE(TestFiles::text(h.path(), FileName::memo), QStringLiteral("memo\r\n"));
+        clickCell(h.find<Grid>(QStringLiteral("msgMemoList")), 2, 7);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("note"));
+        ctrlS();
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data1)[1], line(QStringLiteral("2026/12/07"), 69.0, 25, QStringLiteral("朝食後"),
+                                                                      QStringLiteral("note")));
+
+        // 編集: the profile
+        h.click(QStringLiteral("cmdSettei"));
+        auto *height = h.find<QLineEdit>(QStringLiteral("txtSincyou"));
+        height->setFocus();
+        height->setText(QStringLiteral("171"));
+        h.dialogs.clear();
+        ctrlS();
+        QCOMPARE(h.dialogs.titles(), QStringList{QStringLiteral("保存終了")});
+        QVERIFY(TestFiles::text(h.path(), FileName::profile1).contains(QStringLiteral("\"身長\",171")));
+
+        // 比較 saves nothing
+        h.click(QStringLiteral("cmdAvgtai"));
+        h.dialogs.clear();
+        ctrlS();
+        QVERIFY(h.dialogs.shown.isEmpty());
+    }
+
+    // The help opens where it explains the screen shown.
+    void helpOpensAtTheScreenShown_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("比較") << QStringLiteral("cmdAvgtai") << QStringLiteral("比較");
+        QTest::newRow("範囲指定") << QStringLiteral("cmdTaijyu") << QStringLiteral("範囲指定");
+        QTest::newRow("カレンダー") << QStringLiteral("cmdCale") << QStringLiteral("カレンダー");
+        QTest::newRow("編集") << QStringLiteral("cmdSettei") << QStringLiteral("編集");
+    }
+    void helpOpensAtTheScreenShown()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, heading);
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(0);
+        h.start();
+        h.click(button);
+        h.click(QStringLiteral("cmdHelp"));
+        auto *browser = h.find<QTextBrowser>(QStringLiteral("helpBrowser"));
+        QVERIFY(browser->isVisible());
+        QVERIFY(browser->verticalScrollBar()->value() > 0);
+        // The section's heading is the first line in view.
+        const QTextCursor top = browser->cursorForPosition(QPoint(4, 4));
+        QCOMPARE(top.block().text(), heading);
+        // 目次へ goes back to the start.
+        h.click(QStringLiteral("helpHome"));
+        QCOMPARE(browser->verticalScrollBar()->value(), 0);
     }
 
     void closingTheWindowClosesTheHelp()
