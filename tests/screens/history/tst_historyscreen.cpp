@@ -59,6 +59,12 @@ QStringList texts(std::initializer_list<const char *> list)
     return result;
 }
 
+// Whether a typed period day is one of the file's days written out.
+bool ReadsAsDate(const QString &text)
+{
+    return QDate::fromString(text, QStringLiteral("yyyy/MM/dd")).isValid();
+}
+
 QString fileOf(const QStringList &lines)
 {
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
@@ -198,6 +204,58 @@ private Q_SLOTS:
                 QCOMPARE(h.grid()->textMatrix(1, col), QStringLiteral("→"));
                 QCOMPARE(h.grid()->cellBackColor(1, col), Colour::lightYellow);
             }
+        }
+    }
+
+    // Typed period dates are read as dates, with or without leading zeros, and shown back in the
+    // list's own form; a text that is no date is refused and the list stays as it was.
+    void typedPeriodIsReadAsDates_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("fromShown");
+        QTest::addColumn<QString>("toShown");
+        QTest::newRow("no leading zeros") << QStringLiteral("2003/11/1") << QStringLiteral("2003/11/8") << QStringLiteral("FGHIJ")
+                                          << QStringLiteral("2003/11/01") << QStringLiteral("2003/11/08");
+        QTest::newRow("hyphens") << QStringLiteral("2003-10-6") << QStringLiteral(" 2003-10-13") << QStringLiteral("ABCD")
+                                 << QStringLiteral("2003/10/06") << QStringLiteral("2003/10/13");
+        QTest::newRow("full-width") << QStringLiteral("２００３／１１／３") << QStringLiteral("2003/11/03") << QStringLiteral("G")
+                                    << QStringLiteral("2003/11/03") << QStringLiteral("2003/11/03");
+        QTest::newRow("no such day") << QStringLiteral("2003/11/31") << QStringLiteral("2003/12/01") << QStringLiteral("ABCDEFGHIJK")
+                                     << QStringLiteral("2003/11/31") << QStringLiteral("2003/12/01");
+        QTest::newRow("words") << QStringLiteral("2003/11/01") << QStringLiteral("きのう") << QStringLiteral("ABCDEFGHIJK")
+                               << QStringLiteral("2003/11/01") << QStringLiteral("きのう");
+    }
+    void typedPeriodIsReadAsDates()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, rows);
+        QFETCH(QString, fromShown);
+        QFETCH(QString, toShown);
+        HistoryHarness h;
+        h.write(FileName::data1, fileOf(kRecords));
+        h.enter();
+        h.act(QStringLiteral("from:") + from);
+        h.act(QStringLiteral("to:") + to);
+        h.act(QStringLiteral("cmdKikanF"));
+        QCOMPARE(h.listed(), rowsOf(rows));
+        QCOMPARE(h.panel()->cboStdate->currentText(), fromShown);
+        QCOMPARE(h.panel()->cboEddate->currentText(), toShown);
+        const bool refused = rows == QLatin1String("ABCDEFGHIJK");
+        QCOMPARE(h.dialogs.shown.size(), refused ? 1 : 0);
+        if (refused) {
+            const QString bad = ReadsAsDate(from) ? to : from;
+            QCOMPARE(h.dialogs.shown[0].title, QStringLiteral("期間指定"));
+            QCOMPARE(h.dialogs.shown[0].icon, MessageIcon::Exclamation);
+            QVERIFY(h.dialogs.shown[0].text.contains(bad));
+            QComboBox *box = bad == from ? h.panel()->cboStdate : h.panel()->cboEddate;
+            QCOMPARE(QApplication::focusWidget(), box);
+            QCOMPARE(box->lineEdit()->selectedText(), bad);
+            // and the weekday filter was not taken either
+            h.act(QStringLiteral("cmdWeek(1)"));
+            QCOMPARE(h.controller->selectedWeekday(), 99);
         }
     }
 
