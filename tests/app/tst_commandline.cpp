@@ -62,11 +62,6 @@ private Q_SLOTS:
         QTest::newRow("unknown") << QStringList{QStringLiteral("--colour")} << QStringLiteral("知らない引数です: --colour");
         QTest::newRow("partner 3") << QStringList{QStringLiteral("--export-csv"), QStringLiteral("3"), QStringLiteral("a.csv")}
                                    << QStringLiteral("--export-csv の登録者は 1 か 2 です（「3」ではありません）");
-        QTest::newRow("file missing") << QStringList{QStringLiteral("--import-csv"), QStringLiteral("1")}
-                                      << QStringLiteral("--import-csv のあとに登録者（1 または 2）とファイルを指定してください");
-        QTest::newRow("both") << QStringList{QStringLiteral("--export-csv"), QStringLiteral("1"), QStringLiteral("a.csv"),
-                                             QStringLiteral("--import-csv"), QStringLiteral("1"), QStringLiteral("b.csv")}
-                              << QStringLiteral("--export-csv と --import-csv は一度にひとつだけ指定できます");
     }
     void errorsNameTheMistake()
     {

@@ -1,4 +1,4 @@
-// The real message and input boxes: wide enough for their titles, and what each button answers.
+// The real message and input boxes: as wide as their titles, and what each button answers.
 #include "UiTestMain.h"
 
 #include "ui/Dialogs.h"
@@ -6,23 +6,7 @@
 #include "ui/WindowPlacement.h"
 
 #include <QAbstractButton>
-#include <QDialog>
-#include <QFontMetrics>
 #include <QTimer>
-
-#include <functional>
-
-namespace {
-// Runs `look` on the box once it is open; `look` closes it.
-void whenOpen(std::function<void(QWidget *)> look)
-{
-    QTimer::singleShot(0, qApp, [look] {
-        QWidget *box = QApplication::activeModalWidget();
-        QVERIFY(box);
-        look(box);
-    });
-}
-} // namespace
 
 class TestDialogs : public QObject
 {
@@ -35,81 +19,53 @@ private Q_SLOTS:
         QApplication::setApplicationDisplayName(QStringLiteral("ポムリナ"));
     }
 
-    // A short text under a longer title: the box is as wide as the title bar needs.
-    void boxIsAsWideAsItsTitle_data()
+    // A short text under a longer title leaves room for the title as the title bar shows it
+    // ("行動未入力 — ポムリナ") and for the window's buttons. はい, いいえ and キャンセル answer Yes,
+    // No and Cancel, also in the box that lists lines below its text; closing it is Cancel.
+    void boxFitsItsTitleAndAnswers_data()
     {
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("warning") << int(MessageButtons::Ok) << QStringLiteral("行動未入力") << QStringLiteral("未入力");
-        QTest::newRow("question") << int(MessageButtons::YesNoCancel) << QStringLiteral("保存の確認") << QStringLiteral("保存？");
-        QTest::newRow("with details") << int(MessageButtons::Ok) << QStringLiteral("読み取れない行") << QStringLiteral("次の行");
-        QTest::newRow("input box") << -1 << QStringLiteral("状況フリー入力") << QStringLiteral("状況");
+        QTest::addColumn<int>("buttons"); // -1: an input box
+        QTest::addColumn<QString>("details");
+        QTest::addColumn<QString>("press"); // empty: the box is closed
+        QTest::addColumn<int>("answer");
+        QTest::newRow("warning") << int(MessageButtons::Ok) << QString() << QStringLiteral("OK") << int(MessageAnswer::Ok);
+        QTest::newRow("はい") << int(MessageButtons::YesNoCancel) << QString() << QStringLiteral("はい") << int(MessageAnswer::Yes);
+        QTest::newRow("いいえ") << int(MessageButtons::YesNoCancel) << QString() << QStringLiteral("いいえ") << int(MessageAnswer::No);
+        QTest::newRow("closed") << int(MessageButtons::YesNoCancel) << QString() << QString() << int(MessageAnswer::Cancel);
+        QTest::newRow("いいえ, details") << int(MessageButtons::YesNoCancel) << QStringLiteral("1行目") << QStringLiteral("いいえ")
+                                         << int(MessageAnswer::No);
+        QTest::newRow("closed, details") << int(MessageButtons::YesNoCancel) << QStringLiteral("1行目") << QString()
+                                         << int(MessageAnswer::Cancel);
+        QTest::newRow("input box") << -1 << QString() << QString() << -1;
     }
-    void boxIsAsWideAsItsTitle()
+    void boxFitsItsTitleAndAnswers()
     {
         QFETCH(int, buttons);
-        QFETCH(QString, title);
-        QFETCH(QString, text);
-        QtDialogs dialogs;
-        int width = 0;
-        int titleWidth = 0;
-        int needed = 0;
-        whenOpen([&](QWidget *box) {
+        QFETCH(QString, details);
+        QFETCH(QString, press);
+        QFETCH(int, answer);
+        const QString title = QStringLiteral("行動未入力");
+        int width = 0, needed = 0, titleWidth = 0;
+        QTimer::singleShot(0, qApp, [&] {
+            QWidget *box = QApplication::activeModalWidget();
             width = box->width();
+            needed = titleBarRoom(title, box);
             QFont bold = box->font();
             bold.setBold(true);
             titleWidth = QFontMetrics(bold).horizontalAdvance(title + QStringLiteral(" — ポムリナ"));
-            needed = titleBarRoom(title, box);
-            box->close();
-        });
-        if (buttons < 0) {
-            dialogs.input(title, text, QString());
-        } else {
-            const bool details = QTest::currentDataTag() == QByteArray("with details");
-            dialogs.show({MessageIcon::Exclamation, MessageButtons(buttons), title, text, details ? QStringLiteral("1行目") : QString()});
-        }
-        QVERIFY(titleWidth > 0);
-        // the title with the program's name, and room for the window's buttons
-        QVERIFY2(width >= needed && needed >= titleWidth + 100, qPrintable(QStringLiteral("%1 %2 %3").arg(width).arg(needed).arg(titleWidth)));
-    }
-
-    // はい, いいえ and キャンセル answer Yes, No and Cancel; closing the box is キャンセル.
-    void yesNoCancelAnswers_data()
-    {
-        QTest::addColumn<QString>("press");
-        QTest::addColumn<bool>("details");
-        QTest::addColumn<int>("answer");
-        for (bool details : {false, true}) {
-            const char *kind = details ? " (with details)" : "";
-            QTest::addRow("はい%s", kind) << QStringLiteral("はい") << details << int(MessageAnswer::Yes);
-            QTest::addRow("いいえ%s", kind) << QStringLiteral("いいえ") << details << int(MessageAnswer::No);
-            QTest::addRow("キャンセル%s", kind) << QStringLiteral("キャンセル") << details << int(MessageAnswer::Cancel);
-            QTest::addRow("closed%s", kind) << QString() << details << int(MessageAnswer::Cancel);
-        }
-    }
-    void yesNoCancelAnswers()
-    {
-        QFETCH(QString, press);
-        QFETCH(bool, details);
-        QFETCH(int, answer);
-        QtDialogs dialogs;
-        QStringList captions;
-        whenOpen([&](QWidget *box) {
             for (QAbstractButton *button : box->findChildren<QAbstractButton *>()) {
-                captions << button->text();
                 if (button->text() == press)
                     QTimer::singleShot(0, button, &QAbstractButton::click);
             }
             if (press.isEmpty())
                 box->close();
         });
-        // The same buttons in the box that lists lines below its text.
-        const MessageAnswer got = dialogs.show({MessageIcon::Question, MessageButtons::YesNoCancel, QStringLiteral("保存の確認"),
-                                                QStringLiteral("保存しますか？"), details ? QStringLiteral("1行目") : QString()});
-        QCOMPARE(int(got), answer);
-        for (const QString &caption : {QStringLiteral("はい"), QStringLiteral("いいえ"), QStringLiteral("キャンセル")})
-            QVERIFY(captions.contains(caption));
+        QtDialogs dialogs;
+        if (buttons < 0)
+            QCOMPARE(dialogs.input(title, QStringLiteral("状況"), QString()), std::nullopt);
+        else
+            QCOMPARE(int(dialogs.show({MessageIcon::Question, MessageButtons(buttons), title, QStringLiteral("未入力"), details})), answer);
+        QVERIFY2(width >= needed && needed >= titleWidth + 100, qPrintable(QStringLiteral("%1 %2 %3").arg(width).arg(needed).arg(titleWidth)));
     }
 };
 

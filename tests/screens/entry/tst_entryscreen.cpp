@@ -54,36 +54,36 @@ class EntryScreenTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     // After a save, an ordered insert or a partner switch the day graph is drawn exactly as when
-    // the screen is entered afresh.
+    // the screen is entered afresh (axes, plot area, markers).
     void dayGraphAfterAChangeAsOnAFreshEntry_data()
     {
-        QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("change");
-        const QStringList twoToday = {line(QStringLiteral("2026/12/01"), 70.0, 30.0), line(QStringLiteral("2026/12/07"), 69.0, 29.0),
-                                      line(QStringLiteral("2026/12/07"), 68.6, 28.1)};
-        QTest::newRow("first save of the day") << QStringList{line(QStringLiteral("2026/12/01"), 70.0, 30.0)} << QStringLiteral("save");
-        QTest::newRow("third save of the day") << twoToday << QStringLiteral("save");
-        QTest::newRow("ordered insert") << twoToday << QStringLiteral("insert");
-        QTest::newRow("partner switch") << twoToday << QStringLiteral("partner");
+        QTest::addColumn<int>("today"); // partner 1's measurements before the change
+        QTest::newRow("first save of the day") << QStringLiteral("save") << 0;
+        QTest::newRow("third save of the day") << QStringLiteral("save") << 2;
+        QTest::newRow("ordered insert") << QStringLiteral("insert") << 2;
+        QTest::newRow("partner switch") << QStringLiteral("cmdUser2") << 2;
     }
     void dayGraphAfterAChangeAsOnAFreshEntry()
     {
-        QFETCH(QStringList, lines);
         QFETCH(QString, change);
+        QFETCH(int, today);
         EntryHarness h;
-        h.startOnEntry(lines, {line(QStringLiteral("2026/12/07"), 55.0, 24.0), line(QStringLiteral("2026/12/07"), 54.2, 25.0)});
+        const QStringList lines = {line(QStringLiteral("2026/12/01"), 70.0, 30.0), line(QStringLiteral("2026/12/07"), 69.0, 29.0),
+                                   line(QStringLiteral("2026/12/07"), 68.6, 28.1)};
+        h.startOnEntry(lines.first(today + 1), {line(QStringLiteral("2026/12/07"), 55.0, 24.0), line(QStringLiteral("2026/12/07"), 54.2, 25.0)});
         auto *chart = h.find<Chart>(QStringLiteral("mcrMain"));
         auto drawn = [&] {
             QCoreApplication::processEvents();
             chart->sync();
             return chart->grab().toImage();
         };
-        (void)drawn(); // drawn once as the user sees it before the change
-        if (change == QLatin1String("insert"))
-            h.pickDay(QDate(2026, 12, 1));
-        if (change == QLatin1String("partner")) {
-            h.click(QStringLiteral("cmdUser2"));
+        (void)drawn(); // as the user sees it before the change
+        if (change == QLatin1String("cmdUser2")) {
+            h.click(change);
         } else {
+            if (change == QLatin1String("insert"))
+                h.pickDay(QDate(2026, 12, 1));
             h.pickSituation(0);
             h.type("txtTaiInp", QStringLiteral("68.4"));
             h.click(QStringLiteral("cmdTaiHozon"));
@@ -125,76 +125,10 @@ private Q_SLOTS:
         QVERIFY(list->selectedItems().isEmpty());
     }
 
-    // A refused save puts the focus on what failed the check, its text selected.
-    void refusedSaveFocusesWhatFailed_data()
-    {
-        QTest::addColumn<bool>("chosen");
-        QTest::addColumn<QString>("weight");
-        QTest::addColumn<QString>("fat");
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QString>("selected");
-        QTest::newRow("no situation") << false << QStringLiteral("65") << QStringLiteral("20") << QStringLiteral("lstAct") << QString();
-        QTest::newRow("no weight") << true << QString() << QStringLiteral("20") << QStringLiteral("txtTaiInp") << QString();
-        QTest::newRow("weight not a number") << true << QStringLiteral("6x5") << QStringLiteral("20") << QStringLiteral("txtTaiInp")
-                                             << QStringLiteral("6x5");
-        QTest::newRow("body fat not a number") << true << QStringLiteral("65") << QStringLiteral("2O.5") << QStringLiteral("txtShiInp")
-                                               << QStringLiteral("2O.5");
-    }
-    void refusedSaveFocusesWhatFailed()
-    {
-        QFETCH(bool, chosen);
-        QFETCH(QString, weight);
-        QFETCH(QString, fat);
-        QFETCH(QString, focus);
-        QFETCH(QString, selected);
-        EntryHarness h;
-        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
-        h.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-        if (chosen)
-            h.pickSituation(0);
-        h.type("txtTaiInp", weight);
-        h.type("txtShiInp", fat);
-        h.click(QStringLiteral("cmdTaiHozon"));
-        QCOMPARE(h.dialogs.shown.size(), 1);
-        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-        if (auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
-            QCOMPARE(box->selectedText(), selected);
-    }
-
-    // Up and down in the two boxes step them as the arrow buttons do, once a situation is chosen.
-    void arrowKeysStepTheBoxes_data()
-    {
-        QTest::addColumn<bool>("chosen");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("weight up") << true << QStringLiteral("txtTaiInp") << int(Qt::Key_Up) << QStringLiteral("70.1");
-        QTest::newRow("weight down") << true << QStringLiteral("txtTaiInp") << int(Qt::Key_Down) << QStringLiteral("69.9");
-        QTest::newRow("body fat up") << true << QStringLiteral("txtShiInp") << int(Qt::Key_Up) << QStringLiteral("30.1");
-        QTest::newRow("body fat down") << true << QStringLiteral("txtShiInp") << int(Qt::Key_Down) << QStringLiteral("29.9");
-        QTest::newRow("no situation yet: as the disabled buttons") << false << QStringLiteral("txtTaiInp") << int(Qt::Key_Up)
-                                                                   << QStringLiteral("70");
-    }
-    void arrowKeysStepTheBoxes()
-    {
-        QFETCH(bool, chosen);
-        QFETCH(QString, box);
-        QFETCH(int, key);
-        QFETCH(QString, expected);
-        EntryHarness h;
-        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
-        if (chosen)
-            h.pickSituation(0);
-        else
-            h.type(qPrintable(box), QStringLiteral("70"));
-        QTest::keyClick(h.find<QLineEdit>(box), Qt::Key(key));
-        QCOMPARE(h.find<QLineEdit>(box)->text(), expected);
-    }
-
     // From the partner buttons Tab goes through the calendar to the situation list, with no stop
-    // that shows nothing on the way.
-    void tabReachesTheListThroughVisibleStops()
+    // that shows nothing on the way; up and down in the boxes do what the arrow buttons beside
+    // them do, nothing before a situation is chosen.
+    void keyboardOnTheEntryScreen()
     {
         EntryHarness h;
         h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
@@ -205,6 +139,23 @@ private Q_SLOTS:
         QVERIFY(h.find(QStringLiteral("mtvmain"))->isAncestorOf(QApplication::focusWidget()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), h.find(QStringLiteral("lstAct")));
+
+        QLineEdit *weight = h.box("txtTaiInp");
+        QLineEdit *fat = h.box("txtShiInp");
+        weight->setText(QStringLiteral("70"));
+        QTest::keyClick(weight, Qt::Key_Up);
+        QCOMPARE(weight->text(), QStringLiteral("70"));
+        h.pickSituation(0);
+        const struct {
+            QLineEdit *box;
+            Qt::Key key;
+            const char *expected;
+        } keys[] = {{weight, Qt::Key_Up, "70.1"}, {weight, Qt::Key_Down, "70"}, {weight, Qt::Key_Down, "69.9"},
+                    {fat, Qt::Key_Up, "30.1"},    {fat, Qt::Key_Down, "30"}};
+        for (const auto &k : keys) {
+            QTest::keyClick(k.box, k.key);
+            QCOMPARE(k.box->text(), QString::fromLatin1(k.expected));
+        }
     }
 
     void checksRunInOrderAndKeepTheInput()

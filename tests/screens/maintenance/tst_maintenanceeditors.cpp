@@ -144,45 +144,6 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.titles().last(), QStringLiteral("コメント変更終了"));
     }
 
-    // A height that would leave every BMI blank, or a box that is no number, is refused naming
-    // the box: nothing is written and the box has the focus with its text selected.
-    void unusableProfileIsRefused_data()
-    {
-        QTest::addColumn<QString>("height");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("negative height") << QStringLiteral("-5") << QStringLiteral("60") << QStringLiteral("txtSincyou")
-                                         << QStringLiteral("身長は0より大きい数値で入力してください");
-        QTest::newRow("zero height") << QStringLiteral("0") << QStringLiteral("60") << QStringLiteral("txtSincyou")
-                                     << QStringLiteral("身長は0より大きい数値で入力してください");
-        QTest::newRow("height with a unit") << QStringLiteral("1m80") << QStringLiteral("60") << QStringLiteral("txtSincyou")
-                                            << QStringLiteral("身長は数値で入力してください");
-        QTest::newRow("target not a number") << QStringLiteral("170") << QStringLiteral("abc") << QStringLiteral("txtMokuTai")
-                                             << QStringLiteral("目標体重は数値で入力してください");
-    }
-    void unusableProfileIsRefused()
-    {
-        QFETCH(QString, height);
-        QFETCH(QString, target);
-        QFETCH(QString, focus);
-        QFETCH(QString, message);
-        EditorHarness h;
-        h.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-        const QByteArray before = TestFiles::bytes(h.path(), FileName::profile1);
-        h.find<QLineEdit>(QStringLiteral("txtSincyou"))->setText(height);
-        h.find<QLineEdit>(QStringLiteral("txtMokuTai"))->setText(target);
-        h.click(QStringLiteral("cmdPHozon1"));
-        QCOMPARE(h.dialogs.shown.size(), 1);
-        QCOMPARE(h.dialogs.shown[0].text, message);
-        QCOMPARE(TestFiles::bytes(h.path(), FileName::profile1), before);
-        QCOMPARE(h.window->session().profile().height, 170.0f);
-        auto *box = h.find<QLineEdit>(focus);
-        QCOMPARE(QApplication::focusWidget(), box);
-        QCOMPARE(box->selectedText(), box->text());
-    }
-
     void profileSaveShowsAtOnce()
     {
         EditorHarness h;
