@@ -305,6 +305,9 @@ void EntryController::cmdTaiHozon_Click()
     }
     RefreshEntryScreen();
     setArrowButtonsEnabled(false);
-    // Ready for the next measurement: its situation comes first.
+    // Ready for the next measurement: its situation comes first. Taking the focus makes the list's
+    // first entry its current one, drawn framed as if chosen; nothing is, until an arrow key or a
+    // click chooses.
     m_panel->lstAct->setFocus(Qt::OtherFocusReason);
+    m_panel->showNoSituationChosen();
 }
