@@ -27,9 +27,6 @@ public:
     // Ctrl+S: the memo's save while its box has the focus or no comment is being edited,
     // otherwise the comment's.
     QAbstractButton *saveButton() const override;
-    // Whether the chosen comment or the memo differ from what is saved.
-    bool commentUnsaved() const;
-    bool memoUnsaved() const;
 
     void LoadMemo();
     void SetupCommentGrid();
@@ -41,6 +38,9 @@ public:
     void cmdKizukiHozon_Click();
 
 private:
+    // Whether the chosen comment or the memo differ from what is saved.
+    bool commentUnsaved() const;
+    bool memoUnsaved() const;
     // The two saves; false when nothing was saved (refused or failed).
     bool saveComment();
     bool saveMemo();
