@@ -21,8 +21,14 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# build_project [TARGET...]: configures build/ and builds the targets named, or everything (the
+# program, the demo tool, every test and benchmark) when none is.
 build_project() {
     local build_dir="$ROOT/build"
     cmake -S "$ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build "$build_dir" -j"$(nproc)"
+    local targets=()
+    for t in "$@"; do
+        targets+=(--target "$t")
+    done
+    cmake --build "$build_dir" -j"$(nproc)" ${targets[@]+"${targets[@]}"}
 }

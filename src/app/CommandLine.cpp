@@ -13,28 +13,28 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &xdgDat
             result.showVersion = true;
         } else if (arg == QLatin1String("--data-dir")) {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-                result.error = QStringLiteral("--data-dir needs a folder");
+                result.error = QStringLiteral("--data-dir のあとにフォルダを指定してください");
                 return result;
             }
             result.dataDir = arguments[++i];
         } else if (arg.startsWith(QLatin1String("--data-dir="))) {
             result.dataDir = arg.mid(int(qstrlen("--data-dir=")));
             if (result.dataDir.isEmpty()) {
-                result.error = QStringLiteral("--data-dir needs a folder");
+                result.error = QStringLiteral("--data-dir のあとにフォルダを指定してください");
                 return result;
             }
         } else if (arg == QLatin1String("--export-csv") || arg == QLatin1String("--import-csv")) {
             if (result.csvAction != CsvAction::None) {
-                result.error = QStringLiteral("only one of --export-csv and --import-csv");
+                result.error = QStringLiteral("--export-csv と --import-csv は一度にひとつだけ指定できます");
                 return result;
             }
             if (i + 2 >= arguments.size() || arguments[i + 2].isEmpty()) {
-                result.error = QStringLiteral("%1 needs a partner (1 or 2) and a file").arg(arg);
+                result.error = QStringLiteral("%1 のあとに登録者（1 または 2）とファイルを指定してください").arg(arg);
                 return result;
             }
             const QString &partner = arguments[i + 1];
             if (partner != QLatin1String("1") && partner != QLatin1String("2")) {
-                result.error = QStringLiteral("the partner of %1 is 1 or 2, not %2").arg(arg, partner);
+                result.error = QStringLiteral("%1 の登録者は 1 か 2 です（「%2」ではありません）").arg(arg, partner);
                 return result;
             }
             result.csvAction = arg == QLatin1String("--export-csv") ? CsvAction::Export : CsvAction::Import;
@@ -42,7 +42,7 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &xdgDat
             result.csvFile = arguments[i + 2];
             i += 2;
         } else {
-            result.error = QStringLiteral("unknown argument: %1").arg(arg);
+            result.error = QStringLiteral("知らない引数です: %1").arg(arg);
             return result;
         }
     }

@@ -14,6 +14,7 @@
 #include "screens/maintenance/MaintenanceRegistration.h"
 #include "screens/maintenance/MaintenanceSettings.h"
 #include "screens/printing/PrintingController.h"
+#include "screens/shell/HelpSections.h"
 #include "screens/shell/LegacyConversionPrompt.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/SplashTiming.h"
@@ -39,6 +40,7 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -109,9 +111,14 @@ void MainWindow::buildWindow()
         {"cmdSettei", u"編集", m_maintenance, &MainWindow::cmdSettei_Click},
     };
     auto *screenRow = new QHBoxLayout;
+    int number = 0;
     for (const ScreenButton &s : screens) {
         auto *button = new QPushButton(QString::fromUtf16(s.caption), central);
         button->setObjectName(QString::fromLatin1(s.name));
+        // Alt with the screen's place in the row opens it from the keyboard.
+        ++number;
+        button->setShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + number)));
+        button->setToolTip(QStringLiteral("%1の画面（Alt+%2）").arg(button->text()).arg(number));
         button->setMinimumWidth(layoutPixels(84, this));
         button->setMinimumHeight(layoutPixels(30, this));
         connect(button, &QPushButton::clicked, this, s.handler);
@@ -167,6 +174,9 @@ void MainWindow::buildWindow()
 
     m_help = new HelpViewer(this);
     EnterPressesButton::install(this);
+    // Ctrl+S presses the save button of the screen shown.
+    auto *save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(save, &QShortcut::activated, this, &MainWindow::saveOnScreenShown);
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (screen)
         fitInto(screen->availableGeometry());
@@ -205,6 +215,8 @@ void MainWindow::Form_Load()
     // A folder without data files is a new installation: it gets its settings files now, and
     // the registration opens once the window is up.
     m_firstStart = !m_folder.exists(FileName::data1) && !m_folder.exists(FileName::data2);
+    // A registration left after partner 1 goes on with partner 2 instead of starting over.
+    m_registrationUnfinished = m_folder.exists(FileName::data1) && !m_folder.exists(FileName::data2);
     if (m_firstStart) {
         if (StoreResult r = CreateMissingSettingsFiles(m_folder); !r)
             m_startupWarnings.append({QStringLiteral("設定を保存できません"), r.message()});
@@ -303,13 +315,16 @@ void MainWindow::finishStartup()
     for (const auto &[title, message] : std::exchange(m_startupWarnings, {}))
         m_dialogs.warning(title, message);
     showMalformedLines();
-    if (m_firstStart) {
+    if (m_firstStart || m_registrationUnfinished) {
         // Straight to the registration; its own message says what to do.
         HideAllScreens();
         m_maintenance->prepareAfterHiding();
         m_maintenance->panel()->setVisible(true);
         processPendingEvents();
-        m_maintenance->registration().cmdNew1_Click();
+        if (m_firstStart)
+            m_maintenance->registration().cmdNew1_Click();
+        else
+            m_maintenance->registration().continueWithPartner2();
     }
 }
 
@@ -336,6 +351,8 @@ void MainWindow::openScreen(ScreenController *screen)
     QWidget *panel = screen->panel();
     if (panel->isVisible())
         return;
+    if (!leaveScreenShown())
+        return;
     screen->prepareBeforeHiding();
     HideAllScreens();
     screen->prepareAfterHiding();
@@ -354,22 +371,38 @@ void MainWindow::cmdCale_Click() { openScreen(m_calendar); }
 void MainWindow::cmdMemo_Click() { openScreen(m_diary); }
 void MainWindow::cmdSettei_Click() { openScreen(m_maintenance); }
 
-void MainWindow::RefreshVisibleScreen()
+ScreenController *MainWindow::screenShown() const
 {
     for (ScreenController *screen : std::initializer_list<ScreenController *>{m_entry, m_trend, m_history, m_analyses, m_calendar,
                                                                               m_diary, m_maintenance, m_comparison}) {
-        QWidget *panel = screen->panel();
-        if (!panel->isVisible())
-            continue;
-        if (screen->followsPartner()) {
-            HideAllScreens();
-            screen->refreshForPartner();
-            if (screen->showsBodyMetrics())
-                refreshBodyMetrics();
-            panel->setVisible(true);
-        }
-        return;
+        if (screen->panel()->isVisible())
+            return screen;
     }
+    return nullptr;
+}
+
+bool MainWindow::leaveScreenShown()
+{
+    ScreenController *screen = screenShown();
+    return !screen || screen->mayLeave();
+}
+
+void MainWindow::RefreshVisibleScreen()
+{
+    ScreenController *screen = screenShown();
+    if (!screen || !screen->followsPartner())
+        return;
+    HideAllScreens();
+    screen->refreshForPartner();
+    screen->panel()->setVisible(true);
+}
+
+void MainWindow::saveOnScreenShown()
+{
+    ScreenController *screen = screenShown();
+    QAbstractButton *button = screen ? screen->saveButton() : nullptr;
+    if (button && button->isVisible())
+        button->click();
 }
 
 void MainWindow::refreshBodyMetrics()
@@ -406,17 +439,26 @@ void MainWindow::followProfile()
 
 void MainWindow::cmdHelp_Click()
 {
-    m_help->showDefaultTopic();
+    // The help opens where it explains the screen in view.
+    ScreenController *screen = screenShown();
+    m_help->showTopic(screen ? helpDocumentSection(screen->helpTopic()) : QString());
 }
 
 void MainWindow::cmdOwari_Click()
 {
+    if (!leaveScreenShown())
+        return;
     m_help->closeAll();
     endProgram();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Text typed and not saved is not dropped without a word; the user may stay.
+    if (!leaveScreenShown()) {
+        event->ignore();
+        return;
+    }
     m_help->closeAll();
     QMainWindow::closeEvent(event);
 }
@@ -503,6 +545,8 @@ void MainWindow::selectPartner(int partner)
 {
     if (m_session->partner() == partner)
         return;
+    if (!leaveScreenShown())
+        return;
     // The entry screen reads the partner's file as the session tells it; followPartner does the rest.
     m_session->selectPartner(partner, ReadProfile(partner));
 }
@@ -511,6 +555,9 @@ void MainWindow::followPartner(int partner)
 {
     setWindowTitle(windowCaptionFor(m_session->profile()));
     RefreshVisibleScreen();
+    // Whatever screen the switch happened on, the gauges and the meter show the new partner's
+    // figures; the entry screen has read their file already.
+    refreshBodyMetrics();
     m_partners->markSelected(partner);
 }
 

@@ -86,6 +86,13 @@ private:
     void buildWindow();
     void finishStartup();
     void RefreshVisibleScreen();
+    // The screen whose panel is visible; none before the start-up shows one.
+    ScreenController *screenShown() const;
+    // Asks the screen shown whether it may be left (another screen, partner or the end); true
+    // when there is none.
+    bool leaveScreenShown();
+    // Ctrl+S: the save button of the screen shown.
+    void saveOnScreenShown();
     // BMI figures, standard weight, obesity and meter of the current partner, from the values
     // the last entry refresh kept: the entry screen's gauge, then the maintenance screen's meter.
     void refreshBodyMetrics();
@@ -132,6 +139,8 @@ private:
     qint64 m_splashShownAt = 0;
     bool m_startupFinished = false;
     bool m_firstStart = false;
+    // Partner 1 has been registered and partner 2 not: the registration goes on at partner 2.
+    bool m_registrationUnfinished = false;
     // Whether opening a screen explains it (the help tour), as 設定.txt says.
     int m_helpTourOn = 1;
     // Failures of the start-up's own writes and files it could not read, told once the window is up.

@@ -62,7 +62,8 @@ int main(int argc, char *argv[])
     if (command.csvAction != CsvAction::None)
         return RunCsvCommand(command, stdout, stderr);
     if (!QDir().mkpath(command.dataDir)) {
-        std::fprintf(stderr, "pmlina: cannot create the data folder %s\n", command.dataDir.toUtf8().constData());
+        std::fprintf(stderr, "pmlina: %s\n",
+                     QStringLiteral("データのフォルダ「%1」を作れません。").arg(command.dataDir).toUtf8().constData());
         return 1;
     }
     chooseJapaneseFont(app);

@@ -23,6 +23,11 @@ double PointerLeft(const GaugeGeometry &gauge, float meterBmi)
     return gauge.zoneLeft[2] - ((24.0f - meterBmi) * float(gauge.twipsPerBmi) + 240.0f);
 }
 
+double BmiPositionTwips(const GaugeGeometry &gauge, float bmi)
+{
+    return PointerLeft(gauge, bmi) + kPointerWidthTwips / 2.0;
+}
+
 int SliderValueFor(float meterBmi)
 {
     return nearestToInt(meterBmi * 10.0f);

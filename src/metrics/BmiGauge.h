@@ -28,6 +28,9 @@ inline constexpr int kSliderMaximum = 320;
 float ClampMeterBmi(float bmi);
 // Left edge of the pointer: the left of zone 2 (BMI 24) − ((24 − bmi) × scale + 240).
 double PointerLeft(const GaugeGeometry &gauge, float meterBmi);
+// Where a BMI lies along the gauge, in twips: the middle of the pointer that shows it. The scale
+// above the large gauge sets each of its numbers there.
+double BmiPositionTwips(const GaugeGeometry &gauge, float bmi);
 // The slider position for a BMI: × 10, to the nearest integer, a tie to the even one.
 int SliderValueFor(float meterBmi);
 

@@ -7,6 +7,7 @@
 #include "ui/Twips.h"
 
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -712,6 +713,10 @@ void Chart::sync()
     // (Unchanged ranges cost nothing here.)
     applyAxes(d);
     updateLegend(d);
+    if (QGraphicsLayout *layout = d.chart->layout()) {
+        layout->invalidate();
+        layout->activate();
+    }
 }
 
 void Chart::mouseReleaseEvent(QMouseEvent *event)

@@ -6,12 +6,14 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -69,32 +71,55 @@ MessageAnswer showWithDetails(QWidget *parent, const Message &message)
     details->setMinimumSize(layoutPixels(520, parent), layoutPixels(160, parent));
     layout->addWidget(details, 1);
     auto *buttons = new QDialogButtonBox(&dialog);
-    MessageAnswer yes = MessageAnswer::Ok;
-    MessageAnswer no = MessageAnswer::Cancel;
+    QList<std::pair<QAbstractButton *, MessageAnswer>> choices;
+    auto add = [&](const QString &text, QDialogButtonBox::ButtonRole role, MessageAnswer answer) {
+        choices.append({buttons->addButton(text, role), answer});
+    };
     switch (message.buttons) {
     case MessageButtons::Ok:
-        buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+        add(QStringLiteral("OK"), QDialogButtonBox::AcceptRole, MessageAnswer::Ok);
         break;
     case MessageButtons::OkCancel:
-        buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-        buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+        add(QStringLiteral("OK"), QDialogButtonBox::AcceptRole, MessageAnswer::Ok);
+        add(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole, MessageAnswer::Cancel);
         break;
     case MessageButtons::YesNo:
-        buttons->addButton(QStringLiteral("はい"), QDialogButtonBox::AcceptRole);
-        buttons->addButton(QStringLiteral("いいえ"), QDialogButtonBox::RejectRole);
-        yes = MessageAnswer::Yes;
-        no = MessageAnswer::No;
+        add(QStringLiteral("はい"), QDialogButtonBox::YesRole, MessageAnswer::Yes);
+        add(QStringLiteral("いいえ"), QDialogButtonBox::NoRole, MessageAnswer::No);
+        break;
+    case MessageButtons::YesNoCancel:
+        add(QStringLiteral("はい"), QDialogButtonBox::YesRole, MessageAnswer::Yes);
+        add(QStringLiteral("いいえ"), QDialogButtonBox::NoRole, MessageAnswer::No);
+        add(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole, MessageAnswer::Cancel);
         break;
     }
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    // Closing the box (Escape, the title bar) answers as its most cautious button does.
+    MessageAnswer answer = ClosingAnswer(message.buttons);
+    QObject::connect(buttons, &QDialogButtonBox::clicked, &dialog, [&](QAbstractButton *clicked) {
+        for (const auto &[button, choice] : std::as_const(choices)) {
+            if (button == clicked)
+                answer = choice;
+        }
+        dialog.accept();
+    });
     layout->addWidget(buttons);
-    if (message.buttons == MessageButtons::Ok)
-        yes = no = MessageAnswer::Ok; // closing the box is its OK
-    return dialog.exec() == QDialog::Accepted ? yes : no;
+    dialog.setMinimumWidth(titleBarRoom(message.title, &dialog));
+    dialog.exec();
+    return answer;
 }
 
 } // namespace
+
+MessageAnswer ClosingAnswer(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok: return MessageAnswer::Ok;
+    case MessageButtons::OkCancel: return MessageAnswer::Cancel;
+    case MessageButtons::YesNo: return MessageAnswer::No;
+    case MessageButtons::YesNoCancel: return MessageAnswer::Cancel;
+    }
+    return MessageAnswer::Cancel;
+}
 
 void Dialogs::information(const QString &title, const QString &text)
 {
@@ -114,6 +139,11 @@ bool Dialogs::askYesNo(const QString &title, const QString &text)
 bool Dialogs::askOkCancel(const QString &title, const QString &text)
 {
     return show({MessageIcon::Exclamation, MessageButtons::OkCancel, title, text}) == MessageAnswer::Ok;
+}
+
+MessageAnswer Dialogs::askYesNoCancel(const QString &title, const QString &text)
+{
+    return show({MessageIcon::Question, MessageButtons::YesNoCancel, title, text});
 }
 
 MessageAnswer QtDialogs::show(const Message &message)
@@ -138,12 +168,25 @@ MessageAnswer QtDialogs::show(const Message &message)
         box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
         box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
         break;
+    case MessageButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     }
+    // A message box is as wide as its text; a short text under a long title would leave the title
+    // cut off in the title bar. A spacer in its layout makes the box at least as wide as the title.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(titleBarRoom(message.title, &box), 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                      1, grid->columnCount());
     switch (box.exec()) {
     case QMessageBox::Ok: return MessageAnswer::Ok;
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::No: return MessageAnswer::No;
-    default: return message.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    default: return ClosingAnswer(message.buttons);
     }
 }
 
@@ -155,6 +198,13 @@ std::optional<QString> QtDialogs::input(const QString &title, const QString &pro
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("キャンセル"));
+    // The dialog's layout sets its size from the controls: its prompt is made as wide as the
+    // title needs.
+    if (auto *label = dialog.findChild<QLabel *>()) {
+        const int margins = dialog.style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, &dialog)
+                            + dialog.style()->pixelMetric(QStyle::PM_LayoutRightMargin, nullptr, &dialog);
+        label->setMinimumWidth(titleBarRoom(title, &dialog) - margins);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

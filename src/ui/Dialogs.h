@@ -9,8 +9,11 @@ class QWidget;
 // Every message box and input box of the program goes through this interface, so that tests can
 // answer them in advance and read back exactly what was shown.
 enum class MessageIcon { Information, Exclamation, Question };
-enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
+// What closing a box without a button answers: OK for a box with only OK, No for Yes/No, Cancel
+// for the others.
+MessageAnswer ClosingAnswer(MessageButtons buttons);
 
 struct Message {
     MessageIcon icon = MessageIcon::Information;
@@ -45,6 +48,8 @@ public:
     bool askYesNo(const QString &title, const QString &text);
     // An exclamation box with OK and Cancel: true on OK.
     bool askOkCancel(const QString &title, const QString &text);
+    // A question box with Yes, No and Cancel; closing the box is its Cancel.
+    MessageAnswer askYesNoCancel(const QString &title, const QString &text);
 };
 
 // The real boxes, modal to the given window.

@@ -8,6 +8,9 @@ FittingScrollArea::FittingScrollArea(QWidget *parent)
 {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
+    // The area itself shows no focus: as a Tab stop it would be an invisible one between the
+    // controls. It still scrolls to the control that has the focus.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void FittingScrollArea::setRoom(const QSize &room)

@@ -30,9 +30,19 @@ HelpViewer::HelpViewer(QWidget *owner)
 
 void HelpViewer::showDefaultTopic()
 {
-    m_browser->setSource(QUrl(QStringLiteral("qrc:/help/pmlina_help.html")));
-    m_browser->scrollToAnchor(QString());
-    m_browser->moveCursor(QTextCursor::Start);
+    showTopic(QString());
+}
+
+void HelpViewer::showTopic(const QString &section)
+{
+    QUrl document(QStringLiteral("qrc:/help/pmlina_help.html"));
+    if (!section.isEmpty())
+        document.setFragment(section);
+    m_browser->setSource(document);
+    if (section.isEmpty()) {
+        m_browser->scrollToAnchor(QString());
+        m_browser->moveCursor(QTextCursor::Start);
+    }
     if (!isVisible() && parentWidget()) {
         // Beside the main window's middle, inside the screen's available area.
         move(parentWidget()->geometry().center() - rect().center());
@@ -41,6 +51,9 @@ void HelpViewer::showDefaultTopic()
     show();
     raise();
     activateWindow();
+    // The browser can only scroll to a section once its page is laid out in the window.
+    if (!section.isEmpty())
+        m_browser->scrollToAnchor(section);
 }
 
 void HelpViewer::closeAll()

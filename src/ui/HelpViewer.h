@@ -14,6 +14,8 @@ public:
 
     // Shows the document at its first topic and brings the window to the front.
     void showDefaultTopic();
+    // The same at a section of the document (an anchor name); its start when empty.
+    void showTopic(const QString &section);
     // Closes every help window.
     void closeAll();
 

@@ -1,5 +1,8 @@
 #include "ui/WindowPlacement.h"
 
+#include "ui/Twips.h"
+
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -18,6 +21,19 @@ QRect PlaceInside(const QRect &window, const QRect &available)
     const int bottom = available.y() + available.height() - kTitleBarRoom - size.height();
     return {std::max(available.x(), std::min(window.x(), right)), std::max(available.y(), std::min(window.y(), bottom)), size.width(),
             size.height()};
+}
+
+int titleBarRoom(const QString &title, const QWidget *window)
+{
+    // The window manager's icon, its three buttons and its margins, at 96 DPI.
+    constexpr int decorationRoom = 150;
+    QString shown = title;
+    const QString program = QGuiApplication::applicationDisplayName();
+    if (!program.isEmpty() && !title.endsWith(program))
+        shown += QStringLiteral(" \u2014 ") + program;
+    QFont font = window->font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(shown) + layoutPixels(decorationRoom, window);
 }
 
 void keepInsideAvailableArea(QWidget *window)

@@ -16,6 +16,11 @@ QSize WindowRoom(const QSize &available);
 // must, so that it and a title bar above it lie within `available`.
 QRect PlaceInside(const QRect &window, const QRect &available);
 
+// How wide a window must be for its title bar to show the whole title: the title as the desktop
+// shows it (with the program's name after it), in a bold face as title bars use, and room for the
+// window's icon and buttons.
+int titleBarRoom(const QString &title, const QWidget *window);
+
 // Keeps a top-level window inside the available area of its screen.
 void keepInsideAvailableArea(QWidget *window);
 

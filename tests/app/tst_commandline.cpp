@@ -52,6 +52,24 @@ private Q_SLOTS:
             QCOMPARE(c.dataDir, folder);
     }
 
+    // Told in Japanese, like everything else the program says.
+    void errorsNameTheMistake_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("folder missing") << QStringList{QStringLiteral("--data-dir")}
+                                        << QStringLiteral("--data-dir のあとにフォルダを指定してください");
+        QTest::newRow("unknown") << QStringList{QStringLiteral("--colour")} << QStringLiteral("知らない引数です: --colour");
+        QTest::newRow("partner 3") << QStringList{QStringLiteral("--export-csv"), QStringLiteral("3"), QStringLiteral("a.csv")}
+                                   << QStringLiteral("--export-csv の登録者は 1 か 2 です（「3」ではありません）");
+    }
+    void errorsNameTheMistake()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        QCOMPARE(ParseCommandLine(QStringList{QStringLiteral("pmlina")} + args, QString(), QStringLiteral("/home/pom")).error, message);
+    }
+
     void usageNamesTheOptions()
     {
         QVERIFY(UsageText().contains(QStringLiteral("--data-dir")));

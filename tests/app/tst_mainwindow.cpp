@@ -11,8 +11,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 namespace {
@@ -29,6 +34,12 @@ void writeUsualCouple(MainWindowHarness &h)
 const EntryController &entryScreen(const MainWindowHarness &h)
 {
     return *h.window->findChild<EntryController *>();
+}
+
+// Clicks a data row's cell of a list (its heading row is the list's header).
+void clickCell(Grid *list, int row, int col)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row - 1, col)).center());
 }
 
 QStringList visibleScreens(const MainWindowHarness &h)
@@ -408,6 +419,204 @@ private Q_SLOTS:
         h.click(QStringLiteral("cmdOwari"));
         QVERIFY(!viewer->isVisible());
         QCOMPARE(h.ended, 1);
+    }
+
+    // Text typed into the memo or a comment and not saved is not lost without a word: closing the
+    // window, 終了, another partner or another screen asks first. はい saves as the save button
+    // does, いいえ drops the typing, キャンセル stays; only what is still unsaved is asked again.
+    void unsavedTextIsAskedFor_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("leave");
+        QTest::addColumn<int>("answer");
+        const int yes = int(MessageAnswer::Yes), no = int(MessageAnswer::No), cancel = int(MessageAnswer::Cancel);
+        QTest::newRow("memo, ×, はい") << QStringLiteral("txtKizuki") << QStringLiteral("close") << yes;
+        QTest::newRow("memo, ×, いいえ") << QStringLiteral("txtKizuki") << QStringLiteral("close") << no;
+        QTest::newRow("memo, 終了, キャンセル") << QStringLiteral("txtKizuki") << QStringLiteral("cmdOwari") << cancel;
+        QTest::newRow("memo, partner, はい") << QStringLiteral("txtKizuki") << QStringLiteral("cmdUser2") << yes;
+        QTest::newRow("memo, screen, いいえ") << QStringLiteral("txtKizuki") << QStringLiteral("cmdMain") << no;
+        QTest::newRow("comment, screen, はい") << QStringLiteral("txtMemo") << QStringLiteral("cmdMain") << yes;
+        QTest::newRow("comment, partner, キャンセル") << QStringLiteral("txtMemo") << QStringLiteral("cmdUser2") << cancel;
+        QTest::newRow("comment, ×, はい") << QStringLiteral("txtMemo") << QStringLiteral("close") << yes;
+        QTest::newRow("nothing typed") << QString() << QStringLiteral("close") << -1;
+    }
+    void unsavedTextIsAskedFor()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, leave);
+        QFETCH(int, answer);
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(0);
+        h.write(FileName::memo, QStringLiteral("前のメモ\r\n"));
+        h.start();
+        h.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.click(QStringLiteral("cmdMemo"));
+        const QString firstLine = TestFiles::lines(h.path(), FileName::data1)[0];
+        if (box == QLatin1String("txtMemo"))
+            clickCell(h.find<Grid>(QStringLiteral("msgMemoList")), 1, 7); // the comment box gets the focus
+        else if (!box.isEmpty())
+            h.find(box)->setFocus();
+        if (!box.isEmpty()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("walk"));
+        }
+        if (answer >= 0)
+            h.dialogs.answers = {MessageAnswer(answer)};
+        bool left = leave == QLatin1String("close") && h.window->close();
+        if (leave != QLatin1String("close")) {
+            h.click(leave);
+            left = leave == QLatin1String("cmdOwari")   ? h.ended == 1
+                   : leave == QLatin1String("cmdUser2") ? h.window->session().partner() == 2
+                                                        : h.visible(QStringLiteral("fraMain"));
+        }
+        QCOMPARE(left, answer != int(MessageAnswer::Cancel));
+        QCOMPARE(h.dialogs.shown.size(), answer < 0 ? 0 : 1);
+        if (answer < 0)
+            return;
+        QCOMPARE(h.dialogs.shown[0], (Message{MessageIcon::Question, MessageButtons::YesNoCancel, QStringLiteral("保存の確認"),
+                                              QStringLiteral("保存されていない変更があります。保存しますか？")}));
+        const bool memoSaved = answer == int(MessageAnswer::Yes) && box == QLatin1String("txtKizuki");
+        const bool commentSaved = answer == int(MessageAnswer::Yes) && box == QLatin1String("txtMemo");
+        QCOMPARE(TestFiles::text(h.path(), FileName::memo), memoSaved ? QStringLiteral("前のメモwalk\r\n") : QStringLiteral("前のメモ\r\n"));
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data1)[0], commentSaved ? QString(firstLine).replace(QStringLiteral(",\"\","), QStringLiteral(",\"walk\",")) : firstLine);
+        if (answer == int(MessageAnswer::No)) // dropped: the box shows what is saved
+            QCOMPARE(h.find<QPlainTextEdit>(QStringLiteral("txtKizuki"))->toPlainText(), QStringLiteral("前のメモ"));
+        h.dialogs.clear();
+        h.window->close();
+        QCOMPARE(h.dialogs.shown.size(), answer == int(MessageAnswer::Cancel) ? 1 : 0);
+    }
+
+    // Alt with a screen's number opens it (its tooltip says so); Ctrl+S presses the save button
+    // of the screen shown.
+    void windowKeys()
+    {
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(0);
+        h.start();
+        h.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        for (int number : {3, 8, 1, 7, 2}) {
+            QTest::keyClick(h.window.get(), Qt::Key(Qt::Key_0 + number), Qt::AltModifier);
+            // a shortcut shows its button pressed for a moment before the click
+            QTRY_COMPARE(visibleScreens(h), QStringList{kScreens[number - 1]});
+        }
+        QVERIFY(h.find(QStringLiteral("cmdMemo"))->toolTip().contains(QStringLiteral("Alt+7")));
+        const auto ctrlS = [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier); };
+
+        h.click(QStringLiteral("cmdJikan")); // 入力: the measurement
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("68.8"));
+        ctrlS();
+        QVERIFY(TestFiles::lines(h.path(), FileName::data1).value(2).contains(QStringLiteral(",68.8,")));
+        h.click(QStringLiteral("cmdMemo")); // 一言日記: the memo while it has the focus, else the comment
+        h.find(QStringLiteral("txtKizuki"))->setFocus();
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("memo"));
+        ctrlS();
+        QCOMPARE(TestFiles::text(h.path(), FileName::memo), QStringLiteral("memo\r\n"));
+        clickCell(h.find<Grid>(QStringLiteral("msgMemoList")), 2, 7);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("note"));
+        ctrlS();
+        QVERIFY(TestFiles::lines(h.path(), FileName::data1)[1].contains(QStringLiteral("\"note\"")));
+        h.click(QStringLiteral("cmdSettei")); // 編集: the profile
+        h.find<QLineEdit>(QStringLiteral("txtSincyou"))->setText(QStringLiteral("171"));
+        h.dialogs.clear();
+        ctrlS();
+        QCOMPARE(h.dialogs.titles(), QStringList{QStringLiteral("保存終了")});
+        h.click(QStringLiteral("cmdAvgtai")); // 比較 saves nothing
+        ctrlS();
+        QCOMPARE(h.dialogs.shown.size(), 1);
+    }
+
+    // A refused input puts the focus on the box that failed, its text selected, so that the user
+    // sees which one it was; nothing is written.
+    void refusedInputFocusesTheBox_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QStringList>("steps"); // "box=text", "click:button" or "enter:box"
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("focus");
+        const auto row = [](const char *name, const char *screen, std::initializer_list<const char *> steps, const char *title,
+                            const char *focus) {
+            QStringList list;
+            for (const char *step : steps)
+                list << QString::fromUtf8(step);
+            QTest::newRow(name) << QString::fromLatin1(screen) << list << QString::fromUtf8(title) << QString::fromLatin1(focus);
+        };
+        row("no situation", "cmdMain", {"txtTaiInp=65", "txtShiInp=20", "click:cmdTaiHozon"}, "行動未入力", "lstAct");
+        row("weight", "cmdMain", {"click:cmdJikan", "txtTaiInp=6x5", "click:cmdTaiHozon"}, "数値以外入力", "txtTaiInp");
+        row("body fat", "cmdMain", {"click:cmdJikan", "txtShiInp=2O.5", "click:cmdTaiHozon"}, "数値以外入力", "txtShiInp");
+        row("weight step", "cmdSettei", {"txtKizami=abc", "enter:txtKizami"}, "体重の刻み", "txtKizami");
+        row("body-fat step 0", "cmdSettei", {"txtKizami2=0", "enter:txtKizami2"}, "体脂肪率の刻み", "txtKizami2");
+        row("negative height", "cmdSettei", {"txtSincyou=-5", "click:cmdPHozon1"}, "身長入力誤り", "txtSincyou");
+        row("registration", "cmdSettei",
+            {"click:cmdNew1", "txtPriData1=ぽむ", "txtSincyou1=0", "txtMokuTai1=60", "txtNowTai=70", "txtNowShi=25", "click:cmdStHozon"},
+            "身長入力誤り", "txtSincyou1");
+        row("period", "cmdTaijyu", {"cboStdate=2026/11/31", "click:cmdKikanF"}, "期間指定", "cboStdate");
+    }
+    void refusedInputFocusesTheBox()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, title);
+        QFETCH(QString, focus);
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(0);
+        h.start();
+        h.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        const auto files = [&] {
+            return TestFiles::bytes(h.path(), FileName::data1) + TestFiles::bytes(h.path(), FileName::profile1)
+                   + TestFiles::bytes(h.path(), FileName::scaleSteps);
+        };
+        const QByteArray before = files();
+        h.click(screen);
+        for (const QString &step : steps) {
+            const QString name = step.section(QRegularExpression(QStringLiteral("[=:]")), 0, 0);
+            const QString arg = step.section(QRegularExpression(QStringLiteral("[=:]")), 1);
+            if (name == QLatin1String("click"))
+                h.click(arg);
+            else if (name == QLatin1String("enter"))
+                QTest::keyClick(h.find(arg), Qt::Key_Return);
+            else if (auto *combo = h.window->findChild<QComboBox *>(name))
+                combo->setEditText(arg);
+            else
+                h.find<QLineEdit>(name)->setText(arg);
+        }
+        QCOMPARE(h.dialogs.shown.last().title, title);
+        QWidget *box = h.find(focus);
+        QCOMPARE(QApplication::focusWidget(), box);
+        auto *combo = qobject_cast<QComboBox *>(box);
+        if (auto *edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit *>(box))
+            QCOMPARE(edit->selectedText(), edit->text()); // the whole text selected
+        QCOMPARE(files(), before);
+    }
+
+    // The help opens at the section of the screen shown; 目次へ goes back to its start.
+    void helpOpensAtTheScreenShown_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("比較") << QStringLiteral("cmdAvgtai") << QStringLiteral("比較");
+        QTest::newRow("範囲指定") << QStringLiteral("cmdTaijyu") << QStringLiteral("範囲指定");
+        QTest::newRow("編集") << QStringLiteral("cmdSettei") << QStringLiteral("編集");
+    }
+    void helpOpensAtTheScreenShown()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, heading);
+        MainWindowHarness h;
+        writeUsualCouple(h);
+        h.setHelpTour(0);
+        h.start();
+        h.click(button);
+        h.click(QStringLiteral("cmdHelp"));
+        auto *browser = h.find<QTextBrowser>(QStringLiteral("helpBrowser"));
+        QCOMPARE(browser->cursorForPosition(QPoint(4, 4)).block().text(), heading); // the first line in view
+        h.click(QStringLiteral("helpHome"));
+        QCOMPARE(browser->verticalScrollBar()->value(), 0);
     }
 
     void closingTheWindowClosesTheHelp()

@@ -24,7 +24,8 @@ public:
         shown << message;
         if (!answers.isEmpty())
             return answers.takeFirst();
-        return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+        const bool yesNo = message.buttons == MessageButtons::YesNo || message.buttons == MessageButtons::YesNoCancel;
+        return yesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
     }
 
     std::optional<QString> input(const QString &title, const QString &prompt, const QString &) override

@@ -10,8 +10,10 @@
 #include "store/DataFile.h"
 #include "store/MemoFile.h"
 #include "ui/Dialogs.h"
+#include "ui/FocusForCorrection.h"
 #include "ui/Grid.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,6 +22,7 @@ namespace {
 constexpr int kCommentColumn = CommentList::Comment;
 const QString kCommentTitle = QStringLiteral("一言日記保存");
 const QString kMemoTitle = QStringLiteral("気付きメモ保存");
+const QString kUnsavedTitle = QStringLiteral("保存の確認");
 } // namespace
 
 DiaryController::DiaryController(ScreenContext &context, QWidget *panelParent)
@@ -50,6 +53,49 @@ void DiaryController::prepareAfterHiding()
 void DiaryController::LoadMemo()
 {
     m_panel->txtKizuki->setPlainText(ReadMemo(m_ctx.folder));
+    // As the box gives it back, so that an untouched memo never counts as changed.
+    m_savedMemo = m_panel->txtKizuki->toPlainText();
+}
+
+bool DiaryController::commentUnsaved() const
+{
+    if (!m_panel->cmdMemoHozon->isEnabled() || selectedCommentRow < 1 || selectedCommentRow > m_listed->size())
+        return false;
+    return m_panel->txtMemo->text() != m_listed->at(selectedCommentRow - 1).comment;
+}
+
+bool DiaryController::memoUnsaved() const
+{
+    return m_panel->txtKizuki->toPlainText() != m_savedMemo;
+}
+
+bool DiaryController::mayLeave()
+{
+    if (!commentUnsaved() && !memoUnsaved())
+        return true;
+    switch (m_ctx.dialogs.askYesNoCancel(kUnsavedTitle, QStringLiteral("保存されていない変更があります。保存しますか？"))) {
+    case MessageAnswer::Yes:
+        // What cannot be saved stays on the screen, with the message that says why.
+        if (commentUnsaved() && !saveComment())
+            return false;
+        return !memoUnsaved() || saveMemo();
+    case MessageAnswer::No:
+        if (commentUnsaved())
+            m_panel->txtMemo->setText(m_listed->at(selectedCommentRow - 1).comment);
+        if (memoUnsaved())
+            m_panel->txtKizuki->setPlainText(m_savedMemo);
+        return true;
+    default:
+        return false;
+    }
+}
+
+QAbstractButton *DiaryController::saveButton() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    if (focus == m_panel->txtKizuki || !m_panel->cmdMemoHozon->isEnabled())
+        return m_panel->cmdKizukiHozon;
+    return m_panel->cmdMemoHozon;
 }
 
 void DiaryController::SetupCommentGrid()
@@ -87,13 +133,19 @@ void DiaryController::txtMemo_KeyPress()
 
 void DiaryController::cmdMemoHozon_Click()
 {
+    saveComment();
+}
+
+bool DiaryController::saveComment()
+{
     if (!m_panel->cmdMemoHozon->isEnabled() || selectedCommentRow < 1 || selectedCommentRow > m_listed->size())
-        return;
+        return false;
     const QString comment = m_panel->txtMemo->text();
     // Refused texts stay in the box, so that nothing typed is lost.
     if (StoreResult r = checkStorableText(comment); !r) {
         m_ctx.dialogs.warning(kCommentTitle, r.message());
-        return;
+        focusForCorrection(m_panel->txtMemo);
+        return false;
     }
     const int index = selectedCommentRow - 1;
     const CommentSave saved =
@@ -105,24 +157,35 @@ void DiaryController::cmdMemoHozon_Click()
         SetupCommentGrid();
         FillCommentList();
         m_panel->cmdMemoHozon->setEnabled(false);
-        return;
+        return false;
     }
     if (!saved.result) {
         m_ctx.shell.showStoreFailure(kCommentTitle, saved.result.message());
-        return;
+        return false;
     }
     (*m_listed)[index].comment = comment;
     m_panel->showChangedComment();
+    return true;
 }
 
 void DiaryController::cmdKizukiHozon_Click()
+{
+    saveMemo();
+}
+
+bool DiaryController::saveMemo()
 {
     const QString memo = m_panel->txtKizuki->toPlainText();
     // The memo may hold quotes and line breaks; only a character outside the code page is refused.
     if (const QString bad = firstUnencodableCharacter(memo); !bad.isEmpty()) {
         m_ctx.dialogs.warning(kMemoTitle, QStringLiteral("「%1」は保存できない文字です。気付きメモは保存していません。").arg(bad));
-        return;
+        m_panel->txtKizuki->setFocus(Qt::OtherFocusReason);
+        return false;
     }
-    if (StoreResult r = WriteMemo(m_ctx.folder, memo); !r)
+    if (StoreResult r = WriteMemo(m_ctx.folder, memo); !r) {
         m_ctx.shell.showStoreFailure(kMemoTitle, r.message());
+        return false;
+    }
+    m_savedMemo = memo;
+    return true;
 }

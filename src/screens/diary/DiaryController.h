@@ -21,6 +21,12 @@ public:
     HelpTopic helpTopic() const override { return HelpTopic::Diary; }
     // The list afresh, the comment save off until a row is chosen; the memo box keeps its text.
     void prepareAfterHiding() override;
+    // A comment or the memo typed and not saved: asks whether to save it first. Yes saves as
+    // the save buttons do (a refused save stays), No puts back what is saved, Cancel stays.
+    bool mayLeave() override;
+    // Ctrl+S: the memo's save while its box has the focus or no comment is being edited,
+    // otherwise the comment's.
+    QAbstractButton *saveButton() const override;
 
     void LoadMemo();
     void SetupCommentGrid();
@@ -32,7 +38,16 @@ public:
     void cmdKizukiHozon_Click();
 
 private:
+    // Whether the chosen comment or the memo differ from what is saved.
+    bool commentUnsaved() const;
+    bool memoUnsaved() const;
+    // The two saves; false when nothing was saved (refused or failed).
+    bool saveComment();
+    bool saveMemo();
+
     DiaryPanel *m_panel;
+    // The memo as 気付きメモ.txt holds it, since it was read or last saved.
+    QString m_savedMemo;
     // The row whose comment is edited; counts only while cmdMemoHozon is enabled.
     int selectedCommentRow = 0;
     // What the list shows, as read when it was filled: a save checks that the file still holds

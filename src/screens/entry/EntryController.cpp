@@ -18,9 +18,11 @@
 #include "ui/Chart.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
+#include "ui/FocusForCorrection.h"
 #include "ui/Grid.h"
 #include "ui/MonthCalendar.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -77,6 +79,33 @@ void EntryController::connectControls()
     connect(p->cmdUp1, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtShiInp, m_ctx.session.fatStep(), 1); });
     connect(p->cmdDn1, &QPushButton::clicked, this, [this] { stepBox(m_panel->txtShiInp, m_ctx.session.fatStep(), -1); });
     connect(p->cmdTaiHozon, &QPushButton::clicked, this, &EntryController::cmdTaiHozon_Click);
+    // The up and down keys in the two boxes do what the arrow buttons beside them do.
+    p->txtTaiInp->installEventFilter(this);
+    p->txtShiInp->installEventFilter(this);
+}
+
+bool EntryController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && (watched == m_panel->txtTaiInp || watched == m_panel->txtShiInp)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool weight = watched == m_panel->txtTaiInp;
+        QPushButton *button = nullptr;
+        if (key->key() == Qt::Key_Up)
+            button = weight ? m_panel->cmdUp : m_panel->cmdUp1;
+        else if (key->key() == Qt::Key_Down)
+            button = weight ? m_panel->cmdDn : m_panel->cmdDn1;
+        if (button && (key->modifiers() & ~Qt::KeypadModifier) == 0) {
+            // A disabled button (no situation chosen yet) does nothing, and neither does the key.
+            button->click();
+            return true;
+        }
+    }
+    return ScreenController::eventFilter(watched, event);
+}
+
+QAbstractButton *EntryController::saveButton() const
+{
+    return m_panel->cmdTaiHozon;
 }
 
 QDate EntryController::selectedDay() const
@@ -98,6 +127,7 @@ void EntryController::RefreshEntryScreen()
     m_panel->showDay(*m_day);
     ShowBmiGauge();
     m_selectedSituation.clear();
+    m_panel->showNoSituationChosen();
     m_panel->txtTaiInp->clear();
     m_panel->txtShiInp->clear();
     RefreshPartnerCounts();
@@ -187,6 +217,8 @@ void EntryController::lstAct_Click()
 void EntryController::cmdJikan_Click()
 {
     m_selectedSituation = timeOfDayText(m_ctx.clock.timeOfDay());
+    // The time is the situation now, not what the list showed before.
+    m_panel->showNoSituationChosen();
     prefillInputs(true);
 }
 
@@ -216,6 +248,7 @@ void EntryController::cmdFree_Click()
         return;
     }
     m_selectedSituation = *answer;
+    m_panel->showNoSituationChosen();
     prefillInputs(false);
     if (m_ctx.dialogs.askYesNo(QStringLiteral("状況リスト登録の有無"), QStringLiteral("状況リストに追加しますか？"))) {
         if (StoreResult r = AppendSituationQuoted(m_ctx.folder, *answer); !r)
@@ -252,6 +285,11 @@ void EntryController::cmdTaiHozon_Click()
     const QString fatText = m_panel->txtShiInp->text();
     if (const std::optional<SaveRefusal> refusal = CheckSave(m_selectedSituation, weightText, fatText)) {
         m_ctx.dialogs.warning(refusal->title, refusal->message);
+        switch (refusal->field) {
+        case SaveField::Situation: focusForCorrection(m_panel->lstAct); break;
+        case SaveField::Weight: focusForCorrection(m_panel->txtTaiInp); break;
+        case SaveField::BodyFat: focusForCorrection(m_panel->txtShiInp); break;
+        }
         return;
     }
     Measurement m = BuildMeasurement(selectedDay(), m_selectedSituation, weightText, fatText, QString());
@@ -270,4 +308,9 @@ void EntryController::cmdTaiHozon_Click()
     }
     RefreshEntryScreen();
     setArrowButtonsEnabled(false);
+    // Ready for the next measurement: its situation comes first. Taking the focus makes the list's
+    // first entry its current one, drawn framed as if chosen; nothing is, until an arrow key or a
+    // click chooses.
+    m_panel->lstAct->setFocus(Qt::OtherFocusReason);
+    m_panel->showNoSituationChosen();
 }

@@ -24,8 +24,8 @@ public:
     QWidget *panel() const override;
     EntryPanel *entryPanel() const { return m_panel; }
     HelpTopic helpTopic() const override { return HelpTopic::Entry; }
-    // The switch has refreshed the entry screen already; the body metrics follow it.
-    bool showsBodyMetrics() const override { return true; }
+    // Ctrl+S: the save button.
+    QAbstractButton *saveButton() const override;
 
     QDate selectedDay() const;
     void setSelectedDay(const QDate &day);
@@ -58,6 +58,9 @@ public:
     void txtTaiInp_Enter();
     void txtShiInp_Enter();
     void cmdTaiHozon_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 Q_SIGNALS:
     // The gauge shows `bmi` for the current weight; the maintenance screen's meter follows it.

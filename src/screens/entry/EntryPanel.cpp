@@ -274,6 +274,14 @@ void EntryPanel::showDay(const EntryDay &day)
     }
 }
 
+void EntryPanel::showNoSituationChosen()
+{
+    // Without a current entry as well, nothing in the list looks chosen; the arrow keys start
+    // again from its first entry.
+    lstAct->clearSelection();
+    lstAct->setCurrentItem(nullptr);
+}
+
 void EntryPanel::applyMarkerStyle(int style)
 {
     const Chart::Marker marker = style == 0 ? Chart::Marker::None : style == 2 ? Chart::Marker::Ball : Chart::Marker::Circle;

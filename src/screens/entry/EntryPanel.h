@@ -27,6 +27,8 @@ public:
     void resetDayList();
     // The list, graph, status labels and face of a day; the list scrolls to its newest rows.
     void showDay(const EntryDay &day);
+    // The situation list shows no choice: the chosen situation is empty, or another way chose it.
+    void showNoSituationChosen();
     // 0 no marker, 1 circle, 2 three-dimensional ball, on both series.
     void applyMarkerStyle(int style);
     // The small BMI gauge: the pointer's left edge in twips, and the judgement label.

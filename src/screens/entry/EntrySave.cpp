@@ -5,15 +5,15 @@
 std::optional<SaveRefusal> CheckSave(const QString &selectedSituation, const QString &weightText, const QString &bodyFatText)
 {
     if (selectedSituation.isEmpty())
-        return SaveRefusal{QStringLiteral("行動が指定されていません"), QStringLiteral("行動未入力")};
+        return SaveRefusal{QStringLiteral("行動が指定されていません"), QStringLiteral("行動未入力"), SaveField::Situation};
     if (weightText.isEmpty())
-        return SaveRefusal{QStringLiteral("体重が入力されていません"), QStringLiteral("体重未入力")};
+        return SaveRefusal{QStringLiteral("体重が入力されていません"), QStringLiteral("体重未入力"), SaveField::Weight};
     if (!isPlainDecimal(weightText))
-        return SaveRefusal{QStringLiteral("数値を入力してください"), QStringLiteral("数値以外入力")};
+        return SaveRefusal{QStringLiteral("数値を入力してください"), QStringLiteral("数値以外入力"), SaveField::Weight};
     if (bodyFatText.isEmpty())
-        return SaveRefusal{QStringLiteral("体脂肪率が入力されていません"), QStringLiteral("体脂肪率未入力")};
+        return SaveRefusal{QStringLiteral("体脂肪率が入力されていません"), QStringLiteral("体脂肪率未入力"), SaveField::BodyFat};
     if (!isPlainDecimal(bodyFatText))
-        return SaveRefusal{QStringLiteral("数値を入力してください"), QStringLiteral("数値以外入力")};
+        return SaveRefusal{QStringLiteral("数値を入力してください"), QStringLiteral("数値以外入力"), SaveField::BodyFat};
     return std::nullopt;
 }
 

@@ -8,9 +8,12 @@
 #include <optional>
 
 // The checks of a save, in the order they run; the first failing one is shown and nothing is saved.
+// `field` is the input that failed, where the user goes to mend it.
+enum class SaveField { Situation, Weight, BodyFat };
 struct SaveRefusal {
     QString message;
     QString title;
+    SaveField field;
 };
 std::optional<SaveRefusal> CheckSave(const QString &selectedSituation, const QString &weightText, const QString &bodyFatText);
 

@@ -3,6 +3,7 @@
 #include "screens/analyses/TrendSource.h"
 #include "screens/entry/EntryDay.h"
 #include "screens/history/HistoryPanel.h"
+#include "screens/history/PeriodDate.h"
 #include "screens/shell/GraphQuantity.h"
 #include "screens/shell/ReadProblems.h"
 #include "screens/shell/Session.h"
@@ -13,6 +14,8 @@
 #include "ui/ButtonColour.h"
 #include "ui/Chart.h"
 #include "ui/Clock.h"
+#include "ui/Dialogs.h"
+#include "ui/FocusForCorrection.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -185,8 +188,35 @@ void HistoryController::ListHistoryBySituationAndWeekday()
     listHistory(HistoryListingKind::BySituationAndWeekday);
 }
 
+bool HistoryController::readPeriodBoxes()
+{
+    const std::pair<QComboBox *, QString> boxes[] = {{m_panel->cboStdate, QStringLiteral("期間の初めの日")},
+                                                     {m_panel->cboEddate, QStringLiteral("期間の終わりの日")}};
+    for (const auto &[box, name] : boxes) {
+        const QString typed = box->currentText();
+        // An empty box bounds nothing on its side.
+        if (typed.isEmpty())
+            continue;
+        const std::optional<QString> date = ReadPeriodDate(typed);
+        if (!date) {
+            m_ctx.dialogs.warning(QStringLiteral("期間指定"), QStringLiteral("%1「%2」は日付として読めません。\n"
+                                                                          "2026/11/01 のように年/月/日で入力してください。")
+                                                              .arg(name, typed));
+            focusForCorrection(box);
+            return false;
+        }
+        if (*date != typed)
+            box->setEditText(*date);
+    }
+    return true;
+}
+
 void HistoryController::RefreshHistory()
 {
+    // A period box that holds no date leaves the list as it is. (The filter buttons read the
+    // boxes before they change anything; this catches every other way here.)
+    if (!readPeriodBoxes())
+        return;
     // Hiding the screen takes the keyboard focus away from it; the user's place comes back with it.
     const QPointer<QWidget> focus = QApplication::focusWidget();
     const bool focusHere = focus && m_panel->isAncestorOf(focus);
@@ -247,6 +277,8 @@ void HistoryController::cmdAllDay_Click()
 
 void HistoryController::cmdKikanF_Click()
 {
+    if (!readPeriodBoxes())
+        return;
     ResetPeriodButtons();
     RefreshHistory();
     mark(m_panel->cmdKikanF, kChosen);
@@ -256,7 +288,7 @@ void HistoryController::cmdKikanF_Click()
 
 void HistoryController::cmdWeek_Click(int index)
 {
-    if (index < 0 || index > 6)
+    if (index < 0 || index > 6 || !readPeriodBoxes())
         return;
     mark(m_panel->cmdAllWeek, Colour::buttonFace);
     for (QPushButton *button : m_panel->cmdWeek)
@@ -268,6 +300,8 @@ void HistoryController::cmdWeek_Click(int index)
 
 void HistoryController::cmdAllWeek_Click()
 {
+    if (!readPeriodBoxes())
+        return;
     for (QPushButton *button : m_panel->cmdWeek)
         mark(button, Colour::buttonFace);
     m_selectedWeekday = kAllWeekdays;
@@ -279,6 +313,8 @@ void HistoryController::cmdAllWeek_Click()
 
 void HistoryController::cmdAllact_Click()
 {
+    if (!readPeriodBoxes())
+        return;
     m_panel->txtKey->clear();
     RefreshHistory();
     mark(m_panel->cmdAllact, kChosen);
@@ -287,7 +323,7 @@ void HistoryController::cmdAllact_Click()
 void HistoryController::lstAct2_Click()
 {
     QListWidgetItem *item = m_panel->lstAct2->currentItem();
-    if (!item)
+    if (!item || !readPeriodBoxes())
         return;
     m_panel->txtKey->setText(item->text());
     mark(m_panel->cmdAllact, Colour::buttonFace);
@@ -301,7 +337,7 @@ void HistoryController::txtKey_GotFocus()
 
 void HistoryController::txtKey_KeyPress(int keyAscii)
 {
-    if (keyAscii != 13)
+    if (keyAscii != 13 || !readPeriodBoxes())
         return;
     mark(m_panel->cmdAllact, Colour::buttonFace);
     RefreshHistory();

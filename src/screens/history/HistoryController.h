@@ -68,6 +68,9 @@ private:
     // The three "全部" buttons chosen and every weekday allowed, after the unfiltered listing.
     void resetFilterMarks();
     void choosePeriodPreset(QPushButton *button, int daysBeforeToday);
+    // Reads the typed period dates as dates and shows them in the list's form; false, after
+    // saying so, when a box holds text that is no date.
+    bool readPeriodBoxes();
 
     HistoryPanel *m_panel;
     const EntryDay &m_entryDay;

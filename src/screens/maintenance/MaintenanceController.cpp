@@ -8,7 +8,9 @@
 #include "screens/maintenance/MaintenanceSettings.h"
 #include "screens/maintenance/MaintenanceSituations.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QPushButton>
 
 MaintenanceController::MaintenanceController(ScreenContext &context, QWidget *panelParent)
     : ScreenController(context, panelParent)
@@ -33,4 +35,12 @@ void MaintenanceController::prepareAfterHiding()
 {
     m_profile->fillProfileBoxes();
     m_situations->prepare();
+}
+
+QAbstractButton *MaintenanceController::saveButton() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    if (m_registration->form()->isVisible() && focus && m_registration->form()->isAncestorOf(focus))
+        return m_registration->saveButton();
+    return m_profile->saveButton();
 }

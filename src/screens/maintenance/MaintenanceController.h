@@ -24,7 +24,8 @@ public:
     HelpTopic helpTopic() const override { return HelpTopic::Maintenance; }
     // The profile boxes from the current profile; the situation editor with nothing selected.
     void prepareAfterHiding() override;
-    bool showsBodyMetrics() const override { return true; }
+    // Ctrl+S: 新規登録 while the registration form has the focus, otherwise the profile's データ変更.
+    QAbstractButton *saveButton() const override;
 
     MaintenanceRegistration &registration() const { return *m_registration; }
     MaintenanceSettings &settings() const { return *m_settings; }

@@ -20,6 +20,12 @@
 #include <QVBoxLayout>
 
 namespace {
+// The numbers of the scale above the large gauge, in twips from the top of the gauge's area.
+constexpr int kScaleFirstBmi = 17;
+constexpr int kScaleLastBmi = 32;
+constexpr int kScaleTopTwips = 20;
+constexpr int kScaleHeightTwips = 340;
+
 QFrame *fractionLine(QWidget *parent)
 {
     auto *line = new QFrame(parent);
@@ -47,19 +53,17 @@ QGroupBox *MaintenanceMeter::build(QWidget *parent)
     const GaugeGeometry &g = kMeterGauge;
     gauge->setFixedSize(twipsToPixels(8400, parent), twipsToPixels(g.top + g.height + 120, parent) - twipsToPixels(1000, parent));
     const double shiftUp = 1000; // the meter's upper part holds only the caption
-    auto *scale = named(new QLabel(QStringLiteral("17.......18...........19............20...........21...........22..........23...........24..........25..........26..........27...........28...........29...........30..........31......32"),
-                                   gauge),
-                        QStringLiteral("Label19"));
-    // The dotted scale is one text; it is set small enough to span the zones exactly.
-    QFont small = scale->font();
-    const int scaleWidth = twipsToPixels(7515, parent);
-    for (qreal size = small.pointSizeF(); size > 4; size -= 0.25) {
-        small.setPointSizeF(size);
-        if (QFontMetrics(small).horizontalAdvance(scale->text()) <= scaleWidth)
-            break;
+    // The scale: each number stands where its BMI lies on the bar, that is where the pointer
+    // points for it, set from the same twips as the zones and the pointer at any layout scale.
+    auto *scale = named(new QWidget(gauge), QStringLiteral("Label19"));
+    scale->setAccessibleName(QStringLiteral("ＢＭＩの目盛り（17から32）"));
+    scale->setGeometry(0, 0, gauge->width(), twipsToPixels(kScaleTopTwips + kScaleHeightTwips, parent));
+    for (int bmi = kScaleFirstBmi; bmi <= kScaleLastBmi; ++bmi) {
+        auto *number = named(new QLabel(QString::number(bmi), scale), QStringLiteral("Label19(%1)").arg(bmi));
+        number->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        const double middle = BmiPositionTwips(g, float(bmi));
+        placeInTwips(number, middle - g.twipsPerBmi / 2.0, kScaleTopTwips, g.twipsPerBmi, kScaleHeightTwips);
     }
-    scale->setFont(small);
-    placeInTwips(scale, 450, 1080 - shiftUp, 7515, 260);
     for (int i = 0; i < 5; ++i) {
         Shape2[i] = new ::Shape(gauge, gaugeZoneColour(i));
         Shape2[i]->setObjectName(QStringLiteral("Shape2(%1)").arg(i));

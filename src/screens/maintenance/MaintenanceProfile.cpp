@@ -6,6 +6,7 @@
 #include "screens/shell/Session.h"
 #include "store/NumberText.h"
 #include "ui/Dialogs.h"
+#include "ui/FocusForCorrection.h"
 #include "ui/Named.h"
 
 #include <QGridLayout>
@@ -67,6 +68,7 @@ void MaintenanceProfile::cmdPHozon1_Click()
     const ProfileBoxes boxes{txtPriData->text(), txtSincyou->text(), txtMokuTai->text()};
     if (const std::optional<RegistrationRefusal> refusal = CheckProfileBoxes(boxes)) {
         m_ctx.dialogs.information(refusal->title, refusal->message);
+        focusForCorrection(refusal->box == RegistrationBox::Target ? txtMokuTai : txtSincyou);
         return;
     }
     const PartnerProfile profile = ProfileFromBoxes(boxes);

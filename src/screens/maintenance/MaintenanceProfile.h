@@ -17,6 +17,7 @@ public:
     MaintenanceProfile(ScreenContext &context, QWidget *frameParent, QObject *parent = nullptr);
 
     QGroupBox *frame() const { return m_frame; }
+    QPushButton *saveButton() const { return cmdPHozon1; }
 
     // The boxes show the current profile, numbers as plain decimal text.
     void fillProfileBoxes();

@@ -9,6 +9,7 @@
 #include "store/FileNames.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
+#include "ui/FocusForCorrection.h"
 #include "ui/Named.h"
 
 #include <QGridLayout>
@@ -21,7 +22,10 @@
 
 namespace {
 const QString kTitle = QStringLiteral("データを登録しましょう");
-}
+const QString kSecondPartnerText = QStringLiteral("二人目の名前（ニックネーム）を入力してください。\r\n\r\n"
+                                                  "同様に身長と目標体重、体重、体脂肪を入力してください。\r\n\r\n"
+                                                  "入力し準備ができたら新規登録ボタンを押してください。");
+} // namespace
 
 MaintenanceRegistration::MaintenanceRegistration(ScreenContext &context, QWidget *frameParent, QObject *parent)
     : QObject(parent)
@@ -121,6 +125,8 @@ void MaintenanceRegistration::cmdStHozon_Click()
                                     txtNowTai->text(),   txtNowShi->text(),   txtNowJyou->text()};
     if (const std::optional<RegistrationRefusal> refusal = CheckRegistration(fields)) {
         m_ctx.dialogs.information(refusal->title, refusal->message);
+        QLineEdit *const boxes[] = {txtPriData1, txtSincyou1, txtMokuTai1, txtNowTai, txtNowShi, txtNowJyou};
+        focusForCorrection(boxes[int(refusal->box)]);
         return;
     }
     if (!m_ctx.dialogs.askOkCancel(QStringLiteral("クリア確認"), QStringLiteral("入力した内容でデータを作ります。よろしいですか？")))
@@ -142,15 +148,25 @@ void MaintenanceRegistration::cmdStHozon_Click()
         m_ctx.session.selectPartner(1, ProfileFromRegistration(fields));
         m_stage = 2;
         clearBoxes();
-        m_ctx.dialogs.information(kTitle, QStringLiteral("二人目の名前（ニックネーム）を入力してください。\r\n\r\n"
-                                                         "同様に身長と目標体重、体重、体脂肪を入力してください。\r\n\r\n"
-                                                         "入力し準備ができたら新規登録ボタンを押してください。"));
+        m_ctx.dialogs.information(kTitle, kSecondPartnerText);
         txtPriData1->setFocus();
         return;
     }
     m_ctx.dialogs.information(QStringLiteral("新規登録終了"), QStringLiteral("登録が終了しました。\r\n\r\n"
                                                                             "一旦プログラムを終了させていただきます。次の起動からポムリナのスタートです！"));
     m_ctx.shell.endProgram();
+}
+
+void MaintenanceRegistration::continueWithPartner2()
+{
+    m_stage = 2;
+    clearBoxes();
+    fraNew->show();
+    m_ctx.dialogs.information(kTitle, QStringLiteral("前回は一人目（%1）を登録したところで終わっています。"
+                                                     "一人目はそのままに、二人目の登録から続けます。\r\n\r\n")
+                                              .arg(m_ctx.session.nickname(1))
+                                          + kSecondPartnerText);
+    txtPriData1->setFocus();
 }
 
 void MaintenanceRegistration::cmdYame_Click()

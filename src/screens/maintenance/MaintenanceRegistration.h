@@ -21,8 +21,12 @@ public:
     QGroupBox *form() const { return fraNew; }
     // newCoupleStage: 1 while partner 1 is being entered, 2 while partner 2 is.
     int stage() const { return m_stage; }
+    QPushButton *saveButton() const { return cmdStHozon; }
 
     void cmdNew1_Click();
+    // A registration that ended after partner 1 goes on with partner 2: the form opens at the
+    // second stage and says so.
+    void continueWithPartner2();
     void cmdStHozon_Click();
     void cmdYame_Click();
 

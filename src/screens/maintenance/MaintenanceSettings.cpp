@@ -1,9 +1,12 @@
 #include "screens/maintenance/MaintenanceSettings.h"
 
+#include "screens/maintenance/ScaleStepCheck.h"
 #include "screens/shell/ScreenContext.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/SettingsFiles.h"
+#include "ui/Dialogs.h"
+#include "ui/FocusForCorrection.h"
 #include "ui/Named.h"
 #include "ui/Twips.h"
 
@@ -142,14 +145,30 @@ void MaintenanceSettings::optKizami1_Click(int index)
 
 void MaintenanceSettings::txtKizami_Enter()
 {
+    if (!acceptTypedStep(txtKizami, QStringLiteral("体重の刻み")))
+        return;
     m_ctx.session.setWeightStep(txtKizami->text());
+    showStep(txtKizami->text(), optKizami, m_weightSteps, txtKizami);
     writeScaleSteps();
 }
 
 void MaintenanceSettings::txtKizami2_Enter()
 {
+    if (!acceptTypedStep(txtKizami2, QStringLiteral("体脂肪率の刻み")))
+        return;
     m_ctx.session.setFatStep(txtKizami2->text());
+    showStep(txtKizami2->text(), optKizami1, m_fatSteps, txtKizami2);
     writeScaleSteps();
+}
+
+bool MaintenanceSettings::acceptTypedStep(QLineEdit *box, const QString &boxName)
+{
+    const std::optional<QString> refusal = ScaleStepRefusal(box->text(), boxName);
+    if (!refusal)
+        return true;
+    m_ctx.dialogs.warning(boxName, *refusal);
+    focusForCorrection(box);
+    return false;
 }
 
 void MaintenanceSettings::writeScaleSteps()

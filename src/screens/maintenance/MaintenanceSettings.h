@@ -38,6 +38,9 @@ private:
     // and shows the step in the text box.
     void showStep(const QString &step, const std::array<QRadioButton *, 4> &options, QButtonGroup *group, QLineEdit *box);
     void writeScaleSteps();
+    // A typed step that is no number above 0 is refused with a message naming the box; nothing
+    // changes and the box gets the focus.
+    bool acceptTypedStep(QLineEdit *box, const QString &boxName);
 
     ScreenContext &m_ctx;
     QGroupBox *m_frame = nullptr;

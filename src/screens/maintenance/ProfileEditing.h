@@ -15,7 +15,7 @@ struct ProfileBoxes {
 };
 
 // An empty height, then an empty target weight, then either of them not a number (or too large
-// for the file's numbers). Nothing when the profile can be saved.
+// for the file's numbers), then a height not above 0. Nothing when the profile can be saved.
 std::optional<RegistrationRefusal> CheckProfileBoxes(const ProfileBoxes &boxes);
 
 PartnerProfile ProfileFromBoxes(const ProfileBoxes &boxes);

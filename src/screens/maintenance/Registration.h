@@ -20,13 +20,21 @@ struct RegistrationFields {
     QString situation; // txtNowJyou
 };
 
+// The boxes of the form, in its order; the profile editor has the first three.
+enum class RegistrationBox { Nickname, Height, Target, Weight, BodyFat, Situation };
+
 struct RegistrationRefusal {
     QString message;
     QString title;
+    // The box that failed, where the user goes to mend it.
+    RegistrationBox box;
 };
 
+// A height that is no positive number gives no BMI anywhere: refused with the box named.
+std::optional<RegistrationRefusal> CheckHeightIsPositive(const QString &height);
+
 // The first empty box (exactly ""), in the order of the form; then a height or target weight
-// that is not a number. Nothing when the stage can be saved.
+// that is not a number, then a height not above 0. Nothing when the stage can be saved.
 std::optional<RegistrationRefusal> CheckRegistration(const RegistrationFields &fields);
 
 PartnerProfile ProfileFromRegistration(const RegistrationFields &fields);

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+class QAbstractButton;
 class QWidget;
 
 // One screen: its panel and the handlers of its controls. The shell opens it with its screen
@@ -28,9 +29,13 @@ public:
     virtual bool followsPartner() const { return true; }
     // Its part of the refresh after a partner switch; by default what the screen button builds.
     virtual void refreshForPartner();
-    // Whether the screen shows a BMI gauge: after its refresh for a partner switch the body
-    // metrics follow the partner's values.
-    virtual bool showsBodyMetrics() const { return false; }
+
+    // The screen is about to be left: another screen opens, another partner is chosen or the
+    // window closes. False keeps everything as it is (the user chose to stay with text not yet
+    // saved).
+    virtual bool mayLeave() { return true; }
+    // The button Ctrl+S presses while the screen is shown; nothing where the screen saves nothing.
+    virtual QAbstractButton *saveButton() const { return nullptr; }
 
 protected:
     ScreenContext &m_ctx;

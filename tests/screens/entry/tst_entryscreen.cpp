@@ -53,6 +53,112 @@ class EntryScreenTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // After a save, an ordered insert or a partner switch the day graph is drawn exactly as when
+    // the screen is entered afresh (axes, plot area, markers).
+    void dayGraphAfterAChangeAsOnAFreshEntry_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("today"); // partner 1's measurements before the change
+        QTest::newRow("first save of the day") << QStringLiteral("save") << 0;
+        QTest::newRow("third save of the day") << QStringLiteral("save") << 2;
+        QTest::newRow("ordered insert") << QStringLiteral("insert") << 2;
+        QTest::newRow("partner switch") << QStringLiteral("cmdUser2") << 2;
+    }
+    void dayGraphAfterAChangeAsOnAFreshEntry()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, today);
+        EntryHarness h;
+        const QStringList lines = {line(QStringLiteral("2026/12/01"), 70.0, 30.0), line(QStringLiteral("2026/12/07"), 69.0, 29.0),
+                                   line(QStringLiteral("2026/12/07"), 68.6, 28.1)};
+        h.startOnEntry(lines.first(today + 1), {line(QStringLiteral("2026/12/07"), 55.0, 24.0), line(QStringLiteral("2026/12/07"), 54.2, 25.0)});
+        auto *chart = h.find<Chart>(QStringLiteral("mcrMain"));
+        auto drawn = [&] {
+            QCoreApplication::processEvents();
+            chart->sync();
+            return chart->grab().toImage();
+        };
+        (void)drawn(); // as the user sees it before the change
+        if (change == QLatin1String("cmdUser2")) {
+            h.click(change);
+        } else {
+            if (change == QLatin1String("insert"))
+                h.pickDay(QDate(2026, 12, 1));
+            h.pickSituation(0);
+            h.type("txtTaiInp", QStringLiteral("68.4"));
+            h.click(QStringLiteral("cmdTaiHozon"));
+        }
+        const QImage afterChange = drawn();
+        h.click(QStringLiteral("cmdMemo"));
+        h.click(QStringLiteral("cmdMain"));
+        QVERIFY(afterChange == drawn());
+    }
+
+    // The list never shows a choice the screen does not hold: after a save nothing is chosen,
+    // and the time or a free text chosen instead is not the entry the list highlighted.
+    void situationListShowsOnlyTheChoiceHeld_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("situation");
+        QTest::newRow("save") << QStringLiteral("cmdTaiHozon") << QString();
+        QTest::newRow("time of day") << QStringLiteral("cmdJikan") << QStringLiteral("06:07:08");
+        QTest::newRow("free input") << QStringLiteral("cmdFree") << QStringLiteral("散歩のあと");
+        QTest::newRow("another day") << QStringLiteral("mtvmain") << QString();
+    }
+    void situationListShowsOnlyTheChoiceHeld()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, situation);
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
+        h.clock.time = QTime(6, 7, 8);
+        h.dialogs.inputAnswers = {QStringLiteral("散歩のあと")};
+        h.dialogs.answers = {MessageAnswer::No};
+        auto *list = h.find<QListWidget>(QStringLiteral("lstAct"));
+        h.pickSituation(1);
+        QCOMPARE(list->selectedItems().size(), 1);
+        if (action == QLatin1String("mtvmain"))
+            h.pickDay(QDate(2026, 12, 6));
+        else
+            h.click(action);
+        QCOMPARE(h.entry().selectedSituation(), situation);
+        QVERIFY(list->selectedItems().isEmpty());
+        QCOMPARE(list->currentItem(), nullptr); // not even framed as the current entry
+    }
+
+    // From the partner buttons Tab goes through the calendar to the situation list, with no stop
+    // that shows nothing on the way; up and down in the boxes do what the arrow buttons beside
+    // them do, nothing before a situation is chosen.
+    void keyboardOnTheEntryScreen()
+    {
+        EntryHarness h;
+        h.startOnEntry({line(QStringLiteral("2026/12/01"), 70.0, 30.0)});
+        h.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.find(QStringLiteral("cmdUser2"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(h.find(QStringLiteral("mtvmain"))->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), h.find(QStringLiteral("lstAct")));
+
+        QLineEdit *weight = h.box("txtTaiInp");
+        QLineEdit *fat = h.box("txtShiInp");
+        weight->setText(QStringLiteral("70"));
+        QTest::keyClick(weight, Qt::Key_Up);
+        QCOMPARE(weight->text(), QStringLiteral("70"));
+        h.pickSituation(0);
+        const struct {
+            QLineEdit *box;
+            Qt::Key key;
+            const char *expected;
+        } keys[] = {{weight, Qt::Key_Up, "70.1"}, {weight, Qt::Key_Down, "70"}, {weight, Qt::Key_Down, "69.9"},
+                    {fat, Qt::Key_Up, "30.1"},    {fat, Qt::Key_Down, "30"}};
+        for (const auto &k : keys) {
+            QTest::keyClick(k.box, k.key);
+            QCOMPARE(k.box->text(), QString::fromLatin1(k.expected));
+        }
+    }
+
     void checksRunInOrderAndKeepTheInput()
     {
         EntryHarness h;
@@ -490,6 +596,13 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(h.data1().last(), QStringLiteral("\"2026/12/07\",\"%1\",66.5,\"\",24.5,\"\"").arg(list->item(2)->text()));
         QVERIFY(h.dialogs.shown.isEmpty());
+        // Ready for the next measurement: back in the list, where nothing is chosen yet.
+        QCOMPARE(QApplication::focusWidget(), list);
+        QVERIFY(list->selectedItems().isEmpty());
+        QCOMPARE(list->currentItem(), nullptr);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(h.entry().selectedSituation(), list->item(0)->text());
     }
 };
 

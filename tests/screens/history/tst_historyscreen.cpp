@@ -201,6 +201,48 @@ private Q_SLOTS:
         }
     }
 
+    // Typed period dates are read as dates, with or without leading zeros, and shown back in the
+    // list's own form (then 月 narrows the period to its Mondays); a text that is no day is
+    // refused before any filter changes, the list kept.
+    void typedPeriodIsReadAsDates_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QStringList>("shown");
+        const QStringList allRecords; // refused: the boxes keep the text
+        QTest::newRow("no leading zeros") << QStringList{QStringLiteral("2003/11/1"), QStringLiteral("2003/11/8")} << QStringLiteral("G")
+                                          << QStringList{QStringLiteral("2003/11/01"), QStringLiteral("2003/11/08")};
+        QTest::newRow("hyphens") << QStringList{QStringLiteral("2003-10-6"), QStringLiteral(" 2003-10-13")} << QStringLiteral("AD")
+                                 << QStringList{QStringLiteral("2003/10/06"), QStringLiteral("2003/10/13")};
+        QTest::newRow("full-width") << QStringList{QStringLiteral("２００３／１１／３"), QStringLiteral("2003/11/03")} << QStringLiteral("G")
+                                    << QStringList{QStringLiteral("2003/11/03"), QStringLiteral("2003/11/03")};
+        QTest::newRow("no such day") << QStringList{QStringLiteral("2003/11/31"), QStringLiteral("2003/12/01")}
+                                     << QStringLiteral("ABCDEFGHIJK") << allRecords;
+        QTest::newRow("words") << QStringList{QStringLiteral("2003/11/01"), QStringLiteral("きのう")} << QStringLiteral("ABCDEFGHIJK")
+                               << allRecords;
+    }
+    void typedPeriodIsReadAsDates()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QString, rows);
+        QFETCH(QStringList, shown);
+        HistoryHarness h;
+        h.write(FileName::data1, fileOf(kRecords));
+        h.enter();
+        h.act(QStringLiteral("from:") + typed[0]);
+        h.act(QStringLiteral("to:") + typed[1]);
+        h.act(QStringLiteral("cmdKikanF"));
+        h.act(QStringLiteral("cmdWeek(1)"));
+        const bool refused = shown.isEmpty();
+        // Refused, neither the period nor the weekday was taken.
+        QCOMPARE(h.listed(), rowsOf(rows));
+        QCOMPARE(h.controller->selectedWeekday(), refused ? 99 : 1);
+        QCOMPARE((QStringList{h.panel()->cboStdate->currentText(), h.panel()->cboEddate->currentText()}), refused ? typed : shown);
+        QCOMPARE(h.dialogs.titles(), refused ? QStringList(2, QStringLiteral("期間指定")) : QStringList());
+        if (refused)
+            QVERIFY(h.dialogs.shown[0].text.contains(typed[0] == QLatin1String("2003/11/31") ? typed[0] : typed[1]));
+    }
+
     void rowsArrowsAndChart()
     {
         HistoryHarness h;

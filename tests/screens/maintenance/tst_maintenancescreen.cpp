@@ -1,10 +1,13 @@
 // The maintenance screen: new couple registration, scale steps, the time stamp and the BMI meter.
 #include "screens/entry/EntryController.h"
+#include "screens/maintenance/MaintenanceController.h"
 #include "screens/maintenance/MaintenanceMeter.h"
 #include "screens/maintenance/MaintenanceRegistration.h"
 #include "screens/shell/Session.h"
 #include "support/MainWindowHarness.h"
+#include "support/ScreenHarness.h"
 
+#include "ui/LayoutScale.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
@@ -110,6 +113,29 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.shown.last().title, QStringLiteral("新規登録終了"));
         QCOMPARE(h.dialogs.shown.last().text, QStringLiteral("登録が終了しました。\r\n\r\n"
                                                              "一旦プログラムを終了させていただきます。次の起動からポムリナのスタートです！"));
+        QCOMPARE(h.ended, 1);
+    }
+
+    // A registration that ended after partner 1 goes on at partner 2 on the next start, says so,
+    // and leaves partner 1 as registered.
+    void unfinishedRegistrationContinuesWithPartner2()
+    {
+        MaintenanceHarness h;
+        h.clock.day = QDate(2026, 12, 7);
+        h.write(FileName::profile1, QStringLiteral("\"氏名\",\"ぽむ\"\r\n\"身長\",172\r\n\"目標体重\",65\r\n"));
+        h.write(FileName::data1, QStringLiteral("\"2026/12/07\",\"はじめの一歩\",72.4,\"\",26.1,\"\"\r\n"));
+        const QByteArray partner1 = TestFiles::bytes(h.path(), FileName::data1);
+        h.start();
+        QVERIFY(h.visible(QStringLiteral("fraNew")));
+        QCOMPARE(h.stage(), 2);
+        QCOMPARE(h.dialogs.shown.last().title, QStringLiteral("データを登録しましょう"));
+        QVERIFY(h.dialogs.shown.last().text.startsWith(QStringLiteral("前回は一人目（ぽむ）を登録したところで終わっています。")));
+        h.fill({QStringLiteral("りな"), QStringLiteral("158"), QStringLiteral("52"), QStringLiteral("58"), QStringLiteral("30"),
+                QStringLiteral("はじめの一歩")});
+        h.click(QStringLiteral("cmdStHozon"));
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data2), QStringList{QStringLiteral("\"2026/12/07\",\"はじめの一歩\",58,\"\",30,\"\"")});
+        QCOMPARE(TestFiles::bytes(h.path(), FileName::data1), partner1);
+        QCOMPARE(h.dialogs.shown.last().title, QStringLiteral("新規登録終了"));
         QCOMPARE(h.ended, 1);
     }
 
@@ -222,15 +248,87 @@ private Q_SLOTS:
         h.box("txtKizami")->setText(QStringLiteral("0.25"));
         QTest::keyClick(h.box("txtKizami"), Qt::Key_Return);
         QCOMPARE(TestFiles::text(h.path(), FileName::scaleSteps), QStringLiteral("0.25\r\n0.1\r\n"));
-        h.box("txtKizami2")->setText(QStringLiteral("abc"));
+        QVERIFY(!h.find<QRadioButton>(QStringLiteral("optKizami(3)"))->isChecked());
+        h.box("txtKizami2")->setText(QStringLiteral("0.05"));
         QTest::keyClick(h.box("txtKizami2"), Qt::Key_Return);
-        QCOMPARE(TestFiles::text(h.path(), FileName::scaleSteps), QStringLiteral("0.25\r\nabc\r\n"));
-        QCOMPARE(h.window->session().fatStep(), QStringLiteral("abc"));
+        QCOMPARE(TestFiles::text(h.path(), FileName::scaleSteps), QStringLiteral("0.25\r\n0.05\r\n"));
+        QCOMPARE(h.window->session().fatStep(), QStringLiteral("0.05"));
         // a step that cannot be stored is refused, the file keeps its lines
         h.box("txtKizami")->setText(QStringLiteral("0.\"1"));
         QTest::keyClick(h.box("txtKizami"), Qt::Key_Return);
         QCOMPARE(h.dialogs.shown.last().icon, MessageIcon::Exclamation);
-        QCOMPARE(TestFiles::text(h.path(), FileName::scaleSteps), QStringLiteral("0.25\r\nabc\r\n"));
+        QCOMPARE(TestFiles::text(h.path(), FileName::scaleSteps), QStringLiteral("0.25\r\n0.05\r\n"));
+    }
+
+    // Whatever screen shows while the partner is switched, 編集 then shows the new partner's
+    // weight, height, BMI, standard weight, obesity and judgement together.
+    void meterFollowsThePartnerFromEveryScreen_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const char *screen : {"cmdAvgtai", "cmdMain", "cmdTaijyu", "cmdCale", "cmdMemo", "cmdSettei"})
+            QTest::newRow(screen) << QString::fromLatin1(screen);
+    }
+    void meterFollowsThePartnerFromEveryScreen()
+    {
+        QFETCH(QString, screen);
+        MaintenanceHarness h;
+        // partner 1: 170 cm, 70 kg (BMI 24.2, obesity 10.1 %); partner 2: 158 cm, 55 kg
+        h.writeCouple({line(QStringLiteral("2026/12/01"), 70.0)}, {line(QStringLiteral("2026/12/01"), 55.0)}, QStringLiteral("ぽむ"),
+                      QStringLiteral("りな"), 170, 158);
+        h.setHelpTour(0);
+        h.start();
+        h.click(screen);
+        h.click(QStringLiteral("cmdUser2"));
+        h.click(QStringLiteral("cmdSettei"));
+        QStringList shown;
+        for (const char *name : {"Label9(28)", "Label9(30)", "Label9(25)", "lblTai", "lblHyojun(0)", "lblHyojun(1)", "lblHiman", "lblHyouka"})
+            shown << h.label(QString::fromLatin1(name));
+        // 55 ÷ 1.58² = 22.03; the standard weight 1.58² × 22 = 54.92; (55 − 54.9) ÷ 54.9 = 0.2 %
+        QCOMPARE(shown, (QStringList{QStringLiteral("55"), QStringLiteral("1.58"), QStringLiteral("22.0"), QStringLiteral("55"),
+                                     QStringLiteral("54.9"), QStringLiteral("54.9"), QStringLiteral("0.2"), QStringLiteral("スタンダード")}));
+        QCOMPARE(h.find<QScrollBar>(QStringLiteral("HScroll1"))->value(), 220);
+    }
+
+    // Every number of the scale stands where the pointer points for its BMI and over the zone
+    // edges it names, whole and at the window's font size, at every layout scale.
+    void scaleNumbersStandOverTheirBmi_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("designed size") << 1.0;
+        QTest::newRow("1280x720") << LayoutScaleFor(QSize(1280, 720), LeastWindowSize(96));
+        QTest::newRow("smallest") << kSmallestLayoutScale;
+    }
+    void scaleNumbersStandOverTheirBmi()
+    {
+        QFETCH(double, scale);
+        applyLayoutScale(scale);
+        auto h = std::make_unique<ScreenHarness<MaintenanceController>>();
+        auto place = [&](const QString &name) { return QRect(h->find(name)->mapTo(h->host.get(), QPoint(0, 0)), h->find(name)->size()); };
+        auto pointedAt = [&](float bmi) { // the pointer's tip is the middle of its picture
+            h->controller->meter().showBmiOnMeter(bmi);
+            return place(QStringLiteral("Image2")).x() + place(QStringLiteral("Image2")).width() / 2.0;
+        };
+        auto middleOf = [&](int bmi) {
+            const QRect number = place(QStringLiteral("Label19(%1)").arg(bmi));
+            return number.x() + number.width() / 2.0;
+        };
+        for (int bmi = 17; bmi <= 32; ++bmi) {
+            const auto *number = h->find<QLabel>(QStringLiteral("Label19(%1)").arg(bmi));
+            QVERIFY(number && number->text() == QString::number(bmi));
+            QVERIFY2(qAbs(middleOf(bmi) - pointedAt(float(bmi))) <= 1.0, qPrintable(number->text()));
+            QVERIFY(number->fontMetrics().boundingRect(number->text()).width() <= number->width());
+            QVERIFY(number->fontMetrics().height() <= number->height());
+            QVERIFY(number->font().pointSizeF() >= 0.9 * QApplication::font().pointSizeF());
+        }
+        // BMI 23.2 points nearer 23 than 24.
+        QVERIFY(pointedAt(23.2f) - middleOf(23) < middleOf(24) - pointedAt(23.2f));
+        // The zones begin at BMI 17, 20, 24 and 30 (their twips are off a straight scale by up to
+        // 30 twips) and end at 32.
+        for (const auto &[bmi, zone] : {std::pair{17, 0}, std::pair{20, 1}, std::pair{24, 2}, std::pair{30, 4}})
+            QVERIFY(qAbs(middleOf(bmi) - place(QStringLiteral("Shape2(%1)").arg(zone)).x()) <= 2.5);
+        QVERIFY(qAbs(middleOf(32) - place(QStringLiteral("Shape2(4)")).right() - 1) <= 2.5);
+        h.reset();
+        applyLayoutScale(1.0);
     }
 
     void autoTimeSetting()

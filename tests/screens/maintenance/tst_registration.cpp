@@ -55,6 +55,9 @@ private Q_SLOTS:
         QTest::newRow("height abc") << QStringLiteral("abc") << QStringLiteral("60") << QStringLiteral("身長は数値で入力してください");
         QTest::newRow("height with unit") << QStringLiteral("172cm") << QStringLiteral("60") << QStringLiteral("身長は数値で入力してください");
         QTest::newRow("target abc") << QStringLiteral("172") << QStringLiteral("abc") << QStringLiteral("目標体重は数値で入力してください");
+        QTest::newRow("negative height") << QStringLiteral("-5") << QStringLiteral("60")
+                                         << QStringLiteral("身長は0より大きい数値で入力してください");
+        QTest::newRow("zero height") << QStringLiteral("0") << QStringLiteral("60") << QStringLiteral("身長は0より大きい数値で入力してください");
         QTest::newRow("decimals fine") << QStringLiteral("168.5") << QStringLiteral("55.5") << QString();
     }
     void heightAndTargetMustBeNumbers()

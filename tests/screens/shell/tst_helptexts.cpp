@@ -92,7 +92,7 @@ void TestHelpTexts::text_data()
                                "　※期間のコンボリストで任意に指定することも可能です。\r\n");
     QTest::newRow("Trend") << int(HelpTopic::Trend)
                         << QStringLiteral(
-                               "ミルテを開始した日から現在までの体重の推移を表示します。\r\n"
+                               "ダイエットを開始した日から現在までの体重の推移を表示します。\r\n"
                                "\r\n"
                                "青線は入力した体重データそのものです。\r\n"
                                "\r\n"
