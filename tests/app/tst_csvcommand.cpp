@@ -61,7 +61,7 @@ private Q_SLOTS:
                                 << QByteArray() << 0 << QStringLiteral("1件の記録を書き出しました") << 1 << false;
         QTest::newRow("partner 3") << QStringList{QStringLiteral("--data-dir"), QStringLiteral("DIR"), QStringLiteral("--export-csv"),
                                                   QStringLiteral("3"), QStringLiteral("IN")}
-                                   << QByteArray() << 2 << QStringLiteral("1 or 2") << 1 << false;
+                                   << QByteArray() << 2 << QStringLiteral("1 か 2") << 1 << false;
         QTest::newRow("import while the window is open") << import1 << fine << 1 << QStringLiteral("起動中") << 1 << true;
         QTest::newRow("no such folder") << QStringList{QStringLiteral("--data-dir"), QStringLiteral("DIR/none"),
                                                        QStringLiteral("--export-csv"), QStringLiteral("1"), QStringLiteral("IN")}
