@@ -4,7 +4,7 @@
 #include "StoreTestUtil.h"
 
 #include "store/Backup.h"
-#include "store/CommentEdit.h"
+#include "store/RecordEdit.h"
 #include "store/CsvMerge.h"
 #include "store/DataFile.h"
 #include "store/FileNames.h"
@@ -67,6 +67,8 @@ QList<std::pair<const char *, Writer>> writers()
          }},
         {"backup before a replace", [](const DataFolder &f) { return BackupBeforeReplace(f, {FileName::data1}, QDate(2024, 6, 11)); }},
         {"situation list rename", [](const DataFolder &f) { return RenameSituationInList(f, QStringLiteral("夜"), QStringLiteral("就寝前")); }},
+        {"record correction", [=](const DataFolder &f) { return ReplaceRecord(f, FileName::data1, 1, 3, second, added).result; }},
+        {"record deletion", [=](const DataFolder &f) { return DeleteRecord(f, FileName::data1, 1, 3, second).result; }},
     };
 }
 

@@ -5,7 +5,7 @@
 #include "screens/shell/ReadProblems.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
-#include "store/CommentEdit.h"
+#include "store/RecordEdit.h"
 #include "store/Cp932.h"
 #include "store/DataFile.h"
 #include "store/MemoFile.h"
@@ -148,7 +148,7 @@ bool DiaryController::saveComment()
         return false;
     }
     const int index = selectedCommentRow - 1;
-    const CommentSave saved =
+    const RecordChange saved =
         ReplaceComment(m_ctx.folder, m_listedFile, index, int(m_listed->size()), m_listed->at(index), comment);
     if (saved.fileChanged) {
         // The list no longer shows the file: read it again before anything is changed.
