@@ -7,7 +7,7 @@
 #include "screens/calendar/CalendarPanel.h"
 #include "screens/diary/DiaryController.h"
 #include "screens/diary/DiaryPanel.h"
-#include "store/CommentEdit.h"
+#include "store/RecordEdit.h"
 #include "store/DataFile.h"
 #include "store/FileNames.h"
 #include "ui/Grid.h"
@@ -75,7 +75,7 @@ int main(int argc, char **argv)
         {QStringLiteral("rewrite"), [&] { check(bool(RewriteDataFile(folder, FileName::data1, records)), "rewrite"); }, restore},
         {QStringLiteral("comment_save"),
          [&] {
-             const CommentSave saved = ReplaceComment(folder, FileName::data1, middle, int(records.size()), records[middle],
+             const RecordChange saved = ReplaceComment(folder, FileName::data1, middle, int(records.size()), records[middle],
                                                       QStringLiteral("夜食を我慢した"));
              check(bool(saved.result), "comment save");
          },
