@@ -136,6 +136,11 @@ bool Dialogs::askYesNo(const QString &title, const QString &text)
     return show({MessageIcon::Question, MessageButtons::YesNo, title, text}) == MessageAnswer::Yes;
 }
 
+bool Dialogs::askYesNoDefaultNo(const QString &title, const QString &text)
+{
+    return show({MessageIcon::Question, MessageButtons::YesNo, title, text, QString(), true}) == MessageAnswer::Yes;
+}
+
 bool Dialogs::askOkCancel(const QString &title, const QString &text)
 {
     return show({MessageIcon::Exclamation, MessageButtons::OkCancel, title, text}) == MessageAnswer::Ok;
@@ -167,6 +172,8 @@ MessageAnswer QtDialogs::show(const Message &message)
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
         box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+        if (message.cautiousDefault)
+            box.setDefaultButton(QMessageBox::No);
         break;
     case MessageButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

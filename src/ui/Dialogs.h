@@ -23,6 +23,8 @@ struct Message {
     // A long list that goes with the text (every line a file could not give, say), shown below
     // it in a scrollable box; empty for most messages.
     QString details = {};
+    // No (or Cancel) is the default button instead of Yes: Enter alone does not destroy anything.
+    bool cautiousDefault = false;
     bool operator==(const Message &) const = default;
 };
 
@@ -46,6 +48,8 @@ public:
     void warning(const QString &title, const QString &text);
     // A question box with Yes and No: true on Yes.
     bool askYesNo(const QString &title, const QString &text);
+    // A question box with Yes and No, No the default: for what cannot be undone. True on Yes.
+    bool askYesNoDefaultNo(const QString &title, const QString &text);
     // An exclamation box with OK and Cancel: true on OK.
     bool askOkCancel(const QString &title, const QString &text);
     // A question box with Yes, No and Cancel; closing the box is its Cancel.

@@ -293,6 +293,20 @@ void Grid::setRow(int row)
     m_row = row;
 }
 
+void Grid::setRowSelection()
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { Q_EMIT selectedRowChanged(selectedRow()); });
+    // A new listing drops the selection without a word from the selection model.
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { Q_EMIT selectedRowChanged(0); });
+}
+
+int Grid::selectedRow() const
+{
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : m_model->gridRow(rows.first().row());
+}
+
 int Grid::row() const
 {
     return m_row;

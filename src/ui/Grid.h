@@ -71,6 +71,11 @@ public:
     void setHeadingAlignment(int col, Align align);
     Align headingAlignment(int col) const;
 
+    // Clicks, the arrows and setCurrentCell select whole data rows from now on, one at a time.
+    void setRowSelection();
+    // The data row selected, from 1; 0 when none is (a new listing selects none).
+    int selectedRow() const;
+
     // Scrolls so that the row is the top visible one; a row beyond the last possible top row
     // scrolls as far as the grid can. Never fails.
     void setTopRow(int row);
@@ -82,6 +87,8 @@ Q_SIGNALS:
     void cellDoubleClicked(int row, int col);
     // Enter pressed on the view's current cell: what a keyboard user does instead of clicking.
     void cellEnterPressed(int row, int col);
+    // With row selection: another row, or none (0), is selected by the user or the program.
+    void selectedRowChanged(int row);
 
 private:
     void keyPressEvent(QKeyEvent *event) override;

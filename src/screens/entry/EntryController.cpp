@@ -5,14 +5,17 @@
 #include "screens/entry/EntryDay.h"
 #include "screens/entry/EntryPanel.h"
 #include "screens/entry/EntrySave.h"
+#include "screens/entry/RecordEditDialog.h"
 #include "screens/shell/GraphQuantity.h"
 #include "screens/shell/ReadProblems.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
+#include "store/Backup.h"
 #include "store/DataFile.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
+#include "store/RecordEdit.h"
 #include "store/SettingsFiles.h"
 #include "store/SituationListFile.h"
 #include "ui/Chart.h"
@@ -25,6 +28,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -82,10 +86,26 @@ void EntryController::connectControls()
     // The up and down keys in the two boxes do what the arrow buttons beside them do.
     p->txtTaiInp->installEventFilter(this);
     p->txtShiInp->installEventFilter(this);
+    connect(p->msgDayList, &Grid::selectedRowChanged, this, &EntryController::msgDayList_SelChange);
+    connect(p->msgDayList, &QWidget::customContextMenuRequested, this, &EntryController::msgDayList_ContextMenu);
+    connect(p->cmdShusei, &QPushButton::clicked, this, &EntryController::cmdShusei_Click);
+    connect(p->cmdSakujo, &QPushButton::clicked, this, &EntryController::cmdSakujo_Click);
+    connect(p->actShusei, &QAction::triggered, this, &EntryController::cmdShusei_Click);
+    connect(p->actSakujo, &QAction::triggered, this, &EntryController::cmdSakujo_Click);
+    // The Delete key in the day list removes its selected row.
+    p->msgDayList->installEventFilter(this);
+    msgDayList_SelChange();
 }
 
 bool EntryController::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && watched == m_panel->msgDayList) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Delete && (key->modifiers() & ~Qt::KeypadModifier) == 0) {
+            cmdSakujo_Click();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress && (watched == m_panel->txtTaiInp || watched == m_panel->txtShiInp)) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool weight = watched == m_panel->txtTaiInp;
@@ -123,8 +143,10 @@ void EntryController::RefreshEntryScreen()
     const MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.session.currentDataFile());
     noteReadProblems(m_ctx.shell, file);
     *m_day = ComputeEntryDay(file.records, selectedDay(), m_ctx.session.profile().height);
+    m_listed = file.records;
     m_ctx.session.setRecordCount(int(file.records.size()));
     m_panel->showDay(*m_day);
+    msgDayList_SelChange();
     ShowBmiGauge();
     m_selectedSituation.clear();
     m_panel->showNoSituationChosen();
@@ -313,4 +335,97 @@ void EntryController::cmdTaiHozon_Click()
     // click chooses.
     m_panel->lstAct->setFocus(Qt::OtherFocusReason);
     m_panel->showNoSituationChosen();
+}
+
+void EntryController::msgDayList_SelChange()
+{
+    const bool selected = selectedDayRow() != nullptr;
+    for (QWidget *button : {static_cast<QWidget *>(m_panel->cmdShusei), static_cast<QWidget *>(m_panel->cmdSakujo)})
+        button->setEnabled(selected);
+    m_panel->actShusei->setEnabled(selected);
+    m_panel->actSakujo->setEnabled(selected);
+}
+
+void EntryController::msgDayList_ContextMenu(const QPoint &pos)
+{
+    // The row under the pointer is the one the menu acts on, as in any list.
+    const QModelIndex under = m_panel->msgDayList->indexAt(pos);
+    if (under.isValid())
+        m_panel->msgDayList->setCurrentCell(under.row() + 1, under.column());
+    if (selectedDayRow())
+        m_panel->mnuDayList->popup(m_panel->msgDayList->viewport()->mapToGlobal(pos));
+}
+
+const DayListRow *EntryController::selectedDayRow() const
+{
+    const int row = m_panel->msgDayList->selectedRow();
+    if (row < 1 || row > m_day->rows.size())
+        return nullptr;
+    return &m_day->rows[row - 1];
+}
+
+void EntryController::cmdShusei_Click()
+{
+    const DayListRow *row = selectedDayRow();
+    if (!row)
+        return;
+    const RecordEditDialog::Check check = [this](const RecordFields &fields) -> std::optional<SaveField> {
+        if (const std::optional<SaveRefusal> refusal = CheckSave(fields.situation, fields.weight, fields.bodyFat)) {
+            m_ctx.dialogs.warning(refusal->title, refusal->message);
+            return refusal->field;
+        }
+        if (StoreResult r = checkStorableText(fields.situation); !r) {
+            m_ctx.dialogs.warning(QStringLiteral("状況の確認"), r.message());
+            return SaveField::Situation;
+        }
+        return std::nullopt;
+    };
+    const Measurement &listed = m_listed[row->recordIndex];
+    RecordEditDialog dialog(QStringLiteral("%1 の %2回目").arg(listed.date, row->ordinal), m_ctx.situations.entries(),
+                            {listed.situation, generalNumber(listed.weight), generalNumber(listed.bodyFat)}, check, m_panel->window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const RecordFields fields = dialog.fields();
+    const Measurement replacement = BuildMeasurement(selectedDay(), fields.situation, fields.weight, fields.bodyFat, QString());
+    changeListedRecord(QStringLiteral("修正できません"), [&](int index, int count, const Measurement &expected) {
+        return ReplaceRecord(m_ctx.folder, m_ctx.session.currentDataFile(), index, count, expected, replacement);
+    });
+}
+
+void EntryController::cmdSakujo_Click()
+{
+    const DayListRow *row = selectedDayRow();
+    if (!row)
+        return;
+    if (!m_ctx.dialogs.askYesNoDefaultNo(QStringLiteral("記録の削除"), DeleteQuestion(row->ordinal, row->situation, row->weight)))
+        return;
+    changeListedRecord(QStringLiteral("削除できません"), [&](int index, int count, const Measurement &expected) {
+        return DeleteRecord(m_ctx.folder, m_ctx.session.currentDataFile(), index, count, expected);
+    });
+}
+
+void EntryController::changeListedRecord(const QString &failureTitle,
+                                         const std::function<RecordChange(int index, int count, const Measurement &expected)> &change)
+{
+    const DayListRow *row = selectedDayRow();
+    if (!row)
+        return;
+    const int index = row->recordIndex;
+    const QString file = m_ctx.session.currentDataFile();
+    // Like the other replacements of a whole file: today's backup holds it as it was.
+    if (StoreResult r = BackupBeforeReplace(m_ctx.folder, {file}, m_ctx.clock.today()); !r) {
+        m_ctx.dialogs.warning(QStringLiteral("バックアップできません"), r.message());
+        return;
+    }
+    const RecordChange changed = change(index, int(m_listed.size()), m_listed[index]);
+    if (!changed.result) {
+        m_ctx.dialogs.warning(failureTitle, changed.result.message());
+        // What the list showed is no longer the file: show the file as it now is.
+        if (changed.fileChanged)
+            RefreshEntryScreen();
+        return;
+    }
+    // Every screen that reads the data reads it afresh; the entry screen at once.
+    m_ctx.session.noteDataFileChanged();
+    m_panel->msgDayList->setFocus(Qt::OtherFocusReason);
 }

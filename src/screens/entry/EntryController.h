@@ -1,16 +1,22 @@
 #pragma once
 
 #include "screens/shell/ScreenController.h"
+#include "store/Measurement.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class EntryPanel;
 class QLineEdit;
+class QPoint;
 class QWidget;
+struct DayListRow;
 struct EntryDay;
+struct RecordChange;
 
 // The entry screen (fraMain): choosing a day and a situation, setting the values, saving, and
 // the refresh of the day's list, graph, status, BMI gauge and both partners' counts.
@@ -58,6 +64,10 @@ public:
     void txtTaiInp_Enter();
     void txtShiInp_Enter();
     void cmdTaiHozon_Click();
+    // The selected row of the day list: corrected through a small dialog, or removed after a
+    // question whose default is No. Either rewrites only that record's line.
+    void cmdShusei_Click();
+    void cmdSakujo_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -71,9 +81,17 @@ private:
     void ApplyMarkerStyle();
     void prefillInputs(bool moveFocus);
     void stepBox(QLineEdit *box, const QString &step, int direction);
+    void msgDayList_SelChange();
+    void msgDayList_ContextMenu(const QPoint &pos);
+    const DayListRow *selectedDayRow() const;
+    // Backs the data file up, makes the change and refreshes like a save; a refusal is shown
+    // under `failureTitle`, and a file changed on disk is listed again as it now is.
+    void changeListedRecord(const QString &failureTitle, const std::function<RecordChange(int index, int count, const Measurement &expected)> &change);
 
     EntryPanel *m_panel;
     std::unique_ptr<EntryDay> m_day;
+    // The records the day list was computed from: a correction names its record by them.
+    QList<Measurement> m_listed;
     QString m_selectedSituation;
     int m_markerStyle = 1;
     float m_currentBmi = 0;

@@ -32,7 +32,8 @@ EntryDay ComputeEntryDay(const QList<Measurement> &records, const QDate &day, fl
     float dayFirstWeight = 0;
     const Measurement *lineBefore = nullptr;
     int counter = 1;
-    for (const Measurement &m : records) {
+    for (qsizetype index = 0; index < records.size(); ++index) {
+        const Measurement &m = records[index];
         if (m.date == date) {
             if (counter == 1)
                 dayFirstWeight = m.weight;
@@ -59,6 +60,7 @@ EntryDay ComputeEntryDay(const QList<Measurement> &records, const QDate &day, fl
             row.bodyFat = formatFatPercent(m.bodyFat);
             row.weightValue = m.weight;
             row.bodyFatValue = m.bodyFat;
+            row.recordIndex = int(index);
             e.rows.append(row);
 
             e.dayMaxWeight = std::max(e.dayMaxWeight, m.weight);

@@ -25,6 +25,7 @@ struct DayListRow {
     QString bodyFat;      // "0.0%"
     float weightValue = 0;
     float bodyFatValue = 0;
+    int recordIndex = 0; // the record's place among the file's records, from 0
 };
 
 enum class DayFace { Laughing, Smiling, Sulking, None };

@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -174,6 +175,24 @@ EntryPanel::EntryPanel(QWidget *parent)
         quantityRow->addWidget(option);
     }
     quantityRow->addStretch();
+    // The way back from a typo: the selected row of the day list corrected or removed, from
+    // these buttons, the list's context menu or the Delete key.
+    cmdShusei = named(new QPushButton(QStringLiteral("修正"), this), "cmdShusei");
+    cmdShusei->setAccessibleName(QStringLiteral("選んだ記録を修正"));
+    cmdShusei->setToolTip(QStringLiteral("一覧で選んだ記録の状況・体重・体脂肪率を直します"));
+    cmdSakujo = named(new QPushButton(QStringLiteral("削除"), this), "cmdSakujo");
+    cmdSakujo->setAccessibleName(QStringLiteral("選んだ記録を削除"));
+    cmdSakujo->setToolTip(QStringLiteral("一覧で選んだ記録を削除します（Delete）"));
+    mnuDayList = named(new QMenu(this), "mnuDayList");
+    actShusei = mnuDayList->addAction(QStringLiteral("修正"));
+    actShusei->setObjectName(QStringLiteral("actShusei"));
+    actSakujo = mnuDayList->addAction(QStringLiteral("削除"));
+    actSakujo->setObjectName(QStringLiteral("actSakujo"));
+    actSakujo->setShortcut(QKeySequence::Delete);
+    msgDayList->setRowSelection();
+    msgDayList->setContextMenuPolicy(Qt::CustomContextMenu);
+    quantityRow->addWidget(cmdShusei);
+    quantityRow->addWidget(cmdSakujo);
 
     auto *right = new QVBoxLayout;
     right->addWidget(msgDayList, 3);

@@ -9,7 +9,9 @@ class Grid;
 class MonthCalendar;
 class QLabel;
 class QLineEdit;
+class QAction;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class Shape;
@@ -47,6 +49,11 @@ public:
     QPushButton *cmdDn1;
     QPushButton *cmdTaiHozon;
     Grid *msgDayList;
+    QPushButton *cmdShusei;
+    QPushButton *cmdSakujo;
+    QMenu *mnuDayList; // the day list's context menu
+    QAction *actShusei;
+    QAction *actSakujo;
     Chart *mcrMain;
     QRadioButton *optTai;
     QRadioButton *optShi;

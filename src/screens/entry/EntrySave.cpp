@@ -40,3 +40,8 @@ std::optional<QString> SteppedValue(const QString &boxText, const QString &step,
         return std::nullopt;
     return generalNumber(leadingNumber(boxText) + direction * leadingNumber(step));
 }
+
+QString DeleteQuestion(const QString &ordinal, const QString &situation, const QString &weight)
+{
+    return QStringLiteral("%1回目 %2 %3 を削除しますか？").arg(ordinal, situation, weight);
+}

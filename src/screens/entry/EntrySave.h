@@ -25,6 +25,10 @@ bool NeedsOrderedInsert(const QString &lastRecordDate, const QString &date);
 Measurement BuildMeasurement(const QDate &day, const QString &situation, const QString &weightText,
                              const QString &bodyFatText, const QString &comment);
 
+// What the removal of a row of the day list asks: "1回目 起床後 65.2Kg を削除しますか？", the
+// row's number, situation and weight as the list shows them.
+QString DeleteQuestion(const QString &ordinal, const QString &situation, const QString &weight);
+
 // The box after an arrow button: its leading number plus (direction 1) or minus (-1) the step,
 // in plain decimal form. Nothing when the step is not a number: the box stays as it is.
 std::optional<QString> SteppedValue(const QString &boxText, const QString &step, int direction);
