@@ -1,5 +1,6 @@
 // How the data store's operations on a full data file compare with merely reading the file's
-// bytes (and decoding them) and writing them once. The write operations are measured on a
+// bytes (and decoding them) and writing them once; a record corrected or removed in place
+// against the whole file rewritten. The write operations are measured on a
 // copy one line short of the limit, since a full file refuses any further record.
 
 #include "BenchData.h"
@@ -9,6 +10,7 @@
 #include "store/DataFile.h"
 #include "store/DataFolder.h"
 #include "store/FileNames.h"
+#include "store/RecordEdit.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -59,6 +61,10 @@ int main(int argc, char **argv)
 
     Measurement late = records.last();
     late.comment = QStringLiteral("追加");
+    // The record a correction or removal names: one in the middle of the file.
+    const int middle = kMaxDataLines / 2;
+    Measurement corrected = records[middle];
+    corrected.weight += 0.5f;
     Measurement early = records.first();
     early.date = QStringLiteral("2019/12/31");
 
@@ -90,9 +96,18 @@ int main(int argc, char **argv)
          [&] { writeAll(workPath, oneShort, true); }},
         {QStringLiteral("rewrite"), [&] { check(bool(RewriteDataFile(folder, work, records)), "rewrite"); },
          [&] { writeAll(workPath, full, true); }},
+        {QStringLiteral("delete_middle"),
+         [&] { check(bool(DeleteRecord(folder, work, middle, kMaxDataLines, records[middle]).result), "delete"); },
+         [&] { writeAll(workPath, full, true); }},
+        {QStringLiteral("correct_middle"),
+         [&] { check(bool(ReplaceRecord(folder, work, middle, kMaxDataLines, records[middle], corrected).result), "correct"); },
+         [&] { writeAll(workPath, full, true); }},
     }, BenchClock::Wall);
     printRatio(QStringLiteral("append/bare_read_plus_write"), writing[1], writing[0]);
     printRatio(QStringLiteral("insert_start/bare_read_plus_write"), writing[2], writing[0]);
     printRatio(QStringLiteral("rewrite/bare_read_plus_write"), writing[3], writing[0]);
+    // A correction or removal against the whole file written anew from its records.
+    printRatio(QStringLiteral("delete_middle/rewrite"), writing[4], writing[3]);
+    printRatio(QStringLiteral("correct_middle/rewrite"), writing[5], writing[3]);
     return 0;
 }
