@@ -3,6 +3,7 @@
 #include "ui/FocusForCorrection.h"
 #include "ui/Named.h"
 #include "ui/SelectAllLineEdit.h"
+#include "ui/WindowPlacement.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -73,6 +74,8 @@ RecordEditDialog::RecordEditDialog(const QString &heading, const QStringList &si
     layout->addWidget(headingLabel);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    // Wide enough that the window manager shows the whole title.
+    setMinimumWidth(titleBarRoom(windowTitle(), this));
 }
 
 void RecordEditDialog::showEvent(QShowEvent *event)
