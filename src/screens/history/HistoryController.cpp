@@ -243,19 +243,25 @@ void HistoryController::RefreshHistory()
 
 void HistoryController::ResetPeriodButtons()
 {
+    markChosenPeriod(nullptr);
+}
+
+void HistoryController::markChosenPeriod(QPushButton *chosen)
+{
+    // One pass: a chosen button chosen again keeps its colour rather than losing it and getting
+    // it back, each change a restyle.
     for (QPushButton *button : m_panel->periodButtons())
-        mark(button, Colour::buttonFace);
+        mark(button, button == chosen ? kChosen : Colour::buttonFace);
 }
 
 // ---- period ----
 
 void HistoryController::choosePeriodPreset(QPushButton *button, int daysBeforeToday)
 {
-    ResetPeriodButtons();
     const QDate today = m_ctx.clock.today();
     m_panel->setPeriod(storedDate(today.addDays(-daysBeforeToday)), storedDate(today));
     RefreshHistory();
-    mark(button, kChosen);
+    markChosenPeriod(button);
 }
 
 void HistoryController::cmdKikan1_Click() { choosePeriodPreset(m_panel->cmdKikan1, 1); }
@@ -269,44 +275,44 @@ void HistoryController::cmdKikan7_Click() { choosePeriodPreset(m_panel->cmdKikan
 
 void HistoryController::cmdAllDay_Click()
 {
-    ResetPeriodButtons();
     m_panel->setPeriod(m_entryDay.startDate, storedDate(m_ctx.clock.today()));
     RefreshHistory();
-    mark(m_panel->cmdAllDay, kChosen);
+    markChosenPeriod(m_panel->cmdAllDay);
 }
 
 void HistoryController::cmdKikanF_Click()
 {
     if (!readPeriodBoxes())
         return;
-    ResetPeriodButtons();
     RefreshHistory();
-    mark(m_panel->cmdKikanF, kChosen);
+    markChosenPeriod(m_panel->cmdKikanF);
 }
 
 // ---- weekday ----
+
+void HistoryController::markChosenWeekday(QPushButton *chosen)
+{
+    mark(m_panel->cmdAllWeek, m_panel->cmdAllWeek == chosen ? kChosen : Colour::buttonFace);
+    for (QPushButton *button : m_panel->cmdWeek)
+        mark(button, button == chosen ? kChosen : Colour::buttonFace);
+}
 
 void HistoryController::cmdWeek_Click(int index)
 {
     if (index < 0 || index > 6 || !readPeriodBoxes())
         return;
-    mark(m_panel->cmdAllWeek, Colour::buttonFace);
-    for (QPushButton *button : m_panel->cmdWeek)
-        mark(button, Colour::buttonFace);
     m_selectedWeekday = index;
     RefreshHistory();
-    mark(m_panel->cmdWeek[std::size_t(index)], kChosen);
+    markChosenWeekday(m_panel->cmdWeek[std::size_t(index)]);
 }
 
 void HistoryController::cmdAllWeek_Click()
 {
     if (!readPeriodBoxes())
         return;
-    for (QPushButton *button : m_panel->cmdWeek)
-        mark(button, Colour::buttonFace);
     m_selectedWeekday = kAllWeekdays;
     RefreshHistory();
-    mark(m_panel->cmdAllWeek, kChosen);
+    markChosenWeekday(m_panel->cmdAllWeek);
 }
 
 // ---- situation ----

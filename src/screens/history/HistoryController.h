@@ -37,6 +37,9 @@ public:
     void ListHistoryBySituationAndWeekday();
     void RefreshHistory();
     void ResetPeriodButtons();
+    // The chosen button of its row marked, every other one not; nullptr marks none.
+    void markChosenPeriod(QPushButton *chosen);
+    void markChosenWeekday(QPushButton *chosen);
     void ReloadHistory();
 
     void cmdKikan1_Click();
