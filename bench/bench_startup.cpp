@@ -3,16 +3,18 @@
 //   bench_startup --write-data D  only writes the data files into D (for measuring the real
 //                                 program's memory with /usr/bin/time -v)
 #include "BenchData.h"
-#include "BenchScreen.h"
 #include "BenchStart.h"
 #include "BenchTiming.h"
 
 #include "app/MainWindow.h"
+#include "screens/shell/Session.h"
 #include "store/DataFile.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
+
+#include "support/ScriptedDialogs.h"
 #include "ui/MonthCalendar.h"
 
 #include <QApplication>
@@ -29,7 +31,7 @@ int main(int argc, char *argv[])
     }
     BenchStart<QApplication> start(argc, argv);
     const DataFolder &folder = start.folder();
-    SilentDialogs dialogs;
+    ScriptedDialogs dialogs;
     SystemClock clock;
 
     // Form_Load up to the point where it would wait for the splash: everything is read and built.

@@ -51,14 +51,15 @@ public:
     void endProgram() override { ++endCount; }
 };
 
-// One screen's controller on a temporary data folder, with scripted boxes, a set clock and a
-// recording shell. The controller's panel lives in `host`.
-template <typename Controller>
+// One screen's controller on a temporary data folder (or the given one), with scripted boxes, a
+// clock (set by the test, or the system's for a benchmark) and a recording shell. The
+// controller's panel lives in `host`.
+template <typename Controller, typename ClockType = FakeClock>
 struct ScreenHarness {
     QTemporaryDir dir;
-    DataFolder folder{dir.path()};
+    DataFolder folder;
     ScriptedDialogs dialogs;
-    FakeClock clock;
+    ClockType clock;
     Session session;
     RecordingShell shell;
     SituationLists situations;
@@ -68,7 +69,8 @@ struct ScreenHarness {
 
     // A screen that needs only the context is built at once; one that reads another screen's
     // results is built with `build` once those exist.
-    ScreenHarness()
+    explicit ScreenHarness(const QString &folderPath = QString())
+        : folder(folderPath.isEmpty() ? dir.path() : folderPath)
     {
         shell.session = &session;
         if constexpr (std::is_constructible_v<Controller, ScreenContext &, QWidget *>)
@@ -79,9 +81,16 @@ struct ScreenHarness {
     {
         controller = new Controller(context, sources..., host.get());
     }
+    // The panel in a window of its own, at the size the main window gives it.
+    void showHost()
+    {
+        host->resize(1180, 700);
+        controller->panel()->resize(host->size());
+        host->show();
+    }
     ~ScreenHarness() { host.reset(); }
 
-    QString path() const { return dir.path(); }
+    QString path() const { return folder.path(); }
     void write(const QString &name, const QString &text) { TestFiles::write(path(), name, text); }
 
     template <typename T = QWidget>
