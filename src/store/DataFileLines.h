@@ -132,28 +132,10 @@ inline bool recordOf(const FileLine &line, MeasurementView *record, QStringView 
     return line.decodable && parseMeasurementView(line.text, record, checkedDate);
 }
 
-// Whether two short byte strings are equal, compared inline eight bytes at a time: the fields
-// of a line are a few bytes long, shorter than what a call to memcmp pays for itself.
+// Whether two short byte strings are equal, inline (sameShortMemory).
 inline bool sameBytes(QByteArrayView a, QByteArrayView b)
 {
-    qsizetype n = a.size();
-    if (n != b.size())
-        return false;
-    const char *p = a.data();
-    const char *q = b.data();
-    for (; n >= 8; n -= 8, p += 8, q += 8) {
-        quint64 x = 0;
-        quint64 y = 0;
-        std::memcpy(&x, p, sizeof x);
-        std::memcpy(&y, q, sizeof y);
-        if (x != y)
-            return false;
-    }
-    for (; n > 0; --n) {
-        if (*p++ != *q++)
-            return false;
-    }
-    return true;
+    return a.size() == b.size() && sameShortMemory(a.data(), b.data(), a.size());
 }
 
 // The texts of neighbouring lines by their bytes: a text met again is not decoded again.

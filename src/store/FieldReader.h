@@ -35,17 +35,12 @@ QList<QStringView> splitLines(QStringView text);
 
 bool isBlank(QStringView line);
 
-// Whether two texts are equal, compared inline four characters at a time: the readers compare
-// short fields of every line (a date with the line before's), where a call into the library or
-// to memcmp costs more than the comparison.
-inline bool sameText(QStringView a, QStringView b)
+// Whether `n` bytes at two places are equal, compared inline eight bytes at a time: the readers
+// compare short fields of every line (a date with the line before's), where a call into the
+// library or to memcmp costs more than the comparison.
+inline bool sameShortMemory(const char *p, const char *q, qsizetype n)
 {
-    qsizetype n = a.size();
-    if (n != b.size())
-        return false;
-    const char16_t *p = a.utf16();
-    const char16_t *q = b.utf16();
-    for (; n >= 4; n -= 4, p += 4, q += 4) {
+    for (; n >= 8; n -= 8, p += 8, q += 8) {
         quint64 x = 0;
         quint64 y = 0;
         std::memcpy(&x, p, sizeof x);
@@ -58,4 +53,12 @@ inline bool sameText(QStringView a, QStringView b)
             return false;
     }
     return true;
+}
+
+// Whether two texts are equal, inline as above.
+inline bool sameText(QStringView a, QStringView b)
+{
+    return a.size() == b.size()
+           && sameShortMemory(reinterpret_cast<const char *>(a.utf16()), reinterpret_cast<const char *>(b.utf16()),
+                              a.size() * qsizetype(sizeof(char16_t)));
 }
