@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QString>
 #include <QStringEncoder>
 #include <QStringList>
@@ -53,6 +54,15 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
 inline QStringList folderEntries(const QString &path)
 {
     return QDir(path).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Every file of a folder with its bytes: what a failed operation must leave unchanged.
+inline QMap<QString, QByteArray> snapshot(const QString &path)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : folderEntries(path))
+        files[name] = readFile(QDir(path).filePath(name));
+    return files;
 }
 
 inline Measurement record(const QString &date, const QString &situation, float weight, float bodyFat,

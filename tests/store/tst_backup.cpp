@@ -1,7 +1,7 @@
 // The daily backups and the copies made before files are replaced: exact bytes, once a day, the
 // fourteen latest days kept, and failures reported with nothing half made left behind.
 
-#include "StoreTestUtil.h"
+#include "FolderTest.h"
 
 #include "store/Backup.h"
 #include "store/FileNames.h"
@@ -21,14 +21,11 @@ constexpr char kOdd[] = "\"2024/06/10\",\"\x82\",1,\"\",2,\"\"\r\x82\0end";
 const QByteArray kOddBytes(kOdd, sizeof kOdd - 1);
 } // namespace
 
-class TestBackup : public QObject
+class TestBackup : public FolderTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir *m_dir = nullptr;
-    DataFolder folder() const { return DataFolder(m_dir->path()); }
-    QString path(const QString &name) const { return m_dir->filePath(name); }
     QString backup(const QString &name) const { return QDir(BackupRoot(folder())).filePath(name); }
     QStringList backupFolders() const { return folderEntries(BackupRoot(folder())); }
 
@@ -56,17 +53,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_dir = new QTemporaryDir;
-        QVERIFY(m_dir->isValid());
-    }
-    void cleanup()
-    {
-        delete m_dir;
-        m_dir = nullptr;
-    }
-
     void dailyBackupCopiesEveryFileExactly()
     {
         makeDataFolder();

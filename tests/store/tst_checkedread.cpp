@@ -1,7 +1,7 @@
 // Reading before writing: a file that cannot be read whole (a read that ends short, a folder of
 // that name, no permission) is refused by every writer with a message naming it, and nothing is
 // written; readers tell such a file from a missing one. Faults armed for a test end with it.
-#include "StoreTestUtil.h"
+#include "FolderTest.h"
 
 #include "store/Backup.h"
 #include "store/RecordEdit.h"
@@ -31,14 +31,6 @@ const QStringList kLines = {
     QStringLiteral("\"2003/11/09\",\"朝食前\",65.1,\"\",21.1,\"\""),
     QStringLiteral("\"2003/11/11\",\"起床後\",64.9,\"散歩\",21,\"\""),
 };
-
-QMap<QString, QByteArray> snapshot(const QString &path)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString &name : folderEntries(path))
-        files[name] = readFile(QDir(path).filePath(name));
-    return files;
-}
 
 // A read fault that leaves every read whole.
 constexpr qint64 kNoCut = std::numeric_limits<qint64>::max();
@@ -74,15 +66,11 @@ QList<std::pair<const char *, Writer>> writers()
 
 } // namespace
 
-class TestCheckedRead : public QObject
+class TestCheckedRead : public FolderTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir *m_dir = nullptr;
-    QString path(const QString &name) const { return m_dir->filePath(name); }
-    DataFolder folder() const { return DataFolder(m_dir->path()); }
-    void put(const QString &name, const QStringList &lines) { QVERIFY(writeFile(path(name), cp932Lines(lines))); }
 
     // A data file every writer can work on, and the weight history the conversion reads.
     void putFiles()
@@ -93,17 +81,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_dir = new QTemporaryDir;
-        QVERIFY(m_dir->isValid());
-    }
-    void cleanup()
-    {
-        delete m_dir;
-        m_dir = nullptr;
-    }
-
     void noPermissionIsUnreadable()
     {
         if (::geteuid() == 0)

@@ -1,7 +1,7 @@
 // The partners' data files: the exact bytes written, reading, the three ways a record is stored,
 // lines that are not records, refused input, the line limit, failed writes and file names.
 
-#include "StoreTestUtil.h"
+#include "FolderTest.h"
 
 #include "store/DataFile.h"
 #include "store/FileNames.h"
@@ -48,14 +48,11 @@ enum class Op { Append, Insert, Rewrite, First };
 
 } // namespace
 
-class TestDataFile : public QObject
+class TestDataFile : public FolderTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir *m_dir = nullptr;
-    QString path(const QString &name) const { return m_dir->filePath(name); }
-    DataFolder folder() const { return DataFolder(m_dir->path()); }
     QString data1() const { return path(FileName::data1); }
 
     StoreResult run(Op op, const Measurement &m)
@@ -74,17 +71,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_dir = new QTemporaryDir;
-        QVERIFY(m_dir->isValid());
-    }
-    void cleanup()
-    {
-        delete m_dir;
-        m_dir = nullptr;
-    }
-
     // ---- writing, byte for byte ----
 
     void startLineIsExactBytes()

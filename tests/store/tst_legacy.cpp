@@ -1,7 +1,7 @@
 // Converting weight histories kept in older layouts: the backups kept and their names, lines that
 // cannot be read, and failed writes leaving every file as it was.
 
-#include "StoreTestUtil.h"
+#include "FolderTest.h"
 
 #include "store/FileNames.h"
 #include "store/LegacyConversion.h"
@@ -17,36 +17,13 @@ const QString kData = FileName::data1;
 const QString kHistory = LegacyFileName::weightHistory;
 
 // Every file of a folder with its bytes: what a failed conversion must leave unchanged.
-QMap<QString, QByteArray> snapshot(const QString &path)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString &name : folderEntries(path))
-        files[name] = readFile(QDir(path).filePath(name));
-    return files;
-}
 } // namespace
 
-class TestLegacy : public QObject
+class TestLegacy : public FolderTest
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir *m_dir = nullptr;
-    QString path(const QString &name) const { return m_dir->filePath(name); }
-    DataFolder folder() const { return DataFolder(m_dir->path()); }
-    void put(const QString &name, const QStringList &lines) { QVERIFY(writeFile(path(name), cp932Lines(lines))); }
-
 private Q_SLOTS:
-    void init()
-    {
-        m_dir = new QTemporaryDir;
-    }
-    void cleanup()
-    {
-        delete m_dir;
-        m_dir = nullptr;
-    }
-
     // Partner 1's earlier data and earlier backups survive; each backup takes the next free name,
     // names compared without regard to case.
     void backupsNeverReplaceEarlierOnes_data()

@@ -1,7 +1,7 @@
 // The small files beside the data files: the profiles, the situation list, the one-value settings
 // files and the memo. Their exact bytes, their defaults, and what they refuse.
 
-#include "StoreTestUtil.h"
+#include "FolderTest.h"
 
 #include "store/FileNames.h"
 #include "store/MemoFile.h"
@@ -51,14 +51,11 @@ const OneValueSetting &oneValueSetting(const QString &setting)
 }
 } // namespace
 
-class TestSettingsFiles : public QObject
+class TestSettingsFiles : public FolderTest
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir *m_dir = nullptr;
-    QString path(const QString &name) const { return m_dir->filePath(name); }
-    DataFolder folder() const { return DataFolder(m_dir->path()); }
 
     // A write that must be refused: it fails, names `named`, and leaves the file as it was.
     void expectRefused(const QString &file, const std::function<StoreResult()> &write, const QString &named)
@@ -73,17 +70,6 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_dir = new QTemporaryDir;
-        QVERIFY(m_dir->isValid());
-    }
-    void cleanup()
-    {
-        delete m_dir;
-        m_dir = nullptr;
-    }
-
     // ---- profiles ----
 
     void profileBytes()
