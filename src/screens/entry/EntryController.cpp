@@ -340,8 +340,8 @@ void EntryController::cmdTaiHozon_Click()
 void EntryController::msgDayList_SelChange()
 {
     const bool selected = selectedDayRow() != nullptr;
-    for (QWidget *button : {static_cast<QWidget *>(m_panel->cmdShusei), static_cast<QWidget *>(m_panel->cmdSakujo)})
-        button->setEnabled(selected);
+    m_panel->cmdShusei->setEnabled(selected);
+    m_panel->cmdSakujo->setEnabled(selected);
     m_panel->actShusei->setEnabled(selected);
     m_panel->actSakujo->setEnabled(selected);
 }
@@ -387,7 +387,7 @@ void EntryController::cmdShusei_Click()
         return;
     const RecordFields fields = dialog.fields();
     const Measurement replacement = BuildMeasurement(selectedDay(), fields.situation, fields.weight, fields.bodyFat, QString());
-    changeListedRecord(QStringLiteral("修正できません"), [&](int index, int count, const Measurement &expected) {
+    changeListedRecord(row->recordIndex, QStringLiteral("修正できません"), [&](int index, int count, const Measurement &expected) {
         return ReplaceRecord(m_ctx.folder, m_ctx.session.currentDataFile(), index, count, expected, replacement);
     });
 }
@@ -399,18 +399,14 @@ void EntryController::cmdSakujo_Click()
         return;
     if (!m_ctx.dialogs.askYesNoDefaultNo(QStringLiteral("記録の削除"), DeleteQuestion(row->ordinal, row->situation, row->weight)))
         return;
-    changeListedRecord(QStringLiteral("削除できません"), [&](int index, int count, const Measurement &expected) {
+    changeListedRecord(row->recordIndex, QStringLiteral("削除できません"), [&](int index, int count, const Measurement &expected) {
         return DeleteRecord(m_ctx.folder, m_ctx.session.currentDataFile(), index, count, expected);
     });
 }
 
-void EntryController::changeListedRecord(const QString &failureTitle,
+void EntryController::changeListedRecord(int index, const QString &failureTitle,
                                          const std::function<RecordChange(int index, int count, const Measurement &expected)> &change)
 {
-    const DayListRow *row = selectedDayRow();
-    if (!row)
-        return;
-    const int index = row->recordIndex;
     const QString file = m_ctx.session.currentDataFile();
     // Like the other replacements of a whole file: today's backup holds it as it was.
     if (StoreResult r = BackupBeforeReplace(m_ctx.folder, {file}, m_ctx.clock.today()); !r) {

@@ -84,9 +84,11 @@ private:
     void msgDayList_SelChange();
     void msgDayList_ContextMenu(const QPoint &pos);
     const DayListRow *selectedDayRow() const;
-    // Backs the data file up, makes the change and refreshes like a save; a refusal is shown
-    // under `failureTitle`, and a file changed on disk is listed again as it now is.
-    void changeListedRecord(const QString &failureTitle, const std::function<RecordChange(int index, int count, const Measurement &expected)> &change);
+    // Backs the data file up, makes the change to the listed record `index` and refreshes like a
+    // save; a refusal is shown under `failureTitle`, and a file changed on disk is listed again
+    // as it now is.
+    void changeListedRecord(int index, const QString &failureTitle,
+                            const std::function<RecordChange(int index, int count, const Measurement &expected)> &change);
 
     EntryPanel *m_panel;
     std::unique_ptr<EntryDay> m_day;

@@ -241,11 +241,6 @@ void HistoryController::RefreshHistory()
         focus->setFocus(Qt::OtherFocusReason);
 }
 
-void HistoryController::ResetPeriodButtons()
-{
-    markChosenPeriod(nullptr);
-}
-
 void HistoryController::markChosenPeriod(QPushButton *chosen)
 {
     // One pass: a chosen button chosen again keeps its colour rather than losing it and getting

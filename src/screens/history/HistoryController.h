@@ -36,7 +36,6 @@ public:
     void ListHistoryByWeekday();
     void ListHistoryBySituationAndWeekday();
     void RefreshHistory();
-    void ResetPeriodButtons();
     // The chosen button of its row marked, every other one not; nullptr marks none.
     void markChosenPeriod(QPushButton *chosen);
     void markChosenWeekday(QPushButton *chosen);
