@@ -35,6 +35,13 @@ QList<QStringView> splitLines(QStringView text);
 
 bool isBlank(QStringView line);
 
+// A blank around a field, in the bytes of a record line; neither is ever the second byte of a
+// Windows-31J character, so a line's bytes can be scanned for them directly.
+inline bool isFieldBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
 // Whether `n` bytes at two places are equal, compared inline eight bytes at a time: the readers
 // compare short fields of every line (a date with the line before's), where a call into the
 // library or to memcmp costs more than the comparison.

@@ -2,6 +2,7 @@
 
 #include "store/Cp932.h"
 #include "store/DataFileLines.h"
+#include "store/FieldReader.h"
 #include "store/FileRead.h"
 #include "store/SafeSave.h"
 #include "store/TextFile.h"
@@ -16,11 +17,6 @@ struct Span {
     qsizetype end = 0;
 };
 
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 // Where the fourth field (the comment) lies in a record's bytes: with its quotes when it has
 // them, without surrounding spaces. It reads the fields as the text reader does; that works on
 // the bytes because none of the characters it looks for (space, tab, '"', ',') is ever the
@@ -30,7 +26,7 @@ bool commentSpan(QByteArrayView line, Span *span)
     const qsizetype n = line.size();
     qsizetype i = 0;
     for (int field = 0; field <= 3; ++field) {
-        while (i < n && isSpace(line[i]))
+        while (i < n && isFieldBlank(line[i]))
             ++i;
         Span s;
         if (i < n && line[i] == '"') {
@@ -41,14 +37,14 @@ bool commentSpan(QByteArrayView line, Span *span)
                 return false;
             s = {i, close + 1};
             i = close + 1;
-            while (i < n && isSpace(line[i]))
+            while (i < n && isFieldBlank(line[i]))
                 ++i;
         } else {
             qsizetype end = i;
             while (end < n && line[end] != ',')
                 ++end;
             qsizetype last = end;
-            while (last > i && isSpace(line[last - 1]))
+            while (last > i && isFieldBlank(line[last - 1]))
                 --last;
             s = {i, last};
             i = end;

@@ -1,6 +1,7 @@
 #include "store/SituationRename.h"
 
 #include "store/Cp932.h"
+#include "store/FieldReader.h"
 #include "store/FileRead.h"
 #include "store/Measurement.h"
 #include "store/SafeSave.h"
@@ -11,11 +12,6 @@
 
 namespace {
 
-bool isSpace(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 // Where the situation, the second field, stands in the bytes of a record line: from its opening
 // quote (or first character) to just past its closing quote (or last character). The search
 // runs on the bytes themselves, which is safe because the bytes it looks for ('"', ',', space,
@@ -24,7 +20,7 @@ bool situationSpan(QByteArrayView line, qsizetype *begin, qsizetype *end)
 {
     const qsizetype n = line.size();
     qsizetype i = 0;
-    while (i < n && isSpace(line[i]))
+    while (i < n && isFieldBlank(line[i]))
         ++i;
     // The date: quoted or bare, then the comma.
     if (i < n && line[i] == '"') {
@@ -37,7 +33,7 @@ bool situationSpan(QByteArrayView line, qsizetype *begin, qsizetype *end)
     if (comma < 0)
         return false;
     i += comma + 1;
-    while (i < n && isSpace(line[i]))
+    while (i < n && isFieldBlank(line[i]))
         ++i;
     *begin = i;
     if (i < n && line[i] == '"') {
@@ -49,7 +45,7 @@ bool situationSpan(QByteArrayView line, qsizetype *begin, qsizetype *end)
     }
     const qsizetype nextComma = line.sliced(i).indexOf(',');
     qsizetype stop = nextComma < 0 ? n : i + nextComma;
-    while (stop > i && isSpace(line[stop - 1]))
+    while (stop > i && isFieldBlank(line[stop - 1]))
         --stop;
     *end = stop;
     return true;

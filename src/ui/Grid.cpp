@@ -374,6 +374,23 @@ Bgr Grid::cellBackColor(int row, int col, bool *hasBackColor) const
     return m_model->backColor(row, col, hasBackColor);
 }
 
+void Grid::setColumns(std::span<const Column> columns)
+{
+    setCols(int(columns.size()));
+    for (int c = 0; c < int(columns.size()); ++c) {
+        const Column &column = columns[std::size_t(c)];
+        const QString heading = QString::fromUtf16(column.heading);
+        if (textMatrix(0, c) != heading)
+            setTextMatrix(0, c, heading);
+        if (colWidth(c) != column.twips)
+            setColWidth(c, column.twips);
+        if (colAlignment(c) != column.align)
+            setColAlignment(c, column.align);
+        if (headingAlignment(c) != Align::Center)
+            setHeadingAlignment(c, Align::Center);
+    }
+}
+
 void Grid::setColWidth(int col, int twips)
 {
     if (!m_model->containsCol(col))

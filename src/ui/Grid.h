@@ -62,6 +62,17 @@ public:
     // The colour last set on a cell; 0 with hasBackColor false when none was set.
     Bgr cellBackColor(int row, int col, bool *hasBackColor = nullptr) const;
 
+    // A column as a screen declares it: heading, width in twips, alignment of its data cells.
+    struct Column {
+        const char16_t *heading;
+        int twips;
+        Align align;
+    };
+    // Sets the columns and writes their headings, centred. What is already as asked is not
+    // written again: a screen sets its columns each time it fills its list, and rewriting a
+    // heading repaints the heading row.
+    void setColumns(std::span<const Column> columns);
+
     void setColWidth(int col, int twips);
     int colWidth(int col) const; // twips, as set
     // Data cells of a column.

@@ -16,3 +16,9 @@ T *named(T *widget, const char *name)
 {
     return named(widget, QString::fromLatin1(name));
 }
+
+// The name of one control of a numbered set, as "lblD1(3)".
+inline QString indexedName(const char *name, int index)
+{
+    return QString::fromLatin1(name) + u'(' + QString::number(index) + u')';
+}

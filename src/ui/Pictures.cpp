@@ -1,5 +1,8 @@
 #include "ui/Pictures.h"
 
+#include "ui/Named.h"
+
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -214,4 +217,13 @@ QPixmap splashPixmap(const QSize &size)
     p.drawText(QRectF(0, h * 0.29, w, h * 0.1), Qt::AlignCenter, QStringLiteral("ふたりで続けるダイエット日記"));
     p.drawText(QRectF(0, h * 0.84, w, h * 0.1), Qt::AlignCenter, QStringLiteral("データを読み込んでいます…"));
     return pixmap;
+}
+
+QLabel *faceLabel(const char *name, Face face, int size, const QString &tip, QWidget *parent)
+{
+    auto *label = named(new QLabel(parent), name);
+    label->setPixmap(facePixmap(face, size));
+    label->setToolTip(tip);
+    label->hide();
+    return label;
 }

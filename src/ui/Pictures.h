@@ -3,6 +3,9 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QLabel;
+class QWidget;
+
 // The program's own pictures, painted rather than loaded, so they are sharp at any size.
 enum class Face {
     None,      // no measurement yet: an empty outline
@@ -13,6 +16,8 @@ enum class Face {
 };
 
 QPixmap facePixmap(Face face, int size);
+// A face of `size` pixels with its tooltip, named, hidden until the screen shows the day's face.
+QLabel *faceLabel(const char *name, Face face, int size, const QString &tip, QWidget *parent);
 // The pointer above a BMI gauge: 32 × 32 pixels, pointing down at its centre.
 QPixmap gaugePointerPixmap(int size);
 QIcon saveIcon();     // a floppy disk

@@ -13,31 +13,18 @@
 
 namespace {
 
-struct Column {
-    const char16_t *heading;
-    int twips;
-};
-using GridColumns = std::array<Column, 4>;
-const GridColumns kB1 = {{{u"回数", 1085}, {u"日付", 1500}, {u"体重", 1150}, {u"初回差", 1100}}};
-const GridColumns kB2 = {{{u"区切り", 1085}, {u"日付", 1500}, {u"達成", 1150}, {u"経過", 1100}}};
-const GridColumns kB3 = {{{u"日数", 1085}, {u"体重", 1150}, {u"平均体重", 1500}, {u"差", 1100}}};
-const GridColumns kB4 = {{{u"順位", 1085}, {u"体重範囲", 2000}, {u"累積", 880}, {u"差", 870}}};
-
-QString indexedName(const char *name, int index)
-{
-    return QString::fromLatin1(name) + u'(' + QString::number(index) + u')';
-}
+// Every list of the screen aligns its cells right.
+constexpr Grid::Align R = Grid::Align::Right;
+using GridColumns = std::array<Grid::Column, 4>;
+const GridColumns kB1 = {{{u"回数", 1085, R}, {u"日付", 1500, R}, {u"体重", 1150, R}, {u"初回差", 1100, R}}};
+const GridColumns kB2 = {{{u"区切り", 1085, R}, {u"日付", 1500, R}, {u"達成", 1150, R}, {u"経過", 1100, R}}};
+const GridColumns kB3 = {{{u"日数", 1085, R}, {u"体重", 1150, R}, {u"平均体重", 1500, R}, {u"差", 1100, R}}};
+const GridColumns kB4 = {{{u"順位", 1085, R}, {u"体重範囲", 2000, R}, {u"累積", 880, R}, {u"差", 870, R}}};
 
 void setupGrid(Grid *grid, const GridColumns &columns)
 {
     grid->setRows(1);
-    grid->setCols(4);
-    for (int c = 0; c < 4; ++c) {
-        grid->setTextMatrix(0, c, QString::fromUtf16(columns[std::size_t(c)].heading));
-        grid->setColWidth(c, columns[std::size_t(c)].twips);
-        grid->setHeadingAlignment(c, Grid::Align::Center);
-        grid->setColAlignment(c, Grid::Align::Right);
-    }
+    grid->setColumns(columns);
 }
 
 // A frame with its grid, and below it what belongs to the list (options or a label).

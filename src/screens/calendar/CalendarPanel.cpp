@@ -16,20 +16,11 @@
 
 namespace {
 
-constexpr int kDayColumns = 31;
+constexpr int kMonthDays = 31;
 constexpr int kMonthColumnTwips = 1315;
 constexpr int kDayColumnTwips = 305;
 constexpr int kKeyTwips = 240;
 constexpr int kFaceTwips = 600;
-
-QLabel *faceLabel(const char *name, Face face, const QString &tip, QWidget *parent)
-{
-    auto *label = named(new QLabel(parent), name);
-    label->setPixmap(facePixmap(face, twipsToPixels(kFaceTwips, parent)));
-    label->setToolTip(tip);
-    label->hide();
-    return label;
-}
 
 } // namespace
 
@@ -42,7 +33,7 @@ CalendarPanel::CalendarPanel(QWidget *parent)
     msgList2->setAccessibleName(QStringLiteral("月ごとの日々の体重の増減（Enterでその日の入力画面）"));
     msgList2->setItemDelegate(new PlainCellDelegate(PlainCellDelegate::Selection::Frame, msgList2));
     // Wide enough for the whole month without scrolling sideways, when the window allows.
-    msgList2->setMinimumWidth(twipsToPixels(kMonthColumnTwips + kDayColumns * kDayColumnTwips + 400, this) / 2);
+    msgList2->setMinimumWidth(twipsToPixels(kMonthColumnTwips + kMonthDays * kDayColumnTwips + 400, this) / 2);
     resetGrid();
 
     cmdSel1[0] = named(new QPushButton(QStringLiteral("詳細表示"), this), "cmdSel1(0)");
@@ -85,9 +76,10 @@ CalendarPanel::CalendarPanel(QWidget *parent)
         label->setFont(big);
         label->setAlignment(Qt::AlignCenter);
     }
-    imgWara2 = faceLabel("imgWara2", Face::Laughing, QStringLiteral("減った日と増減無しの日が多い"), this);
-    imgNiko2 = faceLabel("imgNiko2", Face::Smiling, QStringLiteral("同じ日数"), this);
-    imgKana2 = faceLabel("imgKana2", Face::Sulking, QStringLiteral("増えた日と１回だけ計測の日が多い"), this);
+    const int faceSize = twipsToPixels(kFaceTwips, this);
+    imgWara2 = faceLabel("imgWara2", Face::Laughing, faceSize, QStringLiteral("減った日と増減無しの日が多い"), this);
+    imgNiko2 = faceLabel("imgNiko2", Face::Smiling, faceSize, QStringLiteral("同じ日数"), this);
+    imgKana2 = faceLabel("imgKana2", Face::Sulking, faceSize, QStringLiteral("増えた日と１回だけ計測の日が多い"), this);
     auto *versus = new QGridLayout;
     auto *goodCaption = new QLabel(QStringLiteral("減った日＋増減無し"), this);
     auto *badCaption = new QLabel(QStringLiteral("増えた日＋１回だけ"), this);
@@ -119,9 +111,9 @@ CalendarPanel::CalendarPanel(QWidget *parent)
 void CalendarPanel::resetGrid()
 {
     msgList2->setRows(1);
-    msgList2->setCols(kDayColumns + 1);
+    msgList2->setCols(kMonthDays + 1);
     // The headings are written once: writing them again would only repaint the heading row.
-    for (int c = 0; c <= kDayColumns; ++c) {
+    for (int c = 0; c <= kMonthDays; ++c) {
         const QString heading = c == 0 ? QStringLiteral("年月") : QString::number(c);
         if (msgList2->textMatrix(0, c) == heading)
             continue;

@@ -4,6 +4,7 @@
 #include "ui/Chart.h"
 #include "ui/Colors.h"
 #include "ui/Grid.h"
+#include "ui/Named.h"
 #include "ui/Shape.h"
 #include "ui/Twips.h"
 
@@ -61,16 +62,11 @@ constexpr int kLeastListHeight = 1500;
 
 // The list's columns.
 constexpr int kListColumns = 4;
-const int kListWidths[kListColumns] = {660, 1150, 700, 700};
+constexpr int kListWidths[kListColumns] = {660, 1150, 700, 700};
 
 // The partners' colours: the badge beside each nickname and each partner's curve.
 const QColor kPartner1Colour(0x30, 0x60, 0xC0);
 const QColor kPartner2Colour(0xE0, 0x40, 0x70);
-
-QString indexedName(const QString &name, int index)
-{
-    return name + u'(' + QString::number(index) + u')';
-}
 
 void placeTwips(QWidget *widget, const QWidget *panel, int left, int top, int width, int height)
 {
@@ -144,10 +140,10 @@ void ComparisonPanel::buildScoreboard()
     for (int k = 0; k < ScoreRowCount; ++k) {
         const int top = kRowTop + k * kRowPitch;
         auto *band = new Shape(this, scoreRowBandColour(k));
-        band->setObjectName(indexedName(QStringLiteral("shpHead"), k));
+        band->setObjectName(indexedName("shpHead", k));
         placeTwips(band, this, kBandLeft, top, kBandWidth, kBandHeight);
         auto *heading = new QLabel(scoreRowHeading(k), band);
-        heading->setObjectName(indexedName(QStringLiteral("lblHead"), k));
+        heading->setObjectName(indexedName("lblHead", k));
         heading->setAlignment(Qt::AlignCenter);
         heading->setGeometry(band->rect());
 
@@ -156,10 +152,10 @@ void ComparisonPanel::buildScoreboard()
         m_imgD2[size_t(k)] = place(new QLabel(this), kMark2Left, markTop, kMarkSize, kMarkSize);
         m_lblD1[size_t(k)] = place(new QLabel(this), kValue1Left, top, kValue1Width, kBandHeight);
         m_lblD2[size_t(k)] = place(new QLabel(this), kValue2Left, top, kValue2Width, kBandHeight);
-        m_imgD1[size_t(k)]->setObjectName(indexedName(QStringLiteral("imgD1"), k));
-        m_imgD2[size_t(k)]->setObjectName(indexedName(QStringLiteral("imgD2"), k));
-        m_lblD1[size_t(k)]->setObjectName(indexedName(QStringLiteral("lblD1"), k));
-        m_lblD2[size_t(k)]->setObjectName(indexedName(QStringLiteral("lblD2"), k));
+        m_imgD1[size_t(k)]->setObjectName(indexedName("imgD1", k));
+        m_imgD2[size_t(k)]->setObjectName(indexedName("imgD2", k));
+        m_lblD1[size_t(k)]->setObjectName(indexedName("lblD1", k));
+        m_lblD2[size_t(k)]->setObjectName(indexedName("lblD2", k));
         for (QLabel *value : {m_lblD1[size_t(k)], m_lblD2[size_t(k)]}) {
             value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             value->setFont(valueFont);
@@ -287,18 +283,12 @@ void ComparisonPanel::resizeEvent(QResizeEvent *event)
 
 void ComparisonPanel::SetupAverageGrid()
 {
-    static const QString headings[kListColumns] = {QStringLiteral("日数"), QStringLiteral("日付"), QStringLiteral("体重１"),
-                                                   QStringLiteral("体重２")};
-    static constexpr Grid::Align alignments[kListColumns] = {Grid::Align::Right, Grid::Align::Center, Grid::Align::Right,
-                                                             Grid::Align::Right};
-    m_list->setCols(kListColumns);
+    static constexpr Grid::Column columns[kListColumns] = {{u"日数", kListWidths[0], Grid::Align::Right},
+                                                           {u"日付", kListWidths[1], Grid::Align::Center},
+                                                           {u"体重１", kListWidths[2], Grid::Align::Right},
+                                                           {u"体重２", kListWidths[3], Grid::Align::Right}};
     m_list->setRows(1);
-    for (int c = 0; c < kListColumns; ++c) {
-        m_list->setTextMatrix(0, c, headings[c]);
-        m_list->setColWidth(c, kListWidths[c]);
-        m_list->setColAlignment(c, alignments[c]);
-        m_list->setHeadingAlignment(c, Grid::Align::Center);
-    }
+    m_list->setColumns(columns);
 }
 
 void ComparisonPanel::fillList(const DailyAverages &days)

@@ -15,17 +15,12 @@
 
 namespace {
 
-struct Column {
-    const char16_t *heading;
-    int twips;
-    Grid::Align align;
-};
-const Column kColumns[] = {
+const Grid::Column kCommentColumns[] = {
     {u"回数", 560, Grid::Align::Right},  {u"日付", 1070, Grid::Align::Center}, {u"行動", 1680, Grid::Align::Left},
     {u"体重", 500, Grid::Align::Right},  {u"前差", 500, Grid::Align::Right},   {u"差", 300, Grid::Align::Center},
     {u"脂肪", 500, Grid::Align::Right},  {u"一言日記（言い訳など）", 5600, Grid::Align::Left},
 };
-constexpr int kColumnCount = int(std::size(kColumns));
+constexpr int kColumnCount = int(std::size(kCommentColumns));
 static_assert(kColumnCount == CommentList::ColumnCount);
 // Up to this many rows with the heading, the list starts at its top.
 constexpr int kRowsBeforeScrolling = 15;
@@ -76,18 +71,7 @@ DiaryPanel::DiaryPanel(QWidget *parent)
 void DiaryPanel::resetList()
 {
     msgMemoList->setRows(1);
-    msgMemoList->setCols(kColumnCount);
-    // The headings are written once: writing them again would only repaint the heading row.
-    for (int c = 0; c < kColumnCount; ++c) {
-        const Column &col = kColumns[c];
-        const QString heading = QString::fromUtf16(col.heading);
-        if (msgMemoList->textMatrix(0, c) == heading)
-            continue;
-        msgMemoList->setTextMatrix(0, c, heading);
-        msgMemoList->setColWidth(c, col.twips);
-        msgMemoList->setColAlignment(c, col.align);
-        msgMemoList->setHeadingAlignment(c, Grid::Align::Center);
-    }
+    msgMemoList->setColumns(kCommentColumns);
 }
 
 void DiaryPanel::showList(std::shared_ptr<const QList<Measurement>> records)

@@ -33,21 +33,7 @@ QPushButton *arrowButton(const char *name, const QString &caption, QWidget *pare
     return button;
 }
 
-QLabel *faceLabel(const char *name, Face face, const QString &tip, QWidget *parent)
-{
-    auto *label = named(new QLabel(parent), name);
-    label->setPixmap(facePixmap(face, layoutPixels(56, parent)));
-    label->setToolTip(tip);
-    label->hide();
-    return label;
-}
-
-struct Column {
-    const char16_t *heading;
-    int twips;
-    Grid::Align align;
-};
-const Column kDayColumns[] = {
+const Grid::Column kDayColumns[] = {
     {u"回", 450, Grid::Align::Right},       {u"行動", 2015, Grid::Align::Left},   {u"体重", 900, Grid::Align::Right},
     {u"前回差", 865, Grid::Align::Right},   {u"差", 350, Grid::Align::Center},    {u"初回差", 865, Grid::Align::Right},
     {u"差", 350, Grid::Align::Center},      {u"ＢＭＩ", 800, Grid::Align::Right}, {u"肥満度", 800, Grid::Align::Right},
@@ -77,10 +63,11 @@ EntryPanel::EntryPanel(QWidget *parent)
         statusLayout->addWidget(values[i], i, 1);
     }
     auto *faceBox = new QHBoxLayout;
-    imgwara = faceLabel("imgwara", Face::Laughing, QStringLiteral("今日は減りました"), this);
-    imgniko = faceLabel("imgniko", Face::Smiling, QStringLiteral("今日は変わりません"), this);
-    imgkana = faceLabel("imgkana", Face::Sulking, QStringLiteral("今日は増えました"), this);
-    imgNashi = faceLabel("imgNashi", Face::None, QStringLiteral("この日の記録はありません"), this);
+    const int faceSize = layoutPixels(56, this);
+    imgwara = faceLabel("imgwara", Face::Laughing, faceSize, QStringLiteral("今日は減りました"), this);
+    imgniko = faceLabel("imgniko", Face::Smiling, faceSize, QStringLiteral("今日は変わりません"), this);
+    imgkana = faceLabel("imgkana", Face::Sulking, faceSize, QStringLiteral("今日は増えました"), this);
+    imgNashi = faceLabel("imgNashi", Face::None, faceSize, QStringLiteral("この日の記録はありません"), this);
     for (QLabel *face : {imgwara, imgniko, imgkana, imgNashi})
         faceBox->addWidget(face);
     faceBox->addStretch();
@@ -237,14 +224,7 @@ QWidget *EntryPanel::buildGauge()
 void EntryPanel::resetDayList()
 {
     msgDayList->setRows(1);
-    msgDayList->setCols(10);
-    for (int c = 0; c < 10; ++c) {
-        const Column &col = kDayColumns[c];
-        msgDayList->setTextMatrix(0, c, QString::fromUtf16(col.heading));
-        msgDayList->setColWidth(c, col.twips);
-        msgDayList->setColAlignment(c, col.align);
-        msgDayList->setHeadingAlignment(c, Grid::Align::Center);
-    }
+    msgDayList->setColumns(kDayColumns);
 }
 
 void EntryPanel::showDay(const EntryDay &day)

@@ -25,8 +25,8 @@
 namespace {
 
 // Chart columns.
-constexpr int kWeight = 1;
-constexpr int kBodyFat = 2;
+constexpr int kWeightSeries = 1;
+constexpr int kBodyFatSeries = 2;
 
 // Above this many points the lines are drawn one pixel wide, which is far quicker.
 constexpr int kThinLineRows = 4000;
@@ -34,12 +34,7 @@ constexpr int kThinLineRows = 4000;
 // Boxes of the filters.
 constexpr Bgr kBoxColour = 0xF0FFFF;
 
-struct Column {
-    const char16_t *heading;
-    int twips;
-    Grid::Align align;
-};
-const Column kColumns[HistoryListing::columns] = {
+const Grid::Column kColumns[HistoryListing::columns] = {
     {u"回", 600, Grid::Align::Center},     {u"日付け", 950, Grid::Align::Center}, {u"曜", 320, Grid::Align::Center},
     {u"行動", 1565, Grid::Align::Left},    {u"体重", 750, Grid::Align::Right},    {u"前回差", 730, Grid::Align::Right},
     {u"差", 320, Grid::Align::Center},     {u"初回差", 730, Grid::Align::Right},  {u"差", 320, Grid::Align::Center},
@@ -106,12 +101,12 @@ HistoryPanel::HistoryPanel(QWidget *parent)
     mcrBunseki = named(new Chart(this), "mcrBunseki");
     mcrBunseki->setMinimumHeight(twipsToPixels(3000, this));
     mcrBunseki->setColumnCount(2);
-    mcrBunseki->setSeriesAxis(kWeight, 1);
-    mcrBunseki->setSeriesAxis(kBodyFat, 2);
-    mcrBunseki->setSeriesName(kWeight, QStringLiteral("体重"));
-    mcrBunseki->setSeriesName(kBodyFat, QStringLiteral("体脂肪率"));
-    mcrBunseki->setSeriesColor(kWeight, QColor(0, 0, 192));
-    mcrBunseki->setSeriesColor(kBodyFat, QColor(128, 128, 0));
+    mcrBunseki->setSeriesAxis(kWeightSeries, 1);
+    mcrBunseki->setSeriesAxis(kBodyFatSeries, 2);
+    mcrBunseki->setSeriesName(kWeightSeries, QStringLiteral("体重"));
+    mcrBunseki->setSeriesName(kBodyFatSeries, QStringLiteral("体脂肪率"));
+    mcrBunseki->setSeriesColor(kWeightSeries, QColor(0, 0, 192));
+    mcrBunseki->setSeriesColor(kBodyFatSeries, QColor(128, 128, 0));
     mcrBunseki->setFocusPolicy(Qt::NoFocus);
 
     optKon2 = quantityOption("optKon2", QStringLiteral("混合"), 0x008000, 840, this);
@@ -256,27 +251,20 @@ std::array<QPushButton *, 10> HistoryPanel::periodButtons() const
 void HistoryPanel::SetUpHistoryGrid()
 {
     msgBunseki->setRows(1);
-    msgBunseki->setCols(HistoryListing::columns);
+    msgBunseki->setColumns(kColumns);
     msgBunseki->setFixedCols(1);
-    for (int c = 0; c < HistoryListing::columns; ++c) {
-        const Column &col = kColumns[c];
-        msgBunseki->setTextMatrix(0, c, QString::fromUtf16(col.heading));
-        msgBunseki->setColWidth(c, col.twips);
-        msgBunseki->setColAlignment(c, col.align);
-        msgBunseki->setHeadingAlignment(c, Grid::Align::Center);
-    }
 }
 
 void HistoryPanel::showListing(std::shared_ptr<const HistoryListing> listing)
 {
     const int rows = listing->rowCount();
-    for (int column : {kWeight, kBodyFat})
+    for (int column : {kWeightSeries, kBodyFatSeries})
         mcrBunseki->setSeriesWidth(column, rows > kThinLineRows ? 1 : 2);
     mcrBunseki->setRowCount(0);
     mcrBunseki->setRowCount(rows);
     for (int r = 1; r <= rows; ++r) {
-        mcrBunseki->setValue(r, kWeight, double(listing->weight(r)));
-        mcrBunseki->setValue(r, kBodyFat, double(listing->bodyFat(r)));
+        mcrBunseki->setValue(r, kWeightSeries, double(listing->weight(r)));
+        mcrBunseki->setValue(r, kBodyFatSeries, double(listing->bodyFat(r)));
     }
     if (const std::optional<HistoryAxis> axis = listing->weightAxis())
         mcrBunseki->setAxisRange(1, axis->minimum, axis->maximum);

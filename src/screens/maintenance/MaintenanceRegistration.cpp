@@ -21,7 +21,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kTitle = QStringLiteral("データを登録しましょう");
+const QString kRegistrationTitle = QStringLiteral("データを登録しましょう");
 const QString kSecondPartnerText = QStringLiteral("二人目の名前（ニックネーム）を入力してください。\r\n\r\n"
                                                   "同様に身長と目標体重、体重、体脂肪を入力してください。\r\n\r\n"
                                                   "入力し準備ができたら新規登録ボタンを押してください。");
@@ -108,7 +108,7 @@ void MaintenanceRegistration::cmdNew1_Click()
     m_stage = 1;
     clearBoxes();
     fraNew->show();
-    m_ctx.dialogs.information(kTitle, QStringLiteral("新規にポムリナをスタートさせます。\r\n\r\n"
+    m_ctx.dialogs.information(kRegistrationTitle, QStringLiteral("新規にポムリナをスタートさせます。\r\n\r\n"
                                                      "一人目の名前（ニックネーム）を入力してください。（※必須です）\r\n\r\n"
                                                      "身長と目標体重を半角文字で入力してください。（※必須です）\r\n\r\n"
                                                      "現在（スタート時）の体重を入力してください。（※必須です）\r\n\r\n"
@@ -148,7 +148,7 @@ void MaintenanceRegistration::cmdStHozon_Click()
         m_ctx.session.selectPartner(1, ProfileFromRegistration(fields));
         m_stage = 2;
         clearBoxes();
-        m_ctx.dialogs.information(kTitle, kSecondPartnerText);
+        m_ctx.dialogs.information(kRegistrationTitle, kSecondPartnerText);
         txtPriData1->setFocus();
         return;
     }
@@ -162,7 +162,7 @@ void MaintenanceRegistration::continueWithPartner2()
     m_stage = 2;
     clearBoxes();
     fraNew->show();
-    m_ctx.dialogs.information(kTitle, QStringLiteral("前回は一人目（%1）を登録したところで終わっています。"
+    m_ctx.dialogs.information(kRegistrationTitle, QStringLiteral("前回は一人目（%1）を登録したところで終わっています。"
                                                      "一人目はそのままに、二人目の登録から続けます。\r\n\r\n")
                                               .arg(m_ctx.session.nickname(1))
                                           + kSecondPartnerText);
