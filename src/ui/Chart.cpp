@@ -333,6 +333,33 @@ void rebuildRuns(ChartData &d, ChartData::Column &column, int columnIndex)
     dropRuns(d, column, used);
 }
 
+// What the place of the plot area depends on: the scales and their labels, and the legend's
+// entries. Laying the chart out maps every point again, so it is done only when one of them
+// changed.
+QString layoutKey(const ChartData &d)
+{
+    QString key;
+    const auto number = [&key](double value) { key += QString::number(value, 'g', 17) + u';'; };
+    for (const QValueAxis *axis : {d.rowAxis, d.axes[0].axis, d.axes[1].axis}) {
+        number(axis->isVisible());
+        number(axis->labelsVisible());
+        number(axis->min());
+        number(axis->max());
+        number(int(axis->tickType()));
+        number(axis->tickCount());
+        number(axis->tickInterval());
+        number(axis->tickAnchor());
+        key += axis->labelFormat() + u'|';
+    }
+    const QLegend *legend = d.chart->legend();
+    number(legend->isVisible());
+    for (const QLegendMarker *marker : legend->markers()) {
+        if (marker->isVisible())
+            key += marker->label() + u'|';
+    }
+    return key;
+}
+
 void updateLegend(ChartData &d)
 {
     // A legend only for named series. It is shown or hidden first: an entry cannot be shown
@@ -713,6 +740,10 @@ void Chart::sync()
     // (Unchanged ranges cost nothing here.)
     applyAxes(d);
     updateLegend(d);
+    QString key = layoutKey(d);
+    if (key == d.laidOutFor)
+        return;
+    d.laidOutFor = std::move(key);
     if (QGraphicsLayout *layout = d.chart->layout()) {
         layout->invalidate();
         layout->activate();

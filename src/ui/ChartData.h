@@ -69,4 +69,6 @@ public:
 
     bool dirty = true;
     bool syncQueued = false;
+    // What the chart was last laid out for (see layoutKey in Chart.cpp).
+    QString laidOutFor;
 };
