@@ -2,7 +2,7 @@
 # Sourced, not run; expects ROOT to be the repository folder.
 
 PACKAGES=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev fonts-noto-cjk qt6-translations-l10n
-          appstream desktop-file-utils lld)
+          appstream desktop-file-utils lld ninja-build)
 
 install_missing_packages() {
     local missing=()
@@ -21,11 +21,28 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# configure DIR [CMAKE-ARGS...]: configures a build folder for Ninja, which keeps both cores busy
+# across all targets and starts faster than make. A folder configured for another generator
+# earlier is configured afresh.
+configure() {
+    local build_dir="$1"
+    shift
+    if [ -f "$build_dir/CMakeCache.txt" ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$build_dir/CMakeCache.txt"; then
+        rm -rf "$build_dir/CMakeCache.txt" "$build_dir/CMakeFiles"
+    fi
+    cmake -S "$ROOT" -B "$build_dir" -G Ninja "$@"
+}
+
+# How build/ is configured. Line tables only: backtraces keep their files and lines, and full
+# debug information would cost a third of the compile time. Configure a folder of your own for a
+# debugger's variables.
+BUILD_OPTIONS=(-DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG")
+
 # build_project [TARGET...]: configures build/ and builds the targets named, or everything (the
 # program, the demo tool, every test and benchmark) when none is.
 build_project() {
     local build_dir="$ROOT/build"
-    cmake -S "$ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    configure "$build_dir" "${BUILD_OPTIONS[@]}"
     local targets=()
     for t in "$@"; do
         targets+=(--target "$t")
