@@ -33,16 +33,13 @@ configure() {
     cmake -S "$ROOT" -B "$build_dir" -G Ninja "$@"
 }
 
-# How build/ is configured. Line tables only: backtraces keep their files and lines, and full
-# debug information would cost a third of the compile time. Configure a folder of your own for a
-# debugger's variables.
-BUILD_OPTIONS=(-DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG")
-
 # build_project [TARGET...]: configures build/ and builds the targets named, or everything (the
 # program, the demo tool, every test and benchmark) when none is.
 build_project() {
     local build_dir="$ROOT/build"
-    configure "$build_dir" "${BUILD_OPTIONS[@]}"
+    # Line tables only: backtraces keep their files and lines, and full debug information would
+    # cost a third of the compile time. Configure a folder of your own for a debugger's variables.
+    configure "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG"
     local targets=()
     for t in "$@"; do
         targets+=(--target "$t")

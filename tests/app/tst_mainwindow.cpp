@@ -449,9 +449,7 @@ private Q_SLOTS:
         writeUsualCouple(h);
         h.setHelpTour(0);
         h.write(FileName::memo, QStringLiteral("前のメモ\r\n"));
-        h.start();
-        h.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.startActive();
         h.click(QStringLiteral("cmdMemo"));
         const QString firstLine = TestFiles::lines(h.path(), FileName::data1)[0];
         if (box == QLatin1String("txtMemo"))
@@ -495,9 +493,7 @@ private Q_SLOTS:
         MainWindowHarness h;
         writeUsualCouple(h);
         h.setHelpTour(0);
-        h.start();
-        h.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.startActive();
         for (int number : {3, 8, 1, 7, 2}) {
             QTest::keyClick(h.window.get(), Qt::Key(Qt::Key_0 + number), Qt::AltModifier);
             // a shortcut shows its button pressed for a moment before the click
@@ -564,9 +560,7 @@ private Q_SLOTS:
         MainWindowHarness h;
         writeUsualCouple(h);
         h.setHelpTour(0);
-        h.start();
-        h.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.startActive();
         const auto files = [&] {
             return TestFiles::bytes(h.path(), FileName::data1) + TestFiles::bytes(h.path(), FileName::profile1)
                    + TestFiles::bytes(h.path(), FileName::scaleSteps);

@@ -60,6 +60,13 @@ struct MainWindowHarness {
         advance(1600);
         QVERIFY(window->startupFinished());
     }
+    // The whole start-up, with the window then active, as for keys typed into it.
+    void startActive()
+    {
+        start();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
 
     template <typename T = QWidget>
     T *find(const QString &name) const
