@@ -1,44 +1,49 @@
 #include "store/MeasurementScan.h"
 
 #include "store/DataFileLines.h"
-#include "store/FileRead.h"
 
 MeasurementFile ScanMeasurements(const DataFolder &folder, const QString &name,
                                  const std::function<void(const MeasurementView &)> &visit)
 {
+    return ScanMeasurements(readWholeFile(folder.pathFor(name)), name, visit);
+}
+
+MeasurementFile ScanMeasurements(const FileRead &read, const QString &name,
+                                 const std::function<void(const MeasurementView &)> &visit)
+{
     MeasurementFile result;
     result.fileName = name;
-    const FileRead read = readWholeFile(folder.pathFor(name));
     result.exists = !read.missing();
     result.readError = read.error;
-    const QByteArray &bytes = read.bytes;
     // A day's lines share their date, which need then be checked as a real day only once. The
-    // text of a line lives only as long as the line is read, hence the copy.
+    // text of a line lives only as long as the line is read, hence the copy (taken once a day:
+    // the canonical reading keeps one text per date).
     QString lastDate;
     forEachRecordLine(
-        bytes,
+        read.bytes,
         [&](const CanonicalRecord &record) {
-            MeasurementView read;
-            read.date = *record.date;
-            read.situation = *record.situation;
-            read.weight = record.weight;
-            read.comment = *record.comment;
-            read.bodyFat = record.bodyFat;
-            read.reserved = *record.reserved;
-            lastDate = *record.date;
-            visit(read);
+            MeasurementView view;
+            view.date = *record.date;
+            view.situation = *record.situation;
+            view.weight = record.weight;
+            view.comment = *record.comment;
+            view.bodyFat = record.bodyFat;
+            view.reserved = *record.reserved;
+            if (lastDate.constData() != record.date->constData())
+                lastDate = *record.date;
+            visit(view);
         },
         [&](const FileLine &line) {
             if (isBlankLine(line))
                 return;
-            MeasurementView read;
-            if (!recordOf(line, &read, lastDate)) {
+            MeasurementView view;
+            if (!recordOf(line, &view, lastDate)) {
                 result.malformed.append({line.number, line.text.toString()});
                 return;
             }
-            if (read.date != lastDate)
-                lastDate = read.date.toString();
-            visit(read);
+            if (view.date != lastDate)
+                lastDate = view.date.toString();
+            visit(view);
         });
     return result;
 }

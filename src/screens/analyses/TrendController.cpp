@@ -75,8 +75,13 @@ void TrendController::LoadMovingAverageSetting()
 void TrendController::LoadTrendData()
 {
     TrendData trend;
-    const MeasurementFile file = ScanMeasurements(m_ctx.folder, m_ctx.session.currentDataFile(),
-                                                  [&trend](const MeasurementView &record) { AddTrendRecord(trend, record); });
+    const QString name = m_ctx.session.currentDataFile();
+    const FileRead read = readWholeFile(m_ctx.folder.pathFor(name));
+    const MeasurementFile file = ScanMeasurements(read, name, [&trend](const MeasurementView &record) { AddTrendRecord(trend, record); });
+    if (read.state == FileRead::State::Read) {
+        trend.sourceFile = name;
+        trend.sourceBytes = read.bytes;
+    }
     noteReadProblems(m_ctx.shell, file);
     *m_trend = std::move(trend);
     m_ctx.session.setRecordCount(m_trend->count());

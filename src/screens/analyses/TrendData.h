@@ -1,7 +1,9 @@
 #pragma once
 
+#include "store/FileRead.h"
 #include "store/Measurement.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -26,9 +28,19 @@ struct TrendData {
     float maxFat = 0;      // TrendMaxFat
     float minFat = 999;    // TrendMinFat
     QString minWeightDate; // date text of the first measurement with minWeight
+    // The file the set was built from and its bytes as they were read; empty for a missing or
+    // unreadable file.
+    QString sourceFile;
+    QByteArray sourceBytes;
 
     int count() const { return int(weights.size()); }
     const QString &situation(int i) const { return situationTexts[situations[std::size_t(i)]]; }
+    // Whether `read` finds file `fileName` byte for byte as the set was built from it: the set
+    // then holds every record a new reading would give, and the reader need not read them again.
+    bool isBuiltFrom(const QString &fileName, const FileRead &read) const
+    {
+        return read.state == FileRead::State::Read && fileName == sourceFile && read.bytes == sourceBytes;
+    }
 };
 
 TrendData ComputeTrendData(const QList<Measurement> &records);

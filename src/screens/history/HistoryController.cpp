@@ -156,9 +156,20 @@ void HistoryController::listHistory(HistoryListingKind kind)
         filter.key = m_panel->txtKey->text();
         filter.weekday = m_selectedWeekday;
         listing = std::make_shared<HistoryListing>(filter, m_ctx.session.profile().height);
-        const MeasurementFile file = ScanMeasurements(m_ctx.folder, m_ctx.session.currentDataFile(),
-                                                      [&listing](const MeasurementView &record) { listing->add(record); });
-        noteReadProblems(m_ctx.shell, file);
+        // The file is read on every filter action; while it holds exactly what the unfiltered
+        // listing was built from, its records (and what was reported of its damaged lines) are
+        // those already in memory, and decoding the whole file again would only double the wait.
+        const QString name = m_ctx.session.currentDataFile();
+        const FileRead read = readWholeFile(m_ctx.folder.pathFor(name));
+        const TrendData &loaded = m_trend.trendData();
+        if (loaded.isBuiltFrom(name, read)) {
+            listing->addEach(loaded);
+            m_ctx.shell.noteUnreadableFile(name, QString());
+        } else {
+            const MeasurementFile file =
+                ScanMeasurements(read, name, [&listing](const MeasurementView &record) { listing->add(record); });
+            noteReadProblems(m_ctx.shell, file);
+        }
     }
     m_panel->showListing(std::move(listing));
 }

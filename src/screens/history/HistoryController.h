@@ -10,8 +10,8 @@ class TrendSource;
 struct EntryDay;
 
 // The history screen (fraTaijyu): the measurements filtered by situation, weekday and period.
-// Every filter action lists the data file afresh in one pass; the filters live in the screen's
-// controls and in the chosen weekday.
+// Every filter action reads the data file afresh and lists it in one pass; the filters live in
+// the screen's controls and in the chosen weekday.
 class HistoryController : public ScreenController
 {
     Q_OBJECT

@@ -86,6 +86,18 @@ void HistoryListing::add(const MeasurementView &record)
         AddTrendRecord(m_listed, record);
 }
 
+void HistoryListing::addEach(const TrendData &file)
+{
+    MeasurementView record;
+    for (int i = 0; i < file.count(); ++i) {
+        record.date = file.dates[i];
+        record.situation = file.situation(i);
+        record.weight = file.weights[std::size_t(i)];
+        record.bodyFat = file.fats[std::size_t(i)];
+        add(record);
+    }
+}
+
 float HistoryListing::previousWeight(int row) const
 {
     const float own = weight(row);

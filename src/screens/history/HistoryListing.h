@@ -57,6 +57,8 @@ public:
 
     // Applies the listing's tests to the next record of the file, and lists it when it passes.
     void add(const MeasurementView &record);
+    // The same for every record of a file's data set, in file order.
+    void addEach(const TrendData &file);
 
     int rowCount() const { return m_listed.count(); }
     // Data row `row` (from 1) and grid column `col` as the list shows it.

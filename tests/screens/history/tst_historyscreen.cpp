@@ -15,6 +15,8 @@
 #include "ui/Grid.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -199,6 +201,41 @@ private Q_SLOTS:
                 QCOMPARE(h.grid()->cellBackColor(1, col), Colour::lightYellow);
             }
         }
+    }
+
+    // A filter action lists the file as it is then, whatever became of it after entering.
+    void filtersReadTheFileAsItIsNow_data()
+    {
+        QTest::addColumn<QStringList>("lines"); // after entering; none: the file is removed
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("firstWeight");
+        QStringList heavier = kRecords;
+        heavier[0].replace(QStringLiteral(",70,"), QStringLiteral(",71,"));
+        QStringList more = kRecords;
+        more.insert(7, QStringLiteral("\"2003/11/03\",\"夕食後\",69.3,\"\",23.9,\"\"")); // after G
+        QTest::newRow("unchanged") << kRecords << rowsOf(QStringLiteral("ADEGK")) << QStringLiteral("70.0Kg");
+        QTest::newRow("a weight rewritten in place, the size kept")
+            << heavier << rowsOf(QStringLiteral("ADEGK")) << QStringLiteral("71.0Kg");
+        QTest::newRow("a record more")
+            << more << rowsOf(QStringLiteral("ADEG")) + QStringList{QStringLiteral("03/11/03 夕食後")} + rowsOf(QStringLiteral("K"))
+            << QStringLiteral("70.0Kg");
+        QTest::newRow("removed") << QStringList() << QStringList() << QString();
+    }
+    void filtersReadTheFileAsItIsNow()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, firstWeight);
+        HistoryHarness h;
+        h.write(FileName::data1, fileOf(kRecords));
+        h.enter();
+        if (lines.isEmpty())
+            QVERIFY(QFile::remove(QDir(h.path()).filePath(FileName::data1)));
+        else
+            h.write(FileName::data1, fileOf(lines));
+        h.act(QStringLiteral("cmdWeek(1)"));
+        QCOMPARE(h.listed(), rows);
+        QCOMPARE(h.grid()->textMatrix(1, 4), firstWeight);
     }
 
     // Typed period dates are read as dates, with or without leading zeros, and shown back in the
