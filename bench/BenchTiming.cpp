@@ -38,9 +38,9 @@ double timedMs(const BenchOp &op, BenchClock clock)
     return nowMs(id) - start;
 }
 
-void printLine(const char *kind, const QString &name, const Spread &s, const QString &runs)
+void printBench(const QString &name, const Spread &s, const QString &runs)
 {
-    std::printf("%s %s %.3f [%.3f .. %.3f]%s\n", kind, qPrintable(name), s.median, s.low, s.high, qPrintable(runs));
+    std::printf("BENCH %s %.3f [%.3f .. %.3f]%s\n", qPrintable(name), s.median, s.low, s.high, qPrintable(runs));
     std::fflush(stdout);
 }
 
@@ -118,7 +118,7 @@ std::vector<BenchTimes> benchInTurns(const std::vector<BenchOp> &ops, BenchClock
         QString runs = t.repeats > 1 ? QStringLiteral(" %1 rounds of %2 runs").arg(t.ms.size()).arg(t.repeats)
                                      : QStringLiteral(" %1 runs").arg(t.ms.size());
         runs += clock == BenchClock::Cpu ? QStringLiteral(", processor time") : QStringLiteral(", wall time");
-        printLine("BENCH", t.name, spreadOf(t.ms), runs);
+        printBench(t.name, spreadOf(t.ms), runs);
     }
     return times;
 }
@@ -139,5 +139,9 @@ std::vector<double> roundRatios(const BenchTimes &part, const BenchTimes &base)
 
 void printRatio(const QString &name, const BenchTimes &part, const BenchTimes &base)
 {
-    printLine("RATIO", name, spreadOf(roundRatios(part, base)), QString());
+    // Four digits rather than three decimals, which leave a ratio far below 1 (0.008) a single
+    // digit whose every step is a large part of it.
+    const Spread s = spreadOf(roundRatios(part, base));
+    std::printf("RATIO %s %.4g [%.4g .. %.4g]\n", qPrintable(name), s.median, s.low, s.high);
+    std::fflush(stdout);
 }

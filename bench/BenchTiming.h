@@ -80,5 +80,5 @@ BenchTimes bench(const BenchOp &op, BenchClock clock = BenchClock::Cpu);
 // from one benchInTurns().
 std::vector<double> roundRatios(const BenchTimes &part, const BenchTimes &base);
 
-// "RATIO <name> <median> [<low> .. <high>]" of the rounds' ratios.
+// "RATIO <name> <median> [<low> .. <high>]" of the rounds' ratios, to four digits.
 void printRatio(const QString &name, const BenchTimes &part, const BenchTimes &base);
