@@ -44,10 +44,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("runs");
         QTest::addColumn<double>("totalMs");
         QTest::addColumn<bool>("enough");
-        QTest::newRow("few long runs") << 14 << 10000.0 << false;
-        QTest::newRow("many short runs") << 1000 << 499.9 << false;
-        QTest::newRow("both just") << 15 << 500.0 << true;
-        QTest::newRow("both") << 40 << 800.0 << true;
+        QTest::newRow("few long runs") << 14 << 20 * kLeastMs << false;
+        QTest::newRow("many short runs") << 1000 << kLeastMs - 0.1 << false;
+        QTest::newRow("both just") << 15 << kLeastMs << true;
+        QTest::newRow("both") << 40 << 1.6 * kLeastMs << true;
     }
     void enough()
     {
@@ -70,12 +70,13 @@ private Q_SLOTS:
         QTest::addColumn<Values>("warmMs");
         QTest::addColumn<int>("rounds");
         QTest::addColumn<std::vector<int>>("repeats");
-        QTest::newRow("slow: fifteen rounds") << Values{2000} << 15 << std::vector<int>{1};
-        QTest::newRow("quicker one repeated") << Values{100, 10} << 15 << std::vector<int>{1, 4};
-        QTest::newRow("short: rounds for half a second") << Values{2, 1} << 250 << std::vector<int>{1, 2};
+        QTest::newRow("slow: fifteen rounds") << Values{4 * kLeastMs} << 15 << std::vector<int>{1};
+        QTest::newRow("quicker one repeated") << Values{kLeastMs / 15, kLeastMs / 60} << 15 << std::vector<int>{1, 4};
+        QTest::newRow("short: rounds to fill the least time") << Values{kLeastMs / 250, kLeastMs / 500} << 250
+                                                              << std::vector<int>{1, 2};
         // Beyond a thousand rounds even the slowest is repeated; a time of nothing counts as
         // a microsecond.
-        QTest::newRow("tiny") << Values{0.25, 0} << 1000 << std::vector<int>{2, 500};
+        QTest::newRow("tiny") << Values{kLeastMs / 2000, 0} << 1000 << std::vector<int>{2, int(kLeastMs)};
     }
     void plan()
     {
