@@ -19,8 +19,8 @@ int main(int argc, char **argv)
     const DataFolder &folder = start.folder();
 
     BenchScreen<ComparisonController> screen(start.path());
-    screen.session.notePartnerProfile(1, {QStringLiteral("ぽむ"), 0.0f, 65.0f});
-    screen.session.notePartnerProfile(2, {QStringLiteral("りな"), 0.0f, 50.0f});
+    screen.writeProfile(1, {QStringLiteral("ぽむ"), 0.0f, 65.0f});
+    screen.writeProfile(2, {QStringLiteral("りな"), 0.0f, 50.0f});
     QCoreApplication::processEvents();
 
     const std::vector<BenchTimes> times = benchInTurns({

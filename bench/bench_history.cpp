@@ -3,8 +3,6 @@
 #include "BenchStart.h"
 #include "BenchTiming.h"
 
-#include "screens/analyses/TrendController.h"
-#include "screens/entry/EntryDay.h"
 #include "screens/history/HistoryController.h"
 #include "screens/history/HistoryPanel.h"
 #include "store/FileNames.h"
@@ -26,12 +24,7 @@ int main(int argc, char **argv)
     BenchStart<QApplication> start(argc, argv, lines);
 
     BenchScreen<HistoryController> history(start.path());
-    history.session.setProfile({QString(), 172.0f, 0.0f});
-    QWidget hiddenHost;
-    auto *hiddenTrend = new TrendController(history.context, &hiddenHost);
-    hiddenTrend->LoadMovingAverageSetting();
-    const EntryDay entryDay;
-    history.build(entryDay, *hiddenTrend);
+    history.writeProfile(1, {QString(), 172.0f, 0.0f});
     HistoryPanel *panel = history.controller->historyPanel();
     QCoreApplication::processEvents();
 

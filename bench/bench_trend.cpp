@@ -5,8 +5,8 @@
 
 #include "screens/analyses/AnalysesController.h"
 #include "screens/analyses/AnalysesPanel.h"
-#include "screens/analyses/Forecast.h"
-#include "screens/analyses/TrendData.h"
+#include "diary/Forecast.h"
+#include "diary/TrendData.h"
 #include "screens/analyses/TrendController.h"
 #include "screens/analyses/TrendPanel.h"
 #include "store/FileNames.h"
@@ -28,25 +28,18 @@ int main(int argc, char **argv)
 
     // The trend screen, shown.
     BenchScreen<TrendController> trend(start.path());
-    trend.session.setProfile({QString(), 0.0f, 65.0f});
+    trend.writeProfile(1, {QString(), 0.0f, 65.0f});
     trend.controller->LoadMovingAverageSetting();
     QCoreApplication::processEvents();
 
-    // The analysis screen, shown, with a trend screen of its own behind it, hidden, as in the
-    // window: entering the analyses loads the trend data, which redraws the hidden graph.
+    // The analysis screen, shown.
     BenchScreen<AnalysesController> analyses(start.path());
-    analyses.session.setProfile({QString(), 0.0f, 65.0f});
-    QWidget hiddenHost;
-    auto *hiddenTrend = new TrendController(analyses.context, &hiddenHost);
-    hiddenTrend->LoadMovingAverageSetting();
-    analyses.build(*hiddenTrend);
     analyses.controller->SetupAnalysisGrids();
     QCoreApplication::processEvents();
 
     for (const int size : {10, 30}) {
         const QString suffix = size == 10 ? QString() : QStringLiteral("_size%1").arg(size);
         trend.controller->trendPanel()->cboIdou->setEditText(QString::number(size));
-        hiddenTrend->trendPanel()->cboIdou->setEditText(QString::number(size));
 
         const std::vector<BenchTimes> times = benchInTurns({
             readRecordsOp(start.folder(), lines),

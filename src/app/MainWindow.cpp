@@ -16,6 +16,7 @@
 #include "screens/printing/PrintingController.h"
 #include "screens/shell/HelpSections.h"
 #include "screens/shell/LegacyConversionPrompt.h"
+#include "diary/PartnerDiary.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/SplashTiming.h"
 #include "screens/shell/SplashWindow.h"
@@ -35,6 +36,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLayout>
@@ -49,8 +51,9 @@ MainWindow::MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock,
     , m_folder(folder)
     , m_dialogs(dialogs)
     , m_clock(clock)
-    , m_session(std::make_unique<Session>())
+    , m_session(std::make_unique<Session>(m_folder))
     , m_context{m_folder, m_dialogs, m_clock, *m_session, *this, m_situations}
+    , m_problems(m_dialogs)
 {
     setObjectName(QStringLiteral("frmMain"));
     m_schedule = [this](qint64 ms, std::function<void()> work) { QTimer::singleShot(ms, this, std::move(work)); };
@@ -59,10 +62,15 @@ MainWindow::MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock,
         QCoreApplication::quit();
     };
     buildWindow();
-    // Connected after the screens: the entry screen has read the new partner's file, or taken
-    // the saved profile, before the window rebuilds what shows it.
+    // Connected after the screens: the entry screen has computed the new partner's day, or taken
+    // the changed profile, before the window rebuilds what shows it.
     connect(m_session.get(), &Session::partnerChanged, this, &MainWindow::followPartner);
     connect(m_session.get(), &Session::profileChanged, this, &MainWindow::followProfile);
+    connect(m_session.get(), &Session::recordsChanged, this, &MainWindow::followRecords);
+    connect(m_session.get(), &Session::situationFileChanged, this, &MainWindow::followSituationFile);
+    // A window left open overnight shows the new day in the morning.
+    m_midnight.setSingleShot(true);
+    connect(&m_midnight, &QTimer::timeout, this, &MainWindow::followToday);
 }
 
 MainWindow::~MainWindow() = default;
@@ -84,10 +92,9 @@ void MainWindow::buildWindow()
     stack->setContentsMargins(0, 0, 0, 0);
     m_comparison = new ComparisonController(m_context, screensArea);
     m_entry = new EntryController(m_context, screensArea);
-    // The trend screen first: it builds the data set the history and the analyses read.
+    m_history = new HistoryController(m_context, screensArea);
     m_trend = new TrendController(m_context, screensArea);
-    m_history = new HistoryController(m_context, m_entry->day(), *m_trend, screensArea);
-    m_analyses = new AnalysesController(m_context, *m_trend, screensArea);
+    m_analyses = new AnalysesController(m_context, screensArea);
     m_calendar = new CalendarController(m_context, screensArea);
     m_diary = new DiaryController(m_context, screensArea);
     m_maintenance = new MaintenanceController(m_context, screensArea);
@@ -208,9 +215,11 @@ void MainWindow::Form_Load()
     frmSplash->show();
     processPendingEvents();
 
+    // What the start-up finds wrong is told once the window is up.
+    m_problems.hold();
     // The day's first start copies the folder before anything can change it.
     if (StoreResult r = MakeDailyBackup(m_folder, m_clock.today()); !r)
-        m_startupWarnings.append({QStringLiteral("バックアップできません"), r.message()});
+        m_problems.warn(QStringLiteral("バックアップできません"), r.message());
 
     // A folder without data files is a new installation: it gets its settings files now, and
     // the registration opens once the window is up.
@@ -219,27 +228,24 @@ void MainWindow::Form_Load()
     m_registrationUnfinished = m_folder.exists(FileName::data1) && !m_folder.exists(FileName::data2);
     if (m_firstStart) {
         if (StoreResult r = CreateMissingSettingsFiles(m_folder); !r)
-            m_startupWarnings.append({QStringLiteral("設定を保存できません"), r.message()});
+            m_problems.warn(QStringLiteral("設定を保存できません"), r.message());
     }
 
     // 3-6
     setWindowState(Qt::WindowNoState);
     m_session->setLoading(true);
     HideAllScreens();
-    m_entry->setSelectedDay(m_clock.today());
+    m_knownToday = m_clock.today();
+    m_entry->setSelectedDay(m_knownToday);
     // Partner 1 is the selected partner from the start.
     m_partners->markSelected(m_session->partner());
 
-    // 7-8: partner 2's profile first, as both buttons need theirs; partner 1's is the current one
-    // and the caption names partner 1.
-    const PartnerProfile profile2 = ReadProfile(2);
-    m_session->notePartnerProfile(2, profile2);
-    m_partners->button(2)->setText(profile2.nickname);
-    const PartnerProfile profile1 = ReadProfile(1);
-    m_session->notePartnerProfile(1, profile1);
-    m_partners->button(1)->setText(profile1.nickname);
-    m_session->selectPartner(1, profile1);
-    setWindowTitle(windowCaptionFor(profile1));
+    // 7-8: both partners' diaries, each with its profile, read once; partner 1's is the current
+    // one and the caption names partner 1.
+    m_session->load();
+    m_partners->button(2)->setText(m_session->nickname(2));
+    m_partners->button(1)->setText(m_session->nickname(1));
+    setWindowTitle(windowCaptionFor(m_session->profile(1)));
 
     // 9-10
     m_maintenance->meter().prepareMeter();
@@ -264,6 +270,8 @@ void MainWindow::Form_Load()
     }
 
     // 13-15
+    for (const int partner : {1, 2})
+        noteReadProblems(partner);
     m_entry->RefreshEntryScreen();
     m_entry->LoadMarkerStyle();
     refreshBodyMetrics();
@@ -312,9 +320,10 @@ void MainWindow::finishStartup()
     m_session->setHelpText(helpTourText(HelpTopic::Startup));
     DSP_HELP();
 
-    for (const auto &[title, message] : std::exchange(m_startupWarnings, {}))
-        m_dialogs.warning(title, message);
-    showMalformedLines();
+    m_problems.release();
+    // From now on a change another program makes to the folder is taken in as it happens.
+    m_session->watchFolder();
+    scheduleMidnight();
     if (m_firstStart || m_registrationUnfinished) {
         // Straight to the registration; its own message says what to do.
         HideAllScreens();
@@ -353,6 +362,8 @@ void MainWindow::openScreen(ScreenController *screen)
         return;
     if (!leaveScreenShown())
         return;
+    // What changed in the files is taken in first; the screen builds only what it must.
+    m_session->refresh();
     screen->prepareBeforeHiding();
     HideAllScreens();
     screen->prepareAfterHiding();
@@ -430,11 +441,14 @@ void MainWindow::focusSelectedPartner()
     m_partners->button(m_session->partner())->setFocus();
 }
 
-void MainWindow::followProfile()
+void MainWindow::followProfile(int partner)
 {
-    m_partners->button(m_session->partner())->setText(m_session->profile().nickname);
-    setWindowTitle(windowCaptionFor(m_session->profile()));
-    refreshBodyMetrics();
+    m_partners->button(partner)->setText(m_session->nickname(partner));
+    if (partner == m_session->partner()) {
+        setWindowTitle(windowCaptionFor(m_session->profile()));
+        refreshBodyMetrics();
+    }
+    scheduleShownRefresh();
 }
 
 void MainWindow::cmdHelp_Click()
@@ -491,42 +505,81 @@ void MainWindow::showStoreFailure(const QString &title, const QString &message)
 
 void MainWindow::noteMalformedLines(const QString &fileName, const QString &report)
 {
-    if (report.isEmpty() || m_reportedFiles.contains(fileName.toLower()))
-        return;
-    m_reportedFiles.insert(fileName.toLower());
-    m_malformedReports << report;
-    if (!m_session->isLoading())
-        showMalformedLines();
+    m_problems.noteMalformedLines(fileName, report);
 }
 
 void MainWindow::noteUnreadableFile(const QString &fileName, const QString &message)
 {
-    const QString key = fileName.toLower();
-    if (message.isEmpty()) {
-        m_unreadableFiles.remove(key);
-        return;
-    }
-    if (m_unreadableFiles.contains(key))
-        return;
-    m_unreadableFiles.insert(key);
-    const QString title = QStringLiteral("読み込めないファイル");
-    const QString text = message + QStringLiteral("\n記録は表示されません。読み込めるようになるまで、このファイルには何も書き込みません。");
-    if (m_session->isLoading())
-        m_startupWarnings.append({title, text});
-    else
-        showStoreFailure(title, text);
+    m_problems.noteUnreadableFile(fileName, message);
 }
 
-void MainWindow::showMalformedLines()
+void MainWindow::noteReadProblems(int partner)
 {
-    if (m_malformedReports.isEmpty())
+    const MeasurementFile &file = m_session->diary(partner).file();
+    m_problems.noteUnreadableFile(file.fileName, file.readError);
+    m_problems.noteMalformedLines(file.fileName, file.malformedReport());
+}
+
+// ---- the files and the day as they change ----
+
+void MainWindow::followRecords(int partner)
+{
+    // A file that has become unreadable or gone is said once, as at start-up.
+    noteReadProblems(partner);
+    scheduleShownRefresh();
+}
+
+void MainWindow::scheduleShownRefresh()
+{
+    // After the handler that made the change has done its own part (a save shows its screen
+    // itself): then the screen shown needs nothing, or shows what came from outside.
+    if (m_shownRefreshPending)
         return;
-    // The lines go below the message in a box that scrolls: a damaged file can have more of
-    // them than a screen is high, and the OK button must stay on the screen.
-    const QString lines = m_malformedReports.join(u'\n');
-    m_malformedReports.clear();
-    m_dialogs.show({MessageIcon::Exclamation, MessageButtons::Ok, QStringLiteral("読み取れない行"),
-                    QStringLiteral("次の行は読み飛ばしました。ファイルからは消していません。"), lines});
+    m_shownRefreshPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_shownRefreshPending = false;
+        if (!m_startupFinished)
+            return;
+        if (ScreenController *screen = screenShown())
+            screen->refreshShown();
+    });
+}
+
+void MainWindow::followSituationFile()
+{
+    const QStringList entries = ReadSituationList(m_folder);
+    if (entries != m_situations.entries())
+        m_situations.setEntries(entries);
+}
+
+void MainWindow::followToday()
+{
+    const QDate today = m_clock.today();
+    if (today != m_knownToday) {
+        const QDate yesterday = std::exchange(m_knownToday, today);
+        m_entry->followToday(yesterday, today);
+        scheduleShownRefresh();
+    }
+    scheduleMidnight();
+}
+
+void MainWindow::scheduleMidnight()
+{
+    const QTime now = m_clock.timeOfDay();
+    const qint64 untilMidnight = qint64(now.msecsTo(QTime(23, 59, 59, 999))) + 1;
+    // A second past midnight: a timer may fire a little early.
+    m_midnight.start(int(std::max<qint64>(untilMidnight, 0) + 1000));
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    // Inotify does not see every change (a network folder changed by another computer): the
+    // files are looked at whenever the window comes back to the user, and the day with them.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_startupFinished) {
+        m_session->refresh();
+        followToday();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 // ---- partners ----
@@ -547,21 +600,18 @@ void MainWindow::selectPartner(int partner)
         return;
     if (!leaveScreenShown())
         return;
-    // The entry screen reads the partner's file as the session tells it; followPartner does the rest.
-    m_session->selectPartner(partner, ReadProfile(partner));
+    // The entry screen computes the partner's day as the session tells it; followPartner does the rest.
+    m_session->refresh();
+    m_session->selectPartner(partner);
 }
 
 void MainWindow::followPartner(int partner)
 {
     setWindowTitle(windowCaptionFor(m_session->profile()));
+    noteReadProblems(partner);
     RefreshVisibleScreen();
     // Whatever screen the switch happened on, the gauges and the meter show the new partner's
     // figures; the entry screen has read their file already.
     refreshBodyMetrics();
     m_partners->markSelected(partner);
-}
-
-PartnerProfile MainWindow::ReadProfile(int partner)
-{
-    return ::ReadProfile(m_folder, FileName::profileFile(partner));
 }

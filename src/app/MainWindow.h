@@ -1,12 +1,14 @@
 #pragma once
 
+#include "app/ProblemReports.h"
 #include "screens/shell/ScreenContext.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/DataFolder.h"
 
+#include <QDate>
 #include <QMainWindow>
-#include <QSet>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -30,7 +32,6 @@ class ScreenController;
 class Session;
 class SplashWindow;
 class TrendController;
-struct PartnerProfile;
 
 // frmMain, the shell: the window with its screen buttons, partner buttons, help and exit, the
 // start-up, and the services the screens call. Each screen's own handlers live with its
@@ -81,6 +82,8 @@ public:
 protected:
     // Closing the window through the platform ends the program as 終了 does.
     void closeEvent(QCloseEvent *event) override;
+    // The window coming back to the user looks at the files and the day.
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildWindow();
@@ -96,7 +99,8 @@ private:
     // BMI figures, standard weight, obesity and meter of the current partner, from the values
     // the last entry refresh kept: the entry screen's gauge, then the maintenance screen's meter.
     void refreshBodyMetrics();
-    void showMalformedLines();
+    // What reading a partner's data file found, told once.
+    void noteReadProblems(int partner);
 
     // screen buttons
     void cmdAvgtai_Click();
@@ -120,11 +124,17 @@ private:
     // The session has another partner: the window caption names them, the screen on view shows
     // them, and their button is marked.
     void followPartner(int partner);
-    // The selected partner's profile was saved: their button, the caption and the body metrics
-    // show it.
-    void followProfile();
-    // A partner's profile file, as it is now.
-    PartnerProfile ReadProfile(int partner);
+    // A partner's profile changed: their button, and for the selected partner the caption and
+    // the body metrics, show it.
+    void followProfile(int partner);
+    // A partner's records changed (here or in another program): the screen shown follows.
+    void followRecords(int partner);
+    void followSituationFile();
+    // The day has changed since the window last looked (a window left open overnight).
+    void followToday();
+    void scheduleMidnight();
+    // The screen shown shows the diaries as they are, once the change at hand is done.
+    void scheduleShownRefresh();
 
     DataFolder m_folder;
     Dialogs &m_dialogs;
@@ -143,12 +153,11 @@ private:
     bool m_registrationUnfinished = false;
     // Whether opening a screen explains it (the help tour), as 設定.txt says.
     int m_helpTourOn = 1;
-    // Failures of the start-up's own writes and files it could not read, told once the window is up.
-    QList<std::pair<QString, QString>> m_startupWarnings;
-    QStringList m_malformedReports;
-    QSet<QString> m_reportedFiles;
-    // Files said to be unreadable and not read since (names in lower case).
-    QSet<QString> m_unreadableFiles;
+    ProblemReports m_problems;
+    // The day the window last looked at, and the timer that looks again just after midnight.
+    QDate m_knownToday;
+    QTimer m_midnight;
+    bool m_shownRefreshPending = false;
 
     FittingScrollArea *m_scroller = nullptr;
     QCheckBox *chkHelp = nullptr;

@@ -160,7 +160,7 @@ StoreResult MakeDailyBackup(const DataFolder &folder, const QDate &today)
     return rotate(folder, today);
 }
 
-StoreResult BackupBeforeReplace(const DataFolder &folder, const QStringList &fileNames, const QDate &today)
+StoreResult BackupBeforeReplace(const DataFolder &folder, const QStringList &fileNames, const QDate &today, QStringList *heldIn)
 {
     if (!today.isValid())
         return failure(QStringLiteral("今日の日付がわかりません。"));
@@ -172,8 +172,20 @@ StoreResult BackupBeforeReplace(const DataFolder &folder, const QStringList &fil
     if (present.isEmpty())
         return StoreResult::success();
     const QString root = BackupRoot(folder);
-    if (!QFileInfo(QDir(root).filePath(dayName(today))).isDir())
-        return MakeDailyBackup(folder, today);
+    const auto held = [&](const QStringList &days) {
+        if (heldIn) {
+            for (const QString &day : days) {
+                if (!heldIn->contains(QDir(root).filePath(day)))
+                    heldIn->append(QDir(root).filePath(day));
+            }
+        }
+        return StoreResult::success();
+    };
+    if (!QFileInfo(QDir(root).filePath(dayName(today))).isDir()) {
+        if (StoreResult r = MakeDailyBackup(folder, today); !r)
+            return r;
+        return held({dayName(today)});
+    }
 
     // Today's folders, and whether any file is held by none of them as it is now.
     QStringList todays;
@@ -186,17 +198,24 @@ StoreResult BackupBeforeReplace(const DataFolder &folder, const QStringList &fil
         }
     }
     bool anyNew = false;
+    QStringList holders;
     for (const QString &file : present) {
         const FileRead read = readWholeFile(QDir(folder.path()).filePath(file));
         if (read.unreadable())
             return failure(read.error);
-        const bool held = std::any_of(todays.begin(), todays.end(), [&](const QString &day) {
+        const auto holder = std::find_if(todays.begin(), todays.end(), [&](const QString &day) {
             const FileRead copy = readWholeFile(QDir(root).filePath(day + u'/' + file));
             return copy.state == FileRead::State::Read && copy.bytes == read.bytes;
         });
-        anyNew = anyNew || !held;
+        if (holder == todays.end())
+            anyNew = true;
+        else
+            holders << *holder;
     }
     if (!anyNew)
-        return StoreResult::success();
-    return copyInto(folder, present, dayName(today) + u'-' + QString::number(lastNumber + 1));
+        return held(holders);
+    const QString name = dayName(today) + u'-' + QString::number(lastNumber + 1);
+    if (StoreResult r = copyInto(folder, present, name); !r)
+        return r;
+    return held({name});
 }

@@ -26,4 +26,7 @@ StoreResult MakeDailyBackup(const DataFolder &folder, const QDate &today);
 // Before files are replaced: makes sure today's backups hold each named file as it is now. When
 // today has no backup yet, that is the day's full copy; when a copy of today holds other bytes,
 // the named files go into a new folder of today. Files that do not exist are passed over.
-StoreResult BackupBeforeReplace(const DataFolder &folder, const QStringList &fileNames, const QDate &today);
+// `heldIn`, when given, receives the folders (full paths) that hold the files, none when no file
+// existed.
+StoreResult BackupBeforeReplace(const DataFolder &folder, const QStringList &fileNames, const QDate &today,
+                                QStringList *heldIn = nullptr);

@@ -122,9 +122,13 @@ QString MeasurementFile::malformedReport() const
 
 MeasurementFile ReadMeasurements(const DataFolder &folder, const QString &name)
 {
+    return ReadMeasurements(readWholeFile(folder.pathFor(name)), name);
+}
+
+MeasurementFile ReadMeasurements(const FileRead &read, const QString &name)
+{
     MeasurementFile result;
     result.fileName = name;
-    const FileRead read = readWholeFile(folder.pathFor(name));
     result.exists = !read.missing();
     result.readError = read.error;
     const QByteArray &bytes = read.bytes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/DataFolder.h"
+#include "store/FileRead.h"
 #include "store/Measurement.h"
 #include "store/StoreResult.h"
 
@@ -35,6 +36,8 @@ struct MeasurementFile {
 
 // A missing file reads as no records; an unreadable one as no records with its readError.
 MeasurementFile ReadMeasurements(const DataFolder &folder, const QString &name);
+// The same from a file read already (whose bytes were looked at first).
+MeasurementFile ReadMeasurements(const FileRead &read, const QString &name);
 
 // How many records of the file are dated `date` ("yyyy/mm/dd"). Only lines that begin with that
 // date are decoded, so counting a day costs little more than reading the file's bytes; a line

@@ -29,11 +29,14 @@ float profileNumber(QStringView text)
 
 PartnerProfile ReadProfile(const DataFolder &folder, const QString &name)
 {
-    PartnerProfile profile;
     const std::optional<QString> text = readText(folder, name);
-    if (!text)
-        return profile;
-    QList<QStringView> lines = splitLines(*text);
+    return text ? ParseProfile(*text) : PartnerProfile();
+}
+
+PartnerProfile ParseProfile(const QString &text)
+{
+    PartnerProfile profile;
+    QList<QStringView> lines = splitLines(text);
     lines.removeIf([](QStringView line) { return isBlank(line); });
     profile.nickname = valueOf(lines, 0).toString();
     profile.height = profileNumber(valueOf(lines, 1));

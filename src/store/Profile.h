@@ -20,6 +20,8 @@ struct PartnerProfile {
 // A missing file gives an empty profile (no nickname, height and target 0); a value that is not
 // a number, or is beyond the range of a 32-bit value, reads as 0; anything after line 3 is ignored.
 PartnerProfile ReadProfile(const DataFolder &folder, const QString &name);
+// The same from the file's text.
+PartnerProfile ParseProfile(const QString &text);
 StoreResult WriteProfile(const DataFolder &folder, const QString &name, const PartnerProfile &profile);
 
 // The window caption for a profile: " <nickname> のデータ", or " ポムリナ" without a nickname.

@@ -5,6 +5,8 @@
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/DataFolder.h"
+#include "store/FileNames.h"
+#include "store/Profile.h"
 #include "support/FakeClock.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFiles.h"
@@ -60,7 +62,7 @@ struct ScreenHarness {
     DataFolder folder;
     ScriptedDialogs dialogs;
     ClockType clock;
-    Session session;
+    Session session{folder};
     RecordingShell shell;
     SituationLists situations;
     ScreenContext context{folder, dialogs, clock, session, shell, situations};
@@ -92,6 +94,12 @@ struct ScreenHarness {
 
     QString path() const { return folder.path(); }
     void write(const QString &name, const QString &text) { TestFiles::write(path(), name, text); }
+    // A partner's profile file; the screens take it from there, as every profile.
+    void writeProfile(int partner, const PartnerProfile &profile)
+    {
+        if (StoreResult r = WriteProfile(folder, FileName::profileFile(partner), profile); !r)
+            qFatal("cannot write the profile: %s", qPrintable(r.message()));
+    }
 
     template <typename T = QWidget>
     T *find(const QString &name) const

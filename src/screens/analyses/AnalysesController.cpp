@@ -1,10 +1,11 @@
 #include "screens/analyses/AnalysesController.h"
 
+#include "diary/PartnerDiary.h"
+#include "diary/TrendData.h"
+#include "screens/shell/ReadProblems.h"
 #include "screens/analyses/AnalysesPanel.h"
 #include "screens/analyses/AverageTrend.h"
 #include "screens/analyses/BreakProgress.h"
-#include "screens/analyses/TrendData.h"
-#include "screens/analyses/TrendSource.h"
 #include "screens/analyses/WeightRanking.h"
 #include "screens/analyses/WeightSeries.h"
 
@@ -15,10 +16,9 @@
 // Each list shows the trend data set as it stands, and an empty data set as empty lists: a
 // partner without measurements must not be shown the other partner's figures.
 
-AnalysesController::AnalysesController(ScreenContext &context, TrendSource &trend, QWidget *panelParent)
+AnalysesController::AnalysesController(ScreenContext &context, QWidget *panelParent)
     : ScreenController(context, panelParent)
     , m_panel(new AnalysesPanel(panelParent))
-    , m_trend(trend)
 {
     for (QRadioButton *option : m_panel->Option1)
         connect(option, &QRadioButton::clicked, this, &AnalysesController::Option1_Click);
@@ -33,11 +33,19 @@ QWidget *AnalysesController::panel() const
 
 void AnalysesController::prepareAfterHiding()
 {
-    m_trend.LoadTrendData();
+    if (!needsBuilding())
+        return;
+    noteReadProblems(m_ctx.shell, m_ctx.session.diary().file());
     ListWeightSeries();
     ListBreakProgress();
     ListAverageTrend();
     ListWeightRanking();
+    noteBuilt();
+}
+
+const TrendData &AnalysesController::trend() const
+{
+    return m_ctx.session.diary().trend();
 }
 
 void AnalysesController::SetupAnalysisGrids()
@@ -49,19 +57,19 @@ void AnalysesController::ListWeightSeries()
 {
     const WeightDifference mode = m_panel->Option1[0]->isChecked() ? WeightDifference::ToPrevious : WeightDifference::ToFirst;
     m_panel->setHeading(m_panel->msgB1, 3, WeightSeriesHeading(mode));
-    m_panel->showList(m_panel->msgB1, std::make_shared<WeightSeries>(m_trend.trendData(), mode), 9);
+    m_panel->showList(m_panel->msgB1, std::make_shared<WeightSeries>(trend(), mode), 9);
 }
 
 void AnalysesController::ListBreakProgress()
 {
-    BreakProgress progress = ComputeBreakProgress(m_trend.trendData());
+    BreakProgress progress = ComputeBreakProgress(trend());
     m_panel->showList(m_panel->msgB2, std::make_shared<WrittenList>(std::move(progress.rows)), 9);
     m_panel->Label5[0]->setText(progress.label);
 }
 
 void AnalysesController::ListAverageTrend()
 {
-    auto average = std::make_shared<AverageTrend>(m_trend.trendData());
+    auto average = std::make_shared<AverageTrend>(trend());
     m_panel->Label5[1]->setText(average->label());
     m_panel->showList(m_panel->msgB3, std::move(average), 8);
 }
@@ -70,7 +78,7 @@ void AnalysesController::ListWeightRanking()
 {
     const BandWidth width = m_panel->Option2[0]->isChecked() ? BandWidth::OneKg : BandWidth::HalfKg;
     m_panel->fraB4->setTitle(WeightRankingCaption(width));
-    m_panel->showList(m_panel->msgB4, std::make_shared<WrittenList>(WeightRankingRows(m_trend.trendData(), width)), -1);
+    m_panel->showList(m_panel->msgB4, std::make_shared<WrittenList>(WeightRankingRows(trend(), width)), -1);
 }
 
 void AnalysesController::Option1_Click()

@@ -4,20 +4,20 @@
 
 class AnalysesPanel;
 class QWidget;
-class TrendSource;
+struct TrendData;
 
-// The four analysis lists (fraBunseki), computed from the trend data set, which the screen has
-// its source build afresh each time it is built.
+// The four analysis lists (fraBunseki), computed from the selected partner's trend data set,
+// which their diary keeps.
 class AnalysesController : public ScreenController
 {
     Q_OBJECT
 public:
-    AnalysesController(ScreenContext &context, TrendSource &trend, QWidget *panelParent);
+    AnalysesController(ScreenContext &context, QWidget *panelParent);
 
     QWidget *panel() const override;
     AnalysesPanel *analysesPanel() const { return m_panel; }
     HelpTopic helpTopic() const override { return HelpTopic::Analyses; }
-    // The trend data, then the four lists.
+    // The four lists, when the diary changed since they were listed.
     void prepareAfterHiding() override;
 
     // The headings of the four lists, once at start-up.
@@ -31,6 +31,7 @@ public:
     void Option2_Click();
 
 private:
+    const TrendData &trend() const;
+
     AnalysesPanel *m_panel;
-    TrendSource &m_trend;
 };

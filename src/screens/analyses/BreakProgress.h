@@ -1,7 +1,7 @@
 #pragma once
 
 #include "screens/analyses/AnalysisRows.h"
-#include "screens/analyses/TrendData.h"
+#include "diary/TrendData.h"
 
 // The break progress (msgB2): for every 0.5 kg lost below the first weight, the measurement
 // that first reached it and how many days that took, from the start and from the milestone

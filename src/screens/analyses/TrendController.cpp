@@ -1,14 +1,14 @@
 #include "screens/analyses/TrendController.h"
 
+#include "diary/PartnerDiary.h"
 #include "screens/analyses/MovingAverage.h"
-#include "screens/analyses/TrendData.h"
+#include "diary/TrendData.h"
 #include "screens/analyses/TrendPanel.h"
 #include "screens/analyses/TrendSummary.h"
 #include "screens/shell/GraphQuantity.h"
 #include "screens/shell/ReadProblems.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
-#include "store/MeasurementScan.h"
 #include "store/NumberText.h"
 #include "store/SettingsFiles.h"
 
@@ -21,7 +21,6 @@
 TrendController::TrendController(ScreenContext &context, QWidget *panelParent)
     : ScreenController(context, panelParent)
     , m_panel(new TrendPanel(panelParent))
-    , m_trend(std::make_unique<TrendData>())
 {
     TrendPanel *p = m_panel;
     // An item picked from the list or with the arrow keys is a click. Enter is the box's own
@@ -45,23 +44,34 @@ QWidget *TrendController::panel() const
     return m_panel;
 }
 
-const TrendData &TrendController::trendData() const
-{
-    return *m_trend;
-}
-
 void TrendController::prepareBeforeHiding()
 {
-    LoadTrendData();
-    applyLowerBound();
-    m_panel->optTai1->setChecked(true);
-    optTai1_Click();
+    if (needsBuilding()) {
+        LoadTrendData();
+        applyLowerBound();
+    } else if (m_panel->cboIdou->currentText() != m_drawnAverageSize) {
+        // The box was changed and not confirmed: the graph is drawn with what it says, as ever.
+        RedrawMovingAverage();
+    }
+    // The weight view, unless it is the one shown already: switching the view of a graph of
+    // every measurement lays it out again.
+    if (!m_panel->optTai1->isChecked()) {
+        m_panel->optTai1->setChecked(true);
+        optTai1_Click();
+    }
 }
 
 void TrendController::refreshForPartner()
 {
     LoadTrendData();
     applyLowerBound();
+}
+
+void TrendController::refreshShown()
+{
+    // The view and the target mode stay as chosen.
+    if (!upToDate())
+        refreshForPartner();
 }
 
 void TrendController::LoadMovingAverageSetting()
@@ -74,33 +84,33 @@ void TrendController::LoadMovingAverageSetting()
 
 void TrendController::LoadTrendData()
 {
-    TrendData trend;
-    const QString name = m_ctx.session.currentDataFile();
-    const FileRead read = readWholeFile(m_ctx.folder.pathFor(name));
-    const MeasurementFile file = ScanMeasurements(read, name, [&trend](const MeasurementView &record) { AddTrendRecord(trend, record); });
-    if (read.state == FileRead::State::Read) {
-        trend.sourceFile = name;
-        trend.sourceBytes = read.bytes;
-    }
-    noteReadProblems(m_ctx.shell, file);
-    *m_trend = std::move(trend);
-    m_ctx.session.setRecordCount(m_trend->count());
-    m_forecast = ComputeForecast(*m_trend, m_ctx.session.profile().targetWeight);
+    m_ctx.session.refresh();
+    const PartnerDiary &diary = m_ctx.session.diary();
+    noteReadProblems(m_ctx.shell, diary.file());
+    const TrendData &trend = diary.trend();
+    m_forecast = ComputeForecast(trend, m_ctx.session.profile().targetWeight);
     RedrawMovingAverage();
-    m_panel->showSummary(ComputeTrendSummary(*m_trend, m_ctx.session.profile().targetWeight));
+    m_panel->showSummary(ComputeTrendSummary(trend, m_ctx.session.profile().targetWeight));
     m_panel->showForecast(ForecastText(m_forecast));
+    noteBuilt();
+}
+
+const TrendData &TrendController::trendData() const
+{
+    return m_ctx.session.diary().trend();
 }
 
 void TrendController::RedrawMovingAverage()
 {
-    const TrendData &trend = *m_trend;
+    const TrendData &trend = trendData();
+    m_drawnAverageSize = m_panel->cboIdou->currentText();
     m_panel->showSeries(trend, MovingAverage(trend.weights, MovingAverageSize(m_panel->cboIdou->currentText())),
                         ProjectionOf(m_forecast));
 }
 
 void TrendController::applyLowerBound()
 {
-    const TrendData &trend = *m_trend;
+    const TrendData &trend = trendData();
     // Without a measurement there is no lowest weight to go back to: the axes stay as they are.
     if (trend.count() > 0)
         m_panel->setWeightAxisMinimum(TrendWeightAxisMinimum(trend, m_ctx.session.profile().targetWeight, m_lowerBoundAtTarget));

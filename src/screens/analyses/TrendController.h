@@ -1,17 +1,15 @@
 #pragma once
 
-#include "screens/analyses/Forecast.h"
-#include "screens/analyses/TrendSource.h"
+#include "diary/Forecast.h"
 #include "screens/shell/ScreenController.h"
 
-#include <memory>
-
 class TrendPanel;
+struct TrendData;
 class QWidget;
 
-// The whole-period trend graph (fraRenTai) with its moving average. Loading its data builds the
-// trend data set, which the analysis lists and the history read.
-class TrendController : public ScreenController, public TrendSource
+// The whole-period trend graph (fraRenTai) with its moving average, drawn from the selected
+// partner's trend data set, which their diary keeps.
+class TrendController : public ScreenController
 {
     Q_OBJECT
 public:
@@ -25,10 +23,12 @@ public:
     void prepareBeforeHiding() override;
     // A partner switch: the data and the graph, the target mode as it was, the view unchanged.
     void refreshForPartner() override;
+    void refreshShown() override;
 
     void LoadMovingAverageSetting();
-    void LoadTrendData() override;
-    const TrendData &trendData() const override;
+    // The graph, the summary and the forecast from the selected partner's diary as it is now.
+    void LoadTrendData();
+    const TrendData &trendData() const;
     void RedrawMovingAverage();
     bool lowerBoundAtTarget() const { return m_lowerBoundAtTarget; }
     const Forecast &forecast() const { return m_forecast; }
@@ -48,7 +48,8 @@ private:
     void confirmMovingAverageSize();
 
     TrendPanel *m_panel;
-    std::unique_ptr<TrendData> m_trend;
+    // The moving average's size as the box said when the graph was drawn.
+    QString m_drawnAverageSize;
     // When the target is reached at the pace of the last four weeks, from the data set above.
     Forecast m_forecast;
     // LowerBoundAtTarget: the weight axis starts at the target weight.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/analyses/Forecast.h"
+#include "diary/Forecast.h"
 #include "screens/analyses/TrendSummary.h"
 #include "ui/Colors.h"
 

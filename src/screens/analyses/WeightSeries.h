@@ -1,7 +1,7 @@
 #pragma once
 
 #include "screens/analyses/AnalysisRows.h"
-#include "screens/analyses/TrendData.h"
+#include "diary/TrendData.h"
 
 #include <vector>
 

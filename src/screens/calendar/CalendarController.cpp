@@ -1,10 +1,10 @@
 #include "screens/calendar/CalendarController.h"
 
+#include "diary/PartnerDiary.h"
 #include "screens/calendar/CalendarPanel.h"
 #include "screens/shell/ReadProblems.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
-#include "store/DataFile.h"
 #include "ui/Clock.h"
 #include "ui/Grid.h"
 
@@ -28,7 +28,18 @@ QWidget *CalendarController::panel() const
 
 void CalendarController::prepareAfterHiding()
 {
+    if (!needsBuilding() && m_view == CalendarView::Detail)
+        return;
     selectView(CalendarView::Detail);
+    SetupCalendarGrid();
+    FillCalendar();
+}
+
+void CalendarController::refreshShown()
+{
+    // In the view chosen.
+    if (upToDate())
+        return;
     SetupCalendarGrid();
     FillCalendar();
 }
@@ -46,11 +57,13 @@ void CalendarController::SetupCalendarGrid()
 
 void CalendarController::FillCalendar()
 {
-    const MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.session.currentDataFile());
-    noteReadProblems(m_ctx.shell, file);
-    const CalendarData data = ComputeCalendar(file.records, m_ctx.clock.today());
+    m_ctx.session.refresh();
+    const PartnerDiary &diary = m_ctx.session.diary();
+    noteReadProblems(m_ctx.shell, diary.file());
+    const CalendarData data = ComputeCalendar(diary.records(), m_ctx.clock.today());
     m_panel->showDays(data, m_view);
     m_panel->showSummary(SummarizeCalendar(data.counts));
+    noteBuilt();
 }
 
 void CalendarController::cmdSel1_Click(int index)

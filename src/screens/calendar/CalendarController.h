@@ -18,6 +18,7 @@ public:
     HelpTopic helpTopic() const override { return HelpTopic::Calendar; }
     // Every entry, and every partner switch, starts in the detail view.
     void prepareAfterHiding() override;
+    void refreshShown() override;
 
     void SetupCalendarGrid();
     void FillCalendar();

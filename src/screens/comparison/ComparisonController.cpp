@@ -1,10 +1,9 @@
 #include "screens/comparison/ComparisonController.h"
 
+#include "diary/PartnerDiary.h"
 #include "screens/comparison/ComparisonPanel.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
-#include "store/DataFile.h"
-#include "store/FileNames.h"
 
 #include <QRadioButton>
 
@@ -29,8 +28,17 @@ QWidget *ComparisonController::panel() const
 
 void ComparisonController::prepareBeforeHiding()
 {
+    if (!needsBuilding())
+        return;
     SetupAverageGrid();
     ShowComparison();
+}
+
+void ComparisonController::refreshShown()
+{
+    // The options keep their choice: a rebuild draws the graphs the way they say.
+    if (!upToDate())
+        ShowComparison();
 }
 
 void ComparisonController::SetupAverageGrid()
@@ -40,16 +48,16 @@ void ComparisonController::SetupAverageGrid()
 
 void ComparisonController::ShowComparison()
 {
-    const Session &session = m_ctx.session;
+    Session &session = m_ctx.session;
+    session.refresh();
     m_partners = {session.nickname(1), session.nickname(2), session.targetWeight(1), session.targetWeight(2)};
-    // Each file is read once; the summary, the period and the daily pass all work on the records.
     // Lines that are not records are left out here: the entry screen is where they are reported.
     // A file that cannot be read at all is said here, since this is the screen the program opens on.
-    const MeasurementFile file1 = ReadMeasurements(m_ctx.folder, FileName::data1);
-    const MeasurementFile file2 = ReadMeasurements(m_ctx.folder, FileName::data2);
-    for (const MeasurementFile *file : {&file1, &file2})
-        m_ctx.shell.noteUnreadableFile(file->fileName, file->readError);
-    m_data = computeComparison(file1.records, file2.records, m_partners);
+    const PartnerDiary &diary1 = session.diary(1);
+    const PartnerDiary &diary2 = session.diary(2);
+    for (const PartnerDiary *diary : {&diary1, &diary2})
+        m_ctx.shell.noteUnreadableFile(diary->fileName(), diary->file().readError);
+    m_data = computeComparison(diary1.records(), diary2.records(), m_partners);
 
     m_panel->fillList(m_data.days);
     m_panel->fillSeparateAxesGraph(m_data.days, m_partners);
@@ -61,6 +69,7 @@ void ComparisonController::ShowComparison()
     CopyToSameAxisChart();
     if (m_panel->optG2->isChecked())
         optG2_Click();
+    noteBuilt();
 }
 
 void ComparisonController::applyLowerBound()

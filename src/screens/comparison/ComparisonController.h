@@ -19,6 +19,7 @@ public:
     HelpTopic helpTopic() const override { return HelpTopic::Comparison; }
     void prepareBeforeHiding() override;
     bool followsPartner() const override { return false; }
+    void refreshShown() override;
 
     void SetupAverageGrid();
     // Reads both data files and rebuilds the whole screen. The option buttons keep their choice,
@@ -33,6 +34,7 @@ public:
     void optGra2_Click();
 
 private:
+    bool showsBothPartners() const override { return true; }
     void applyLowerBound();
     void CopyToSameAxisChart();
 

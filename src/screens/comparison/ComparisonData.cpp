@@ -1,6 +1,6 @@
 #include "screens/comparison/ComparisonData.h"
 
-#include "screens/analyses/Forecast.h"
+#include "diary/Forecast.h"
 
 ComparisonData computeComparison(const QList<Measurement> &records1, const QList<Measurement> &records2,
                                  const ComparisonPartners &partners)

@@ -1,13 +1,12 @@
 #include "screens/diary/DiaryController.h"
 
+#include "diary/PartnerDiary.h"
 #include "screens/diary/CommentList.h"
 #include "screens/diary/DiaryPanel.h"
 #include "screens/shell/ReadProblems.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
-#include "store/RecordEdit.h"
 #include "store/Cp932.h"
-#include "store/DataFile.h"
 #include "store/MemoFile.h"
 #include "ui/Dialogs.h"
 #include "ui/FocusForCorrection.h"
@@ -36,6 +35,7 @@ DiaryController::DiaryController(ScreenContext &context, QWidget *panelParent)
     connect(p->txtMemo, &QLineEdit::returnPressed, this, &DiaryController::txtMemo_KeyPress);
     connect(p->cmdMemoHozon, &QPushButton::clicked, this, &DiaryController::cmdMemoHozon_Click);
     connect(p->cmdKizukiHozon, &QPushButton::clicked, this, &DiaryController::cmdKizukiHozon_Click);
+    connect(&m_ctx.session, &Session::memoFileChanged, this, &DiaryController::followMemoFile);
 }
 
 QWidget *DiaryController::panel() const
@@ -45,15 +45,51 @@ QWidget *DiaryController::panel() const
 
 void DiaryController::prepareAfterHiding()
 {
+    if (needsBuilding()) {
+        SetupCommentGrid();
+        FillCommentList();
+    }
+    m_panel->cmdMemoHozon->setEnabled(false);
+}
+
+void DiaryController::refreshShown()
+{
+    if (upToDate())
+        return;
+    // A comment being edited stays in its box, and stays chosen while its record is still there
+    // as it was listed: the new list shows the same row for it.
+    const bool editing = m_panel->cmdMemoHozon->isEnabled() && selectedCommentRow >= 1 && selectedCommentRow <= m_listed->size();
+    const std::optional<Measurement> edited = editing ? std::optional(m_listed->at(selectedCommentRow - 1)) : std::nullopt;
+    const QString typed = m_panel->txtMemo->text();
     SetupCommentGrid();
     FillCommentList();
-    m_panel->cmdMemoHozon->setEnabled(false);
+    const qsizetype row = edited ? m_listed->indexOf(*edited) : -1;
+    if (row < 0) {
+        m_panel->cmdMemoHozon->setEnabled(false);
+        return;
+    }
+    selectedCommentRow = int(row) + 1;
+    m_panel->msgMemoList->setCurrentCell(selectedCommentRow, kCommentColumn);
+    m_panel->txtMemo->setText(typed);
 }
 
 void DiaryController::LoadMemo()
 {
     m_panel->txtKizuki->setPlainText(ReadMemo(m_ctx.folder));
     // As the box gives it back, so that an untouched memo never counts as changed.
+    m_savedMemo = m_panel->txtKizuki->toPlainText();
+}
+
+void DiaryController::followMemoFile()
+{
+    const QString memo = ReadMemo(m_ctx.folder);
+    if (memoUnsaved()) {
+        // A memo being typed stays as typed; leaving asks whether to save it over the file's.
+        m_savedMemo = memo;
+        return;
+    }
+    if (m_panel->txtKizuki->toPlainText() != memo)
+        m_panel->txtKizuki->setPlainText(memo);
     m_savedMemo = m_panel->txtKizuki->toPlainText();
 }
 
@@ -105,11 +141,13 @@ void DiaryController::SetupCommentGrid()
 
 void DiaryController::FillCommentList()
 {
-    MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.session.currentDataFile());
-    noteReadProblems(m_ctx.shell, file);
-    m_listedFile = file.fileName;
-    m_listed = std::make_shared<QList<Measurement>>(std::move(file.records));
+    m_ctx.session.refresh();
+    const PartnerDiary &diary = m_ctx.session.diary();
+    noteReadProblems(m_ctx.shell, diary.file());
+    m_listedRevision = diary.recordsRevision();
+    m_listed = std::make_shared<QList<Measurement>>(diary.records());
     m_panel->showList(m_listed);
+    noteBuilt();
 }
 
 void DiaryController::msgMemoList_Click(int row, int)
@@ -148,12 +186,11 @@ bool DiaryController::saveComment()
         return false;
     }
     const int index = selectedCommentRow - 1;
-    const RecordChange saved =
-        ReplaceComment(m_ctx.folder, m_listedFile, index, int(m_listed->size()), m_listed->at(index), comment);
+    const RecordChange saved = m_ctx.session.diary().replaceComment(m_listedRevision, index, comment);
     if (saved.fileChanged) {
-        // The list no longer shows the file: read it again before anything is changed.
-        m_ctx.dialogs.warning(kCommentTitle, saved.result.message()
-                                                 + QStringLiteral("\n一覧を読み込み直します。書き直す記録をもう一度選んでください。"));
+        // The list no longer showed the file, which the diary has read again: so does the list,
+        // before anything is changed.
+        m_ctx.dialogs.warning(kCommentTitle, saved.result.message());
         SetupCommentGrid();
         FillCommentList();
         m_panel->cmdMemoHozon->setEnabled(false);
@@ -163,8 +200,11 @@ bool DiaryController::saveComment()
         m_ctx.shell.showStoreFailure(kCommentTitle, saved.result.message());
         return false;
     }
+    // The list stays where it is, the one comment changed: it shows the diary as it now is.
     (*m_listed)[index].comment = comment;
+    m_listedRevision = m_ctx.session.diary().recordsRevision();
     m_panel->showChangedComment();
+    noteBuilt();
     return true;
 }
 

@@ -21,6 +21,7 @@ public:
     HelpTopic helpTopic() const override { return HelpTopic::Diary; }
     // The list afresh, the comment save off until a row is chosen; the memo box keeps its text.
     void prepareAfterHiding() override;
+    void refreshShown() override;
     // A comment or the memo typed and not saved: asks whether to save it first. Yes saves as
     // the save buttons do (a refused save stays), No puts back what is saved, Cancel stays.
     bool mayLeave() override;
@@ -38,6 +39,8 @@ public:
     void cmdKizukiHozon_Click();
 
 private:
+    // The memo file changed (here or elsewhere): an untouched box shows it.
+    void followMemoFile();
     // Whether the chosen comment or the memo differ from what is saved.
     bool commentUnsaved() const;
     bool memoUnsaved() const;
@@ -50,8 +53,8 @@ private:
     QString m_savedMemo;
     // The row whose comment is edited; counts only while cmdMemoHozon is enabled.
     int selectedCommentRow = 0;
-    // What the list shows, as read when it was filled: a save checks that the file still holds
-    // these records before it changes the one chosen.
-    QString m_listedFile;
+    // What the list shows, and the revision of the diary it was filled from: a save names its
+    // record by its place in them.
+    quint64 m_listedRevision = 0;
     std::shared_ptr<QList<Measurement>> m_listed = std::make_shared<QList<Measurement>>();
 };

@@ -1,5 +1,6 @@
 #include "screens/entry/EntryController.h"
 
+#include "diary/PartnerDiary.h"
 #include "metrics/BmiGauge.h"
 #include "metrics/BodyMetrics.h"
 #include "screens/entry/EntryDay.h"
@@ -12,10 +13,8 @@
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
 #include "store/Backup.h"
-#include "store/DataFile.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
-#include "store/RecordEdit.h"
 #include "store/SettingsFiles.h"
 #include "store/SituationListFile.h"
 #include "ui/Chart.h"
@@ -31,6 +30,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace {
 const QString kFreeInputPrompt = QStringLiteral("状況リストに無い内容をフリーで入力できます。\n\n"
@@ -45,10 +45,21 @@ EntryController::EntryController(ScreenContext &context, QWidget *panelParent)
 {
     m_ctx.situations.add(m_panel->lstAct);
     connectControls();
-    // The entry screen's values follow the current partner's file and profile wherever they change.
+    // The entry screen's values (which the body metrics read too) follow the selected partner's
+    // records and profile wherever they change, shown or not; what was typed stays.
     connect(&m_ctx.session, &Session::partnerChanged, this, &EntryController::RefreshEntryScreen);
-    connect(&m_ctx.session, &Session::profileChanged, this, &EntryController::RefreshEntryScreen);
-    connect(&m_ctx.session, &Session::dataFileChanged, this, &EntryController::RefreshEntryScreen);
+    connect(&m_ctx.session, &Session::profileChanged, this, [this](int partner) {
+        if (partner == m_ctx.session.partner() && !m_writing)
+            refreshKeepingInput();
+    });
+    connect(&m_ctx.session, &Session::recordsChanged, this, [this](int partner) {
+        if (m_writing)
+            return;
+        if (partner == m_ctx.session.partner())
+            refreshKeepingInput();
+        else
+            RefreshPartnerCounts();
+    });
 }
 
 EntryController::~EntryController() = default;
@@ -140,29 +151,49 @@ void EntryController::setSelectedDay(const QDate &day)
 
 void EntryController::RefreshEntryScreen()
 {
-    const MeasurementFile file = ReadMeasurements(m_ctx.folder, m_ctx.session.currentDataFile());
-    noteReadProblems(m_ctx.shell, file);
-    *m_day = ComputeEntryDay(file.records, selectedDay(), m_ctx.session.profile().height);
-    m_listed = file.records;
-    m_ctx.session.setRecordCount(int(file.records.size()));
-    m_panel->showDay(*m_day);
-    msgDayList_SelChange();
-    ShowBmiGauge();
+    m_ctx.session.refresh();
+    refreshKeepingInput();
     m_selectedSituation.clear();
     m_panel->showNoSituationChosen();
     m_panel->txtTaiInp->clear();
     m_panel->txtShiInp->clear();
+}
+
+void EntryController::refreshKeepingInput()
+{
+    const PartnerDiary &diary = m_ctx.session.diary();
+    noteReadProblems(m_ctx.shell, diary.file());
+    *m_day = ComputeEntryDay(diary.records(), selectedDay(), m_ctx.session.profile().height);
+    m_listedRevision = diary.recordsRevision();
+    m_panel->showDay(*m_day);
+    msgDayList_SelChange();
+    ShowBmiGauge();
     RefreshPartnerCounts();
+    noteBuilt();
+}
+
+void EntryController::refreshShown()
+{
+    m_ctx.session.refresh();
+    if (!upToDate())
+        refreshKeepingInput();
+}
+
+void EntryController::followToday(const QDate &yesterday, const QDate &today)
+{
+    if (selectedDay() != yesterday)
+        return;
+    setSelectedDay(today);
+    refreshKeepingInput();
 }
 
 void EntryController::RefreshPartnerCounts()
 {
     const int partner = m_ctx.session.partner();
     const int own = m_panel->msgDayList->rows() - 1;
-    const QString otherFile = FileName::dataFile(partner == 1 ? 2 : 1);
-    QString unreadable;
-    const int otherCount = CountMeasurementsOn(m_ctx.folder, otherFile, storedDate(selectedDay()), &unreadable);
-    m_ctx.shell.noteUnreadableFile(otherFile, unreadable);
+    const PartnerDiary &other = m_ctx.session.diary(partner == 1 ? 2 : 1);
+    m_ctx.shell.noteUnreadableFile(other.fileName(), other.file().readError);
+    const int otherCount = CountRecordsOn(other.records(), storedDate(selectedDay()));
     m_ctx.shell.showPartnerCounts(partner == 1 ? own : otherCount, partner == 1 ? otherCount : own);
 }
 
@@ -316,12 +347,17 @@ void EntryController::cmdTaiHozon_Click()
     }
     Measurement m = BuildMeasurement(selectedDay(), m_selectedSituation, weightText, fatText, QString());
     StoreResult stored = StoreResult::success();
-    if (NeedsOrderedInsert(m_day->lastRecordDate, m.date)) {
-        stored = InsertMeasurementInOrder(m_ctx.folder, m_ctx.session.currentDataFile(), m);
-    } else {
-        if (m_ctx.session.autoTimeStamp())
-            m.comment = timeOfDayText(m_ctx.clock.timeOfDay());
-        stored = AppendMeasurement(m_ctx.folder, m_ctx.session.currentDataFile(), m);
+    {
+        // The refresh below follows the save; the diary's own announcement need not do it first.
+        const QScopedValueRollback writing(m_writing, true);
+        PartnerDiary &diary = m_ctx.session.diary();
+        if (NeedsOrderedInsert(m_day->lastRecordDate, m.date)) {
+            stored = diary.insertInOrder(m);
+        } else {
+            if (m_ctx.session.autoTimeStamp())
+                m.comment = timeOfDayText(m_ctx.clock.timeOfDay());
+            stored = diary.append(m);
+        }
     }
     if (!stored) {
         // Nothing was written; the input stays so that nothing typed is lost.
@@ -380,16 +416,19 @@ void EntryController::cmdShusei_Click()
         }
         return std::nullopt;
     };
-    const Measurement &listed = m_listed[row->recordIndex];
+    // Copied before the dialog: while it is open the diary may be read again (a change from
+    // outside), and the day list with it; the record stays the one chosen.
+    const int index = row->recordIndex;
+    const quint64 listedRevision = m_listedRevision;
+    const Measurement listed = m_ctx.session.diary().records().at(index);
     RecordEditDialog dialog(QStringLiteral("%1 の %2回目").arg(listed.date, row->ordinal), m_ctx.situations.entries(),
                             {listed.situation, generalNumber(listed.weight), generalNumber(listed.bodyFat)}, check, m_panel->window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const RecordFields fields = dialog.fields();
     const Measurement replacement = BuildMeasurement(selectedDay(), fields.situation, fields.weight, fields.bodyFat, QString());
-    changeListedRecord(row->recordIndex, QStringLiteral("修正できません"), [&](int index, int count, const Measurement &expected) {
-        return ReplaceRecord(m_ctx.folder, m_ctx.session.currentDataFile(), index, count, expected, replacement);
-    });
+    changeListedRecord(QStringLiteral("修正できません"),
+                       [&](PartnerDiary &diary) { return diary.replaceRecord(listedRevision, index, replacement); });
 }
 
 void EntryController::cmdSakujo_Click()
@@ -397,15 +436,15 @@ void EntryController::cmdSakujo_Click()
     const DayListRow *row = selectedDayRow();
     if (!row)
         return;
+    // As for a correction: the question may stay open while the list is read again.
+    const int index = row->recordIndex;
+    const quint64 listedRevision = m_listedRevision;
     if (!m_ctx.dialogs.askYesNoDefaultNo(QStringLiteral("記録の削除"), DeleteQuestion(row->ordinal, row->situation, row->weight)))
         return;
-    changeListedRecord(row->recordIndex, QStringLiteral("削除できません"), [&](int index, int count, const Measurement &expected) {
-        return DeleteRecord(m_ctx.folder, m_ctx.session.currentDataFile(), index, count, expected);
-    });
+    changeListedRecord(QStringLiteral("削除できません"), [&](PartnerDiary &diary) { return diary.deleteRecord(listedRevision, index); });
 }
 
-void EntryController::changeListedRecord(int index, const QString &failureTitle,
-                                         const std::function<RecordChange(int index, int count, const Measurement &expected)> &change)
+void EntryController::changeListedRecord(const QString &failureTitle, const std::function<RecordChange(PartnerDiary &)> &change)
 {
     const QString file = m_ctx.session.currentDataFile();
     // Like the other replacements of a whole file: today's backup holds it as it was.
@@ -413,15 +452,12 @@ void EntryController::changeListedRecord(int index, const QString &failureTitle,
         m_ctx.dialogs.warning(QStringLiteral("バックアップできません"), r.message());
         return;
     }
-    const RecordChange changed = change(index, int(m_listed.size()), m_listed[index]);
+    // The diary announces the change (or the file it found changed on disk); the day list
+    // follows it at once.
+    const RecordChange changed = change(m_ctx.session.diary());
     if (!changed.result) {
         m_ctx.dialogs.warning(failureTitle, changed.result.message());
-        // What the list showed is no longer the file: show the file as it now is.
-        if (changed.fileChanged)
-            RefreshEntryScreen();
         return;
     }
-    // Every screen that reads the data reads it afresh; the entry screen at once.
-    m_ctx.session.noteDataFileChanged();
     m_panel->msgDayList->setFocus(Qt::OtherFocusReason);
 }

@@ -11,6 +11,7 @@
 #include <memory>
 
 class EntryPanel;
+class PartnerDiary;
 class QLineEdit;
 class QPoint;
 class QWidget;
@@ -45,8 +46,14 @@ public:
     // The BMI of the current weight as the gauge last showed it, not clamped.
     float currentBmi() const { return m_currentBmi; }
 
+    // The refresh after a save, a partner switch or a day chosen: the day from the diary, the
+    // inputs cleared for the next measurement.
     void RefreshEntryScreen();
+    void refreshShown() override;
     void RefreshPartnerCounts();
+    // The day turned from `yesterday` to `today` while the window was open: a day list that
+    // showed today shows the new day; another day chosen stays.
+    void followToday(const QDate &yesterday, const QDate &today);
     void ShowBmiGauge();
     void LoadMarkerStyle();
     void setArrowButtonsEnabled(bool enabled);
@@ -84,16 +91,19 @@ private:
     void msgDayList_SelChange();
     void msgDayList_ContextMenu(const QPoint &pos);
     const DayListRow *selectedDayRow() const;
-    // Backs the data file up, makes the change to the listed record `index` and refreshes like a
-    // save; a refusal is shown under `failureTitle`, and a file changed on disk is listed again
-    // as it now is.
-    void changeListedRecord(int index, const QString &failureTitle,
-                            const std::function<RecordChange(int index, int count, const Measurement &expected)> &change);
+    // The day's values from the diary as it is now; what was typed stays.
+    void refreshKeepingInput();
+    // Backs the data file up and makes a change to a listed record through the diary; a refusal
+    // is shown under `failureTitle` (a file changed on disk has been listed again by then).
+    void changeListedRecord(const QString &failureTitle, const std::function<RecordChange(PartnerDiary &)> &change);
 
     EntryPanel *m_panel;
     std::unique_ptr<EntryDay> m_day;
-    // The records the day list was computed from: a correction names its record by them.
-    QList<Measurement> m_listed;
+    // The revision of the records the day list was computed from: a correction names its record
+    // by its place in them.
+    quint64 m_listedRevision = 0;
+    // Set while this screen saves: it refreshes after the save itself.
+    bool m_writing = false;
     QString m_selectedSituation;
     int m_markerStyle = 1;
     float m_currentBmi = 0;

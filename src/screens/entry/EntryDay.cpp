@@ -5,6 +5,7 @@
 
 #include "store/WholeNumber.h"
 
+#include <algorithm>
 #include <cmath>
 
 QString ChangeWord(float start, float latest)
@@ -113,4 +114,9 @@ EntryDay ComputeEntryDay(const QList<Measurement> &records, const QDate &day, fl
                         + formatRatioPercent(std::fabs(*e.latestObesity - *e.startObesity))
                         + ChangeWord(*e.startObesity, *e.latestObesity);
     return e;
+}
+
+int CountRecordsOn(const QList<Measurement> &records, const QString &date)
+{
+    return int(std::count_if(records.begin(), records.end(), [&](const Measurement &m) { return m.date == date; }));
 }

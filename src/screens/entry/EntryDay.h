@@ -73,6 +73,8 @@ struct EntryDay {
 };
 
 EntryDay ComputeEntryDay(const QList<Measurement> &records, const QDate &day, float heightCm);
+// How many of the records are dated `date` ("yyyy/mm/dd"): the other partner's count of the day.
+int CountRecordsOn(const QList<Measurement> &records, const QString &date);
 
 // " 増" when the start is below the latest value, " 同" when equal, " 減" when above.
 QString ChangeWord(float start, float latest);

@@ -1,7 +1,6 @@
 #include "screens/history/HistoryController.h"
 
-#include "screens/analyses/TrendSource.h"
-#include "screens/entry/EntryDay.h"
+#include "diary/PartnerDiary.h"
 #include "screens/history/HistoryPanel.h"
 #include "screens/history/PeriodDate.h"
 #include "screens/shell/GraphQuantity.h"
@@ -9,7 +8,6 @@
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
-#include "store/MeasurementScan.h"
 #include "store/NumberText.h"
 #include "ui/ButtonColour.h"
 #include "ui/Chart.h"
@@ -40,11 +38,9 @@ void mark(QPushButton *button, Bgr colour)
 }
 } // namespace
 
-HistoryController::HistoryController(ScreenContext &context, const EntryDay &entryDay, TrendSource &trend, QWidget *panelParent)
+HistoryController::HistoryController(ScreenContext &context, QWidget *panelParent)
     : ScreenController(context, panelParent)
     , m_panel(new HistoryPanel(panelParent))
-    , m_entryDay(entryDay)
-    , m_trend(trend)
 {
     m_ctx.situations.add(m_panel->lstAct2);
     connectControls();
@@ -110,15 +106,30 @@ bool HistoryController::eventFilter(QObject *watched, QEvent *event)
 
 void HistoryController::prepareAfterHiding()
 {
-    ListAllHistory();
-    m_panel->optTai2->setChecked(true);
-    optTai2_Click();
+    // The unfiltered listing as it stands is the one this would list again.
+    if (needsBuilding() || m_listedKind != HistoryListingKind::All)
+        ListAllHistory();
+    if (!m_panel->optTai2->isChecked()) {
+        m_panel->optTai2->setChecked(true);
+        optTai2_Click();
+    }
     resetFilterMarks();
 }
 
 void HistoryController::refreshForPartner()
 {
     ReloadHistory();
+}
+
+void HistoryController::refreshShown()
+{
+    if (upToDate())
+        return;
+    // The filters stay as chosen; the listing they select is made from the diary as it now is.
+    if (m_listedKind == HistoryListingKind::All)
+        ReloadHistory();
+    else
+        RefreshHistory();
 }
 
 void HistoryController::ReloadHistory()
@@ -140,13 +151,14 @@ void HistoryController::resetFilterMarks()
 
 void HistoryController::listHistory(HistoryListingKind kind)
 {
+    m_ctx.session.refresh();
     m_panel->SetUpHistoryGrid();
+    const PartnerDiary &diary = m_ctx.session.diary();
+    noteReadProblems(m_ctx.shell, diary.file());
     std::shared_ptr<HistoryListing> listing;
     if (kind == HistoryListingKind::All) {
-        // Loading the trend data reads the file and keeps every record of it: the unfiltered
-        // listing is that data set.
-        m_trend.LoadTrendData();
-        listing = std::make_shared<HistoryListing>(m_trend.trendData(), m_ctx.session.profile().height);
+        // The unfiltered listing is the diary's trend data set.
+        listing = std::make_shared<HistoryListing>(diary.trend(), m_ctx.session.profile().height);
         m_panel->setDateLists(listing->dates());
     } else {
         HistoryFilter filter;
@@ -156,22 +168,11 @@ void HistoryController::listHistory(HistoryListingKind kind)
         filter.key = m_panel->txtKey->text();
         filter.weekday = m_selectedWeekday;
         listing = std::make_shared<HistoryListing>(filter, m_ctx.session.profile().height);
-        // The file is read on every filter action; while it holds exactly what the unfiltered
-        // listing was built from, its records (and what was reported of its damaged lines) are
-        // those already in memory, and decoding the whole file again would only double the wait.
-        const QString name = m_ctx.session.currentDataFile();
-        const FileRead read = readWholeFile(m_ctx.folder.pathFor(name));
-        const TrendData &loaded = m_trend.trendData();
-        if (loaded.isBuiltFrom(name, read)) {
-            listing->addEach(loaded);
-            m_ctx.shell.noteUnreadableFile(name, QString());
-        } else {
-            const MeasurementFile file =
-                ScanMeasurements(read, name, [&listing](const MeasurementView &record) { listing->add(record); });
-            noteReadProblems(m_ctx.shell, file);
-        }
+        listing->addEach(diary.trend());
     }
     m_panel->showListing(std::move(listing));
+    m_listedKind = kind;
+    noteBuilt();
 }
 
 void HistoryController::ListAllHistory()
@@ -281,7 +282,9 @@ void HistoryController::cmdKikan7_Click() { choosePeriodPreset(m_panel->cmdKikan
 
 void HistoryController::cmdAllDay_Click()
 {
-    m_panel->setPeriod(m_entryDay.startDate, storedDate(m_ctx.clock.today()));
+    // From the start of the diet: the first record.
+    const QList<Measurement> &records = m_ctx.session.diary().records();
+    m_panel->setPeriod(records.isEmpty() ? QString() : records.first().date, storedDate(m_ctx.clock.today()));
     RefreshHistory();
     markChosenPeriod(m_panel->cmdAllDay);
 }

@@ -6,19 +6,15 @@
 class HistoryPanel;
 class QPushButton;
 class QWidget;
-class TrendSource;
-struct EntryDay;
 
 // The history screen (fraTaijyu): the measurements filtered by situation, weekday and period.
-// Every filter action reads the data file afresh and lists it in one pass; the filters live in
-// the screen's controls and in the chosen weekday.
+// Every filter action lists the selected partner's diary as it is now in one pass; the filters
+// live in the screen's controls and in the chosen weekday.
 class HistoryController : public ScreenController
 {
     Q_OBJECT
 public:
-    // `entryDay` gives the start of the diet as the entry screen last found it; `trend` the data
-    // set of the unfiltered listing.
-    HistoryController(ScreenContext &context, const EntryDay &entryDay, TrendSource &trend, QWidget *panelParent);
+    HistoryController(ScreenContext &context, QWidget *panelParent);
 
     QWidget *panel() const override;
     HistoryPanel *historyPanel() const { return m_panel; }
@@ -27,6 +23,7 @@ public:
     void prepareAfterHiding() override;
     // A partner switch: the same for the new partner, the chart's view unchanged.
     void refreshForPartner() override;
+    void refreshShown() override;
 
     int selectedWeekday() const { return m_selectedWeekday; }
 
@@ -75,8 +72,8 @@ private:
     bool readPeriodBoxes();
 
     HistoryPanel *m_panel;
-    const EntryDay &m_entryDay;
-    TrendSource &m_trend;
+    // The listing shown.
+    HistoryListingKind m_listedKind = HistoryListingKind::All;
     // selectedWeekday: 0 (Sunday) to 6, or all weekdays.
     int m_selectedWeekday = kAllWeekdays;
 };

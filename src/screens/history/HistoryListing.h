@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens/analyses/TrendData.h"
+#include "diary/TrendData.h"
 #include "store/Measurement.h"
 
 #include <QList>

@@ -33,8 +33,18 @@ QWidget *MaintenanceController::panel() const
 
 void MaintenanceController::prepareAfterHiding()
 {
+    m_ctx.session.refresh();
     m_profile->fillProfileBoxes();
     m_situations->prepare();
+    noteBuilt();
+}
+
+void MaintenanceController::refreshShown()
+{
+    if (upToDate())
+        return;
+    m_profile->followProfile();
+    noteBuilt();
 }
 
 QAbstractButton *MaintenanceController::saveButton() const

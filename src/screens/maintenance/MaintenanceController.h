@@ -24,6 +24,7 @@ public:
     HelpTopic helpTopic() const override { return HelpTopic::Maintenance; }
     // The profile boxes from the current profile; the situation editor with nothing selected.
     void prepareAfterHiding() override;
+    void refreshShown() override;
     // Ctrl+S: 新規登録 while the registration form has the focus, otherwise the profile's データ変更.
     QAbstractButton *saveButton() const override;
 

@@ -9,6 +9,7 @@
 #include "store/CsvExport.h"
 #include "store/CsvImport.h"
 #include "store/CsvMerge.h"
+#include "diary/PartnerDiary.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
 #include "ui/Named.h"
@@ -61,6 +62,7 @@ void MaintenanceCsv::build(QWidget *parent)
 
 void MaintenanceCsv::cmdCsvOut_Click()
 {
+    m_ctx.session.refresh();
     const Session &session = m_ctx.session;
     QString name = fileNamePart(session.profile().nickname);
     if (name.isEmpty())
@@ -91,6 +93,7 @@ void MaintenanceCsv::cmdCsvOut_Click()
 
 void MaintenanceCsv::cmdCsvIn_Click()
 {
+    m_ctx.session.refresh();
     const Session &session = m_ctx.session;
     const std::optional<QString> path =
         m_ctx.dialogs.openFileName(kImportTitle, m_csvFolder.isEmpty() ? QDir::homePath() : m_csvFolder, kFilter);
@@ -134,10 +137,9 @@ void MaintenanceCsv::cmdCsvIn_Click()
     if (m_ctx.dialogs.show(summary) != MessageAnswer::Ok)
         return;
 
-    if (StoreResult r = mergeMeasurements(m_ctx.folder, session.currentDataFile(), plan.added); !r) {
+    if (StoreResult r = m_ctx.session.diary().merge(plan.added); !r) {
         m_ctx.shell.showStoreFailure(QStringLiteral("CSVを取り込めません"), r.message());
         return;
     }
-    m_ctx.session.noteDataFileChanged();
     m_ctx.dialogs.information(kImportTitle, QStringLiteral("%1件の記録を取り込みました。").arg(plan.added.size()));
 }

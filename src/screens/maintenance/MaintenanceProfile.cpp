@@ -1,6 +1,7 @@
 // The profile editor: nickname, height and target weight of the partner currently selected.
 #include "screens/maintenance/MaintenanceProfile.h"
 
+#include "diary/PartnerDiary.h"
 #include "screens/maintenance/ProfileEditing.h"
 #include "screens/shell/ScreenContext.h"
 #include "screens/shell/Session.h"
@@ -58,9 +59,17 @@ void MaintenanceProfile::build(QWidget *parent)
 void MaintenanceProfile::fillProfileBoxes()
 {
     const PartnerProfile &profile = m_ctx.session.profile();
-    txtPriData->setText(profile.nickname);
-    txtSincyou->setText(generalNumber(profile.height));
-    txtMokuTai->setText(generalNumber(profile.targetWeight));
+    m_filled = {profile.nickname, generalNumber(profile.height), generalNumber(profile.targetWeight)};
+    txtPriData->setText(m_filled.nickname);
+    txtSincyou->setText(m_filled.height);
+    txtMokuTai->setText(m_filled.target);
+}
+
+void MaintenanceProfile::followProfile()
+{
+    const ProfileBoxes shown{txtPriData->text(), txtSincyou->text(), txtMokuTai->text()};
+    if (shown == m_filled)
+        fillProfileBoxes();
 }
 
 void MaintenanceProfile::cmdPHozon1_Click()
@@ -72,12 +81,12 @@ void MaintenanceProfile::cmdPHozon1_Click()
         return;
     }
     const PartnerProfile profile = ProfileFromBoxes(boxes);
-    if (StoreResult r = WriteProfile(m_ctx.folder, m_ctx.session.currentProfileFile(), profile); !r) {
+    // What the profile feeds shows the new values at once (the diary announces it): the partner
+    // button, the window caption, the target weights, and every figure that depends on the height.
+    if (StoreResult r = m_ctx.session.diary().writeProfile(profile); !r) {
         m_ctx.dialogs.warning(QStringLiteral("保存できません"), r.message());
         return;
     }
-    // What the profile feeds shows the new values at once: the partner button, the window
-    // caption, the target weights, and every figure that depends on the height.
-    m_ctx.session.setProfile(profile);
+    m_filled = boxes;
     m_ctx.dialogs.information(QStringLiteral("保存終了"), QStringLiteral("保存が終了しました"));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screens/maintenance/ProfileEditing.h"
+
 #include <QObject>
 
 class QGroupBox;
@@ -21,6 +23,9 @@ public:
 
     // The boxes show the current profile, numbers as plain decimal text.
     void fillProfileBoxes();
+    // The profile changed while the boxes show it: boxes that still show what they were filled
+    // with show the new values; typed ones stay.
+    void followProfile();
     void cmdPHozon1_Click();
 
 private:
@@ -32,4 +37,6 @@ private:
     QLineEdit *txtSincyou = nullptr;
     QLineEdit *txtMokuTai = nullptr;
     QPushButton *cmdPHozon1 = nullptr;
+    // What the boxes were last filled with or saved.
+    ProfileBoxes m_filled;
 };

@@ -1,6 +1,7 @@
 // New couple registration: two stages, one per partner; the program ends after the second.
 #include "screens/maintenance/MaintenanceRegistration.h"
 
+#include "diary/PartnerDiary.h"
 #include "screens/maintenance/Registration.h"
 #include "screens/shell/ScreenContext.h"
 #include "screens/shell/Session.h"
@@ -12,6 +13,7 @@
 #include "ui/FocusForCorrection.h"
 #include "ui/Named.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -129,15 +131,30 @@ void MaintenanceRegistration::cmdStHozon_Click()
         focusForCorrection(boxes[int(refusal->box)]);
         return;
     }
-    if (!m_ctx.dialogs.askOkCancel(QStringLiteral("クリア確認"), QStringLiteral("入力した内容でデータを作ります。よろしいですか？")))
-        return;
     const int partner = m_stage == 2 ? 2 : 1;
-    // A registration over an earlier couple's files replaces them; today's backup keeps them.
-    if (StoreResult r = BackupBeforeReplace(m_ctx.folder, {FileName::dataFile(partner), FileName::profileFile(partner)}, m_ctx.clock.today()); !r) {
+    // Whatever the registration replaces is kept first, and the question says where: at the
+    // first stage the whole couple's files (the second partner's are replaced next), at the
+    // second that partner's.
+    QStringList replaced{FileName::dataFile(partner), FileName::profileFile(partner)};
+    if (partner == 1)
+        replaced << FileName::data2 << FileName::profile2;
+    QStringList keptIn;
+    if (StoreResult r = BackupBeforeReplace(m_ctx.folder, replaced, m_ctx.clock.today(), &keptIn); !r) {
         m_ctx.dialogs.warning(QStringLiteral("バックアップできません"), r.message());
         return;
     }
-    if (StoreResult r = WriteRegistration(m_ctx.folder, partner, fields, m_ctx.clock.today()); !r) {
+    QString question = QStringLiteral("入力した内容でデータを作ります。よろしいですか？");
+    if (!keptIn.isEmpty()) {
+        QStringList folders;
+        for (const QString &folder : keptIn)
+            folders << QStringLiteral("「%1」").arg(QDir::toNativeSeparators(folder));
+        question += QStringLiteral("\n今までの記録はバックアップのフォルダ%1に残してあります。").arg(folders.join(u'、'));
+    }
+    if (!m_ctx.dialogs.askOkCancel(QStringLiteral("クリア確認"), question))
+        return;
+    // Through the partner's diary: from here on every screen shows the partner as registered.
+    if (StoreResult r = m_ctx.session.diary(partner).startOver([&] { return WriteRegistration(m_ctx.folder, partner, fields, m_ctx.clock.today()); });
+        !r) {
         m_ctx.dialogs.warning(QStringLiteral("登録できません"), r.message());
         return;
     }
@@ -145,7 +162,7 @@ void MaintenanceRegistration::cmdStHozon_Click()
         // The program goes on with partner 1 selected, as just registered; when partner 2 was
         // selected, the window follows as after a partner button. The second stage ends the
         // program instead.
-        m_ctx.session.selectPartner(1, ProfileFromRegistration(fields));
+        m_ctx.session.selectPartner(1);
         m_stage = 2;
         clearBoxes();
         m_ctx.dialogs.information(kRegistrationTitle, kSecondPartnerText);

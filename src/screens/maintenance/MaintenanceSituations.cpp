@@ -4,6 +4,7 @@
 
 #include "screens/maintenance/SituationEditing.h"
 #include "screens/shell/ScreenContext.h"
+#include "diary/PartnerDiary.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "screens/shell/SituationLists.h"
@@ -253,14 +254,13 @@ void MaintenanceSituations::cmdChg_Click()
     }
     if (!m_ctx.dialogs.askOkCancel(kConfirmTitle, QStringLiteral("『%1』 を 『%2』 に変更します。よろしいですか？").arg(oldText, newText)))
         return;
-    if (StoreResult r = RenameSituationInData(m_ctx.folder, m_ctx.session.currentDataFile(), oldText, newText); !r) {
+    if (StoreResult r = m_ctx.session.diary().renameSituation(oldText, newText); !r) {
         m_ctx.shell.showStoreFailure(QStringLiteral("状況コメントを入れ替えられません"), r.message());
         return;
     }
     const StoreResult listWritten = RenameSituationInList(m_ctx.folder, oldText, newText);
     // The list boxes show the file as it now is, also when only the measurements were renamed.
     showSavedSituations(ReadSituationList(m_ctx.folder));
-    m_ctx.session.noteDataFileChanged();
     if (!listWritten) {
         m_ctx.shell.showStoreFailure(kFailureTitle, listWritten.message());
         return;

@@ -12,6 +12,8 @@ struct ProfileBoxes {
     QString nickname; // txtPriData; may be empty
     QString height;   // txtSincyou
     QString target;   // txtMokuTai
+
+    bool operator==(const ProfileBoxes &) const = default;
 };
 
 // An empty height, then an empty target weight, then either of them not a number (or too large

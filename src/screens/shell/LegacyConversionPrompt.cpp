@@ -1,5 +1,6 @@
 #include "screens/shell/LegacyConversionPrompt.h"
 
+#include "diary/PartnerDiary.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
 #include "store/Backup.h"
@@ -40,7 +41,8 @@ void LegacyConversionPrompt::ConvertWeightHistoryFile()
     if (!bodyFat || !backUpDataFile())
         return;
     LegacyConversionReport report;
-    const StoreResult result = convertWeightHistoryFile(m_ctx.folder, m_ctx.session.currentDataFile(), *bodyFat, &report);
+    const StoreResult result = m_ctx.session.diary().write(
+        [&] { return convertWeightHistoryFile(m_ctx.folder, m_ctx.session.currentDataFile(), *bodyFat, &report); });
     tell(result, report);
 }
 
@@ -52,7 +54,8 @@ void LegacyConversionPrompt::ConvertOlderDataFile()
     if (!bodyFat || !backUpDataFile())
         return;
     LegacyConversionReport report;
-    const StoreResult result = convertOlderDataFile(m_ctx.folder, m_ctx.session.currentDataFile(), *bodyFat, &report);
+    const StoreResult result = m_ctx.session.diary().write(
+        [&] { return convertOlderDataFile(m_ctx.folder, m_ctx.session.currentDataFile(), *bodyFat, &report); });
     tell(result, report);
 }
 

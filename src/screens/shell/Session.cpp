@@ -1,11 +1,26 @@
 #include "screens/shell/Session.h"
 
+#include "diary/FileSnapshot.h"
+#include "diary/FolderWatcher.h"
+#include "diary/PartnerDiary.h"
 #include "store/FileNames.h"
 
-Session::Session(QObject *parent)
+Session::Session(const DataFolder &folder, QObject *parent)
     : QObject(parent)
+    , m_folder(folder)
+    , m_diary1(std::make_unique<PartnerDiary>(folder, 1))
+    , m_diary2(std::make_unique<PartnerDiary>(folder, 2))
+    , m_memo(std::make_unique<FileSnapshot>())
+    , m_situations(std::make_unique<FileSnapshot>())
 {
+    for (PartnerDiary *diary : {m_diary1.get(), m_diary2.get()}) {
+        const int partner = diary->partner();
+        connect(diary, &PartnerDiary::recordsChanged, this, [this, partner] { Q_EMIT recordsChanged(partner); });
+        connect(diary, &PartnerDiary::profileChanged, this, [this, partner] { Q_EMIT profileChanged(partner); });
+    }
 }
+
+Session::~Session() = default;
 
 QString Session::currentDataFile() const
 {
@@ -17,30 +32,86 @@ QString Session::currentProfileFile() const
     return FileName::profileFile(m_partner);
 }
 
-void Session::selectPartner(int partner, const PartnerProfile &profile)
+void Session::selectPartner(int partner)
 {
     const int selected = partner == 2 ? 2 : 1;
-    const bool another = selected != m_partner;
+    if (selected == m_partner)
+        return;
     m_partner = selected;
-    m_profile = profile;
-    if (another)
-        Q_EMIT partnerChanged(selected);
+    Q_EMIT partnerChanged(selected);
 }
 
-void Session::notePartnerProfile(int partner, const PartnerProfile &profile)
+PartnerDiary &Session::diary(int partner)
 {
-    (partner == 2 ? m_nickname2 : m_nickname1) = profile.nickname;
-    (partner == 2 ? m_target2 : m_target1) = profile.targetWeight;
+    return partner == 2 ? *m_diary2 : *m_diary1;
 }
 
-void Session::setProfile(const PartnerProfile &profile)
+const PartnerDiary &Session::diary(int partner) const
 {
-    m_profile = profile;
-    notePartnerProfile(m_partner, profile);
-    Q_EMIT profileChanged();
+    return partner == 2 ? *m_diary2 : *m_diary1;
 }
 
-void Session::noteDataFileChanged()
+const PartnerProfile &Session::profile() const
 {
-    Q_EMIT dataFileChanged();
+    return diary().profile();
+}
+
+const PartnerProfile &Session::profile(int partner) const
+{
+    return diary(partner).profile();
+}
+
+QString Session::nickname(int partner) const
+{
+    return profile(partner).nickname;
+}
+
+float Session::targetWeight(int partner) const
+{
+    return profile(partner).targetWeight;
+}
+
+int Session::recordCount() const
+{
+    return diary().recordCount();
+}
+
+void Session::load()
+{
+    m_diary1->load();
+    m_diary2->load();
+    m_memo->read(m_folder.pathFor(FileName::memo));
+    m_situations->read(m_folder.pathFor(FileName::situationList));
+}
+
+void Session::refresh()
+{
+    m_diary1->refresh();
+    m_diary2->refresh();
+    if (m_memo->readIfChanged(m_folder.pathFor(FileName::memo)))
+        Q_EMIT memoFileChanged();
+    if (m_situations->readIfChanged(m_folder.pathFor(FileName::situationList)))
+        Q_EMIT situationFileChanged();
+}
+
+void Session::watchFolder()
+{
+    if (m_watcher)
+        return;
+    m_watcher = new FolderWatcher(m_folder,
+                                  {FileName::data1, FileName::data2, FileName::profile1, FileName::profile2, FileName::memo,
+                                   FileName::situationList},
+                                  this);
+    connect(m_watcher, &FolderWatcher::changed, this, &Session::refresh);
+}
+
+DataStamp Session::stamp(bool bothPartners) const
+{
+    DataStamp s;
+    s.partner = m_partner;
+    if (bothPartners || m_partner == 1)
+        s.partner1 = m_diary1->revision();
+    if (bothPartners || m_partner == 2)
+        s.partner2 = m_diary2->revision();
+    return s;
 }

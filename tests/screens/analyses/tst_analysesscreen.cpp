@@ -3,8 +3,7 @@
 
 #include "screens/analyses/AnalysesController.h"
 #include "screens/analyses/AnalysesPanel.h"
-#include "screens/analyses/TrendController.h"
-#include "screens/analyses/TrendData.h"
+#include "diary/TrendData.h"
 #include "store/FileNames.h"
 #include "support/ScreenHarness.h"
 #include "ui/Grid.h"
@@ -27,30 +26,11 @@ QString dataFile(const QList<double> &weights)
     return text;
 }
 
-// The trend screen as the analyses' source, counting how often it builds the data set.
-struct CountingTrend : TrendSource {
-    TrendController *trend = nullptr;
-    int loads = 0;
-    void LoadTrendData() override
-    {
-        ++loads;
-        trend->LoadTrendData();
-    }
-    const TrendData &trendData() const override { return trend->trendData(); }
-};
-
-// The analyses with the trend screen that loads their data, as in the window.
+// The analyses as in the window, the lists' headings written once.
 struct AnalysesHarness : ScreenHarness<AnalysesController> {
-    TrendController *trend = new TrendController(context, host.get());
-    CountingTrend source;
     AnalysesPanel *panel() { return controller->analysesPanel(); }
 
-    AnalysesHarness()
-    {
-        source.trend = trend;
-        build(source);
-        controller->SetupAnalysisGrids();
-    }
+    AnalysesHarness() { controller->SetupAnalysisGrids(); }
     QStringList column(Grid *grid, int col)
     {
         QStringList texts;
@@ -84,7 +64,6 @@ private Q_SLOTS:
         h.controller->prepareAfterHiding();
         p->show();
         QCoreApplication::processEvents();
-        QCOMPARE(h.source.loads, 1);
         QCOMPARE(p->msgB1->textMatrix(0, 3), QStringLiteral("前回差"));
         QCOMPARE(h.column(p->msgB1, 3).mid(0, 5), (QStringList{QStringLiteral("±0.0Kg"), QStringLiteral("-0.6Kg"), QStringLiteral("-0.5Kg"),
                                                                QStringLiteral("+0.7Kg"), QStringLiteral("-1.2Kg")}));

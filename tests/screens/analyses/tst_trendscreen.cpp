@@ -2,7 +2,7 @@
 // the target button, the size box and the quantity options.
 
 #include "screens/analyses/TrendController.h"
-#include "screens/analyses/TrendData.h"
+#include "diary/TrendData.h"
 #include "screens/analyses/TrendPanel.h"
 #include "store/FileNames.h"
 #include "store/NumberText.h"
@@ -38,7 +38,7 @@ struct TrendHarness : ScreenHarness<TrendController> {
     {
         write(FileName::data1, data);
         write(FileName::movingAverage, size + QStringLiteral("\r\n"));
-        session.setProfile({QString(), 0.0f, 60.0f});
+        writeProfile(1, {QString(), 0.0f, 60.0f});
         controller->LoadMovingAverageSetting();
         controller->prepareBeforeHiding();
     }
@@ -119,12 +119,12 @@ private Q_SLOTS:
         QVERIFY(chart->seriesVisible(4));
 
         // A target already passed: the sentence says so, and nothing is drawn after the measurements.
-        h.session.setProfile({QString(), 0.0f, 64.0f});
+        h.writeProfile(1, {QString(), 0.0f, 64.0f});
         h.controller->refreshForPartner();
         QCOMPARE(h.panel()->lblYosoku->text(), QStringLiteral("目標体重に到達しています"));
         QCOMPARE(chart->rowCount(), 25);
         // No target, no forecast.
-        h.session.setProfile({QString(), 0.0f, 0.0f});
+        h.writeProfile(1, {QString(), 0.0f, 0.0f});
         h.controller->refreshForPartner();
         QCOMPARE(h.panel()->lblYosoku->text(), QString());
     }

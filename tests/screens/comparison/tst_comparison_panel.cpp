@@ -158,9 +158,8 @@ void TestComparisonPanel::write(const QString &fileName, const QList<Measurement
 
 void TestComparisonPanel::show(const ComparisonPartners &partners)
 {
-    Session &session = m_screen->session;
-    session.notePartnerProfile(1, {partners.nickname1, 0.0f, partners.targetWeight1});
-    session.notePartnerProfile(2, {partners.nickname2, 0.0f, partners.targetWeight2});
+    m_screen->writeProfile(1, {partners.nickname1, 0.0f, partners.targetWeight1});
+    m_screen->writeProfile(2, {partners.nickname2, 0.0f, partners.targetWeight2});
     m_screen->controller->prepareBeforeHiding();
 }
 

@@ -67,19 +67,15 @@ QString fileOf(const QStringList &lines)
 }
 
 struct HistoryHarness : ScreenHarness<HistoryController> {
-    TrendController *trend = new TrendController(context, host.get());
-    EntryDay entryDay;
     HistoryPanel *panel() { return controller->historyPanel(); }
     Grid *grid() { return panel()->msgBunseki; }
 
     HistoryHarness()
     {
-        build(entryDay, *trend);
-        session.setProfile({QString(), 170.0f, 0.0f});
-        entryDay.startDate = QStringLiteral("2003/10/06");
+        writeProfile(1, {QString(), 170.0f, 0.0f});
+        writeProfile(2, {QString(), 170.0f, 0.0f});
         clock.day = QDate(2003, 11, 8);
         situations.setEntries({QStringLiteral("起床後"), QStringLiteral("夕食後")});
-        trend->panel()->hide();
         host->resize(900, 420);
         panel()->resize(host->size());
         host->show();
@@ -390,7 +386,7 @@ private Q_SLOTS:
         for (QComboBox *box : {h.panel()->cboStdate, h.panel()->cboEddate})
             QCOMPARE(entries(box), dates);
 
-        h.session.selectPartner(2, h.session.profile());
+        h.session.selectPartner(2);
         h.controller->refreshForPartner();
         for (QComboBox *box : {h.panel()->cboStdate, h.panel()->cboEddate})
             QCOMPARE(entries(box), (QStringList{QStringLiteral("2004/01/02"), QStringLiteral("2004/01/05")}));
@@ -431,7 +427,9 @@ private Q_SLOTS:
         new EntryController(h.context, h.host.get());
         h.write(FileName::data1, fileOf(kRecords));
         h.enter();
-        h.trend->LoadTrendData();
+        auto *trend = new TrendController(h.context, h.host.get());
+        trend->panel()->hide();
+        trend->LoadTrendData();
         auto *c = h.find<Chart>(chart);
         QTest::mouseClick(h.find<QRadioButton>(before), Qt::LeftButton);
         QTest::mouseClick(h.find<QRadioButton>(option), Qt::LeftButton);

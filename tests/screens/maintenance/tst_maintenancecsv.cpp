@@ -18,8 +18,9 @@ const QString kData = QStringLiteral("\"2026/12/01\",\"朝\",72.5,\"\",28.1,\"\"
 struct CsvHarness : ScreenHarness<MaintenanceController> {
     CsvHarness()
     {
-        session.setProfile({QStringLiteral("ぽ/む"), 0.0f, 0.0f});
+        writeProfile(1, {QStringLiteral("ぽ/む"), 0.0f, 0.0f});
         write(FileName::data1, kData);
+        session.load();
     }
     void click(const char *name) { QTest::mouseClick(find<QPushButton>(QString::fromLatin1(name)), Qt::LeftButton); }
     QString csvPath() const { return dir.filePath(QStringLiteral("in.csv")); }
@@ -63,7 +64,7 @@ private Q_SLOTS:
         CsvHarness h;
         h.writeCsv("date,weight,fat\n2026-12-03,72,28\n2026-12-02,x,28\n2026-12-02,71.5,27.5\n");
         const QByteArray before = TestFiles::bytes(h.path(), FileName::data1);
-        QSignalSpy dataFileChanges(&h.session, &Session::dataFileChanged);
+        QSignalSpy dataFileChanges(&h.session, &Session::recordsChanged);
         h.dialogs.fileAnswers = {h.csvPath()};
         h.dialogs.answers = {MessageAnswer::Cancel};
         h.click("cmdCsvIn");

@@ -11,9 +11,11 @@
 #include "ui/Twips.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -41,7 +43,8 @@ private Q_SLOTS:
     void registrationInTwoStages()
     {
         MaintenanceHarness h;
-        h.writeCouple(kOldCouple1, kOldCouple2);
+        // The old couple's nicknames differ from the new couple's.
+        h.writeCouple(kOldCouple1, kOldCouple2, QStringLiteral("まえ"), QStringLiteral("もと"));
         h.setHelpTour(0);
         h.clock.day = QDate(2026, 12, 7);
         h.start();
@@ -75,8 +78,13 @@ private Q_SLOTS:
                 QStringLiteral("はじめの一歩")});
         h.dialogs.answers = {MessageAnswer::Cancel};
         h.click(QStringLiteral("cmdStHozon"));
-        QCOMPARE(h.dialogs.shown.last(), (Message{MessageIcon::Exclamation, MessageButtons::OkCancel, QStringLiteral("クリア確認"),
-                                                  QStringLiteral("入力した内容でデータを作ります。よろしいですか？")}));
+        // The question says where the couple's records are kept: in the day's first copy.
+        const auto keptIn = [&](const QString &folder) {
+            return QStringLiteral("入力した内容でデータを作ります。よろしいですか？\n今までの記録はバックアップのフォルダ「%1」に残してあります。")
+                .arg(QDir::toNativeSeparators(h.dir.filePath(QStringLiteral("backup/") + folder)));
+        };
+        QCOMPARE(h.dialogs.shown.last(),
+                 (Message{MessageIcon::Exclamation, MessageButtons::OkCancel, QStringLiteral("クリア確認"), keptIn(QStringLiteral("2026-12-07"))}));
         QCOMPARE(TestFiles::lines(h.path(), FileName::data1).size(), 2);
         QCOMPARE(h.stage(), 1);
 
@@ -86,6 +94,7 @@ private Q_SLOTS:
 
         // stage 1
         h.click(QStringLiteral("cmdStHozon"));
+        QCOMPARE(h.dialogs.shown.at(h.dialogs.shown.size() - 2).text, keptIn(QStringLiteral("2026-12-07-2")));
         QCOMPARE(TestFiles::lines(h.path(), QStringLiteral("backup/2026-12-07/") + FileName::data1), kOldCouple1);
         QCOMPARE(TestFiles::lines(h.path(), QStringLiteral("backup/2026-12-07-2/") + FileName::data1), savedSince);
         QCOMPARE(TestFiles::lines(h.path(), FileName::data1),
@@ -93,6 +102,9 @@ private Q_SLOTS:
         QCOMPARE(TestFiles::text(h.path(), FileName::profile1),
                  QStringLiteral("\"氏名\",\"ぽむ\"\r\n\"身長\",172\r\n\"目標体重\",65\r\n"));
         QCOMPARE(h.stage(), 2);
+        // From here on the window shows the partner as registered.
+        QCOMPARE(h.window->windowTitle(), QStringLiteral(" ぽむ のデータ"));
+        QCOMPARE(h.find<QPushButton>(QStringLiteral("cmdUser1"))->text(), QStringLiteral("ぽむ"));
         QVERIFY(h.box("txtPriData1")->text().isEmpty());
         QCOMPARE(h.box("txtNowJyou")->text(), QStringLiteral("はじめの一歩"));
         QCOMPARE(h.dialogs.shown.last().text, QStringLiteral("二人目の名前（ニックネーム）を入力してください。\r\n\r\n"

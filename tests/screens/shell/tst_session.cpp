@@ -1,17 +1,14 @@
-// The shared session: one partner value from which both file names follow, and signals that fire
-// once for each change the screens follow.
+// The shared session: one partner value from which both file names follow, both partners'
+// diaries read from their files, and signals that fire once for each change, whoever made it.
 
+#include "diary/PartnerDiary.h"
 #include "screens/shell/Session.h"
+#include "store/FileNames.h"
+#include "support/TestFiles.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-PartnerProfile profile(const QString &nickname, float target)
-{
-    return PartnerProfile{nickname, 165.0f, target};
-}
-} // namespace
 
 class TestSession : public QObject
 {
@@ -31,63 +28,49 @@ private Q_SLOTS:
         QFETCH(int, partner);
         QFETCH(QString, dataFile);
         QFETCH(QString, profileFile);
-        Session session;
+        QTemporaryDir dir;
+        Session session{DataFolder(dir.path())};
+        QSignalSpy changed(&session, &Session::partnerChanged);
         // Over to the other partner first, so that the way back is a switch as well.
-        session.selectPartner(3 - partner, {});
-        session.selectPartner(partner, {});
+        session.selectPartner(3 - partner);
+        session.selectPartner(3 - partner);
+        session.selectPartner(partner);
+        QCOMPARE(changed.count(), partner == 1 ? 2 : 1);
         QCOMPARE(session.partner(), partner);
         QCOMPARE(session.currentDataFile(), dataFile);
         QCOMPARE(session.currentProfileFile(), profileFile);
+        QCOMPARE(&session.diary(), &session.diary(partner));
     }
 
-    void partnerChangedOncePerSwitch()
+    // Each change is announced once, for its partner only, and what every screen reads follows
+    // it: the nickname and target of a saved profile, the records of a save.
+    void changesReachOnlyTheirPartner()
     {
-        Session session;
-        QSignalSpy changed(&session, &Session::partnerChanged);
-        QCOMPARE(session.partner(), 1);
-        session.selectPartner(1, profile(QStringLiteral("ぽむ"), 60));
-        QCOMPARE(changed.count(), 0);
-        // The profile is taken all the same: it is the one just read.
-        QCOMPARE(session.profile().nickname, QStringLiteral("ぽむ"));
-
-        session.selectPartner(2, profile(QStringLiteral("りな"), 50));
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(changed.at(0).at(0).toInt(), 2);
-        QCOMPARE(session.profile().nickname, QStringLiteral("りな"));
-        session.selectPartner(2, profile(QStringLiteral("りな"), 50));
-        QCOMPARE(changed.count(), 1);
-        session.selectPartner(1, profile(QStringLiteral("ぽむ"), 60));
-        QCOMPARE(changed.count(), 2);
-    }
-
-    void savedProfileReachesOnlyItsPartner()
-    {
-        Session session;
-        session.notePartnerProfile(1, profile(QStringLiteral("ぽむ"), 60));
-        session.notePartnerProfile(2, profile(QStringLiteral("りな"), 50));
-        session.selectPartner(2, profile(QStringLiteral("りな"), 50));
-        QSignalSpy changed(&session, &Session::profileChanged);
-        QSignalSpy partner(&session, &Session::partnerChanged);
-
-        session.setProfile(profile(QStringLiteral("りなりな"), 48.5f));
-        QCOMPARE(changed.count(), 1);
-        QCOMPARE(partner.count(), 0);
-        QCOMPARE(session.profile(), profile(QStringLiteral("りなりな"), 48.5f));
-        QCOMPARE(session.nickname(2), QStringLiteral("りなりな"));
-        QCOMPARE(session.targetWeight(2), 48.5f);
+        QTemporaryDir dir;
+        TestFiles::write(dir.path(), FileName::profile1, QStringLiteral("\"氏名\",\"ぽむ\"\r\n\"身長\",170\r\n\"目標体重\",60\r\n"));
+        Session session{DataFolder(dir.path())};
+        session.load();
         QCOMPARE(session.nickname(1), QStringLiteral("ぽむ"));
         QCOMPARE(session.targetWeight(1), 60.0f);
-    }
+        session.selectPartner(2);
+        QSignalSpy profiles(&session, &Session::profileChanged);
+        QSignalSpy records(&session, &Session::recordsChanged);
+        QSignalSpy partners(&session, &Session::partnerChanged);
 
-    void dataFileChangedOncePerChange()
-    {
-        Session session;
-        QSignalSpy changed(&session, &Session::dataFileChanged);
-        session.noteDataFileChanged();
-        QCOMPARE(changed.count(), 1);
-        session.selectPartner(2, {});
-        session.setProfile({});
-        QCOMPARE(changed.count(), 1);
+        QVERIFY(session.diary().writeProfile({QStringLiteral("りな"), 158.0f, 48.5f}).ok());
+        QCOMPARE(profiles.count(), 1);
+        QCOMPARE(profiles.at(0).at(0).toInt(), 2);
+        QCOMPARE(session.profile(), (PartnerProfile{QStringLiteral("りな"), 158.0f, 48.5f}));
+        QCOMPARE(session.nickname(1), QStringLiteral("ぽむ"));
+
+        QVERIFY(session.diary(1).append({QStringLiteral("2026/12/07"), QStringLiteral("朝"), 65.5f, {}, 20.0f, {}}).ok());
+        QCOMPARE(records.count(), 1);
+        QCOMPARE(records.at(0).at(0).toInt(), 1);
+        QCOMPARE(session.diary(1).recordCount(), 1);
+        QCOMPARE(session.recordCount(), 0);
+        // Nothing changed since: a look at the files announces nothing.
+        session.refresh();
+        QCOMPARE(profiles.count() + records.count() + partners.count(), 2);
     }
 };
 

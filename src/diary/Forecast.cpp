@@ -1,6 +1,6 @@
-#include "screens/analyses/Forecast.h"
+#include "diary/Forecast.h"
 
-#include "screens/analyses/TrendData.h"
+#include "diary/TrendData.h"
 #include "store/Measurement.h"
 #include "store/NumberText.h"
 

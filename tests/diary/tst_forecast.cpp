@@ -1,5 +1,5 @@
 // When a partner reaches the target at the present pace, from series made here.
-#include "screens/analyses/Forecast.h"
+#include "diary/Forecast.h"
 #include "store/NumberText.h"
 
 #include <QTest>

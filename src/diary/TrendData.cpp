@@ -1,4 +1,4 @@
-#include "screens/analyses/TrendData.h"
+#include "diary/TrendData.h"
 
 #include "store/NumberText.h"
 
@@ -40,6 +40,26 @@ int situationIndex(TrendData &t, QStringView situation)
 
 } // namespace
 
+namespace {
+// Everything of a measurement but its date, which the caller has appended.
+void addTrendValues(TrendData &t, QStringView situation, float weight, float bodyFat)
+{
+    t.weights.push_back(weight);
+    t.fats.push_back(bodyFat);
+    t.situations.push_back(situationIndex(t, situation));
+    if (weight > t.maxWeight)
+        t.maxWeight = weight;
+    if (weight < t.minWeight) {
+        t.minWeight = weight;
+        t.minWeightDate = t.dates.constLast();
+    }
+    if (bodyFat > t.maxFat)
+        t.maxFat = bodyFat;
+    if (bodyFat < t.minFat)
+        t.minFat = bodyFat;
+}
+} // namespace
+
 void AddTrendRecord(TrendData &t, const MeasurementView &m)
 {
     // A day's measurements share one date text.
@@ -47,19 +67,7 @@ void AddTrendRecord(TrendData &t, const MeasurementView &m)
         t.dates.append(m.date.toString());
     else
         t.dates.append(t.dates.constLast());
-    t.weights.push_back(m.weight);
-    t.fats.push_back(m.bodyFat);
-    t.situations.push_back(situationIndex(t, m.situation));
-    if (m.weight > t.maxWeight)
-        t.maxWeight = m.weight;
-    if (m.weight < t.minWeight) {
-        t.minWeight = m.weight;
-        t.minWeightDate = t.dates.constLast();
-    }
-    if (m.bodyFat > t.maxFat)
-        t.maxFat = m.bodyFat;
-    if (m.bodyFat < t.minFat)
-        t.minFat = m.bodyFat;
+    addTrendValues(t, m.situation, m.weight, m.bodyFat);
 }
 
 TrendData ComputeTrendData(const QList<Measurement> &records)
@@ -70,8 +78,11 @@ TrendData ComputeTrendData(const QList<Measurement> &records)
     t.weights.reserve(std::size_t(n));
     t.fats.reserve(std::size_t(n));
     t.situations.reserve(std::size_t(n));
-    for (const Measurement &m : records)
-        AddTrendRecord(t, MeasurementView{m.date, m.situation, m.weight, m.comment, m.bodyFat, m.reserved});
+    for (const Measurement &m : records) {
+        // The records' own texts: a day's records share theirs already.
+        t.dates.append(m.date);
+        addTrendValues(t, m.situation, m.weight, m.bodyFat);
+    }
     return t;
 }
 

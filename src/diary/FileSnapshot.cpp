@@ -1,0 +1,60 @@
+#include "diary/FileSnapshot.h"
+
+#include <QHashFunctions>
+
+#include <algorithm>
+
+namespace {
+// How close to the reading a file's times must lie for a change to hide within their tick: the
+// two seconds of FAT, the coarsest file system a data folder is likely to be on.
+constexpr qint64 kCoarseTimesNs = 2'000'000'000;
+
+size_t hashOf(const QByteArray &bytes)
+{
+    return qHashBits(bytes.constData(), size_t(bytes.size()), 0x9E3779B97F4A7C15ull);
+}
+} // namespace
+
+bool FileSnapshot::uncertain() const
+{
+    if (!m_known || m_state == FileRead::State::Unreadable)
+        return true;
+    if (!m_identity.exists)
+        return false;
+    return m_readAtNs - std::max(m_identity.changedNs, m_identity.modifiedNs) < kCoarseTimesNs;
+}
+
+void FileSnapshot::remember(const FileIdentity &before, const FileRead &read)
+{
+    m_known = true;
+    m_identity = before;
+    m_readAtNs = fileClockNowNs();
+    m_state = read.state;
+    m_error = read.error;
+    m_hash = hashOf(read.bytes);
+}
+
+FileRead FileSnapshot::read(const QString &path)
+{
+    // The identity is taken before the bytes: a change between the two is then seen as a change
+    // at the next look, never taken for what was read.
+    const FileIdentity before = identityOf(path);
+    FileRead read = readWholeFile(path);
+    remember(before, read);
+    return read;
+}
+
+std::optional<FileRead> FileSnapshot::readIfChanged(const QString &path)
+{
+    const FileIdentity now = identityOf(path);
+    if (m_known && now == m_identity && !uncertain())
+        return std::nullopt;
+    FileRead read = readWholeFile(path);
+    const bool same = m_known && read.state == m_state && read.error == m_error && hashOf(read.bytes) == m_hash;
+    // Remembered again either way: a file whose bytes proved the same is now known by times
+    // that lie further behind this reading, and the next look is a stat alone.
+    remember(now, read);
+    if (same)
+        return std::nullopt;
+    return read;
+}

@@ -1,0 +1,170 @@
+#include "diary/PartnerDiary.h"
+
+#include "diary/TrendData.h"
+#include "store/CsvMerge.h"
+#include "store/Cp932.h"
+#include "store/FileNames.h"
+#include "store/SituationRename.h"
+
+PartnerDiary::PartnerDiary(const DataFolder &folder, int partner, QObject *parent)
+    : QObject(parent)
+    , m_folder(folder)
+    , m_partner(partner == 2 ? 2 : 1)
+{
+    m_file.fileName = fileName();
+}
+
+PartnerDiary::~PartnerDiary() = default;
+
+QString PartnerDiary::fileName() const
+{
+    return FileName::dataFile(m_partner);
+}
+
+QString PartnerDiary::profileFileName() const
+{
+    return FileName::profileFile(m_partner);
+}
+
+const TrendData &PartnerDiary::trend() const
+{
+    if (!m_trend || m_trendRevision != m_recordsRevision) {
+        m_trend = std::make_unique<TrendData>(ComputeTrendData(m_file.records));
+        m_trendRevision = m_recordsRevision;
+    }
+    return *m_trend;
+}
+
+bool PartnerDiary::takeData(const FileRead &read)
+{
+    m_file = ReadMeasurements(read, fileName());
+    if (!read.missing())
+        m_hadFile = true;
+    else if (m_hadFile)
+        m_file.readError = QStringLiteral("「%1」が見当たりません（ほかのプログラムが移したか消したようです）。").arg(fileName());
+    ++m_recordsRevision;
+    return true;
+}
+
+bool PartnerDiary::takeProfile(const FileRead &read)
+{
+    m_profile = read.state == FileRead::State::Read ? ParseProfile(decodeCp932(read.bytes)) : PartnerProfile();
+    ++m_profileRevision;
+    return true;
+}
+
+void PartnerDiary::load()
+{
+    takeData(m_dataSnapshot.read(m_folder.pathFor(fileName())));
+    takeProfile(m_profileSnapshot.read(m_folder.pathFor(profileFileName())));
+}
+
+bool PartnerDiary::refresh()
+{
+    bool records = false;
+    bool profile = false;
+    if (const std::optional<FileRead> read = m_dataSnapshot.readIfChanged(m_folder.pathFor(fileName())))
+        records = takeData(*read);
+    if (const std::optional<FileRead> read = m_profileSnapshot.readIfChanged(m_folder.pathFor(profileFileName())))
+        profile = takeProfile(*read);
+    // Announced once both are taken, so that whoever follows sees the two files together.
+    if (records)
+        Q_EMIT recordsChanged();
+    if (profile)
+        Q_EMIT profileChanged();
+    return records || profile;
+}
+
+StoreResult PartnerDiary::writable() const
+{
+    return m_file.unreadable() ? StoreResult::failure(m_file.readError) : StoreResult::success();
+}
+
+StoreResult PartnerDiary::append(const Measurement &m)
+{
+    return write([&] { return AppendMeasurement(m_folder, fileName(), m); });
+}
+
+StoreResult PartnerDiary::insertInOrder(const Measurement &m)
+{
+    return write([&] { return InsertMeasurementInOrder(m_folder, fileName(), m); });
+}
+
+StoreResult PartnerDiary::merge(const QList<Measurement> &added)
+{
+    return write([&] { return mergeMeasurements(m_folder, fileName(), added); });
+}
+
+StoreResult PartnerDiary::renameSituation(const QString &oldText, const QString &newText)
+{
+    return write([&] { return RenameSituationInData(m_folder, fileName(), oldText, newText); });
+}
+
+StoreResult PartnerDiary::write(const std::function<StoreResult()> &writer)
+{
+    refresh();
+    if (StoreResult r = writable(); !r)
+        return r;
+    const StoreResult written = writer();
+    refresh();
+    return written;
+}
+
+StoreResult PartnerDiary::startOver(const std::function<StoreResult()> &writer)
+{
+    const StoreResult written = writer();
+    refresh();
+    return written;
+}
+
+StoreResult PartnerDiary::writeProfile(const PartnerProfile &profile)
+{
+    refresh();
+    const StoreResult written = WriteProfile(m_folder, profileFileName(), profile);
+    refresh();
+    return written;
+}
+
+RecordChange PartnerDiary::changeListed(quint64 listedRevision, int index,
+                                        const std::function<RecordChange(int index, int count, const Measurement &expected)> &change)
+{
+    const QString changedElsewhere = QStringLiteral("「%1」はほかのプログラムによって変更されていました。\n"
+                                                    "一覧を読み込み直しましたので、記録を選んでもう一度やり直してください。")
+                                         .arg(fileName());
+    refresh();
+    if (listedRevision != m_recordsRevision || index < 0 || index >= m_file.records.size())
+        return {StoreResult::failure(changedElsewhere), true};
+    if (StoreResult r = writable(); !r)
+        return {r, false};
+    RecordChange changed = change(index, recordCount(), m_file.records.at(index));
+    if (changed.fileChanged) {
+        // The file differs from what was read while its identity does not tell: read it whole.
+        takeData(m_dataSnapshot.read(m_folder.pathFor(fileName())));
+        Q_EMIT recordsChanged();
+        changed.result = StoreResult::failure(changedElsewhere);
+        return changed;
+    }
+    refresh();
+    return changed;
+}
+
+RecordChange PartnerDiary::replaceComment(quint64 listedRevision, int index, const QString &comment)
+{
+    return changeListed(listedRevision, index, [&](int i, int count, const Measurement &expected) {
+        return ReplaceComment(m_folder, fileName(), i, count, expected, comment);
+    });
+}
+
+RecordChange PartnerDiary::replaceRecord(quint64 listedRevision, int index, const Measurement &replacement)
+{
+    return changeListed(listedRevision, index, [&](int i, int count, const Measurement &expected) {
+        return ReplaceRecord(m_folder, fileName(), i, count, expected, replacement);
+    });
+}
+
+RecordChange PartnerDiary::deleteRecord(quint64 listedRevision, int index)
+{
+    return changeListed(listedRevision, index, [&](int i, int count, const Measurement &expected) {
+        return DeleteRecord(m_folder, fileName(), i, count, expected);
+    });
+}
