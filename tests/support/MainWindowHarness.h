@@ -22,7 +22,10 @@ struct MainWindowHarness {
     QList<std::pair<qint64, std::function<void()>>> scheduled;
     int ended = 0;
 
-    QString path() const { return dir.path(); }
+    // Another window's folder instead of a fresh one, when set before the start.
+    QString folder;
+
+    QString path() const { return folder.isEmpty() ? dir.path() : folder; }
 
     void write(const QString &name, const QString &text) { TestFiles::write(path(), name, text); }
 
