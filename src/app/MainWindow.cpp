@@ -428,6 +428,7 @@ void MainWindow::openEntryOnDay(const QDate &day)
     m_entry->setSelectedDay(day);
     m_entry->RefreshEntryScreen();
     HideAllScreens();
+    m_entry->prepareAfterHiding();
     m_entry->panel()->setVisible(true);
 }
 

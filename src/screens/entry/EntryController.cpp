@@ -165,11 +165,27 @@ void EntryController::refreshKeepingInput()
     noteReadProblems(m_ctx.shell, diary.file());
     *m_day = ComputeEntryDay(diary.records(), selectedDay(), m_ctx.session.profile().height);
     m_listedRevision = diary.recordsRevision();
-    m_panel->showDay(*m_day);
-    msgDayList_SelChange();
     ShowBmiGauge();
     RefreshPartnerCounts();
+    // The day's values serve the body metrics and the counts wherever the user is; the list and
+    // the graph are filled only for a panel that can be seen, the hidden one when it is shown.
+    m_panelStale = true;
+    if (!m_panel->isHidden())
+        showComputedDay();
+}
+
+void EntryController::showComputedDay()
+{
+    m_panel->showDay(*m_day);
+    msgDayList_SelChange();
+    m_panelStale = false;
     noteBuilt();
+}
+
+void EntryController::prepareAfterHiding()
+{
+    if (m_panelStale)
+        showComputedDay();
 }
 
 void EntryController::refreshShown()
@@ -190,7 +206,7 @@ void EntryController::followToday(const QDate &yesterday, const QDate &today)
 void EntryController::RefreshPartnerCounts()
 {
     const int partner = m_ctx.session.partner();
-    const int own = m_panel->msgDayList->rows() - 1;
+    const int own = int(m_day->rows.size());
     const PartnerDiary &other = m_ctx.session.diary(partner == 1 ? 2 : 1);
     m_ctx.shell.noteUnreadableFile(other.fileName(), other.file().readError);
     const int otherCount = CountRecordsOn(other.records(), storedDate(selectedDay()));

@@ -50,6 +50,8 @@ public:
     // inputs cleared for the next measurement.
     void RefreshEntryScreen();
     void refreshShown() override;
+    // The screen button builds nothing; a panel that missed a change while hidden shows it.
+    void prepareAfterHiding() override;
     void RefreshPartnerCounts();
     // The day turned from `yesterday` to `today` while the window was open: a day list that
     // showed today shows the new day; another day chosen stays.
@@ -93,6 +95,8 @@ private:
     const DayListRow *selectedDayRow() const;
     // The day's values from the diary as it is now; what was typed stays.
     void refreshKeepingInput();
+    // The list, the graph and the status of the day computed last.
+    void showComputedDay();
     // Backs the data file up and makes a change to a listed record through the diary; a refusal
     // is shown under `failureTitle` (a file changed on disk has been listed again by then).
     void changeListedRecord(const QString &failureTitle, const std::function<RecordChange(PartnerDiary &)> &change);
@@ -104,6 +108,8 @@ private:
     quint64 m_listedRevision = 0;
     // Set while this screen saves: it refreshes after the save itself.
     bool m_writing = false;
+    // The day was computed while the panel was hidden, and the panel does not show it yet.
+    bool m_panelStale = false;
     QString m_selectedSituation;
     int m_markerStyle = 1;
     float m_currentBmi = 0;
