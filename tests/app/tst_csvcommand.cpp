@@ -78,7 +78,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         FolderLock window{DataFolder(dir.path())};
         if (windowOpen)
-            QVERIFY(window.tryLock());
+            QCOMPARE(window.tryLock(), FolderLock::Outcome::Held);
         TestFiles::write(dir.path(), FileName::data1, kData);
         const QString in = dir.filePath(QStringLiteral("in.csv"));
         if (!csv.isEmpty()) {

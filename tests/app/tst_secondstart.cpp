@@ -1,59 +1,154 @@
-// One program per data folder: a second start is refused while the first runs, and a lock left
-// by a run that was killed is taken over.
+// One program per data folder on this computer: a live second program is refused, any lock no
+// live program holds is taken over, and a lock that cannot be made opens the diary to be read.
 #include "app/SecondStart.h"
+#include "store/FaultHook.h"
 #include "store/FolderLock.h"
+#include "store/SafeSave.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+
+namespace {
+
+// A process id that was in use a moment ago and is free now.
+qint64 endedProcess()
+{
+    QProcess gone;
+    gone.start(QStringLiteral("true"), {});
+    const qint64 pid = gone.processId();
+    gone.waitForFinished(10000);
+    return pid;
+}
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
 
 class TestSecondStart : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void refusedWhileHeldTakenOverAfterKill();
+    void cleanup() { SafeSave::setReadOnly(false); }
+
+    void lockCases_data()
+    {
+        QTest::addColumn<QByteArray>("left");           // a lock file there before; "-" for none
+        QTest::addColumn<int>("folderError");           // an injected failure of the folder check
+        QTest::addColumn<int>("lockError");             // of the lock file's creation
+        QTest::addColumn<bool>("held");                 // a live program holds the folder
+        QTest::addColumn<FolderLock::Outcome>("outcome");
+        QTest::addColumn<QString>("said");              // the box's text, in part; empty: no box
+        using O = FolderLock::Outcome;
+        const QByteArray here = QSysInfo::machineHostName().toUtf8();
+        QTest::newRow("no lock") << QByteArray("-") << 0 << 0 << false << O::Held << QString();
+        QTest::newRow("empty") << QByteArray() << 0 << 0 << false << O::Held << QString();
+        QTest::newRow("garbage") << QByteArray("\x01\xff not a pid\n\n") << 0 << 0 << false << O::Held << QString();
+        // Process 1 is alive, but on another computer the number means nothing here.
+        QTest::newRow("other host") << QByteArray("1\nother-host\n/x\n") << 0 << 0 << false << O::Held << QString();
+        QTest::newRow("dead process") << QByteArray::number(endedProcess()) + '\n' + here + '\n' << 0 << 0 << false << O::Held << QString();
+        QTest::newRow("read-only folder") << QByteArray("-") << EROFS << 0 << false << O::Unavailable << QStringLiteral("読み取り専用です");
+        QTest::newRow("full disk") << QByteArray("-") << 0 << ENOSPC << false << O::Unavailable << QStringLiteral("ディスクがいっぱいです");
+        QTest::newRow("live second program") << QByteArray("-") << 0 << 0 << true << O::HeldByOther << QStringLiteral("プロセス番号 ");
+    }
+    void lockCases()
+    {
+        QFETCH(QByteArray, left);
+        QFETCH(int, folderError);
+        QFETCH(int, lockError);
+        QFETCH(bool, held);
+        QFETCH(FolderLock::Outcome, outcome);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const DataFolder folder(dir.path());
+        // The first program: this test binary again, holding the folder until it is killed.
+        QProcess first;
+        if (held) {
+            first.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold"), dir.path()});
+            QVERIFY(first.waitForReadyRead(10000));
+            QCOMPARE(first.readLine().trimmed(), QByteArray("locked"));
+            said += QString::number(first.processId());
+        }
+        FolderLock lock(folder);
+        if (left != "-")
+            QVERIFY(write(lock.path(), left));
+        ScriptedDialogs dialogs;
+        const SafeSave::ArmedFault fault = SafeSave::injectLockFault({folderError, lockError});
+        QCOMPARE(ClaimDataFolder(lock, dialogs), outcome != FolderLock::Outcome::HeldByOther);
+        QCOMPARE(lock.holderPid(), held ? first.processId() : 0);
+        QCOMPARE(dialogs.shown.size(), said.isEmpty() ? 0 : 1);
+        if (!said.isEmpty()) {
+            QVERIFY2(dialogs.shown[0].text.contains(said), qPrintable(dialogs.shown[0].text));
+            QCOMPARE(dialogs.shown[0].icon, MessageIcon::Exclamation);
+            // Never "already running" unless a program is.
+            QCOMPARE(dialogs.shown[0].title == QStringLiteral("ポムリナは起動中です"), held);
+        }
+        // A run that only reads writes nothing, and says why when it is refused.
+        const StoreResult write = SafeSave::replaceFile(dir.filePath(QStringLiteral("x.txt")), "x");
+        QCOMPARE(write.ok(), outcome != FolderLock::Outcome::Unavailable);
+        if (outcome == FolderLock::Outcome::Held) {
+            QFile content(lock.path());
+            QVERIFY(content.open(QIODevice::ReadOnly));
+            QCOMPARE(content.readLine().trimmed().toLongLong(), QCoreApplication::applicationPid());
+        }
+        if (held) {
+            // A crash leaves the lock file behind; the next start takes it over without a word.
+            ::kill(pid_t(first.processId()), SIGKILL);
+            QVERIFY(first.waitForFinished(10000));
+            dialogs.clear();
+            FolderLock third(folder);
+            QVERIFY(ClaimDataFolder(third, dialogs));
+            QVERIFY(dialogs.shown.isEmpty());
+        }
+    }
+
+    // The lock an earlier version kept in the data folder never stands in the way, and goes once
+    // no program of this computer can be holding it.
+    void legacyLock_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("kept");
+        const QByteArray here = '\n' + QSysInfo::machineHostName().toUtf8() + '\n';
+        QTest::newRow("dead process") << QByteArray::number(endedProcess()) + "\npmlina" + here << false;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("live process") << QByteArray::number(QCoreApplication::applicationPid()) + "\npmlina" + here << true;
+        QTest::newRow("other host") << QByteArray("1\npmlina\nother-host\n") << true;
+    }
+    void legacyLock()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, kept);
+        QTemporaryDir dir;
+        const QString legacy = dir.filePath(FolderLock::legacyFileName());
+        QVERIFY(write(legacy, content));
+        FolderLock lock{DataFolder(dir.path())};
+        QCOMPARE(lock.tryLock(), FolderLock::Outcome::Held);
+        QCOMPARE(QFile::exists(legacy), kept);
+        // Nothing of it is in the runtime folder's lock, which is not in the data folder at all.
+        QVERIFY(!lock.path().startsWith(dir.path()));
+    }
 };
-
-void TestSecondStart::refusedWhileHeldTakenOverAfterKill()
-{
-    QTemporaryDir dir;
-    const DataFolder folder(dir.path());
-
-    // The first program: this test binary again, holding the lock until it is killed.
-    QProcess first;
-    first.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold"), dir.path()});
-    QVERIFY(first.waitForReadyRead(10000));
-    QCOMPARE(first.readLine().trimmed(), QByteArray("locked"));
-
-    ScriptedDialogs dialogs;
-    FolderLock second(folder);
-    QVERIFY(!ClaimDataFolder(second, dialogs));
-    QCOMPARE(dialogs.titles(), QStringList{QStringLiteral("ポムリナは起動中です")});
-    QCOMPARE(dialogs.shown.first().icon, MessageIcon::Exclamation);
-    QCOMPARE(second.holderPid(), first.processId());
-
-    // A crash leaves the lock file behind; the next start takes it over without a word.
-    ::kill(pid_t(first.processId()), SIGKILL);
-    QVERIFY(first.waitForFinished(10000));
-    dialogs.clear();
-    FolderLock third(folder);
-    QVERIFY(ClaimDataFolder(third, dialogs));
-    QVERIFY(dialogs.shown.isEmpty());
-}
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--hold") {
         FolderLock lock{DataFolder(QString::fromLocal8Bit(argv[2]))};
-        if (!lock.tryLock())
+        if (lock.tryLock() != FolderLock::Outcome::Held)
             return 1;
         std::puts("locked");
         std::fflush(stdout);
