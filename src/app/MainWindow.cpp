@@ -15,6 +15,7 @@
 #include "screens/maintenance/MaintenanceSettings.h"
 #include "screens/printing/PrintingController.h"
 #include "screens/shell/HelpSections.h"
+#include "screens/shell/ConflictCopyPrompt.h"
 #include "screens/shell/LegacyConversionPrompt.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/SplashTiming.h"
@@ -258,6 +259,13 @@ void MainWindow::Form_Load()
     });
     conversion.ConvertWeightHistoryFile();
     conversion.ConvertOlderDataFile();
+    // What a sync tool kept from both computers, before any screen reads the files.
+    ConflictCopyPrompt copies(m_context);
+    copies.setBeforeAsking([this] {
+        if (frmSplash)
+            frmSplash->hide();
+    });
+    copies.OfferConflictCopies();
     if (frmSplash && frmSplash->isHidden()) {
         frmSplash->show();
         processPendingEvents();
