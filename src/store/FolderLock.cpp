@@ -41,8 +41,13 @@ QString lockFailureReason(int error)
 // set, when none can be had.
 QString lockFolder(QString *problem)
 {
+    // A runtime folder of another user (one that `sudo` passed on) would leave this user's lock
+    // folder to that user.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QString folder = QDir::isAbsolutePath(runtime) && QFileInfo(runtime).isDir()
+    struct stat runtimeInfo {};
+    const bool ownRuntime = QDir::isAbsolutePath(runtime) && ::stat(QFile::encodeName(runtime).constData(), &runtimeInfo) == 0
+                            && S_ISDIR(runtimeInfo.st_mode) && runtimeInfo.st_uid == ::geteuid();
+    const QString folder = ownRuntime
                                ? QDir(runtime).filePath(QStringLiteral("pmlina"))
                                : QDir(QDir::tempPath()).filePath(QStringLiteral("pmlina-%1").arg(::geteuid()));
     const QByteArray name = QFile::encodeName(folder);
@@ -51,9 +56,11 @@ QString lockFolder(QString *problem)
         *problem = QStringLiteral("ロックファイルのフォルダー「%1」を作れませんでした（%2）。").arg(folder, lockFailureReason(error));
         return QString();
     }
-    // In the shared temporary folder another user could have made it first, or put a link there.
+    // In the shared temporary folder another user could have made it first, or put a link there;
+    // one of this user's own that others may enter is closed to them.
     struct stat st {};
-    if (::lstat(name.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid() || (st.st_mode & 077) != 0) {
+    if (::lstat(name.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()
+        || ((st.st_mode & 077) != 0 && ::chmod(name.constData(), 0700) != 0)) {
         *problem = QStringLiteral("ロックファイルのフォルダー「%1」が、この利用者だけのフォルダーではありません。").arg(folder);
         return QString();
     }

@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <unistd.h>
 #include <cstdio>
 
 namespace {
@@ -114,6 +115,34 @@ private Q_SLOTS:
             QVERIFY(ClaimDataFolder(third, dialogs));
             QVERIFY(dialogs.shown.isEmpty());
         }
+    }
+
+    // The user's runtime folder, or one of the user's own in the temporary folder; one name for a
+    // data folder and a link to it.
+    void lockFolder_data()
+    {
+        QTest::addColumn<QByteArray>("runtime"); // "*": a new folder of this user's
+        QTest::addColumn<QString>("inside");
+        const QString fallback = QDir::tempPath() + QStringLiteral("/pmlina-%1/").arg(::geteuid());
+        QTest::newRow("runtime folder") << QByteArray("*") << QStringLiteral("*/pmlina/");
+        QTest::newRow("not set") << QByteArray() << fallback;
+        QTest::newRow("relative") << QByteArray("run/user") << fallback;
+    }
+    void lockFolder()
+    {
+        QFETCH(QByteArray, runtime);
+        QFETCH(QString, inside);
+        QTemporaryDir runtimeDir;
+        QTemporaryDir data;
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", runtime == "*" ? QFile::encodeName(runtimeDir.path()) : runtime);
+        const FolderLock lock{DataFolder(data.path())};
+        const QString link = runtimeDir.filePath(QStringLiteral("link"));
+        QVERIFY(QFile::link(data.path(), link));
+        const FolderLock sameFolder{DataFolder(link)};
+        qputenv("XDG_RUNTIME_DIR", saved);
+        QVERIFY2(lock.path().startsWith(inside.replace(u'*', runtimeDir.path())), qPrintable(lock.path()));
+        QCOMPARE(sameFolder.path(), lock.path());
     }
 
     // The lock an earlier version kept in the data folder never stands in the way, and goes once
