@@ -1,9 +1,9 @@
 // One diary on two computers: two real Syncthing instances on this machine keep the data folder in
 // step over localhost. Both add a measurement while syncing is paused; once it resumes Syncthing
 // makes its conflict copy, and after `pmlina --merge-copies` and the next sync both sides hold
-// every measurement exactly once. Nothing leaves this machine: each configuration is written
-// before the instance first starts, with every discovery, relay, NAT, STUN, reporting and
-// upgrade service off and every address on 127.0.0.1.
+// every measurement exactly once. Nothing leaves this machine: each configuration is made before
+// the instance first starts, every address on 127.0.0.1 and discovery, relays, NAT traversal,
+// STUN, usage and crash reporting and upgrades off.
 #include "store/FileNames.h"
 #include "support/TestFiles.h"
 
@@ -17,10 +17,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QByteArray kApiKey = "pmlina-test";
-const QString kStart = QStringLiteral("\"2026/12/01\",\"朝\",72.5,\"\",28.1,\"\"");
+const QString kStart = u"\"2026/12/01\",\"朝\",72.5,\"\",28.1,\"\""_s;
 
 int freePort()
 {
@@ -29,98 +30,65 @@ int freePort()
 }
 
 struct Instance {
-    QString home;
-    QString folder;
-    QString id;
+    QString home, folder, id;
     int guiPort = freePort();
     int listenPort = freePort();
     QProcess process;
+    QString address() const { return u"tcp://127.0.0.1:%1"_s.arg(listenPort); }
 };
 
-QDomElement child(QDomElement parent, const QString &name)
+// The text of the child element of that name, which is made when missing.
+void set(QDomElement parent, const QString &name, const QString &text)
 {
     QDomElement e = parent.firstChildElement(name);
     if (e.isNull())
         e = parent.appendChild(parent.ownerDocument().createElement(name)).toElement();
-    return e;
-}
-
-void setText(QDomElement e, const QString &text)
-{
     while (e.hasChildNodes())
         e.removeChild(e.firstChild());
     e.appendChild(e.ownerDocument().createTextNode(text));
 }
 
-// What `syncthing generate` wrote, turned into a configuration that only ever talks to `other`.
-bool configure(Instance &self, const Instance &other)
+QDomDocument config(const Instance &i)
 {
-    QFile file(self.home + QStringLiteral("/config.xml"));
+    QFile file(i.home + u"/config.xml"_s);
     QDomDocument doc;
-    if (!file.open(QIODevice::ReadOnly) || !doc.setContent(&file))
-        return false;
-    file.close();
-    QDomElement root = doc.documentElement();
-    QDomElement device = root.firstChildElement(QStringLiteral("device"));
-    setText(child(device, QStringLiteral("address")), QStringLiteral("tcp://127.0.0.1:%1").arg(self.listenPort));
-
-    QDomElement gui = child(root, QStringLiteral("gui"));
-    setText(child(gui, QStringLiteral("address")), QStringLiteral("127.0.0.1:%1").arg(self.guiPort));
-    setText(child(gui, QStringLiteral("apikey")), QString::fromLatin1(kApiKey));
-    QDomElement options = child(root, QStringLiteral("options"));
-    const std::pair<const char *, QString> settings[] = {
-        {"listenAddress", QStringLiteral("tcp://127.0.0.1:%1").arg(self.listenPort)},
-        {"globalAnnounceEnabled", QStringLiteral("false")},
-        {"localAnnounceEnabled", QStringLiteral("false")},
-        {"relaysEnabled", QStringLiteral("false")},
-        {"natEnabled", QStringLiteral("false")},
-        {"stunKeepaliveStartS", QStringLiteral("0")},
-        {"stunKeepaliveMinS", QStringLiteral("0")},
-        {"urAccepted", QStringLiteral("-1")},
-        {"crashReportingEnabled", QStringLiteral("false")},
-        {"autoUpgradeIntervalH", QStringLiteral("0")},
-        {"startBrowser", QStringLiteral("false")},
-    };
-    for (const auto &[name, value] : settings)
-        setText(child(options, QString::fromLatin1(name)), value);
-
-    // The other device, with every field the generated one has.
-    QDomElement peer = device.cloneNode().toElement();
-    peer.setAttribute(QStringLiteral("id"), other.id);
-    peer.setAttribute(QStringLiteral("name"), QStringLiteral("other"));
-    setText(child(peer, QStringLiteral("address")), QStringLiteral("tcp://127.0.0.1:%1").arg(other.listenPort));
-    root.appendChild(peer);
-
-    QDomElement folder = root.firstChildElement(QStringLiteral("defaults")).firstChildElement(QStringLiteral("folder")).cloneNode().toElement();
-    folder.setAttribute(QStringLiteral("id"), QStringLiteral("pmlina"));
-    folder.setAttribute(QStringLiteral("label"), QStringLiteral("pmlina"));
-    folder.setAttribute(QStringLiteral("path"), self.folder);
-    folder.setAttribute(QStringLiteral("fsWatcherDelayS"), QStringLiteral("1"));
-    QDomElement shared = folder.firstChildElement(QStringLiteral("device")).cloneNode().toElement();
-    shared.setAttribute(QStringLiteral("id"), other.id);
-    folder.appendChild(shared);
-    root.appendChild(folder);
-
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(doc.toByteArray()) > 0;
+    if (file.open(QIODevice::ReadOnly))
+        doc.setContent(&file);
+    return doc;
 }
 
-QProcessEnvironment quietEnvironment(const QString &home)
+// What `syncthing generate` wrote, made to talk only to `other`. The other device and the folder
+// are copies of the generated elements, so that no field is left to a value of nothing.
+bool configure(const Instance &self, const Instance &other)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home);
-    env.insert(QStringLiteral("STNOUPGRADE"), QStringLiteral("1"));
-    env.insert(QStringLiteral("STNORESTART"), QStringLiteral("1"));
-    env.insert(QStringLiteral("STNODEFAULTFOLDER"), QStringLiteral("1"));
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
-    return env;
+    QDomDocument doc = config(self);
+    QDomElement root = doc.documentElement();
+    QDomElement device = root.firstChildElement(u"device"_s);
+    QDomElement peer = root.appendChild(device.cloneNode()).toElement();
+    peer.setAttribute(u"id"_s, other.id);
+    set(device, u"address"_s, self.address());
+    set(peer, u"address"_s, other.address());
+    set(root.firstChildElement(u"gui"_s), u"address"_s, u"127.0.0.1:%1"_s.arg(self.guiPort));
+    set(root.firstChildElement(u"gui"_s), u"apikey"_s, u"pmlina-test"_s);
+    const QString options[][2] = {{u"listenAddress"_s, self.address()},    {u"globalAnnounceEnabled"_s, u"false"_s},
+                                  {u"localAnnounceEnabled"_s, u"false"_s}, {u"relaysEnabled"_s, u"false"_s},
+                                  {u"natEnabled"_s, u"false"_s},           {u"stunKeepaliveStartS"_s, u"0"_s},
+                                  {u"stunKeepaliveMinS"_s, u"0"_s},        {u"urAccepted"_s, u"-1"_s},
+                                  {u"crashReportingEnabled"_s, u"false"_s}, {u"autoUpgradeIntervalH"_s, u"0"_s},
+                                  {u"startBrowser"_s, u"false"_s}};
+    for (const auto &[name, value] : options)
+        set(root.firstChildElement(u"options"_s), name, value);
+    QDomElement folder = root.appendChild(root.firstChildElement(u"defaults"_s).firstChildElement(u"folder"_s).cloneNode()).toElement();
+    folder.setAttribute(u"id"_s, u"pmlina"_s);
+    folder.setAttribute(u"path"_s, self.folder);
+    folder.appendChild(folder.firstChildElement(u"device"_s).cloneNode()).toElement().setAttribute(u"id"_s, other.id);
+    QFile file(self.home + u"/config.xml"_s);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(doc.toByteArray()) > 0;
 }
 
 QStringList conflictCopies(const QString &folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.sync-conflict-*")}, QDir::Files);
+    return QDir(folder).entryList({u"*.sync-conflict-*"_s}, QDir::Files);
 }
 
 } // namespace
@@ -128,44 +96,34 @@ QStringList conflictCopies(const QString &folder)
 class SyncthingTest : public QObject
 {
     Q_OBJECT
-    QNetworkAccessManager m_net;
-    Instance m_a;
-    Instance m_b;
     QTemporaryDir m_dir;
+    QNetworkAccessManager m_net;
+    Instance m_a, m_b;
 
-    // A call of Syncthing's REST interface; the reply's body, or nothing when it failed.
-    std::optional<QByteArray> call(Instance &at, const QByteArray &verb, const QString &path)
+    // A call of Syncthing's REST interface; false when it failed.
+    bool call(Instance &at, const QString &path, bool post = true)
     {
-        QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1/rest/%2").arg(at.guiPort).arg(path)));
-        request.setRawHeader("X-API-Key", kApiKey);
+        QNetworkRequest request(QUrl(u"http://127.0.0.1:%1/rest/%2"_s.arg(at.guiPort).arg(path)));
+        request.setRawHeader("X-API-Key", "pmlina-test");
         request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
-        std::unique_ptr<QNetworkReply> reply(verb == "GET" ? m_net.get(request) : m_net.post(request, QByteArray()));
-        if (!QTest::qWaitFor([&] { return reply->isFinished(); }, 30000) || reply->error() != QNetworkReply::NoError)
-            return std::nullopt;
-        return reply->readAll();
+        std::unique_ptr<QNetworkReply> reply(post ? m_net.post(request, QByteArray()) : m_net.get(request));
+        return QTest::qWaitFor([&] { return reply->isFinished(); }, 30000) && reply->error() == QNetworkReply::NoError;
     }
 
-    int pmlina(const QStringList &arguments, QString *out = nullptr)
+    QString pmlina(Instance &at, const QStringList &arguments)
     {
         QProcess process;
-        process.setProcessEnvironment(quietEnvironment(QDir::homePath()));
-        process.start(QStringLiteral(PMLINA_BINARY), arguments);
+        process.start(QStringLiteral(PMLINA_BINARY), QStringList{u"--data-dir"_s, at.folder} + arguments);
         process.waitForFinished(20000);
-        if (out)
-            *out = QString::fromUtf8(process.readAllStandardOutput());
-        return process.exitCode();
+        return QString::number(process.exitCode()) + u' ' + QString::fromUtf8(process.readAllStandardOutput());
     }
 
-    // Adds one measurement to partner 1 on one side, as a user would from a scale's CSV file.
-    bool add(Instance &at, const QByteArray &csvLine)
+    // One measurement into partner 1's data on one side, from a scale's CSV file, and scanned.
+    bool add(Instance &at, const QString &csvLine)
     {
-        const QString csv = m_dir.filePath(QStringLiteral("in.csv"));
-        QFile file(csv);
-        if (!file.open(QIODevice::WriteOnly) || file.write("DATE,WEIGHT,BODY_FAT\n" + csvLine + '\n') <= 0)
-            return false;
-        file.close();
-        return pmlina({QStringLiteral("--data-dir"), at.folder, QStringLiteral("--import-csv"), QStringLiteral("1"), csv}) == 0
-               && call(at, "POST", QStringLiteral("db/scan?folder=pmlina")).has_value();
+        TestFiles::write(m_dir.path(), u"in.csv"_s, u"DATE,WEIGHT,BODY_FAT\n"_s + csvLine);
+        return pmlina(at, {u"--import-csv"_s, u"1"_s, m_dir.filePath(u"in.csv"_s)}).startsWith(u"0 "_s)
+               && call(at, u"db/scan?folder=pmlina"_s);
     }
 
     bool inStep() const
@@ -177,80 +135,62 @@ class SyncthingTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        const QString syncthing = QStandardPaths::findExecutable(QStringLiteral("syncthing"));
+        const QString syncthing = QStandardPaths::findExecutable(u"syncthing"_s);
         if (syncthing.isEmpty())
-            QSKIP("syncthing is not installed (Debian package syncthing; scripts/test installs it where it can)");
+            QSKIP("syncthing is not installed (Debian package syncthing, which scripts/test installs where it can)");
         m_net.setProxy(QNetworkProxy::NoProxy);
-        Instance *both[] = {&m_a, &m_b};
-        for (Instance *i : both) {
-            const QString side = i == &m_a ? QStringLiteral("a") : QStringLiteral("b");
-            i->home = m_dir.filePath(side + QStringLiteral("-home"));
-            i->folder = m_dir.filePath(side + QStringLiteral("-diary"));
-            QVERIFY(QDir().mkpath(i->folder + QStringLiteral("/.stfolder")));
-            // Each computer keeps its own backups.
-            TestFiles::write(i->folder, QStringLiteral(".stignore"), QStringLiteral("/backup\n"));
-            QCOMPARE(QProcess::execute(syncthing, {QStringLiteral("generate"), QStringLiteral("--home=") + i->home,
-                                                   QStringLiteral("--no-default-folder"), QStringLiteral("--skip-port-probing")}),
+        for (Instance *i : {&m_a, &m_b}) {
+            i->home = m_dir.filePath(i == &m_a ? u"a-home"_s : u"b-home"_s);
+            i->folder = m_dir.filePath(i == &m_a ? u"a-diary"_s : u"b-diary"_s);
+            QVERIFY(QDir().mkpath(i->folder + u"/.stfolder"_s));
+            // Each computer keeps its own backups, as the README advises.
+            TestFiles::write(i->folder, u".stignore"_s, u"/backup\n"_s);
+            QCOMPARE(QProcess::execute(syncthing, {u"generate"_s, u"--home="_s + i->home, u"--no-default-folder"_s,
+                                                   u"--skip-port-probing"_s}),
                      0);
-            QVERIFY(QFile::exists(i->home + QStringLiteral("/config.xml")));
+            i->id = config(*i).documentElement().firstChildElement(u"device"_s).attribute(u"id"_s);
+            QVERIFY(!i->id.isEmpty());
         }
-        // Each needs the other's id, which its own configuration holds.
-        for (Instance *i : both) {
-            QFile config(i->home + QStringLiteral("/config.xml"));
-            QDomDocument doc;
-            QVERIFY(config.open(QIODevice::ReadOnly) && doc.setContent(&config));
-            i->id = doc.documentElement().firstChildElement(QStringLiteral("device")).attribute(QStringLiteral("id"));
-        }
-        QVERIFY(configure(m_a, m_b));
-        QVERIFY(configure(m_b, m_a));
-        TestFiles::write(m_a.folder, FileName::data1, kStart + QStringLiteral("\r\n"));
-        for (Instance *i : both) {
-            i->process.setProcessEnvironment(quietEnvironment(i->home));
-            i->process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QVERIFY(configure(m_a, m_b) && configure(m_b, m_a));
+        TestFiles::write(m_a.folder, FileName::data1, kStart + u"\r\n"_s);
+        for (Instance *i : {&m_a, &m_b}) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(u"HOME"_s, i->home);
+            env.insert(u"STNOUPGRADE"_s, u"1"_s);
+            i->process.setProcessEnvironment(env);
             i->process.setStandardOutputFile(QProcess::nullDevice());
-            i->process.start(syncthing, {QStringLiteral("serve"), QStringLiteral("--home=") + i->home, QStringLiteral("--no-browser"),
-                                         QStringLiteral("--no-restart"), QStringLiteral("--no-upgrade")});
-            QVERIFY(i->process.waitForStarted());
+            i->process.start(syncthing, {u"serve"_s, u"--home="_s + i->home, u"--no-browser"_s, u"--no-restart"_s, u"--no-upgrade"_s});
+            QTRY_VERIFY_WITH_TIMEOUT(call(*i, u"system/ping"_s, false), 20000);
         }
-        for (Instance *i : both)
-            QTRY_VERIFY_WITH_TIMEOUT(call(*i, "GET", QStringLiteral("system/ping")).has_value(), 20000);
     }
 
     void cleanupTestCase()
     {
         for (Instance *i : {&m_a, &m_b}) {
-            if (i->process.state() == QProcess::NotRunning)
-                continue;
-            call(*i, "POST", QStringLiteral("system/shutdown"));
-            if (!i->process.waitForFinished(10000))
+            if (i->process.state() != QProcess::NotRunning && !(call(*i, u"system/shutdown"_s) && i->process.waitForFinished(10000)))
                 i->process.kill();
-            i->process.waitForFinished(5000);
         }
     }
 
     void bothAddWhilePaused()
     {
         QTRY_VERIFY_WITH_TIMEOUT(inStep(), 20000);
-        QVERIFY(call(m_a, "POST", QStringLiteral("system/pause")));
-        QVERIFY(call(m_b, "POST", QStringLiteral("system/pause")));
-        QVERIFY(add(m_a, "2026-12-02,71.8,27.9"));
-        QVERIFY(add(m_b, "2026-12-02,72.2,28.0"));
+        QVERIFY(call(m_a, u"system/pause"_s) && call(m_b, u"system/pause"_s));
+        QVERIFY(add(m_a, u"2026-12-02,71.8,27.9"_s) && add(m_b, u"2026-12-02,72.2,28.0"_s));
         QVERIFY(!inStep());
-        QVERIFY(call(m_a, "POST", QStringLiteral("system/resume")));
-        QVERIFY(call(m_b, "POST", QStringLiteral("system/resume")));
-        // Syncthing keeps one side's file and renames the other's, and both get both.
+        QVERIFY(call(m_a, u"system/resume"_s) && call(m_b, u"system/resume"_s));
+        // Syncthing keeps one side's file, renames the other's, and both sides get both.
         QTRY_VERIFY_WITH_TIMEOUT(inStep() && conflictCopies(m_a.folder).size() == 1, 30000);
-
-        QString out;
-        QCOMPARE(pmlina({QStringLiteral("--data-dir"), m_a.folder, QStringLiteral("--merge-copies")}, &out), 0);
-        QVERIFY2(out.contains(QStringLiteral("1件の記録を「データ1.txt」に加えました")), qPrintable(out));
-        QVERIFY(call(m_a, "POST", QStringLiteral("db/scan?folder=pmlina")));
+        const QString merged = pmlina(m_a, {u"--merge-copies"_s});
+        QVERIFY2(merged.startsWith(u"0 "_s) && merged.contains(u"1件の記録を「データ1.txt」に加えました"_s),
+                 qPrintable(merged));
+        QVERIFY(call(m_a, u"db/scan?folder=pmlina"_s));
         QTRY_VERIFY_WITH_TIMEOUT(inStep() && conflictCopies(m_b.folder).isEmpty(), 30000);
         for (const QString &folder : {m_a.folder, m_b.folder}) {
             QStringList lines = TestFiles::lines(folder, FileName::data1);
             lines.sort();
-            QCOMPARE(lines, (QStringList{kStart, QStringLiteral("\"2026/12/02\",\"取り込み\",71.8,\"\",27.9,\"\""),
-                                         QStringLiteral("\"2026/12/02\",\"取り込み\",72.2,\"\",28,\"\"")}));
+            QCOMPARE(lines, (QStringList{kStart, u"\"2026/12/02\",\"取り込み\",71.8,\"\",27.9,\"\""_s,
+                                         u"\"2026/12/02\",\"取り込み\",72.2,\"\",28,\"\""_s}));
         }
     }
 };
