@@ -14,7 +14,7 @@ constexpr int kAllMerged = 0;
 constexpr int kCopyNotMerged = 1;
 constexpr int kCopyLinesLeftOut = 3;
 
-void say(std::FILE *stream, const QString &text)
+void sayLine(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toUtf8().constData(), stream);
     std::fputc('\n', stream);
@@ -27,7 +27,7 @@ QString takeIn(const DataFolder &folder, const ConflictCopy &copy, bool *linesLe
     const QDate today = QDate::currentDate();
     QString keptAs;
     const auto failed = [&](const QString &message) {
-        say(err, QStringLiteral("pmlina: %1: %2").arg(copy.fileName, message));
+        sayLine(err, QStringLiteral("pmlina: %1: %2").arg(copy.fileName, message));
         return QString();
     };
     if (copy.original == FileName::data1 || copy.original == FileName::data2) {
@@ -38,7 +38,7 @@ QString takeIn(const DataFolder &folder, const ConflictCopy &copy, bool *linesLe
         if (StoreResult r = MergeDataCopy(folder, copy, difference.missing, today, &added, &keptAs); !r)
             return failed(r.message());
         for (const MalformedLine &bad : difference.unreadable)
-            say(err, QStringLiteral("pmlina: %1: %2行目は記録として読み取れないため加えていません（%3 に残しています）：%4")
+            sayLine(err, QStringLiteral("pmlina: %1: %2行目は記録として読み取れないため加えていません（%3 に残しています）：%4")
                          .arg(copy.fileName)
                          .arg(bad.lineNumber)
                          .arg(keptAs, bad.text));
@@ -73,13 +73,13 @@ QString takeIn(const DataFolder &folder, const ConflictCopy &copy, bool *linesLe
 int RunMergeCopiesCommand(const CommandLine &command, std::FILE *out, std::FILE *err)
 {
     if (!QDir(command.dataDir).exists()) {
-        say(err, QStringLiteral("pmlina: データのフォルダ「%1」がありません。").arg(command.dataDir));
+        sayLine(err, QStringLiteral("pmlina: データのフォルダ「%1」がありません。").arg(command.dataDir));
         return kCopyNotMerged;
     }
     const DataFolder folder(command.dataDir);
     FolderLock lock(folder);
     if (const QString refused = ClaimDataFolderForCommand(lock, QStringLiteral("競合コピーをまとめて")); !refused.isEmpty()) {
-        say(err, QStringLiteral("pmlina: ") + refused);
+        sayLine(err, QStringLiteral("pmlina: ") + refused);
         return kCopyNotMerged;
     }
     const QList<ConflictCopy> copies = FindConflictCopies(folder);
@@ -87,14 +87,14 @@ int RunMergeCopiesCommand(const CommandLine &command, std::FILE *out, std::FILE 
     bool linesLeftOut = false;
     for (const ConflictCopy &copy : copies) {
         if (const QString done = takeIn(folder, copy, &linesLeftOut, err); !done.isEmpty()) {
-            say(out, done);
+            sayLine(out, done);
             ++merged;
         }
     }
     if (copies.isEmpty())
-        say(out, QStringLiteral("競合コピーはありません。"));
+        sayLine(out, QStringLiteral("競合コピーはありません。"));
     else
-        say(out, QStringLiteral("競合コピー%1個のうち%2個をまとめました。").arg(copies.size()).arg(merged));
+        sayLine(out, QStringLiteral("競合コピー%1個のうち%2個をまとめました。").arg(copies.size()).arg(merged));
     if (merged < copies.size())
         return kCopyNotMerged;
     return linesLeftOut ? kCopyLinesLeftOut : kAllMerged;

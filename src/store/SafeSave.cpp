@@ -36,7 +36,7 @@ bool writeAll(QFileDevice &file, const QByteArray &bytes, const std::optional<Fa
     return done == bytes.size();
 }
 
-void syncFolder(const QString &folder)
+void syncFolderEntries(const QString &folder)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
     if (fd >= 0) {
@@ -48,7 +48,7 @@ void syncFolder(const QString &folder)
 void syncFolderOf(const QString &path)
 {
     // The rename is only durable once the folder entry itself is on disk.
-    syncFolder(QFileInfo(path).absolutePath());
+    syncFolderEntries(QFileInfo(path).absolutePath());
 }
 
 StoreResult refusedWhileReadOnly(const QString &path)
@@ -132,7 +132,7 @@ StoreResult moveIntoFolder(const QString &path, const QString &folder, QString *
         target = QDir(folder).filePath(QStringLiteral("%1.%2").arg(name).arg(n));
     if (!QDir().rename(path, target))
         return StoreResult::failure(QStringLiteral("「%1」を「%2」に移せませんでした。").arg(name, folder));
-    syncFolder(folder);
+    syncFolderEntries(folder);
     syncFolderOf(path);
     if (movedTo)
         *movedTo = target;

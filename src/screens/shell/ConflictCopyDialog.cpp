@@ -15,9 +15,9 @@
 namespace {
 
 // The day list's columns, the date first and the comment last.
-enum Column { DateColumn, SituationColumn, WeightColumn, BodyFatColumn, CommentColumn, ColumnCount };
+enum CopyColumn { CopyDateColumn, CopySituationColumn, CopyWeightColumn, CopyBodyFatColumn, CopyCommentColumn, CopyColumnCount };
 
-QStandardItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignLeft)
+QStandardItem *copyCell(const QString &text, Qt::Alignment alignment = Qt::AlignLeft)
 {
     auto *item = new QStandardItem(text);
     item->setEditable(false);
@@ -41,15 +41,15 @@ ConflictCopyDialog::ConflictCopyDialog(const ConflictCopyOffer &offer, QWidget *
                          .arg(whose, offer.fileName, offer.copyName)
                          .arg(offer.missing.size()));
 
-    m_rows = new QStandardItemModel(0, ColumnCount, this);
+    m_rows = new QStandardItemModel(0, CopyColumnCount, this);
     m_rows->setHorizontalHeaderLabels({QStringLiteral("日付"), QStringLiteral("行動"), QStringLiteral("体重"), QStringLiteral("体脂肪"),
                                        QStringLiteral("一言日記")});
     for (const Measurement &m : offer.missing) {
-        QStandardItem *date = cell(m.date);
+        QStandardItem *date = copyCell(m.date);
         date->setCheckable(true);
         date->setCheckState(Qt::Checked);
-        m_rows->appendRow({date, cell(m.situation), cell(formatKg(m.weight), Qt::AlignRight), cell(formatFatPercent(m.bodyFat), Qt::AlignRight),
-                           cell(m.comment)});
+        m_rows->appendRow({date, copyCell(m.situation), copyCell(formatKg(m.weight), Qt::AlignRight), copyCell(formatFatPercent(m.bodyFat), Qt::AlignRight),
+                           copyCell(m.comment)});
     }
     lstKyogoKiroku = named(new QTableView(this), "lstKyogoKiroku");
     lstKyogoKiroku->setModel(m_rows);
@@ -84,7 +84,7 @@ QList<int> ConflictCopyDialog::chosen() const
 {
     QList<int> rows;
     for (int row = 0; row < m_rows->rowCount(); ++row) {
-        if (m_rows->item(row, DateColumn)->checkState() == Qt::Checked)
+        if (m_rows->item(row, CopyDateColumn)->checkState() == Qt::Checked)
             rows << row;
     }
     return rows;
