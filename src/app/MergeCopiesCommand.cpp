@@ -7,6 +7,7 @@
 #include "store/FolderLock.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -86,6 +87,11 @@ int RunMergeCopiesCommand(const CommandLine &command, std::FILE *out, std::FILE 
     int merged = 0;
     bool linesLeftOut = false;
     for (const ConflictCopy &copy : copies) {
+        // The sync tool may have taken a copy away meanwhile.
+        if (!QFileInfo::exists(folder.pathFor(copy.fileName))) {
+            ++merged;
+            continue;
+        }
         if (const QString done = takeIn(folder, copy, &linesLeftOut, err); !done.isEmpty()) {
             sayLine(out, done);
             ++merged;

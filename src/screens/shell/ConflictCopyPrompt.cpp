@@ -9,6 +9,7 @@
 #include "ui/Dialogs.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -53,6 +54,9 @@ void ConflictCopyPrompt::OfferConflictCopies()
     if (SafeSave::readOnly())
         return;
     for (const ConflictCopy &copy : FindConflictCopies(m_ctx.folder)) {
+        // The sync tool may have taken a copy away while an earlier one was being offered.
+        if (!QFileInfo::exists(m_ctx.folder.pathFor(copy.fileName)))
+            continue;
         if (isDataFile(copy.original))
             offerDataCopy(copy);
         else
