@@ -127,6 +127,10 @@ private Q_SLOTS:
         QTest::newRow("profile") << FileName::profile1 << QStringList{u"\"氏名\",\"ぽむ\""_s, u"\"身長\",170"_s}
                                  << QStringList{u"\"氏名\",\"ポム\""_s, u"\"身長\",170"_s} << QStringList{u"\"氏名\",\"ポム\""_s}
                                  << QStringList{u"\"氏名\",\"ぽむ\""_s} << QStringList{u"\"氏名\",\"ぽむ\""_s, u"\"身長\",170"_s};
+        QTest::newRow("situation list") << FileName::situationList << QStringList{u"起床後"_s, u"夕食後"_s} << QStringList{u"起床後"_s, u"就寝前"_s}
+                                        << QStringList{u"就寝前"_s} << QStringList{u"夕食後"_s} << QStringList{u"起床後"_s, u"夕食後"_s};
+        QTest::newRow("setting") << FileName::movingAverage << QStringList{u"7"_s} << QStringList{u"14"_s} << QStringList{u"14"_s}
+                                 << QStringList{u"7"_s} << QStringList{u"7"_s};
         QTest::newRow("memo") << FileName::memo << QStringList{u"a"_s, u"b"_s} << QStringList{u"a"_s, u""_s, u"c"_s, u"d"_s}
                               << QStringList{u"c"_s, u"d"_s} << QStringList{u"b"_s} << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
     }
