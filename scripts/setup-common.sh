@@ -4,9 +4,19 @@
 PACKAGES=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev fonts-noto-cjk qt6-translations-l10n
           appstream desktop-file-utils lld ninja-build)
 
+# Only the tests use these: the end-to-end test of one diary on two computers runs two Syncthing
+# instances. Where they cannot be installed (no network, no apt), that test says it is skipped.
+TEST_PACKAGES=(syncthing)
+
+# install_missing_packages [PACKAGE...]: installs those of the packages (by default PACKAGES)
+# that are not installed yet.
 install_missing_packages() {
+    local wanted=("$@")
+    if [ ${#wanted[@]} -eq 0 ]; then
+        wanted=("${PACKAGES[@]}")
+    fi
     local missing=()
-    for p in "${PACKAGES[@]}"; do
+    for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     if [ ${#missing[@]} -eq 0 ]; then

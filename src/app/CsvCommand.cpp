@@ -1,6 +1,7 @@
 #include "app/CsvCommand.h"
 
 #include "app/CommandLine.h"
+#include "app/SecondStart.h"
 #include "store/CsvExport.h"
 #include "store/CsvImport.h"
 #include "store/CsvMerge.h"
@@ -81,10 +82,9 @@ int RunCsvCommand(const CommandLine &command, std::FILE *out, std::FILE *err)
     const QString dataFile = FileName::dataFile(command.csvPartner);
     if (command.csvAction == CsvAction::Export)
         return exportCsv(folder, dataFile, command.csvFile, out, err);
-    // A window open on the folder would go on from its own view of the file it did not see change.
     FolderLock lock(folder);
-    if (!lock.tryLock()) {
-        print(err, QStringLiteral("pmlina: ポムリナがこのデータフォルダで起動中です。終了してから取り込んでください。"));
+    if (const QString refused = ClaimDataFolderForCommand(lock, QStringLiteral("取り込んで")); !refused.isEmpty()) {
+        print(err, QStringLiteral("pmlina: ") + refused);
         return kNothingWritten;
     }
     return importCsv(folder, dataFile, command.csvFile, out, err);

@@ -15,6 +15,7 @@
 #include "screens/maintenance/MaintenanceSettings.h"
 #include "screens/printing/PrintingController.h"
 #include "screens/shell/HelpSections.h"
+#include "screens/shell/ConflictCopyPrompt.h"
 #include "screens/shell/LegacyConversionPrompt.h"
 #include "diary/PartnerDiary.h"
 #include "screens/shell/Session.h"
@@ -54,6 +55,7 @@ MainWindow::MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock,
     , m_session(std::make_unique<Session>(m_folder))
     , m_context{m_folder, m_dialogs, m_clock, *m_session, *this, m_situations}
     , m_problems(m_dialogs)
+    , m_conflicts(std::make_unique<ConflictCopyPrompt>(m_context))
 {
     setObjectName(QStringLiteral("frmMain"));
     m_schedule = [this](qint64 ms, std::function<void()> work) { QTimer::singleShot(ms, this, std::move(work)); };
@@ -68,6 +70,11 @@ MainWindow::MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock,
     connect(m_session.get(), &Session::profileChanged, this, &MainWindow::followProfile);
     connect(m_session.get(), &Session::recordsChanged, this, &MainWindow::followRecords);
     connect(m_session.get(), &Session::situationFileChanged, this, &MainWindow::followSituationFile);
+    // A conflict copy that arrives while the program runs is offered at once.
+    connect(m_session.get(), &Session::folderChanged, this, [this] {
+        if (m_startupFinished)
+            m_conflicts->OfferConflictCopies();
+    });
     // A window left open overnight shows the new day in the morning.
     m_midnight.setSingleShot(true);
     connect(&m_midnight, &QTimer::timeout, this, &MainWindow::followToday);
@@ -264,6 +271,13 @@ void MainWindow::Form_Load()
     });
     conversion.ConvertWeightHistoryFile();
     conversion.ConvertOlderDataFile();
+    // What a sync tool kept from both computers, before any screen shows the files.
+    m_conflicts->setBeforeAsking([this] {
+        if (frmSplash)
+            frmSplash->hide();
+    });
+    m_conflicts->OfferConflictCopies();
+    m_conflicts->setBeforeAsking({});
     if (frmSplash && frmSplash->isHidden()) {
         frmSplash->show();
         processPendingEvents();

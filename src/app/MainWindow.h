@@ -17,6 +17,7 @@ class AnalysesController;
 class CalendarController;
 class Clock;
 class ComparisonController;
+class ConflictCopyPrompt;
 class DiaryController;
 class Dialogs;
 class EntryController;
@@ -154,6 +155,7 @@ private:
     // Whether opening a screen explains it (the help tour), as 設定.txt says.
     int m_helpTourOn = 1;
     ProblemReports m_problems;
+    std::unique_ptr<ConflictCopyPrompt> m_conflicts;
     // The day the window last looked at, and the timer that looks again just after midnight.
     QDate m_knownToday;
     QTimer m_midnight;

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/CsvCommand.h"
 #include "app/MainWindow.h"
+#include "app/MergeCopiesCommand.h"
 #include "app/SecondStart.h"
 #include "store/FolderLock.h"
 #include "ui/Clock.h"
@@ -41,13 +42,12 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine early = ParseCommandLine(arguments, qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
-    const bool csvCommand = arguments.contains(QLatin1String("--export-csv")) || arguments.contains(QLatin1String("--import-csv"));
-    if (early.showHelp || (early.showVersion && early.error.isEmpty()) || (csvCommand && !early.error.isEmpty()))
+    if (early.showHelp || (early.showVersion && early.error.isEmpty()) || (NamesWindowlessCommand(arguments) && !early.error.isEmpty()))
         return printUsage(early);
-    if (early.error.isEmpty() && early.csvAction != CsvAction::None) {
+    if (early.error.isEmpty() && (early.csvAction != CsvAction::None || early.mergeCopies)) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("pmlina"));
-        return RunCsvCommand(early, stdout, stderr);
+        return early.mergeCopies ? RunMergeCopiesCommand(early, stdout, stderr) : RunCsvCommand(early, stdout, stderr);
     }
 
     QApplication app(argc, argv);
@@ -61,6 +61,8 @@ int main(int argc, char *argv[])
         return printUsage(command);
     if (command.csvAction != CsvAction::None)
         return RunCsvCommand(command, stdout, stderr);
+    if (command.mergeCopies)
+        return RunMergeCopiesCommand(command, stdout, stderr);
     if (!QDir().mkpath(command.dataDir)) {
         std::fprintf(stderr, "pmlina: %s\n",
                      QStringLiteral("データのフォルダ「%1」を作れません。").arg(command.dataDir).toUtf8().constData());

@@ -20,6 +20,7 @@
 namespace {
 
 const QString kRootName = QStringLiteral("backup");
+const QString kConflictsName = QStringLiteral("conflicts");
 // A folder being filled; its name never looks like a finished day's.
 const QString kPartialPrefix = QStringLiteral(".partial-");
 
@@ -60,11 +61,12 @@ bool isUnfinishedSave(const QString &name)
 }
 
 // The data folder's own files; folders (the backups among them) are not copied, nor anything
-// that is not a plain file (reading a pipe would never end), nor the running program's lock.
+// that is not a plain file (reading a pipe would never end), nor the lock an earlier version kept
+// there.
 QStringList dataFiles(const DataFolder &folder)
 {
     QStringList files = folderEntries(folder.path(), QDir::Files);
-    files.removeIf([](const QString &name) { return name == FolderLock::fileName() || isUnfinishedSave(name); });
+    files.removeIf([](const QString &name) { return name == FolderLock::legacyFileName() || isUnfinishedSave(name); });
     return files;
 }
 
@@ -148,6 +150,9 @@ QString BackupRoot(const DataFolder &folder)
 
 StoreResult MakeDailyBackup(const DataFolder &folder, const QDate &today)
 {
+    // A run that only reads changes nothing that would need a copy.
+    if (SafeSave::readOnly())
+        return StoreResult::success();
     if (!today.isValid())
         return failure(QStringLiteral("今日の日付がわかりません。"));
     if (QFileInfo(QDir(BackupRoot(folder)).filePath(dayName(today))).isDir())
@@ -162,6 +167,9 @@ StoreResult MakeDailyBackup(const DataFolder &folder, const QDate &today)
 
 StoreResult BackupBeforeReplace(const DataFolder &folder, const QStringList &fileNames, const QDate &today, QStringList *heldIn)
 {
+    // Refused before a backup folder is made: the replacement that follows would be refused too.
+    if (SafeSave::readOnly())
+        return failure(QStringLiteral("このポムリナは記録を見るだけで開いています。"));
     if (!today.isValid())
         return failure(QStringLiteral("今日の日付がわかりません。"));
     QStringList present;
@@ -218,4 +226,13 @@ StoreResult BackupBeforeReplace(const DataFolder &folder, const QStringList &fil
     if (StoreResult r = copyInto(folder, present, name); !r)
         return r;
     return held({name});
+}
+
+StoreResult KeepConflictCopy(const DataFolder &folder, const QString &copyName, QString *keptAs)
+{
+    QString movedTo;
+    const StoreResult r = SafeSave::moveIntoFolder(QDir(folder.path()).filePath(copyName), QDir(BackupRoot(folder)).filePath(kConflictsName), &movedTo);
+    if (r && keptAs)
+        *keptAs = QDir(folder.path()).relativeFilePath(movedTo);
+    return r;
 }

@@ -9,6 +9,7 @@
 // Copies of the data folder's files in "backup/" inside it, one folder per day:
 //   backup/2024-06-11/     every file of the folder, as the day's first start found it
 //   backup/2024-06-11-2/   the files a registration or conversion replaced later that day (-3, ...)
+//   backup/conflicts/      the conflict copies of sync tools, once dealt with; kept for good
 // A folder appears under its name only once every copy in it is complete, so a folder that is
 // there is whole. Restoring is copying the files of one folder back into the data folder.
 
@@ -30,3 +31,8 @@ StoreResult MakeDailyBackup(const DataFolder &folder, const QDate &today);
 // existed.
 StoreResult BackupBeforeReplace(const DataFolder &folder, const QStringList &fileNames, const QDate &today,
                                 QStringList *heldIn = nullptr);
+
+// Moves a sync tool's conflict copy out of the data folder into backup/conflicts/, so that it is
+// not found again and never lost; a copy of the same name there already keeps its name, and this
+// one gets a number after it. `keptAs` gets its path relative to the data folder.
+StoreResult KeepConflictCopy(const DataFolder &folder, const QString &copyName, QString *keptAs = nullptr);

@@ -7,6 +7,7 @@ namespace {
 
 std::optional<Fault> pendingWrite;
 std::optional<ReadFault> pendingRead;
+std::optional<LockFault> pendingLock;
 
 } // namespace
 
@@ -14,6 +15,7 @@ ArmedFault::~ArmedFault()
 {
     pendingWrite.reset();
     pendingRead.reset();
+    pendingLock.reset();
 }
 
 ArmedFault injectFault(const Fault &fault)
@@ -25,6 +27,12 @@ ArmedFault injectFault(const Fault &fault)
 ArmedFault injectReadFault(const ReadFault &fault)
 {
     pendingRead = fault;
+    return ArmedFault();
+}
+
+ArmedFault injectLockFault(const LockFault &fault)
+{
+    pendingLock = fault;
     return ArmedFault();
 }
 
@@ -46,4 +54,10 @@ std::optional<ReadFault> takeReadFault()
     return std::exchange(pendingRead, std::nullopt);
 }
 
+std::optional<LockFault> takeLockFault()
+{
+    return std::exchange(pendingLock, std::nullopt);
+}
+
 } // namespace SafeSave
+

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-// Test seam: a fault injected into the store's next write or checked read, so that tests can
+// Test seam: a fault injected into the store's next write, checked read or folder lock, so that tests can
 // show that a failure part-way leaves every file as it was. A fault is armed for as long as the
 // guard that arming returns lives, and is consumed by the one write or read it hits: a fault a
 // test leaves unused cannot fire on a later, unrelated operation.
@@ -37,11 +37,21 @@ public:
     ArmedFault &operator=(const ArmedFault &) = delete;
 };
 
+// Making the folder lock fails with these error numbers (0: that step goes through): the check
+// that the data folder can be written, and the creation of the lock file, as a read-only folder
+// or a full disk make them fail.
+struct LockFault {
+    int folderError = 0;
+    int lockFileError = 0;
+};
+
 ArmedFault injectFault(const Fault &fault);
 ArmedFault injectReadFault(const ReadFault &fault);
+ArmedFault injectLockFault(const LockFault &fault);
 
 // For the store's own writer and reader: the fault meant for this operation, if any.
 std::optional<Fault> takeWriteFault();
 std::optional<ReadFault> takeReadFault();
+std::optional<LockFault> takeLockFault();
 
 } // namespace SafeSave

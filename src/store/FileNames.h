@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The names of the files in the data folder, in the spelling the program creates them with.
 namespace FileName {
@@ -15,6 +16,12 @@ inline const QString movingAverage = QStringLiteral("移動平均.txt");
 inline const QString autoTime = QStringLiteral("自動時間.txt");
 inline const QString marker = QStringLiteral("マーカー.txt");
 inline const QString memo = QStringLiteral("気付きメモ.txt");
+
+// Every file the program keeps in the data folder.
+inline QStringList all()
+{
+    return {data1, data2, profile1, profile2, situationList, helpTour, scaleSteps, movingAverage, autoTime, marker, memo};
+}
 
 inline QString dataFile(int partner) { return partner == 2 ? data2 : data1; }
 inline QString profileFile(int partner) { return partner == 2 ? profile2 : profile1; }

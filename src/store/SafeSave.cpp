@@ -1,5 +1,6 @@
 #include "store/SafeSave.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -11,6 +12,8 @@
 
 namespace SafeSave {
 namespace {
+
+bool readOnlyRun = false;
 
 QString writeError(const QString &path, const QString &reason)
 {
@@ -33,21 +36,42 @@ bool writeAll(QFileDevice &file, const QByteArray &bytes, const std::optional<Fa
     return done == bytes.size();
 }
 
-void syncFolderOf(const QString &path)
+void syncFolderEntries(const QString &folder)
 {
-    // The rename is only durable once the folder entry itself is on disk.
-    const QByteArray dir = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY);
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
 }
 
+void syncFolderOf(const QString &path)
+{
+    // The rename is only durable once the folder entry itself is on disk.
+    syncFolderEntries(QFileInfo(path).absolutePath());
+}
+
+StoreResult refusedWhileReadOnly(const QString &path)
+{
+    return StoreResult::failure(writeError(path, QStringLiteral("このポムリナは記録を見るだけで開いています")));
+}
+
 } // namespace
+
+void setReadOnly(bool readOnly)
+{
+    readOnlyRun = readOnly;
+}
+
+bool readOnly()
+{
+    return readOnlyRun;
+}
 
 StoreResult replaceFile(const QString &path, const QByteArray &bytes)
 {
+    if (readOnlyRun)
+        return refusedWhileReadOnly(path);
     const std::optional<Fault> fault = takeWriteFault();
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
@@ -71,6 +95,8 @@ StoreResult replaceFile(const QString &path, const QByteArray &bytes)
 
 StoreResult appendToFile(const QString &path, const QByteArray &bytes)
 {
+    if (readOnlyRun)
+        return refusedWhileReadOnly(path);
     const std::optional<Fault> fault = takeWriteFault();
     const bool existed = QFileInfo::exists(path);
     QFile file(path);
@@ -90,6 +116,26 @@ StoreResult appendToFile(const QString &path, const QByteArray &bytes)
     file.close();
     if (!existed)
         syncFolderOf(path);
+    return StoreResult::success();
+}
+
+StoreResult moveIntoFolder(const QString &path, const QString &folder, QString *movedTo)
+{
+    if (readOnlyRun)
+        return refusedWhileReadOnly(path);
+    const QString name = QFileInfo(path).fileName();
+    if (!QDir().mkpath(folder))
+        return StoreResult::failure(QStringLiteral("フォルダー「%1」を作れません。").arg(folder));
+    // QDir::rename never replaces an existing file; a name taken already gets a number.
+    QString target = QDir(folder).filePath(name);
+    for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
+        target = QDir(folder).filePath(QStringLiteral("%1.%2").arg(name).arg(n));
+    if (!QDir().rename(path, target))
+        return StoreResult::failure(QStringLiteral("「%1」を「%2」に移せませんでした。").arg(name, folder));
+    syncFolderEntries(folder);
+    syncFolderOf(path);
+    if (movedTo)
+        *movedTo = target;
     return StoreResult::success();
 }
 

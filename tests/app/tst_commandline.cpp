@@ -115,7 +115,7 @@ private Q_SLOTS:
         for (const QRegularExpressionMatch &m : option.globalMatch(UsageText()))
             options << m.captured();
         options.removeDuplicates();
-        QCOMPARE(options.size(), 5);
+        QCOMPARE(options.size(), 6);
         for (QString name : options) {
             // In roff every hyphen of an option is written \-.
             name.replace(QLatin1Char('-'), QStringLiteral("\\-"));

@@ -3,6 +3,7 @@
 #include "store/FolderLock.h"
 #include "support/TestFiles.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -62,7 +63,16 @@ private Q_SLOTS:
         QTest::newRow("partner 3") << QStringList{QStringLiteral("--data-dir"), QStringLiteral("DIR"), QStringLiteral("--export-csv"),
                                                   QStringLiteral("3"), QStringLiteral("IN")}
                                    << QByteArray() << 2 << QStringLiteral("1 か 2") << 1 << false;
-        QTest::newRow("import while the window is open") << import1 << fine << 1 << QStringLiteral("起動中") << 1 << true;
+        QTest::newRow("import while the window is open")
+            << import1 << fine << 1 << QStringLiteral("（プロセス番号 %1）がこのデータフォルダで起動中").arg(QCoreApplication::applicationPid()) << 1
+            << true;
+        // IN is then a conflict copy of データ1.txt.
+        const QStringList merge = {QStringLiteral("--data-dir"), QStringLiteral("DIR"), QStringLiteral("--merge-copies")};
+        const QByteArray copy = "\"2026/12/01\",\"\x92\xa9\",72.5,\"\",28.1,\"\"\r\n\"2026/12/03\",\"\",71,\"\",27,\"\"\r\n";
+        QTest::newRow("merge copies") << merge << copy << 0 << QStringLiteral("1件の記録を「データ1.txt」に加えました") << 2 << false;
+        QTest::newRow("merge copies, a line unreadable") << merge << QByteArray(copy + "x\r\n") << 3 << QStringLiteral("3行目は記録として")
+                                                         << 2 << false;
+        QTest::newRow("merge copies while the window is open") << merge << copy << 1 << QStringLiteral("起動中") << 1 << true;
         QTest::newRow("no such folder") << QStringList{QStringLiteral("--data-dir"), QStringLiteral("DIR/none"),
                                                        QStringLiteral("--export-csv"), QStringLiteral("1"), QStringLiteral("IN")}
                                         << QByteArray() << 1 << QStringLiteral("がありません") << 1 << false;
@@ -78,9 +88,10 @@ private Q_SLOTS:
         QTemporaryDir dir;
         FolderLock window{DataFolder(dir.path())};
         if (windowOpen)
-            QVERIFY(window.tryLock());
+            QCOMPARE(window.tryLock(), FolderLock::Outcome::Held);
         TestFiles::write(dir.path(), FileName::data1, kData);
-        const QString in = dir.filePath(QStringLiteral("in.csv"));
+        const QString in = dir.filePath(args.contains(QStringLiteral("--merge-copies")) ? QStringLiteral("データ1.sync-conflict-20261207-101010-ABCDEFG.txt")
+                                                                                    : QStringLiteral("in.csv"));
         if (!csv.isEmpty()) {
             QFile file(in);
             QVERIFY(file.open(QIODevice::WriteOnly));

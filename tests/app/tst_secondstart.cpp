@@ -1,59 +1,174 @@
-// One program per data folder: a second start is refused while the first runs, and a lock left
-// by a run that was killed is taken over.
+// One program per data folder on this computer: a live second program is refused, any lock no
+// live program holds is taken over, and a lock that cannot be made opens the diary to be read.
 #include "app/SecondStart.h"
+#include "store/FaultHook.h"
 #include "store/FolderLock.h"
+#include "store/SafeSave.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+
+using Outcome = FolderLock::Outcome;
+
+namespace {
+
+// A process id that was in use a moment ago and is free now.
+QByteArray endedProcess()
+{
+    QProcess gone;
+    gone.start(QStringLiteral("true"), {});
+    const qint64 pid = gone.processId();
+    gone.waitForFinished(10000);
+    return QByteArray::number(pid);
+}
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const QByteArray kHere = '\n' + QSysInfo::machineHostName().toUtf8() + '\n';
+
+} // namespace
 
 class TestSecondStart : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void refusedWhileHeldTakenOverAfterKill();
+    void cleanup() { SafeSave::setReadOnly(false); }
+
+    void lockCases_data()
+    {
+        QTest::addColumn<QByteArray>("left"); // a lock file there before; "-" for none
+        QTest::addColumn<SafeSave::LockFault>("fault");
+        QTest::addColumn<bool>("held"); // a live program holds the folder
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QString>("said"); // the box's text, in part; empty: no box
+        QTest::newRow("no lock") << QByteArray("-") << SafeSave::LockFault{} << false << Outcome::Held << QString();
+        QTest::newRow("empty") << QByteArray() << SafeSave::LockFault{} << false << Outcome::Held << QString();
+        QTest::newRow("garbage") << QByteArray("\x01\xff not a pid\n\n") << SafeSave::LockFault{} << false << Outcome::Held << QString();
+        // Process 1 is alive here, but the number is another computer's.
+        QTest::newRow("other host") << QByteArray("1\nother-host\n") << SafeSave::LockFault{} << false << Outcome::Held << QString();
+        QTest::newRow("dead process") << endedProcess() + kHere << SafeSave::LockFault{} << false << Outcome::Held << QString();
+        QTest::newRow("read-only folder") << QByteArray("-") << SafeSave::LockFault{EROFS, 0} << false << Outcome::Unavailable
+                                          << QStringLiteral("書き込めません（読み取り専用です）");
+        QTest::newRow("full disk") << QByteArray("-") << SafeSave::LockFault{0, ENOSPC} << false << Outcome::Unavailable
+                                   << QStringLiteral("作れませんでした（ディスクがいっぱいです）");
+        QTest::newRow("live second program") << QByteArray("-") << SafeSave::LockFault{} << true << Outcome::HeldByOther
+                                             << QStringLiteral("プロセス番号 ");
+    }
+    void lockCases()
+    {
+        QFETCH(QByteArray, left);
+        QFETCH(bool, held);
+        QFETCH(Outcome, outcome);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        // The first program: this test binary again, holding the folder until it is killed.
+        QProcess first;
+        if (held) {
+            first.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold"), dir.path()});
+            QVERIFY(first.waitForReadyRead(10000));
+            said += QString::number(first.processId());
+        }
+        FolderLock lock{DataFolder(dir.path())};
+        QVERIFY(left == "-" || write(lock.path(), left));
+        ScriptedDialogs dialogs;
+        QFETCH(SafeSave::LockFault, fault);
+        const SafeSave::ArmedFault armed = SafeSave::injectLockFault(fault);
+        QCOMPARE(ClaimDataFolder(lock, dialogs), outcome != Outcome::HeldByOther);
+        QCOMPARE(lock.holderPid(), held ? first.processId() : 0);
+        QCOMPARE(dialogs.shown.size(), said.isEmpty() ? 0 : 1);
+        if (!said.isEmpty()) {
+            QVERIFY2(dialogs.shown[0].text.contains(said), qPrintable(dialogs.shown[0].text));
+            // Never "already running" unless a program is.
+            QCOMPARE(dialogs.shown[0].title == QStringLiteral("ポムリナは起動中です"), held);
+        }
+        // A run that only reads writes nothing.
+        QCOMPARE(SafeSave::replaceFile(dir.filePath(QStringLiteral("x.txt")), "x").ok(), outcome != Outcome::Unavailable);
+        QFile content(lock.path());
+        QCOMPARE(content.open(QIODevice::ReadOnly) ? content.readLine().trimmed().toLongLong() : 0,
+                 outcome == Outcome::Held ? QCoreApplication::applicationPid() : held ? first.processId() : 0);
+        if (held) {
+            // A crash leaves the lock file behind; the next start takes it over without a word.
+            ::kill(pid_t(first.processId()), SIGKILL);
+            QVERIFY(first.waitForFinished(10000));
+            FolderLock third{DataFolder(dir.path())};
+            QCOMPARE(third.tryLock(), Outcome::Held);
+        }
+    }
+
+    // The user's runtime folder, or one of the user's own in the temporary folder; one name for a
+    // data folder and a link to it.
+    void lockFolder_data()
+    {
+        QTest::addColumn<QByteArray>("runtime"); // "*": a folder of this user's
+        QTest::addColumn<QString>("inside");
+        const QString fallback = QDir::tempPath() + QStringLiteral("/pmlina-%1/").arg(::geteuid());
+        QTest::newRow("runtime folder") << QByteArray("*") << QStringLiteral("*/pmlina/");
+        QTest::newRow("not set") << QByteArray() << fallback;
+        QTest::newRow("relative") << QByteArray("run/user") << fallback;
+    }
+    void lockFolder()
+    {
+        QFETCH(QByteArray, runtime);
+        QFETCH(QString, inside);
+        QTemporaryDir runtimeDir;
+        QTemporaryDir data;
+        const QString link = runtimeDir.filePath(QStringLiteral("link"));
+        QVERIFY(QFile::link(data.path(), link));
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", runtime == "*" ? QFile::encodeName(runtimeDir.path()) : runtime);
+        const FolderLock lock{DataFolder(data.path())};
+        const FolderLock sameFolder{DataFolder(link)};
+        qputenv("XDG_RUNTIME_DIR", saved);
+        QVERIFY2(lock.path().startsWith(inside.replace(u'*', runtimeDir.path())), qPrintable(lock.path()));
+        QCOMPARE(sameFolder.path(), lock.path());
+    }
+
+    // The lock an earlier version kept in the data folder never stands in the way, and goes once
+    // no program of this computer can be holding it.
+    void legacyLock_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("dead process") << endedProcess() + "\npmlina" + kHere << false;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("live process") << QByteArray::number(QCoreApplication::applicationPid()) + "\npmlina" + kHere << true;
+        QTest::newRow("other host") << QByteArray("1\npmlina\nother-host\n") << true;
+    }
+    void legacyLock()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString legacy = dir.filePath(FolderLock::legacyFileName());
+        QVERIFY(write(legacy, content));
+        FolderLock lock{DataFolder(dir.path())};
+        QCOMPARE(lock.tryLock(), Outcome::Held);
+        QTEST(QFile::exists(legacy), "kept");
+    }
 };
-
-void TestSecondStart::refusedWhileHeldTakenOverAfterKill()
-{
-    QTemporaryDir dir;
-    const DataFolder folder(dir.path());
-
-    // The first program: this test binary again, holding the lock until it is killed.
-    QProcess first;
-    first.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold"), dir.path()});
-    QVERIFY(first.waitForReadyRead(10000));
-    QCOMPARE(first.readLine().trimmed(), QByteArray("locked"));
-
-    ScriptedDialogs dialogs;
-    FolderLock second(folder);
-    QVERIFY(!ClaimDataFolder(second, dialogs));
-    QCOMPARE(dialogs.titles(), QStringList{QStringLiteral("ポムリナは起動中です")});
-    QCOMPARE(dialogs.shown.first().icon, MessageIcon::Exclamation);
-    QCOMPARE(second.holderPid(), first.processId());
-
-    // A crash leaves the lock file behind; the next start takes it over without a word.
-    ::kill(pid_t(first.processId()), SIGKILL);
-    QVERIFY(first.waitForFinished(10000));
-    dialogs.clear();
-    FolderLock third(folder);
-    QVERIFY(ClaimDataFolder(third, dialogs));
-    QVERIFY(dialogs.shown.isEmpty());
-}
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--hold") {
         FolderLock lock{DataFolder(QString::fromLocal8Bit(argv[2]))};
-        if (!lock.tryLock())
+        if (lock.tryLock() != Outcome::Held)
             return 1;
         std::puts("locked");
         std::fflush(stdout);

@@ -35,8 +35,8 @@ private:
         QVERIFY(writeFile(path(QStringLiteral("データ2.TXT")), cp932Lines({QStringLiteral("\"2024/06/10\",\"朝\",60,\"\",20,\"\"")})));
         QVERIFY(writeFile(path(FileName::profile1), cp932Lines({QStringLiteral("\"氏名\",\"ぽむ\"")})));
         QVERIFY(writeFile(path(QStringLiteral(".hidden")), QByteArrayLiteral("x")));
-        // Not data: the running program's lock, and a save a crash cut short.
-        QVERIFY(writeFile(path(FolderLock::fileName()), QByteArrayLiteral("4242\nhost\npmlina\n")));
+        // Not data: an earlier version's lock, and a save a crash cut short.
+        QVERIFY(writeFile(path(FolderLock::legacyFileName()), QByteArrayLiteral("4242\nhost\npmlina\n")));
         QVERIFY(writeFile(path(FileName::data1 + QStringLiteral(".Xy12ab")), QByteArrayLiteral("half")));
         QVERIFY(QDir().mkpath(path(QStringLiteral("own folder"))));
     }
@@ -45,7 +45,7 @@ private:
     void verifyFullCopy(const QString &name)
     {
         QStringList files = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-        files.removeAll(FolderLock::fileName());
+        files.removeAll(FolderLock::legacyFileName());
         files.removeAll(FileName::data1 + QStringLiteral(".Xy12ab"));
         QCOMPARE(folderEntries(backup(name)), files);
         for (const QString &file : files)

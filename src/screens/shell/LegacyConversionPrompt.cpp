@@ -6,6 +6,7 @@
 #include "store/Backup.h"
 #include "store/LegacyConversion.h"
 #include "store/NumberText.h"
+#include "store/SafeSave.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
 
@@ -35,7 +36,8 @@ bool LegacyConversionPrompt::backUpDataFile()
 
 void LegacyConversionPrompt::ConvertWeightHistoryFile()
 {
-    if (!hasWeightHistoryFile(m_ctx.folder))
+    // A run that only reads could not write the answer's conversion.
+    if (SafeSave::readOnly() || !hasWeightHistoryFile(m_ctx.folder))
         return;
     const std::optional<float> bodyFat = askBodyFat(QStringLiteral("連続体重.txtを検出しました。"));
     if (!bodyFat || !backUpDataFile())
@@ -48,7 +50,7 @@ void LegacyConversionPrompt::ConvertWeightHistoryFile()
 
 void LegacyConversionPrompt::ConvertOlderDataFile()
 {
-    if (!holdsOlderData(m_ctx.folder, m_ctx.session.currentDataFile()))
+    if (SafeSave::readOnly() || !holdsOlderData(m_ctx.folder, m_ctx.session.currentDataFile()))
         return;
     const std::optional<float> bodyFat = askBodyFat(QStringLiteral("ミルテのデータを検出しました。"));
     if (!bodyFat || !backUpDataFile())

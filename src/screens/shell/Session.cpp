@@ -102,7 +102,10 @@ void Session::watchFolder()
                                   {FileName::data1, FileName::data2, FileName::profile1, FileName::profile2, FileName::memo,
                                    FileName::situationList},
                                   this);
-    connect(m_watcher, &FolderWatcher::changed, this, &Session::refresh);
+    connect(m_watcher, &FolderWatcher::changed, this, [this] {
+        refresh();
+        Q_EMIT folderChanged();
+    });
 }
 
 DataStamp Session::stamp(bool bothPartners) const

@@ -94,6 +94,9 @@ Q_SIGNALS:
     // it and compares.
     void memoFileChanged();
     void situationFileChanged();
+    // Something in the data folder changed (the watcher's notice, after the files were taken in):
+    // a file may have come that none of the above follows, a sync tool's conflict copy.
+    void folderChanged();
 
 private:
     DataFolder m_folder;

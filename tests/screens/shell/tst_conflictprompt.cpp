@@ -1,0 +1,105 @@
+// The start-up's offer of conflict copies: the window's choice taken in, あとで keeping all, and
+// the other files' copies said and kept; and the window 同期の競合コピー itself.
+#include "screens/entry/EntryController.h"
+#include "screens/entry/EntryDay.h"
+#include "screens/shell/ConflictCopyPrompt.h"
+#include "support/MainWindowHarness.h"
+
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+
+namespace {
+const QString kCopy = QStringLiteral("データ1.sync-conflict-20261207-101010-ABCDEFG.txt");
+const QString kA = line(QStringLiteral("2026/12/05"), 70.0);
+const QString kB = line(QStringLiteral("2026/12/06"), 69.5);
+const QString kC = line(QStringLiteral("2026/12/07"), 69.0);
+const QString kD = line(QStringLiteral("2026/12/07"), 68.5, 25, QStringLiteral("夕食後"), QStringLiteral("外食"));
+} // namespace
+
+class ConflictPromptTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup() { ConflictCopyPrompt::setChooser(nullptr); }
+
+    void dataCopy_data()
+    {
+        QTest::addColumn<std::optional<QList<int>>>("ticked"); // nothing: あとで
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("all") << std::optional<QList<int>>(QList<int>{0, 1}) << QStringList{kA, kB, kC, kD};
+        QTest::newRow("one unticked") << std::optional<QList<int>>(QList<int>{1}) << QStringList{kA, kB, kD};
+        QTest::newRow("later") << std::optional<QList<int>>() << QStringList{kA, kB};
+    }
+    void dataCopy()
+    {
+        QFETCH(std::optional<QList<int>>, ticked);
+        QFETCH(QStringList, after);
+        MainWindowHarness h;
+        h.writeCouple({kA, kB}, {line(QStringLiteral("2026/12/03"), 55.0)});
+        h.setHelpTour(0);
+        h.write(kCopy, QStringList{kA, kC, kD}.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        QList<ConflictCopyOffer> offers;
+        ConflictCopyPrompt::setChooser([&](const ConflictCopyOffer &offer) {
+            offers << offer;
+            return ticked;
+        });
+        h.start();
+        QCOMPARE(offers.size(), 1);
+        QCOMPARE(offers[0].nickname, QStringLiteral("ぽむ"));
+        QCOMPARE(offers[0].missing.size(), 2);
+        QCOMPARE(offers[0].missing[1].comment, QStringLiteral("外食"));
+        QCOMPARE(offers[0].onlyInFile, 1);
+        QCOMPARE(TestFiles::lines(h.path(), FileName::data1), after);
+        // The entry screen was built from the file as it is now.
+        QCOMPARE(h.window->findChild<EntryController *>()->day().rows.size(), after.size() - 2);
+        QCOMPARE(QFile::exists(QDir(h.path()).filePath(kCopy)), !ticked);
+        // Offered again at the next start only when it was left for later.
+        h.start();
+        QCOMPARE(offers.size(), ticked ? 1 : 2);
+    }
+
+    void otherCopies()
+    {
+        MainWindowHarness h;
+        h.writeCouple({kA}, {kB});
+        h.setHelpTour(0);
+        h.write(FileName::memo, QStringLiteral("朝は散歩\r\n"));
+        h.write(QStringLiteral("気付きメモ (conflicted copy 2026-12-07 101010).txt"), QStringLiteral("朝は散歩\r\n夜は早く寝る\r\n"));
+        const QString profileCopy = QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ1 (ぽむ's conflicted copy 2026-12-07).txt");
+        h.write(profileCopy, QStringLiteral("\"氏名\",\"ポム\"\r\n\"身長\",170\r\n\"目標体重\",60\r\n"));
+        const QByteArray profile = TestFiles::bytes(h.path(), FileName::profile1);
+        const QByteArray copied = TestFiles::bytes(h.path(), profileCopy);
+        h.start();
+        QCOMPARE(h.dialogs.titles(), QStringList(2, QStringLiteral("同期の競合コピー")));
+        QCOMPARE(h.dialogs.shown[0].details, QStringLiteral("夜は早く寝る"));
+        QCOMPARE(h.dialogs.shown[1].icon, MessageIcon::Information);
+        QCOMPARE(h.dialogs.shown[1].details, QStringLiteral("コピーにだけある行：\n\"氏名\",\"ポム\"\n\n今のファイルにだけある行：\n\"氏名\",\"ぽむ\""));
+        QCOMPARE(TestFiles::lines(h.path(), FileName::memo), (QStringList{QStringLiteral("朝は散歩"), QStringLiteral("夜は早く寝る")}));
+        QCOMPARE(TestFiles::bytes(h.path(), FileName::profile1), profile);
+        QCOMPARE(TestFiles::bytes(QDir(h.path()).filePath(QStringLiteral("backup/conflicts")), profileCopy), copied);
+        QVERIFY(!QFile::exists(QDir(h.path()).filePath(profileCopy)));
+    }
+
+    void dialog()
+    {
+        Measurement a{QStringLiteral("2026/12/07"), QStringLiteral("夕食後"), 68.5f, QStringLiteral("外食"), 25.5f, QString()};
+        Measurement b = a;
+        b.weight = 68.f;
+        ConflictCopyDialog dialog({kCopy, FileName::data1, QStringLiteral("ぽむ"), {a, b, a}, 4});
+        QAbstractItemModel *rows = dialog.lstKyogoKiroku->model();
+        QCOMPARE(rows->rowCount(), 3);
+        QCOMPARE(dialog.chosen(), (QList<int>{0, 1, 2}));
+        const QStringList shown = {rows->index(1, 0).data().toString(), rows->index(1, 1).data().toString(), rows->index(1, 2).data().toString(),
+                                   rows->index(1, 3).data().toString(), rows->index(1, 4).data().toString()};
+        QCOMPARE(shown, (QStringList{QStringLiteral("2026/12/07"), QStringLiteral("夕食後"), QStringLiteral("68.0Kg"), QStringLiteral("25.5%"),
+                                     QStringLiteral("外食")}));
+        rows->setData(rows->index(1, 0), Qt::Unchecked, Qt::CheckStateRole);
+        QCOMPARE(dialog.chosen(), (QList<int>{0, 2}));
+        dialog.cmdKyogoKuwaeru->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+};
+
+QTEST_MAIN(ConflictPromptTest)
+#include "tst_conflictprompt.moc"
