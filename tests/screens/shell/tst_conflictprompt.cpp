@@ -54,9 +54,12 @@ private Q_SLOTS:
         // The entry screen was built from the file as it is now.
         QCOMPARE(h.window->findChild<EntryController *>()->day().rows.size(), after.size() - 2);
         QCOMPARE(QFile::exists(QDir(h.path()).filePath(kCopy)), !ticked);
-        // Offered again at the next start only when it was left for later.
+        // A copy that arrives while the program runs is offered at once.
+        h.write(QStringLiteral("データ1 (conflicted copy 2026-12-08 070000).txt"), line(QStringLiteral("2026/12/08"), 67.5) + QStringLiteral("\r\n"));
+        QTRY_COMPARE_WITH_TIMEOUT(offers.size(), 2, 2000);
+        // Offered again at the next start only when they were left for later.
         h.start();
-        QCOMPARE(offers.size(), ticked ? 1 : 2);
+        QCOMPARE(offers.size(), ticked ? 2 : 4);
     }
 
     void otherCopies()
