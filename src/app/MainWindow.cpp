@@ -382,6 +382,9 @@ void MainWindow::openScreen(ScreenController *screen)
     HideAllScreens();
     screen->prepareAfterHiding();
     panel->setVisible(true);
+    // The keyboard goes on in the screen, not on the button that opened it.
+    if (QWidget *input = screen->firstInput())
+        input->setFocus(Qt::OtherFocusReason);
     processPendingEvents();
     m_session->setHelpText(helpTourText(screen->helpTopic()));
     DSP_HELP();

@@ -498,6 +498,10 @@ private Q_SLOTS:
             QTest::keyClick(h.window.get(), Qt::Key(Qt::Key_0 + number), Qt::AltModifier);
             // a shortcut shows its button pressed for a moment before the click
             QTRY_COMPARE(visibleScreens(h), QStringList{kScreens[number - 1]});
+            // the keyboard goes on in the screen opened; on 入力, with the situation
+            QVERIFY(h.find(kScreens[number - 1])->isAncestorOf(QApplication::focusWidget()));
+            if (number == 2)
+                QCOMPARE(QApplication::focusWidget(), h.find(QStringLiteral("lstAct")));
         }
         QVERIFY(h.find(QStringLiteral("cmdMemo"))->toolTip().contains(QStringLiteral("Alt+7")));
         const auto ctrlS = [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier); };

@@ -139,6 +139,11 @@ QAbstractButton *EntryController::saveButton() const
     return m_panel->cmdTaiHozon;
 }
 
+QWidget *EntryController::firstInput() const
+{
+    return m_panel->lstAct;
+}
+
 QDate EntryController::selectedDay() const
 {
     return m_panel->mtvmain->selectedDate();
@@ -455,7 +460,9 @@ void EntryController::cmdSakujo_Click()
     // As for a correction: the question may stay open while the list is read again.
     const int index = row->recordIndex;
     const quint64 listedRevision = m_listedRevision;
-    if (!m_ctx.dialogs.askYesNoDefaultNo(QStringLiteral("記録の削除"), DeleteQuestion(row->ordinal, row->situation, row->weight)))
+    // Removing the first record moves the start of the diet: the question says so.
+    const QString startChange = StartChangeNote(m_ctx.session.diary().records(), index);
+    if (!m_ctx.dialogs.askYesNoDefaultNo(QStringLiteral("記録の削除"), DeleteQuestion(row->ordinal, row->situation, row->weight, startChange)))
         return;
     changeListedRecord(QStringLiteral("削除できません"), [&](PartnerDiary &diary) { return diary.deleteRecord(listedRevision, index); });
 }

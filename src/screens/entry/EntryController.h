@@ -33,6 +33,8 @@ public:
     HelpTopic helpTopic() const override { return HelpTopic::Entry; }
     // Ctrl+S: the save button.
     QAbstractButton *saveButton() const override;
+    // A measurement starts with its situation.
+    QWidget *firstInput() const override;
 
     QDate selectedDay() const;
     void setSelectedDay(const QDate &day);

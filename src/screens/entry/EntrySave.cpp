@@ -41,7 +41,19 @@ std::optional<QString> SteppedValue(const QString &boxText, const QString &step,
     return generalNumber(leadingNumber(boxText) + direction * leadingNumber(step));
 }
 
-QString DeleteQuestion(const QString &ordinal, const QString &situation, const QString &weight)
+QString DeleteQuestion(const QString &ordinal, const QString &situation, const QString &weight, const QString &startChange)
 {
-    return QStringLiteral("%1回目 %2 %3 を削除しますか？").arg(ordinal, situation, weight);
+    const QString question = QStringLiteral("%1回目 %2 %3 を削除しますか？").arg(ordinal, situation, weight);
+    return startChange.isEmpty() ? question : question + u' ' + startChange;
+}
+
+QString StartChangeNote(const QList<Measurement> &records, int index)
+{
+    if (index != 0 || records.size() < 2)
+        return QString();
+    const Measurement &start = records[0];
+    const Measurement &next = records[1];
+    if (next.date != start.date)
+        return QStringLiteral("開始日が %1 から %2 に変わります。").arg(start.date, next.date);
+    return QStringLiteral("開始時の体重が %1 から %2 に変わります。").arg(formatKg(start.weight), formatKg(next.weight));
 }

@@ -3,6 +3,7 @@
 #include "store/Measurement.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -27,7 +28,14 @@ Measurement BuildMeasurement(const QDate &day, const QString &situation, const Q
 
 // What the removal of a row of the day list asks: "1回目 起床後 65.2Kg を削除しますか？", the
 // row's number, situation and weight as the list shows them.
-QString DeleteQuestion(const QString &ordinal, const QString &situation, const QString &weight);
+// `startChange`, when not empty, follows the question after a space (StartChangeNote).
+QString DeleteQuestion(const QString &ordinal, const QString &situation, const QString &weight, const QString &startChange = {});
+
+// What removing record `index` of `records` does to the start of the diet, which every "since the
+// start" figure compares with: "開始日が 2026/08/10 から 2026/08/12 に変わります。" when the first
+// record goes and the next one is of a later day, the start weight's change when it is of the
+// same day; empty for any other record, and for the only one (which cannot be removed).
+QString StartChangeNote(const QList<Measurement> &records, int index);
 
 // The box after an arrow button: its leading number plus (direction 1) or minus (-1) the step,
 // in plain decimal form. Nothing when the step is not a number: the box stays as it is.

@@ -206,7 +206,8 @@ bool HistoryController::readPeriodBoxes()
                                                      {m_panel->cboEddate, QStringLiteral("期間の終わりの日")}};
     for (const auto &[box, name] : boxes) {
         const QString typed = box->currentText();
-        // An empty box bounds nothing on its side.
+        // Nothing to read: an empty first day admits every date, an empty last day none, which
+        // the listing then says.
         if (typed.isEmpty())
             continue;
         const std::optional<QString> date = ReadPeriodDate(typed);
@@ -251,6 +252,10 @@ void HistoryController::RefreshHistory()
     m_panel->setVisible(true);
     if (focusHere && focus)
         focus->setFocus(Qt::OtherFocusReason);
+    // An empty list whose period admits no date at all says why.
+    const QString reason = EmptyPeriodReason(m_panel->cboStdate->currentText(), m_panel->cboEddate->currentText());
+    if (!reason.isEmpty() && m_panel->msgBunseki->rows() <= 1)
+        m_ctx.dialogs.information(QStringLiteral("期間指定"), reason);
 }
 
 void HistoryController::markChosenPeriod(QPushButton *chosen)

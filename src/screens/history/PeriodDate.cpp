@@ -25,3 +25,12 @@ std::optional<QString> ReadPeriodDate(const QString &typed)
         return std::nullopt;
     return storedDate(date);
 }
+
+QString EmptyPeriodReason(const QString &firstDay, const QString &lastDay)
+{
+    if (lastDay.isEmpty())
+        return QStringLiteral("期間の終わりの日が空欄のため、当てはまる記録はありません。終わりの日を入れてください。");
+    if (!firstDay.isEmpty() && lastDay < firstDay)
+        return QStringLiteral("期間の終わりの日（%1）が初めの日（%2）より前のため、当てはまる記録はありません。").arg(lastDay, firstDay);
+    return QString();
+}

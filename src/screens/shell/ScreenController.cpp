@@ -2,6 +2,8 @@
 
 #include "ui/Clock.h"
 
+#include <QWidget>
+
 ScreenController::ScreenController(ScreenContext &context, QObject *parent)
     : QObject(parent)
     , m_ctx(context)
@@ -20,6 +22,16 @@ void ScreenController::refreshShown()
         return;
     prepareBeforeHiding();
     prepareAfterHiding();
+}
+
+QWidget *ScreenController::firstInput() const
+{
+    QWidget *const start = panel();
+    for (QWidget *w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain()) {
+        if (start->isAncestorOf(w) && w->isVisibleTo(start) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            return w;
+    }
+    return nullptr;
 }
 
 DataStamp ScreenController::currentStamp() const

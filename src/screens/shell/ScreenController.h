@@ -43,6 +43,9 @@ public:
     virtual bool mayLeave() { return true; }
     // The button Ctrl+S presses while the screen is shown; nothing where the screen saves nothing.
     virtual QAbstractButton *saveButton() const { return nullptr; }
+    // Where the keyboard starts when the screen is opened: by default the first control of the
+    // panel that Tab reaches.
+    virtual QWidget *firstInput() const;
 
     // Whether what the screen shows was built from the diaries and the day as they are now.
     bool upToDate() const;

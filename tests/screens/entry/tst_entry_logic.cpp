@@ -255,6 +255,28 @@ private Q_SLOTS:
         QVERIFY(r.reserved.isEmpty());
     }
 
+    void startChangeOfARemoval_data()
+    {
+        QTest::addColumn<QList<Measurement>>("records");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("note");
+        const QList<Measurement> days = {m("2026/08/10", 70.0f), m("2026/08/12", 69.5f), m("2026/08/12", 69.8f)};
+        QTest::newRow("first, next on a later day") << days << 0 << QStringLiteral("開始日が 2026/08/10 から 2026/08/12 に変わります。");
+        QTest::newRow("first, next on the same day") << QList<Measurement>{m("2026/08/10", 70.0f), m("2026/08/10", 69.6f)} << 0
+                                                     << QStringLiteral("開始時の体重が 70.0Kg から 69.6Kg に変わります。");
+        QTest::newRow("another record") << days << 1 << QString();
+        QTest::newRow("the only record") << days.mid(0, 1) << 0 << QString();
+    }
+    void startChangeOfARemoval()
+    {
+        QFETCH(QList<Measurement>, records);
+        QFETCH(int, index);
+        QFETCH(QString, note);
+        QCOMPARE(StartChangeNote(records, index), note);
+        QCOMPARE(DeleteQuestion(QStringLiteral("1"), QStringLiteral("朝"), QStringLiteral("70.0Kg"), note),
+                 note.isEmpty() ? QStringLiteral("1回目 朝 70.0Kg を削除しますか？") : QStringLiteral("1回目 朝 70.0Kg を削除しますか？ ") + note);
+    }
+
     void arrowSteps_data()
     {
         QTest::addColumn<QString>("box");
