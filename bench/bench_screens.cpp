@@ -1,6 +1,7 @@
 // Entering each screen of the whole window, on two data files of 32,767 lines: when nothing
 // changed since the screen was last built, and right after its data file changed on disk (so
-// that entering reads it again). Against the bare reading of one data file.
+// that entering reads it again): a measurement added at the end, or one in the middle corrected.
+// Against the bare reading of the data file (both files for the comparison, which shows both).
 //   bench_screens           prints the BENCH/RATIO lines
 //   bench_screens --memory  visits every screen for both partners and prints the peak memory
 #include "BenchData.h"
@@ -8,6 +9,7 @@
 #include "BenchTiming.h"
 
 #include "app/MainWindow.h"
+#include "screens/shell/Session.h"
 #include "store/FileNames.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/Clock.h"
@@ -102,46 +104,64 @@ int main(int argc, char **argv)
         return 0;
     }
 
-    // Each data file in two versions, the last line there or not: the prepare step before a run
-    // "after a change" writes the other one, as another program would.
+    // Each data file in three versions: without its last line, whole, and whole with one weight
+    // in the middle of the file rewritten. A run "after a change" finds the file changed on disk
+    // as another program would leave it: a measurement added at the end (the usual change: a
+    // save, a sync tool bringing the other computer's), or one corrected in the middle.
     const QString paths[] = {start.filePath(FileName::data1), start.filePath(FileName::data2)};
-    QByteArray versions[2][2];
+    struct Versions {
+        QByteArray shorter, whole, corrected;
+    } versions[2];
     for (int p = 0; p < 2; ++p) {
-        versions[p][0] = fileBytes(paths[p]);
-        versions[p][1] = versions[p][0].left(versions[p][0].lastIndexOf('\n', versions[p][0].size() - 2) + 1);
+        Versions &v = versions[p];
+        v.whole = fileBytes(paths[p]);
+        v.shorter = v.whole.left(v.whole.lastIndexOf('\n', v.whole.size() - 2) + 1);
+        v.corrected = v.whole;
+        const qsizetype digit = v.corrected.indexOf("\",", v.corrected.indexOf('\n', v.corrected.size() / 2)) + 3;
+        v.corrected[digit] = v.corrected[digit] == '5' ? '6' : '5';
     }
-    int shownVersion = 0;
-    const auto changeFiles = [&](bool both) {
-        shownVersion = 1 - shownVersion;
-        for (int p = 0; p < (both ? 2 : 1); ++p)
-            writeBytes(paths[p], versions[p][shownVersion]);
+    Session &session = const_cast<Session &>(window.session());
+    bool corrected = false;
+    const auto change = [&](bool both, bool atEnd) {
+        enter("cmdSettei");
+        for (int p = 0; p < (both ? 2 : 1); ++p) {
+            if (atEnd) {
+                // The shorter file taken in first, untimed; then the line comes.
+                writeBytes(paths[p], versions[p].shorter);
+                session.refresh();
+                writeBytes(paths[p], versions[p].whole);
+            } else {
+                writeBytes(paths[p], corrected ? versions[p].whole : versions[p].corrected);
+            }
+        }
+        corrected = !atEnd && !corrected;
     };
 
     const BenchOp readRecords{QStringLiteral("read_records"), [&] {
                                   check(ReadMeasurements(start.folder(), FileName::data1).records.size() >= kMaxDataLines - 1,
                                         "a record short");
                               }};
-    // Nothing changed: the files were last written long enough ago for their times alone to tell.
-    // Leaving for the maintenance screen builds nothing that the screen entered shares.
-    for (const Screen &screen : kScreens) {
-        enter(screen.button);
-        const std::vector<BenchTimes> times = benchInTurns({
-            readRecords,
-            {QStringLiteral("%1_enter_unchanged").arg(QString::fromLatin1(screen.name)), [&] { enter(screen.button); },
-             [&] { enter("cmdSettei"); }},
-        });
-        printRatio(QStringLiteral("%1_enter_unchanged/read_records").arg(QString::fromLatin1(screen.name)), times[1], times[0]);
-    }
-    for (const Screen &screen : kScreens) {
-        const std::vector<BenchTimes> times = benchInTurns({
-            readRecords,
-            {QStringLiteral("%1_enter_changed").arg(QString::fromLatin1(screen.name)), [&] { enter(screen.button); },
-             [&] {
-                 enter("cmdSettei");
-                 changeFiles(screen.bothPartners);
-             }},
-        });
-        printRatio(QStringLiteral("%1_enter_changed/read_records").arg(QString::fromLatin1(screen.name)), times[1], times[0]);
+    const BenchOp readBoth{QStringLiteral("read_records_both"), [&] {
+                               check(ReadMeasurements(start.folder(), FileName::data1).records.size()
+                                             + ReadMeasurements(start.folder(), FileName::data2).records.size()
+                                         >= 2 * kMaxDataLines - 2,
+                                     "a record short");
+                           }};
+    for (const char *kind : {"unchanged", "changed_end", "changed_middle"}) {
+        for (const Screen &screen : kScreens) {
+            const QString name = QString::fromLatin1(screen.name) + QStringLiteral("_enter_") + QString::fromLatin1(kind);
+            std::function<void()> prepare = [&] { enter("cmdSettei"); };
+            if (std::strcmp(kind, "changed_end") == 0)
+                prepare = [&] { change(screen.bothPartners, true); };
+            else if (std::strcmp(kind, "changed_middle") == 0)
+                prepare = [&] { change(screen.bothPartners, false); };
+            // Nothing changed: the files were last written long enough ago for their times alone
+            // to tell. Leaving for the maintenance screen builds nothing that the screen entered shares.
+            enter(screen.button);
+            const BenchOp &base = screen.bothPartners ? readBoth : readRecords;
+            const std::vector<BenchTimes> times = benchInTurns({base, {name, [&] { enter(screen.button); }, prepare}});
+            printRatio(name + u'/' + base.name, times[1], times[0]);
+        }
     }
     return 0;
 }

@@ -9,11 +9,12 @@ namespace {
 // two seconds of FAT, the coarsest file system a data folder is likely to be on.
 constexpr qint64 kCoarseTimesNs = 2'000'000'000;
 
+} // namespace
+
 size_t hashOf(const QByteArray &bytes)
 {
     return qHashBits(bytes.constData(), size_t(bytes.size()), 0x9E3779B97F4A7C15ull);
 }
-} // namespace
 
 bool FileSnapshot::uncertain() const
 {

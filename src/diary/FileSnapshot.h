@@ -5,6 +5,9 @@
 
 #include <optional>
 
+// A hash of a file's bytes, for telling whether two readings are the same.
+size_t hashOf(const QByteArray &bytes);
+
 // One file as the program last read it, so that a look at the file system (a stat, not a read)
 // tells whether it has to be read again. Times are coarse on some file systems (a second; two on
 // a FAT stick), so a change made within the same tick as the reading may leave the size and

@@ -6,6 +6,8 @@
 #include "store/FileNames.h"
 #include "store/SituationRename.h"
 
+#include <algorithm>
+
 PartnerDiary::PartnerDiary(const DataFolder &folder, int partner, QObject *parent)
     : QObject(parent)
     , m_folder(folder)
@@ -37,12 +39,39 @@ const TrendData &PartnerDiary::trend() const
 
 bool PartnerDiary::takeData(const FileRead &read)
 {
-    m_file = ReadMeasurements(read, fileName());
-    if (!read.missing())
-        m_hadFile = true;
-    else if (m_hadFile)
-        m_file.readError = QStringLiteral("「%1」が見当たりません（ほかのプログラムが移したか消したようです）。").arg(fileName());
+    if (!takeAppended(read)) {
+        m_file = ReadMeasurements(read, fileName());
+        if (!read.missing())
+            m_hadFile = true;
+        else if (m_hadFile)
+            m_file.readError = QStringLiteral("「%1」が見当たりません（ほかのプログラムが移したか消したようです）。").arg(fileName());
+    }
+    // What the next reading is compared with, to tell lines added at the end.
+    m_read = {read.state == FileRead::State::Read, read.bytes.size(), read.bytes.endsWith('\n'),
+              hashOf(read.bytes), int(std::count(read.bytes.begin(), read.bytes.end(), '\n'))};
     ++m_recordsRevision;
+    return true;
+}
+
+bool PartnerDiary::takeAppended(const FileRead &read)
+{
+    // Most changes add lines at the end (a save, a sync tool bringing the other computer's
+    // measurements): then only the new lines are decoded. The file read before must have ended
+    // with its line end, so that no line of it was cut.
+    if (!m_read.wasRead || read.state != FileRead::State::Read || !m_read.endedWithLineEnd || read.bytes.size() <= m_read.size)
+        return false;
+    const QByteArray before = QByteArray::fromRawData(read.bytes.constData(), m_read.size);
+    if (hashOf(before) != m_read.hash)
+        return false;
+    FileRead tail;
+    tail.state = FileRead::State::Read;
+    tail.bytes = read.bytes.mid(m_read.size);
+    MeasurementFile added = ReadMeasurements(tail, fileName());
+    m_file.records.append(std::move(added.records));
+    for (MalformedLine &bad : added.malformed) {
+        bad.lineNumber += m_read.lines;
+        m_file.malformed.append(std::move(bad));
+    }
     return true;
 }
 

@@ -79,6 +79,9 @@ Q_SIGNALS:
 private:
     // Takes what was read; true when it differs from what the diary held.
     bool takeData(const FileRead &read);
+    // Takes a file that only grew at the end by decoding what was added; false when it changed
+    // in any other way.
+    bool takeAppended(const FileRead &read);
     bool takeProfile(const FileRead &read);
     // The refusal for a data file that is not there to be written, or cannot be read.
     StoreResult writable() const;
@@ -93,6 +96,14 @@ private:
     PartnerProfile m_profile;
     // The data file has been there in this run: its disappearing is then no empty diary.
     bool m_hadFile = false;
+    // The data file as last read, as far as telling lines added at its end needs.
+    struct Reading {
+        bool wasRead = false;
+        qsizetype size = 0;
+        bool endedWithLineEnd = false;
+        size_t hash = 0;
+        int lines = 0;
+    } m_read;
     quint64 m_recordsRevision = 0;
     quint64 m_profileRevision = 0;
     mutable std::unique_ptr<TrendData> m_trend;

@@ -23,15 +23,17 @@ private Q_SLOTS:
         QTest::addColumn<bool>("changed");
         QTest::addColumn<int>("records");
         QTest::addColumn<bool>("readable");
-        QTest::newRow("untouched") << QStringLiteral(":") << false << 2 << true;
-        QTest::newRow("times touched, bytes the same") << QStringLiteral("touch -d '2001-01-01' \"$1\"") << false << 2 << true;
-        QTest::newRow("copied over with the same bytes") << QStringLiteral("cp \"$1\" x && mv x \"$1\"") << false << 2 << true;
+        QTest::addColumn<int>("malformedLine"); // 0: none
+        QTest::newRow("untouched") << QStringLiteral(":") << false << 2 << true << 0;
+        QTest::newRow("times touched, bytes the same") << QStringLiteral("touch -d '2001-01-01' \"$1\"") << false << 2 << true << 0;
+        QTest::newRow("copied over with the same bytes") << QStringLiteral("cp \"$1\" x && mv x \"$1\"") << false << 2 << true << 0;
         QTest::newRow("one byte changed in place, same size")
-            << QStringLiteral("printf 6 | dd of=\"$1\" bs=1 seek=19 conv=notrunc status=none") << true << 2 << true;
-        QTest::newRow("appended") << QStringLiteral("head -n 1 \"$1\" >> \"$1\"") << true << 3 << true;
-        QTest::newRow("emptied") << QStringLiteral(": > \"$1\"") << true << 0 << true;
-        QTest::newRow("gone") << QStringLiteral("rm \"$1\"") << true << 0 << false;
-        QTest::newRow("a folder in its place") << QStringLiteral("rm \"$1\" && mkdir \"$1\"") << true << 0 << false;
+            << QStringLiteral("printf 6 | dd of=\"$1\" bs=1 seek=19 conv=notrunc status=none") << true << 2 << true << 0;
+        QTest::newRow("appended") << QStringLiteral("head -n 1 \"$1\" >> \"$1\"") << true << 3 << true << 0;
+        QTest::newRow("appended, no record") << QStringLiteral("printf 'x\\r\\n' >> \"$1\"") << true << 2 << true << 3;
+        QTest::newRow("emptied") << QStringLiteral(": > \"$1\"") << true << 0 << true << 0;
+        QTest::newRow("gone") << QStringLiteral("rm \"$1\"") << true << 0 << false << 0;
+        QTest::newRow("a folder in its place") << QStringLiteral("rm \"$1\" && mkdir \"$1\"") << true << 0 << false << 0;
     }
     void followsTheFile()
     {
@@ -39,6 +41,7 @@ private Q_SLOTS:
         QFETCH(bool, changed);
         QFETCH(int, records);
         QFETCH(bool, readable);
+        QFETCH(int, malformedLine);
         QTemporaryDir dir;
         TestFiles::write(dir.path(), FileName::data1, kLine + kLine);
         PartnerDiary diary(DataFolder(dir.path()), 1);
@@ -55,7 +58,8 @@ private Q_SLOTS:
         QCOMPARE(announced.count(), changed ? 1 : 0);
         QCOMPARE(diary.recordCount(), records);
         QCOMPARE(diary.file().unreadable(), !readable);
-        if (changed && records == 2)
+        QCOMPARE(diary.file().malformed.value(0).lineNumber, malformedLine);
+        if (changed && records == 2 && !malformedLine)
             QCOMPARE(diary.records().at(0).weight, 66.5f);
         // A file that cannot be read, or that has gone since it was read, is written to by nothing
         // but a new start; the refusal names it.
