@@ -68,13 +68,10 @@ void CalendarController::FillCalendar()
 
 void CalendarController::cmdSel1_Click(int index)
 {
-    m_ctx.shell.HideAllScreens();
+    // The grid is filled again in place; the screen stays up.
     selectView(index == 1 ? CalendarView::Simple : CalendarView::Detail);
     SetupCalendarGrid();
     FillCalendar();
-    m_panel->setVisible(true);
-    // Hiding the panel took the focus away from the pressed button; a keyboard user goes on from it.
-    m_panel->cmdSel1[size_t(index == 1 ? 1 : 0)]->setFocus();
 }
 
 void CalendarController::msgList2_DblClick(int row, int col)

@@ -15,13 +15,11 @@
 #include "ui/Dialogs.h"
 #include "ui/FocusForCorrection.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -134,10 +132,8 @@ void HistoryController::refreshShown()
 
 void HistoryController::ReloadHistory()
 {
-    m_ctx.shell.HideAllScreens();
     ListAllHistory();
     resetFilterMarks();
-    m_panel->setVisible(true);
 }
 
 void HistoryController::resetFilterMarks()
@@ -230,10 +226,7 @@ void HistoryController::RefreshHistory()
     // boxes before they change anything; this catches every other way here.)
     if (!readPeriodBoxes())
         return;
-    // Hiding the screen takes the keyboard focus away from it; the user's place comes back with it.
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    const bool focusHere = focus && m_panel->isAncestorOf(focus);
-    m_ctx.shell.HideAllScreens();
+    // The list is filled again in place, where the user is: the screen stays up.
     switch (FilteredListingFor(m_panel->txtKey->text(), m_selectedWeekday)) {
     case HistoryListingKind::BySituation:
         ListHistoryBySituation();
@@ -249,9 +242,6 @@ void HistoryController::RefreshHistory()
         ListHistoryByPeriod();
         break;
     }
-    m_panel->setVisible(true);
-    if (focusHere && focus)
-        focus->setFocus(Qt::OtherFocusReason);
     // An empty list whose period admits no date at all says why.
     const QString reason = EmptyPeriodReason(m_panel->cboStdate->currentText(), m_panel->cboEddate->currentText());
     if (!reason.isEmpty() && m_panel->msgBunseki->rows() <= 1)
