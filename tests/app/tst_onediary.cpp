@@ -201,13 +201,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("partner1Rows");
+        QTest::addColumn<bool>("told"); // the file is said to be unreadable, once
         const QString appended = QStringLiteral("printf '\"2026/12/07\",\"walk\",68.1,\"\",25,\"\"\\r\\n' >> \"$1\"");
         const QString replaced = QStringLiteral("printf '\"2026/12/07\",\"walk\",68.1,\"\",25,\"\"\\r\\n' > \"$1.new\" && mv \"$1.new\" \"$1\"");
         const QString cut = QStringLiteral("truncate -s $(head -n 3 \"$1\" | wc -c) \"$1\"");
         for (const char *screen : {"cmdMain", "cmdAvgtai"}) {
-            QTest::addRow("%s, appended", screen) << QString::fromLatin1(screen) << appended << 5;
-            QTest::addRow("%s, replaced", screen) << QString::fromLatin1(screen) << replaced << 1;
-            QTest::addRow("%s, cut", screen) << QString::fromLatin1(screen) << cut << 3;
+            QTest::addRow("%s, appended", screen) << QString::fromLatin1(screen) << appended << 5 << false;
+            QTest::addRow("%s, replaced", screen) << QString::fromLatin1(screen) << replaced << 1 << false;
+            QTest::addRow("%s, cut", screen) << QString::fromLatin1(screen) << cut << 3 << false;
+            QTest::addRow("%s, removed", screen) << QString::fromLatin1(screen) << QStringLiteral("rm \"$1\"") << 0 << true;
         }
     }
     void changesFromAnotherProgramShowWhileShown()
@@ -215,6 +217,7 @@ private Q_SLOTS:
         QFETCH(QString, screen);
         QFETCH(QString, command);
         QFETCH(int, partner1Rows);
+        QFETCH(bool, told);
         MainWindowHarness h;
         startCouple(h);
         h.click(screen);
@@ -227,8 +230,13 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(h.window->session().recordCount(), partner1Rows, 2000);
         QTRY_VERIFY_WITH_TIMEOUT(shown(h, screen == u"cmdMain" ? QStringLiteral("fraMain") : QStringLiteral("fraAvgTai")) != before, 2000);
         QCOMPARE(typed->text(), QStringLiteral("67.3"));
+        // Said once, and not on the next look at the folder either; nothing is written to it.
+        h.window->activateWindow();
+        h.click(QStringLiteral("cmdMemo"));
+        QCOMPARE(h.dialogs.titles().count(QStringLiteral("読み込めないファイル")), told ? 1 : 0);
+        QCOMPARE(QFile::exists(h.dir.filePath(FileName::data1)), !told);
         if (screen == u"cmdMain")
-            QCOMPARE(h.find<Grid>(QStringLiteral("msgDayList"))->rows() - 1, partner1Rows == 3 ? 1 : partner1Rows == 5 ? 3 : 1);
+            QCOMPARE(h.find<Grid>(QStringLiteral("msgDayList"))->rows() - 1, partner1Rows == 5 ? 3 : partner1Rows == 0 ? 0 : 1);
     }
 };
 
