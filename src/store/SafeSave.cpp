@@ -1,5 +1,7 @@
 #include "store/SafeSave.h"
 
+#include "store/SystemReason.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,9 +14,10 @@
 namespace SafeSave {
 namespace {
 
+// `reason` as Qt gives it, or one of ours.
 QString writeError(const QString &path, const QString &reason)
 {
-    return QStringLiteral("「%1」に書き込めませんでした（%2）。").arg(QFileInfo(path).fileName(), reason);
+    return QStringLiteral("「%1」に書き込めませんでした（%2）。").arg(QFileInfo(path).fileName(), systemReason(reason));
 }
 
 // Writes all bytes, or as many as the injected fault lets through; false when not all arrived.
