@@ -38,12 +38,11 @@ std::optional<float> parseNumber(QStringView text, bool decimalComma)
     return f;
 }
 
-// The fields of one record, decoded; `clean` is false when one of them held bytes the file's
-// encoding does not have.
+// The fields of one record, decoded (a header's, where bytes the encoding does not have simply
+// name no column).
 struct DecodedFields {
     QStringList texts;
     QList<QStringView> views;
-    bool clean = true;
 };
 
 template <typename View, typename Decode>
@@ -51,11 +50,9 @@ void decodeAll(const QList<View> &fields, const Decode &decode, DecodedFields *o
 {
     out->texts.clear();
     out->views.clear();
-    out->clean = true;
     for (const View &field : fields) {
         bool clean = true;
         out->texts.append(decode(field, &clean));
-        out->clean = out->clean && clean;
     }
     for (const QString &text : std::as_const(out->texts))
         out->views.append(text);

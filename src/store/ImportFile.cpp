@@ -70,7 +70,7 @@ FileRead readImportFile(const QString &path, qint64 maxBytes)
     const qint64 size = opened.st_size;
     if (size > maxBytes) {
         return refused(path, QStringLiteral("%1バイトあり、取り込めるファイルの大きさ（%2バイトまで）を超えています")
-                                 .arg(QLocale::c().toString(size), QLocale::c().toString(maxBytes)));
+                                 .arg(QLocale(QLocale::Japanese).toString(size), QLocale(QLocale::Japanese).toString(maxBytes)));
     }
 
     QByteArray bytes(qsizetype(size), Qt::Uninitialized);
