@@ -55,7 +55,7 @@ int main(int argc, char **argv)
         {QStringLiteral("csv_export"), exportCsv},
         {QStringLiteral("csv_import"),
          [&] {
-             const CsvImportPlan plan = planCsvImport(folder, FileName::data2, readCsvMeasurements(readAll(csv)));
+             const CsvImportPlan plan = planCsvImport(folder, FileName::data2, readCsvMeasurements(readAll(csv)), QDate::currentDate());
              check(plan.error.isEmpty() && plan.added.size() == kMaxDataLines && plan.problems.isEmpty(), "import plan");
              check(bool(mergeMeasurements(folder, FileName::data2, plan.added)), "import merge");
          },

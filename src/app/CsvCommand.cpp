@@ -8,9 +8,11 @@
 #include "store/DataFolder.h"
 #include "store/FileNames.h"
 #include "store/FolderLock.h"
+#include "store/ImportFile.h"
+#include "store/MessageText.h"
 
+#include <QDate>
 #include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -18,9 +20,11 @@ constexpr int kDone = 0;
 constexpr int kNothingWritten = 1;
 constexpr int kLinesLeftOut = 3;
 
+// Every message goes out with its own line breaks only: a text from a file could otherwise clear
+// the terminal, move the cursor or reorder the line.
 void print(std::FILE *stream, const QString &text)
 {
-    std::fputs(text.toUtf8().constData(), stream);
+    std::fputs(terminalText(text).toUtf8().constData(), stream);
     std::fputc('\n', stream);
 }
 
@@ -32,7 +36,7 @@ int exportCsv(const DataFolder &folder, const QString &dataFile, const QString &
         return kNothingWritten;
     }
     for (const MalformedLine &bad : result.malformed)
-        print(err, QStringLiteral("pmlina: %1: %2行目を記録として読み取れないため書き出していません：%3").arg(dataFile).arg(bad.lineNumber).arg(bad.text));
+        print(err, QStringLiteral("pmlina: %1: %2行目を記録として読み取れないため書き出していません：%3").arg(dataFile).arg(bad.lineNumber).arg(messageText(bad.text)));
     print(out, QStringLiteral("%1件の記録を書き出しました: %2").arg(result.written).arg(csvFile));
     return result.malformed.isEmpty() ? kDone : kLinesLeftOut;
 }
@@ -43,18 +47,25 @@ int importCsv(const DataFolder &folder, const QString &dataFile, const QString &
         print(err, QStringLiteral("pmlina: 「%1」がありません（二人を登録したフォルダを --data-dir で指定してください）。").arg(folder.pathFor(dataFile)));
         return kNothingWritten;
     }
-    QFile file(csvFile);
-    if (!file.open(QIODevice::ReadOnly)) {
-        print(err, QStringLiteral("pmlina: 「%1」を読み込めませんでした（%2）。").arg(csvFile, file.errorString()));
-        return kNothingWritten;
+    CsvReading reading;
+    {
+        const FileRead read = readImportFile(csvFile, kMaxCsvImportBytes);
+        if (read.unreadable()) {
+            print(err, QStringLiteral("pmlina: ") + read.error);
+            return kNothingWritten;
+        }
+        reading = readCsvMeasurements(read.bytes);
     }
-    const CsvImportPlan plan = planCsvImport(folder, dataFile, readCsvMeasurements(file.readAll()));
+    const QString shownFile = messageText(csvFile);
+    const CsvImportPlan plan = planCsvImport(folder, dataFile, reading, QDate::currentDate());
     if (!plan.error.isEmpty()) {
-        print(err, QStringLiteral("pmlina: %1: %2").arg(csvFile, plan.error));
+        print(err, QStringLiteral("pmlina: %1: %2").arg(shownFile, plan.error));
         return kNothingWritten;
     }
     for (const CsvLineProblem &p : plan.problems)
-        print(err, QStringLiteral("pmlina: %1: %2行目：%3").arg(csvFile).arg(p.lineNumber).arg(p.reason));
+        print(err, QStringLiteral("pmlina: %1: %2行目：%3").arg(shownFile).arg(p.lineNumber).arg(p.reason));
+    if (plan.unlistedProblems > 0)
+        print(err, QStringLiteral("pmlina: %1: ほか%2行を読み取れません").arg(shownFile).arg(plan.unlistedProblems));
     if (!plan.added.isEmpty()) {
         if (StoreResult r = mergeMeasurements(folder, dataFile, plan.added); !r) {
             print(err, QStringLiteral("pmlina: ") + r.message());
@@ -64,9 +75,9 @@ int importCsv(const DataFolder &folder, const QString &dataFile, const QString &
     print(out, QStringLiteral("%1件を加えました（すでにあった%2件と読み取れない%3行は加えていません）: %4")
                    .arg(plan.added.size())
                    .arg(plan.duplicates)
-                   .arg(plan.problems.size())
+                   .arg(plan.problemCount())
                    .arg(dataFile));
-    return plan.problems.isEmpty() ? kDone : kLinesLeftOut;
+    return plan.problemCount() == 0 ? kDone : kLinesLeftOut;
 }
 
 } // namespace

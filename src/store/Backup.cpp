@@ -4,6 +4,7 @@
 #include "store/FolderLock.h"
 
 #include "store/SafeSave.h"
+#include "store/SystemReason.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,7 +89,7 @@ StoreResult copyInto(const DataFolder &folder, const QStringList &names, const Q
         return failure(QStringLiteral("フォルダー「%1」を作れません。").arg(root));
     QTemporaryDir partial(QDir(root).filePath(kPartialPrefix + name + QStringLiteral("-XXXXXX")));
     if (!partial.isValid())
-        return failure(QStringLiteral("「%1」に書き込めません（%2）。").arg(root, partial.errorString()));
+        return failure(QStringLiteral("「%1」に書き込めません（%2）。").arg(root, systemReason(partial.errorString())));
     for (const QString &file : names) {
         const FileRead read = readWholeFile(QDir(folder.path()).filePath(file));
         if (read.unreadable())

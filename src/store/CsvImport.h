@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/DataFile.h"
 #include "store/Measurement.h"
 
 #include <QByteArrayView>
@@ -7,8 +8,9 @@
 #include <QString>
 
 // Reading measurements from the CSV files other weight trackers write, openScale's above all, and
-// from our own export: UTF-8 with or without a byte order mark, comma or semicolon separated
-// (a decimal comma allowed with semicolons), quoting as in RFC 4180.
+// from our own export: UTF-8 (with or without a byte order mark), UTF-16 or Shift_JIS (see
+// detectTextEncoding), comma or semicolon separated (a decimal comma allowed with semicolons),
+// quoting as in RFC 4180, lines ended by LF, CR LF or a lone CR.
 // - A header row names the columns (see columnsOfHeader): openScale 3's `DATE`, `TIME`, `WEIGHT`,
 //   `BODY_FAT`, `COMMENT`; openScale 2's `dateTime`, `weight`, `fat`, `comment`; our own
 //   `situation` besides.
@@ -20,9 +22,19 @@
 // The situation of a measurement whose file has none.
 inline const QString kImportedSituation = QStringLiteral("取り込み");
 
+// The largest file an import reads. A file brings at most kMaxDataLines measurements, as many
+// as a data file can hold, and 4 KiB is far more than a line of any tracker takes (openScale 3
+// writes some thirty short columns and a comment), in UTF-16 too: no file that can be imported
+// is larger than 128 MiB.
+inline constexpr qint64 kMaxCsvLineBytes = 4096;
+inline constexpr qint64 kMaxCsvImportBytes = kMaxDataLines * kMaxCsvLineBytes;
+
+// How many unreadable lines a reading or a plan lists one by one; the rest are only counted.
+inline constexpr int kMaxListedProblems = 1000;
+
 struct CsvLineProblem {
     int lineNumber = 0; // 1-based, the header being line 1
-    QString reason;
+    QString reason;     // any text of the file in it shown by messageText()
     bool operator==(const CsvLineProblem &) const = default;
 };
 
@@ -34,16 +46,23 @@ struct CsvMeasurement {
     Measurement measurement;
 };
 
+// What a reader of another program's file hands to the import plan (CsvMerge.h). The CSV reader
+// fills it, and so can a reader of any other format: the plan checks every measurement itself.
 struct CsvReading {
-    // Set when the file as a whole cannot be taken (no header with a date and a weight column,
-    // and no header-less layout either); then nothing else is filled.
+    // Set when the file as a whole cannot be taken (no header with a date and a weight column
+    // and no header-less layout either, an encoding no reader reads, more measurements than a
+    // data file can hold); then nothing else is filled.
     QString error;
     QList<CsvMeasurement> measurements; // in file order
-    QList<CsvLineProblem> problems;     // lines that cannot be read, in file order
+    QList<CsvLineProblem> problems;     // lines that cannot be read, in file order, at most kMaxListedProblems
+    int unlistedProblems = 0;           // lines that cannot be read beyond those listed
 };
 
-// Every line is checked as the data file will hold it: a real day, finite numbers and texts the
-// code page can store. A measurement without a comment whose time is not 00:00:00 gets that time
-// as its comment ("07:40:00"), as the automatic time stamp would have written it, except in a
-// file with a `situation` column: that is our own export, whose comments stand as they are.
+// Every line is read as far as a file can tell: a real day, a time of day, finite numbers, as
+// many fields as the header names (a line cut short, the last one of a file cut off above all,
+// has fewer; and a number cut after its decimal point is none). A measurement without a comment
+// whose time is not 00:00:00 gets that time as its comment ("07:40:00"), as the automatic time
+// stamp would have written it, except in a file with a `situation` column: that is our own
+// export, whose comments stand as they are. Whether a measurement can be stored at all is the
+// plan's to tell.
 CsvReading readCsvMeasurements(QByteArrayView bytes);

@@ -3,11 +3,14 @@
 #include "store/Cp932.h"
 #include "store/DataFile.h"
 #include "store/FileRead.h"
+#include "store/MessageText.h"
+#include "store/NumberText.h"
 #include "store/SafeSave.h"
 
 #include <QHash>
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 #include <cstring>
 
@@ -35,6 +38,18 @@ QString fullMessage(const QString &name, qsizetype present, qsizetype added)
         .arg(kMaxDataLines);
 }
 
+// Why a measurement from another program is not taken, or empty when it is plausible.
+QString implausibility(const Measurement &m, const QString &latestDate)
+{
+    if (!isStoredDate(m.date) || m.date < kEarliestImportedDate || m.date > latestDate)
+        return QStringLiteral("日付%1は取り込めない日です（%2～%3）").arg(messageText(m.date), kEarliestImportedDate, latestDate);
+    if (!(m.weight > 0.0f && m.weight < kMaxImportedWeight))
+        return QStringLiteral("体重%1kgは取り込めない値です（0kgより大きく%2kg未満）").arg(storedNumber(m.weight), storedNumber(kMaxImportedWeight));
+    if (!(m.bodyFat >= 0.0f && m.bodyFat <= kMaxImportedBodyFat))
+        return QStringLiteral("体脂肪率%1%は取り込めない値です（0～%2%）").arg(storedNumber(m.bodyFat), storedNumber(kMaxImportedBodyFat));
+    return QString();
+}
+
 bool blank(QByteArrayView line)
 {
     for (const char c : line) {
@@ -51,31 +66,69 @@ QString CsvImportPlan::problemList() const
     QStringList lines;
     for (const CsvLineProblem &p : problems)
         lines << QStringLiteral("%1行目：%2").arg(p.lineNumber).arg(p.reason);
+    if (unlistedProblems > 0)
+        lines << QStringLiteral("ほか%1行").arg(unlistedProblems);
     return lines.join(u'\n');
 }
 
-CsvImportPlan planCsvImport(const DataFolder &folder, const QString &dataFile, const CsvReading &reading)
+CsvImportPlan planCsvImport(const DataFolder &folder, const QString &dataFile, const CsvReading &reading, const QDate &today)
 {
     CsvImportPlan plan;
     if (!reading.error.isEmpty()) {
         plan.error = reading.error;
         return plan;
     }
-    plan.problems = reading.problems;
 
-    const QList<CsvMeasurement> &rows = reading.measurements;
+    // Every measurement as the data file would hold it, or why it cannot go there.
+    QList<Measurement> rows;
+    QList<int> times;
+    QList<CsvLineProblem> refused;
+    rows.reserve(reading.measurements.size());
+    const QString latest = storedDate(today.addDays(1));
+    for (const CsvMeasurement &read : reading.measurements) {
+        Measurement m = read.measurement;
+        m.weight = storedValue(m.weight);
+        m.bodyFat = storedValue(m.bodyFat);
+        if (m.situation.isEmpty())
+            m.situation = kImportedSituation;
+        if (const QString why = implausibility(m, latest); !why.isEmpty()) {
+            refused.append({read.lineNumber, why});
+            continue;
+        }
+        StoreResult storable = checkStorableText(m.situation);
+        if (!storable)
+            storable = StoreResult::failure(QStringLiteral("状況：") + storable.message());
+        else if (StoreResult r = checkStorableText(m.comment); !r)
+            storable = StoreResult::failure(QStringLiteral("一言日記：") + r.message());
+        if (!storable) {
+            refused.append({read.lineNumber, storable.message()});
+            continue;
+        }
+        m.reserved.clear();
+        rows.append(m);
+        times.append(read.time);
+    }
+    // Both lists are in line order; so is the plan's.
+    std::merge(reading.problems.begin(), reading.problems.end(), refused.begin(), refused.end(), std::back_inserter(plan.problems),
+               [](const CsvLineProblem &a, const CsvLineProblem &b) { return a.lineNumber < b.lineNumber; });
+    plan.unlistedProblems = reading.unlistedProblems;
+    if (plan.problems.size() > kMaxListedProblems) {
+        plan.unlistedProblems += int(plan.problems.size() - kMaxListedProblems);
+        plan.problems.resize(kMaxListedProblems);
+    }
+
     // The order to take the lines in: by date, and within a date by the time the line gives;
     // lines that give no time (all of our own export, whose times only keep a day's lines apart)
     // come first in their day, in the file's order. openScale 2 lists its measurements newest first, so a file that
     // ends on an earlier day than it begins is read from its end.
     QList<qsizetype> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
-    if (rows.size() > 1 && rows.constFirst().measurement.date > rows.constLast().measurement.date)
+    if (rows.size() > 1 && rows.constFirst().date > rows.constLast().date)
         std::reverse(order.begin(), order.end());
     const auto earlier = [&](qsizetype a, qsizetype b) {
-        if (const int c = QString::compare(rows[a].measurement.date, rows[b].measurement.date); c != 0)
+        if (const int c = QString::compare(rows[a].date, rows[b].date); c != 0)
             return c < 0;
-        return rows[a].time < rows[b].time;
+        return times[a] < times[b];
     };
     if (!std::is_sorted(order.begin(), order.end(), earlier))
         std::stable_sort(order.begin(), order.end(), earlier);
@@ -89,10 +142,10 @@ CsvImportPlan planCsvImport(const DataFolder &folder, const QString &dataFile, c
     QHash<Key, int> present;
     present.reserve(existing.records.size());
     for (const Measurement &m : existing.records)
-        ++present[Key{m.date, m.weight, m.bodyFat}];
+        ++present[Key{m.date, storedValue(m.weight), storedValue(m.bodyFat)}];
     plan.added.reserve(rows.size());
     for (const qsizetype i : std::as_const(order)) {
-        const Measurement &m = rows[i].measurement;
+        const Measurement &m = rows[i];
         if (!present.isEmpty()) {
             const auto it = present.find(Key{m.date, m.weight, m.bodyFat});
             if (it != present.end() && it.value() > 0) {
@@ -112,7 +165,7 @@ CsvImportPlan planCsvImport(const DataFolder &folder, const QString &dataFile, c
 StoreResult mergeMeasurements(const DataFolder &folder, const QString &dataFile, const QList<Measurement> &added)
 {
     for (const Measurement &m : added) {
-        if (StoreResult r = checkStorable(m, false); !r)
+        if (StoreResult r = checkStorable(m); !r)
             return r;
     }
     const QString path = folder.pathFor(dataFile);
@@ -138,7 +191,7 @@ StoreResult mergeMeasurements(const DataFolder &folder, const QString &dataFile,
         QByteArray bytes;
         QString bad;
         if (!encodeCp932(pending, &bytes, &bad))
-            return StoreResult::failure(QStringLiteral("「%1」は保存できない文字です。").arg(bad));
+            return StoreResult::failure(QStringLiteral("%1は保存できない文字です。").arg(characterName(bad)));
         out += bytes;
         return StoreResult::success();
     };

@@ -1,36 +1,61 @@
 #include "store/CsvText.h"
 
-CsvReader::CsvReader(QStringView text, QChar separator)
-    : m_text(text)
-    , m_separator(separator.unicode())
+namespace {
+
+template <typename Char>
+bool isLineEnd(Char c)
+{
+    return c == Char('\n') || c == Char('\r');
+}
+
+// The field between the quotes, its doubled quotes made single.
+QString withoutDoubledQuotes(QStringView field)
+{
+    return field.toString().replace(QStringLiteral("\"\""), QStringLiteral("\""));
+}
+
+QByteArray withoutDoubledQuotes(QByteArrayView field)
+{
+    return field.toByteArray().replace("\"\"", "\"");
+}
+
+} // namespace
+
+template <typename Char>
+BasicCsvReader<Char>::BasicCsvReader(View text, QChar separator)
+    : m_text(reinterpret_cast<const Char *>(text.data()))
+    , m_size(text.size())
+    , m_separator(Char(separator.unicode()))
 {
 }
 
-bool CsvReader::next(QList<QStringView> *fields)
+template <typename Char>
+bool BasicCsvReader<Char>::next(QList<View> *fields)
 {
     fields->clear();
     m_problem.clear();
     m_unescaped.clear();
-    const qsizetype n = m_text.size();
+    const qsizetype n = m_size;
     if (m_pos >= n)
         return false;
     m_recordLine = m_line;
-    const char16_t *const p = m_text.utf16();
+    const Char *const p = m_text;
+    const Char quote = Char('"');
     qsizetype i = m_pos;
     while (true) {
         // Spaces before an opening quote are tolerated: writers that pad after the separator
         // still mean a quoted field.
         qsizetype start = i;
-        while (start < n && (p[start] == u' ' || p[start] == u'\t'))
+        while (start < n && (p[start] == Char(' ') || p[start] == Char('\t')))
             ++start;
-        if (start < n && p[start] == u'"') {
+        if (start < n && p[start] == quote) {
             const qsizetype first = start + 1;
             qsizetype j = first;
             bool doubled = false;
             bool closed = false;
             while (j < n) {
-                if (p[j] == u'"') {
-                    if (j + 1 < n && p[j + 1] == u'"') {
+                if (p[j] == quote) {
+                    if (j + 1 < n && p[j + 1] == quote) {
                         doubled = true;
                         j += 2;
                         continue;
@@ -38,14 +63,15 @@ bool CsvReader::next(QList<QStringView> *fields)
                     closed = true;
                     break;
                 }
-                if (p[j] == u'\n')
+                // A line break inside the field: LF, CR LF (counted at its LF) or a lone CR.
+                if (p[j] == Char('\n') || (p[j] == Char('\r') && (j + 1 == n || p[j + 1] != Char('\n'))))
                     ++m_line;
                 ++j;
             }
-            QStringView field(p + first, j - first);
+            View field(p + first, j - first);
             if (doubled) {
-                m_unescaped.append(field.toString().replace(QStringLiteral("\"\""), QStringLiteral("\"")));
-                field = m_unescaped.constLast();
+                m_unescaped.append(withoutDoubledQuotes(field));
+                field = View(m_unescaped.constLast());
             }
             fields->append(field);
             if (!closed) {
@@ -54,39 +80,37 @@ bool CsvReader::next(QList<QStringView> *fields)
                 return true;
             }
             ++j; // the closing quote
-            while (j < n && (p[j] == u' ' || p[j] == u'\t'))
+            while (j < n && (p[j] == Char(' ') || p[j] == Char('\t')))
                 ++j;
-            if (j < n && p[j] != m_separator && p[j] != u'\n' && !(p[j] == u'\r' && (j + 1 == n || p[j + 1] == u'\n'))) {
+            if (j < n && p[j] != m_separator && !isLineEnd(p[j])) {
                 if (m_problem.isEmpty())
                     m_problem = QStringLiteral("引用符（\"）の後ろに余分な文字があります");
-                while (j < n && p[j] != m_separator && p[j] != u'\n')
+                while (j < n && p[j] != m_separator && !isLineEnd(p[j]))
                     ++j;
             }
             i = j;
-            if (i < n && p[i] == u'\r')
-                ++i; // the CR of a line end after the closing quote
         } else {
             qsizetype j = i;
-            while (j < n && p[j] != m_separator && p[j] != u'\n')
+            while (j < n && p[j] != m_separator && !isLineEnd(p[j]))
                 ++j;
-            qsizetype stop = j;
-            if ((j == n || p[j] == u'\n') && stop > i && p[stop - 1] == u'\r')
-                --stop;
-            fields->append(QStringView(p + i, stop - i));
+            fields->append(View(p + i, j - i));
             i = j;
         }
         if (i >= n) {
             m_pos = n;
             return true;
         }
-        if (p[i] == u'\n') {
+        if (isLineEnd(p[i])) {
             ++m_line;
-            m_pos = i + 1;
+            m_pos = p[i] == Char('\r') && i + 1 < n && p[i + 1] == Char('\n') ? i + 2 : i + 1;
             return true;
         }
         ++i; // the separator
     }
 }
+
+template class BasicCsvReader<char16_t>;
+template class BasicCsvReader<char>;
 
 void appendCsvField(QString &out, QStringView text, QChar separator)
 {

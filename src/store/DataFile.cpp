@@ -4,6 +4,7 @@
 #include "store/DataFileLines.h"
 #include "store/FieldReader.h"
 #include "store/FileRead.h"
+#include "store/MessageText.h"
 #include "store/NumberText.h"
 #include "store/SafeSave.h"
 #include "store/TextFile.h"
@@ -116,7 +117,7 @@ QString MeasurementFile::malformedReport() const
 {
     QStringList lines;
     for (const MalformedLine &bad : malformed)
-        lines << QStringLiteral("「%1」の%2行目を記録として読み取れません：%3").arg(fileName).arg(bad.lineNumber).arg(bad.text);
+        lines << QStringLiteral("「%1」の%2行目を記録として読み取れません：%3").arg(fileName).arg(bad.lineNumber).arg(messageText(bad.text));
     return lines.join(u'\n');
 }
 

@@ -1,6 +1,7 @@
 #include "store/FileRead.h"
 
 #include "store/FaultHook.h"
+#include "store/SystemReason.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -29,11 +30,11 @@ FileRead readWholeFile(const QString &path)
         return unreadable(path, QStringLiteral("普通のファイルではありません"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return unreadable(path, file.errorString());
+        return unreadable(path, systemReason(file.errorString()));
     const qint64 size = file.size();
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return unreadable(path, file.errorString());
+        return unreadable(path, systemReason(file.errorString()));
     if (const std::optional<SafeSave::ReadFault> fault = SafeSave::takeReadFault(); fault && fault->stopAfterBytes < bytes.size())
         bytes.truncate(fault->stopAfterBytes);
     // A device that fails part-way can end the read early without an error; the size tells.

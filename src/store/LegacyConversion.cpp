@@ -4,7 +4,9 @@
 #include "store/FileRead.h"
 #include "store/LegacyBackupName.h"
 #include "store/LegacyReaders.h"
+#include "store/MessageText.h"
 #include "store/SafeSave.h"
+#include "store/SystemReason.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -88,7 +90,7 @@ QString LegacyConversionReport::unreadableReport() const
 {
     QStringList lines;
     for (const MalformedLine &bad : unreadable)
-        lines << QStringLiteral("「%1」の%2行目：%3").arg(sourceName).arg(bad.lineNumber).arg(bad.text);
+        lines << QStringLiteral("「%1」の%2行目：%3").arg(sourceName).arg(bad.lineNumber).arg(messageText(bad.text));
     return lines.join(u'\n');
 }
 
@@ -134,7 +136,7 @@ StoreResult convertWeightHistoryFile(const DataFolder &folder, const QString &da
     const QString sourceBackup = nextFreeBackupName(folder, LegacyFileName::weightHistoryBackup);
     QFile sourceFile(sourcePath);
     if (!sourceFile.rename(folder.pathFor(sourceBackup))) {
-        const QString reason = sourceFile.errorString();
+        const QString reason = systemReason(sourceFile.errorString());
         // Put the data file back as it was, and take the backup away again.
         StoreResult undone = StoreResult::success();
         if (previous.exists)

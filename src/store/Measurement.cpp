@@ -2,6 +2,7 @@
 
 #include "store/Cp932.h"
 #include "store/FieldReader.h"
+#include "store/MessageText.h"
 #include "store/NumberText.h"
 
 #include <algorithm>
@@ -242,24 +243,40 @@ std::optional<Measurement> parseMeasurementLine(QStringView line)
 }
 
 namespace {
-StoreResult checkText(const QString &text, bool checkCodePage)
+// A character no text the program stores may hold: a control character (C0, DEL, C1), which
+// would act rather than show wherever the text goes (a tab, an escape sequence on a terminal, a
+// form feed in a print), or a bidirectional override or isolate, which would reorder the text
+// around it in every list that shows it.
+bool refusedCharacter(char32_t c)
 {
-    bool doubtful = false; // one pass over the text for the three characters a line cannot hold
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+StoreResult checkText(const QString &text, bool wholeRule)
+{
+    bool doubtful = false; // one pass over the text for the characters that need a closer look
     for (const QChar c : text) {
-        if (c == u'"' || c == u'\r' || c == u'\n') {
+        if (c == u'"' || refusedCharacter(c.unicode())) {
             doubtful = true;
             break;
         }
     }
-    if (!doubtful && !checkCodePage)
+    if (!doubtful && !wholeRule)
         return StoreResult::success();
     if (text.contains(u'"'))
-        return StoreResult::failure(QStringLiteral("「%1」にはダブルクォーテーション（\"）を使えません。").arg(text));
+        return StoreResult::failure(QStringLiteral("「%1」にはダブルクォーテーション（\"）を使えません。").arg(messageText(text)));
     if (text.contains(u'\r') || text.contains(u'\n'))
-        return StoreResult::failure(QStringLiteral("「%1」には改行を含められません。").arg(QString(text).replace(u'\r', u' ').replace(u'\n', u' ')));
+        return StoreResult::failure(QStringLiteral("「%1」には改行を含められません。").arg(messageText(text)));
+    if (!wholeRule)
+        return StoreResult::success();
+    // Every refused character is a single UTF-16 unit.
+    for (const QChar c : text) {
+        if (refusedCharacter(c.unicode()))
+            return StoreResult::failure(QStringLiteral("「%1」の%2は保存できない文字です。").arg(messageText(text), characterName(QStringView(&c, 1))));
+    }
     QString bad;
-    if (checkCodePage && !encodeCp932(text, nullptr, &bad))
-        return StoreResult::failure(QStringLiteral("「%1」の「%2」は保存できない文字です。").arg(text, bad));
+    if (!encodeCp932(text, nullptr, &bad))
+        return StoreResult::failure(QStringLiteral("「%1」の%2は保存できない文字です。").arg(messageText(text), characterName(bad)));
     return StoreResult::success();
 }
 
@@ -270,14 +287,14 @@ StoreResult checkStorableText(const QString &text)
     return checkText(text, true);
 }
 
-StoreResult checkStorable(const Measurement &m, bool checkCodePage)
+StoreResult checkStorable(const Measurement &m, bool wholeRule)
 {
     if (!isStoredDate(m.date))
         return StoreResult::failure(QStringLiteral("日付「%1」が正しくありません。").arg(m.date));
     if (!std::isfinite(m.weight) || !std::isfinite(m.bodyFat))
         return StoreResult::failure(QStringLiteral("%1の体重または体脂肪率が数値ではありません。").arg(m.date));
     for (const QString *text : {&m.situation, &m.comment, &m.reserved}) {
-        if (StoreResult r = checkText(*text, checkCodePage); !r)
+        if (StoreResult r = checkText(*text, wholeRule); !r)
             return r;
     }
     return StoreResult::success();

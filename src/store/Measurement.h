@@ -49,10 +49,16 @@ struct MeasurementView {
 // date, and a reader of a whole file need not check it again).
 bool parseMeasurementView(QStringView line, MeasurementView *view, QStringView checkedDate = {});
 
-// Refuses a text that would break a line or cannot be stored in the files' code page: a double
-// quote, a line break, or a character outside Windows-31J. The message names the text.
+// The one rule for a text the program stores, from any save of the window and from every import:
+// no double quote (a field has no escape for it), no control character (C0 with the line breaks,
+// DEL, C1) and no bidirectional override or isolate (U+202A–U+202E, U+2066–U+2069), and nothing
+// Windows-31J cannot hold. The message quotes the text through messageText() and names the
+// refused character by its code point ("「ab<U+0085>」のU+0085は保存できない文字です。").
 StoreResult checkStorableText(const QString &text);
-// Checks every text field of a record, that its date is a real "yyyy/mm/dd" day and that both
-// numbers are finite (an infinity or NaN would be written as a line no reader accepts). Bulk
-// writers that encode the whole file at once may leave the code-page test to that encoding.
-StoreResult checkStorable(const Measurement &m, bool checkCodePage = true);
+// Checks that a record's date is a real "yyyy/mm/dd" day, that both numbers are finite (an
+// infinity or NaN would be written as a line no reader accepts) and its texts by
+// checkStorableText. Writers that copy records a file already holds check with `wholeRule`
+// false: then only what would break the line (a double quote, a line break) refuses a text, so
+// that a record stored before the rule stays writable, and the code page is left to the encoding
+// of the whole file.
+StoreResult checkStorable(const Measurement &m, bool wholeRule = true);

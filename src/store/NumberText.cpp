@@ -95,6 +95,14 @@ QString storedNumber(float value)
     return QString::fromLatin1(buffer, length);
 }
 
+float storedValue(float value)
+{
+    if (!std::isfinite(value))
+        return value;
+    const std::optional<double> back = parseStoredNumber(storedNumber(value));
+    return back ? float(*back) : value;
+}
+
 QString storedNumber(double value)
 {
     return QString::number(value, 'g', 15);

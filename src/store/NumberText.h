@@ -17,6 +17,9 @@ QString storedNumber(float value);
 // storedNumber(float) writes.
 inline constexpr int kStoredNumberRoom = 16;
 int formatStoredNumber(float value, char *out);
+// The value a file gives back for `value`: written with seven significant digits and read again.
+// Two measurements are the same one when these agree, whatever digits they came with.
+float storedValue(float value);
 // A 64-bit value in the same form, with up to fifteen significant digits.
 QString storedNumber(double value);
 // A bare number of a file: an optional sign, digits with an optional point (".5" included) and

@@ -181,7 +181,10 @@ RecordChange ReplaceRecord(const DataFolder &folder, const QString &name, int in
     wanted.situation = replacement.situation;
     wanted.weight = replacement.weight;
     wanted.bodyFat = replacement.bodyFat;
-    if (StoreResult r = checkStorable(wanted); !r)
+    // The situation is new text; the comment is the record's own, kept as the file has it.
+    if (StoreResult r = checkStorableText(wanted.situation); !r)
+        return {r, false};
+    if (StoreResult r = checkStorable(wanted, false); !r)
         return {r, false};
     QByteArray newLine;
     if (StoreResult r = encodeText(measurementLine(wanted), &newLine); !r)

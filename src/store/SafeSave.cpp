@@ -1,5 +1,7 @@
 #include "store/SafeSave.h"
 
+#include "store/SystemReason.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,9 +17,10 @@ namespace {
 
 bool readOnlyRun = false;
 
+// `reason` as Qt gives it, or one of ours.
 QString writeError(const QString &path, const QString &reason)
 {
-    return QStringLiteral("「%1」に書き込めませんでした（%2）。").arg(QFileInfo(path).fileName(), reason);
+    return QStringLiteral("「%1」に書き込めませんでした（%2）。").arg(QFileInfo(path).fileName(), systemReason(reason));
 }
 
 // Writes all bytes, or as many as the injected fault lets through; false when not all arrived.

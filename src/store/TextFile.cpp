@@ -2,6 +2,7 @@
 
 #include "store/Cp932.h"
 #include "store/FileRead.h"
+#include "store/MessageText.h"
 #include "store/SafeSave.h"
 
 #include <QFile>
@@ -26,7 +27,7 @@ StoreResult encodeText(const QString &text, QByteArray *out)
 {
     QString bad;
     if (!encodeCp932(text, out, &bad))
-        return StoreResult::failure(QStringLiteral("「%1」は保存できない文字です。").arg(bad));
+        return StoreResult::failure(QStringLiteral("%1は保存できない文字です。").arg(characterName(bad)));
     return StoreResult::success();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/Printer.h"
 
+#include "store/SystemReason.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -110,7 +112,7 @@ Printer::Outcome Printer::printToPdf(const QString &documentName, const QString 
     // A half-written file is never left behind: the page goes to a temporary file renamed at the end.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return {false, QString(), QStringLiteral("「%1」に書き込めませんでした（%2）。").arg(path, file.errorString())};
+        return {false, QString(), QStringLiteral("「%1」に書き込めませんでした（%2）。").arg(path, systemReason(file.errorString()))};
     {
         QPdfWriter writer(&file);
         writer.setTitle(documentName);
@@ -128,6 +130,6 @@ Printer::Outcome Printer::printToPdf(const QString &documentName, const QString 
         painter.end();
     }
     if (!file.commit())
-        return {false, QString(), QStringLiteral("「%1」に書き込めませんでした（%2）。").arg(path, file.errorString())};
+        return {false, QString(), QStringLiteral("「%1」に書き込めませんでした（%2）。").arg(path, systemReason(file.errorString()))};
     return {true, path, QString()};
 }

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 const QString kData = QStringLiteral("\"2026/12/01\",\"朝\",72.5,\"\",28.1,\"\"\r\n");
 
@@ -39,7 +41,8 @@ class CsvCommandTest : public QObject
 private Q_SLOTS:
     void exitStatus_data()
     {
-        QTest::addColumn<QStringList>("args"); // DIR and IN stand for the data folder and a CSV file
+        // DIR and IN stand for the data folder and a CSV file, FIFO for a FIFO and ZERO for a link to /dev/zero
+        QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("said");    // on standard error, or on standard output for 0
@@ -56,7 +59,12 @@ private Q_SLOTS:
             << QStringLiteral("1件を加えました") << 2 << false;
         QTest::newRow("import, no header") << import1 << QByteArray("2026-12-02,72,28\n") << 1 << QStringLiteral("見出しの行") << 1 << false;
         QTest::newRow("import, missing file") << (QStringList(import1.mid(0, 4)) << QStringLiteral("nothing.csv")) << QByteArray() << 1
-                                              << QStringLiteral("nothing.csv") << 1 << false;
+                                              << QStringLiteral("「nothing.csv」を読み込めませんでした（ファイルまたはフォルダがありません）") << 1 << false;
+        for (const char *special : {"FIFO", "ZERO"})
+            QTest::addRow("import, %s", special) << (QStringList(import1.mid(0, 4)) << QString::fromLatin1(special)) << QByteArray() << 1
+                                                 << QStringLiteral("普通のファイルではありません") << 1 << false;
+        QTest::newRow("import, escape sequences") << import1 << QByteArray("DATE,WEIGHT\n\x1B[2J\x1B]0;title\x07,72\n") << 3
+                                                  << QStringLiteral("日付「<U+001B>[2J<U+001B>]0;title<U+0007>」") << 1 << false;
         QTest::newRow("export") << QStringList{QStringLiteral("--data-dir"), QStringLiteral("DIR"), QStringLiteral("--export-csv"),
                                                QStringLiteral("1"), QStringLiteral("IN")}
                                 << QByteArray() << 0 << QStringLiteral("1件の記録を書き出しました") << 1 << false;
@@ -97,11 +105,17 @@ private Q_SLOTS:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(csv);
         }
+        const QString special = dir.filePath(QStringLiteral("special.csv"));
+        if (args.contains(QStringLiteral("FIFO")))
+            QCOMPARE(::mkfifo(QFile::encodeName(special).constData(), 0600), 0);
+        if (args.contains(QStringLiteral("ZERO")))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), special));
         for (QString &arg : args)
-            arg = arg == QLatin1String("IN") ? in : QString(arg).replace(QLatin1String("DIR"), dir.path());
+            arg = arg == QLatin1String("IN") ? in : arg == QLatin1String("FIFO") || arg == QLatin1String("ZERO") ? special : QString(arg).replace(QLatin1String("DIR"), dir.path());
         const Run run = pmlina(args);
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2((exitCode == 0 ? run.out : run.err).contains(said), qPrintable(run.out + run.err));
+        QVERIFY(!run.err.contains(QChar(0x1B)));
         QCOMPARE(TestFiles::lines(dir.path(), FileName::data1).size(), linesAfter);
         if (args.contains(QStringLiteral("--export-csv")) && exitCode == 0)
             QCOMPARE(TestFiles::bytes(dir.path(), QStringLiteral("in.csv")),

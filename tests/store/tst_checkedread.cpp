@@ -9,17 +9,22 @@
 #include "store/DataFile.h"
 #include "store/FileNames.h"
 #include "store/FileRead.h"
+#include "store/ImportFile.h"
 #include "store/LegacyConversion.h"
 #include "store/MeasurementScan.h"
 #include "store/SafeSave.h"
 #include "store/SituationRename.h"
+#include "store/SystemReason.h"
 
 #include <QDate>
 #include <QMap>
 #include <QTemporaryDir>
 
 #include <functional>
+#include <cerrno>
+#include <cstring>
 #include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace StoreTest;
@@ -186,8 +191,66 @@ private Q_SLOTS:
     {
         // Nothing in the CSV file can be told new or present, and nothing may be merged.
         QVERIFY(QDir().mkpath(path(FileName::data1)));
-        const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, readCsvMeasurements("DATE,WEIGHT\n2026-12-01,70\n"));
+        const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, readCsvMeasurements("DATE,WEIGHT\n2026-12-01,70\n"), QDate(2026, 12, 7));
         QVERIFY2(plan.error.startsWith(QStringLiteral("「データ1.txt」を読み込めませんでした")), qPrintable(plan.error));
+    }
+
+    // A file to import comes from elsewhere: only a regular file is read, whole and within the
+    // limit, never blocking on a FIFO or reading a device without end.
+    void importFileIsReadOnlyWhenItCan_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<QString>("reason"); // empty for a read
+        QTest::newRow("regular file") << QStringLiteral("file") << qint64(12) << QString();
+        QTest::newRow("above the limit") << QStringLiteral("file") << qint64(11)
+                                         << QStringLiteral("12バイトあり、取り込めるファイルの大きさ（11バイトまで）を超えています");
+        QTest::newRow("cut short") << QStringLiteral("short") << qint64(12) << QStringLiteral("12バイトのうち5バイトしか読めませんでした");
+        QTest::newRow("FIFO") << QStringLiteral("fifo") << qint64(12) << QStringLiteral("普通のファイルではありません");
+        QTest::newRow("link to /dev/zero") << QStringLiteral("zero") << kNoCut << QStringLiteral("普通のファイルではありません");
+        QTest::newRow("folder") << QStringLiteral("folder") << qint64(12) << QStringLiteral("ファイルではなくフォルダです");
+        QTest::newRow("missing") << QStringLiteral("missing") << qint64(12) << QStringLiteral("ファイルまたはフォルダがありません");
+    }
+    void importFileIsReadOnlyWhenItCan()
+    {
+        QFETCH(QString, kind);
+        QFETCH(qint64, limit);
+        QFETCH(QString, reason);
+        const QString file = path(QStringLiteral("in.csv"));
+        if (kind == u"file" || kind == u"short")
+            QVERIFY(writeFile(file, "DATE,WEIGHT\n"));
+        else if (kind == u"fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else if (kind == u"zero")
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
+        else if (kind == u"folder")
+            QVERIFY(QDir().mkpath(file));
+        const auto armed = SafeSave::injectReadFault({kind == u"short" ? 5 : kNoCut});
+        const FileRead read = readImportFile(file, limit);
+        QCOMPARE(read.error, reason.isEmpty() ? QString() : QStringLiteral("「in.csv」を読み込めませんでした（%1）。").arg(reason));
+        QCOMPARE(read.bytes, reason.isEmpty() ? QByteArray("DATE,WEIGHT\n") : QByteArray());
+    }
+
+    // The operating system's reasons in Japanese where a user meets them, its own words otherwise.
+    void systemReasons_data()
+    {
+        QTest::addColumn<QString>("qtReason");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("disk full") << QStringLiteral("No space left on device") << QStringLiteral("ディスクの空きがありません");
+        QTest::newRow("file not writable") << QStringLiteral("Existing file /d/データ1.txt is not writable") << QStringLiteral("アクセスが許可されていません");
+        QTest::newRow("read-only") << QString::fromLocal8Bit(std::strerror(EROFS)) << QStringLiteral("読み取り専用の場所です");
+    }
+    void systemReasons()
+    {
+        QFETCH(QString, qtReason);
+        QFETCH(QString, reason);
+        QCOMPARE(systemReason(qtReason), reason);
+    }
+    void writingOverAFolderIsSaidInJapanese()
+    {
+        QVERIFY(QDir().mkpath(path(FileName::data1)));
+        QCOMPARE(SafeSave::replaceFile(path(FileName::data1), "x").message(),
+                 QStringLiteral("「データ1.txt」に書き込めませんでした（ファイルではなくフォルダです）。"));
     }
 
     void faultEndsWithItsScope()

@@ -17,6 +17,23 @@
 using namespace StoreTest;
 using namespace Qt::StringLiterals;
 
+namespace {
+const QDate kToday(2026, 12, 7);
+
+// The text in UTF-16, little-endian or big-endian, with or without a byte order mark.
+QByteArray utf16(const QString &text, bool littleEndian, bool byteOrderMark)
+{
+    QByteArray bytes;
+    for (const QChar c : (byteOrderMark ? QString(QChar(0xFEFF)) : QString()) + text) {
+        const char low = char(c.unicode() & 0xFF);
+        const char high = char(c.unicode() >> 8);
+        bytes += littleEndian ? low : high;
+        bytes += littleEndian ? high : low;
+    }
+    return bytes;
+}
+} // namespace
+
 char *toString(const Measurement &m)
 {
     return QTest::toString(measurementLine(m));
@@ -131,7 +148,7 @@ private Q_SLOTS:
         QCOMPARE(out.written, records.size());
 
         const CsvReading reading = readCsvMeasurements(readFile(csv));
-        const CsvImportPlan plan = planCsvImport(folder(), FileName::data2, reading);
+        const CsvImportPlan plan = planCsvImport(folder(), FileName::data2, reading, kToday);
         QVERIFY(plan.error.isEmpty());
         QCOMPARE(plan.duplicates, 0);
         QVERIFY(plan.problems.isEmpty());
@@ -140,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(m_dir->filePath(FileName::data2)), readFile(data1()));
 
         // the same file again adds nothing
-        const CsvImportPlan again = planCsvImport(folder(), FileName::data2, reading);
+        const CsvImportPlan again = planCsvImport(folder(), FileName::data2, reading, kToday);
         QCOMPARE(again.added.size(), 0);
         QCOMPARE(again.duplicates, records.size());
     }
@@ -226,13 +243,34 @@ private Q_SLOTS:
                                                    record(u"2019/06/04"_s, imported, 76.3f, 24.5f, u"07:40:00"_s),
                                                    record(u"2019/06/04"_s, imported, 76.1f, 0.f, u"21:30:00"_s),
                                                } << QList<int>{4}; // a comment with a quote cannot be stored
-        // any number the entry save takes: huge, negative, zero
-        QTest::newRow("unusual numbers") << QByteArrayLiteral("DATE,WEIGHT,BODY_FAT\n2026-12-01,99999999999,-0.5\n2026-12-02,-5,0\n2026-12-03,0,1e3\n")
-                                         << QList<Measurement>{
-                                                record(u"2026/12/01"_s, imported, 99999999999.0f, -0.5f),
-                                                record(u"2026/12/02"_s, imported, -5.f, 0.f),
-                                                record(u"2026/12/03"_s, imported, 0.f, 1000.f),
-                                            } << QList<int>{};
+        // a file from elsewhere holds only what a person can weigh, up to tomorrow
+        QTest::newRow("implausible values") << QByteArrayLiteral(
+            "DATE,WEIGHT,BODY_FAT\n2026-12-01,99999999999,-0.5\n2026-12-02,-5,0\n2026-12-03,0,1e3\n2026-12-04,1e38,20\n"
+            "0001-01-01,65,20\n2026-12-05,65,250\n2026-12-09,65,20\n2026-12-06,999.99999,20\n2026-12-06,65,-0.1\n"
+            "1900-01-01,999.9,0\n2026-12-08,0.1,100\n")
+                                            << QList<Measurement>{record(u"1900/01/01"_s, imported, 999.9f, 0.f),
+                                                                  record(u"2026/12/08"_s, imported, 0.1f, 100.f)}
+                                            << QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 10};
+        QTest::newRow("control characters") << QByteArrayLiteral(
+            "DATE,WEIGHT,COMMENT,SITUATION\n2026-12-01,65,\"esc\x1B[31mred\x07\",\"sit\x1B\x0C\x0B\"\n2026-12-02,65,a\tb,x\n"
+            "2026-12-03,65,\"a\x00b\",x\n2026-12-03,65,\"\xC2\x85\",x\n2026-12-03,65,\"\x7F\",x\n2026-12-03,65,ok,\"\xE2\x80\xAE\"\n"
+            "2026-12-03,65,\"\xE2\x81\xA6\",x\n2026-12-03,65,ok,x\n")
+                                            << QList<Measurement>{record(u"2026/12/03"_s, u"x"_s, 65.f, 0.f, u"ok"_s)}
+                                            << QList<int>{2, 3, 4, 5, 6, 7, 8};
+        // a file cut off in its last line, or a line cut short
+        QTest::newRow("cut after the point") << QByteArrayLiteral("DATE,WEIGHT,BODY_FAT\n2026-12-01,65.") << QList<Measurement>{} << QList<int>{2};
+        QTest::newRow("cut after a decimal comma") << QByteArrayLiteral("Date;Weight\n2026-12-01;65,") << QList<Measurement>{} << QList<int>{2};
+        QTest::newRow("fewer fields than the header")
+            << QByteArrayLiteral("DATE,WEIGHT,BODY_FAT,COMMENT\n2026-12-01,65,20\n2026-12-02,66,21,\n") << QList<Measurement>{record(u"2026/12/02"_s, imported, 66.f, 21.f)}
+            << QList<int>{2};
+        QTest::newRow("CR line ends") << QByteArrayLiteral("DATE,WEIGHT,COMMENT\r2026-12-01,65,\"a,\rb\"\r\r2026-12-02,66,x\r")
+                                      << QList<Measurement>{record(u"2026/12/02"_s, imported, 66.f, 0.f, u"x"_s)} << QList<int>{2};
+        const QString japanese = u"DATE,WEIGHT,COMMENT\r\n2026-12-01,65,朝ごはん前\r\n"_s;
+        const QList<Measurement> breakfast{record(u"2026/12/01"_s, imported, 65.f, 0.f, u"朝ごはん前"_s)};
+        QTest::newRow("Shift_JIS") << cp932(japanese) << breakfast << QList<int>{};
+        QTest::newRow("UTF-16LE, BOM") << utf16(japanese, true, true) << breakfast << QList<int>{};
+        QTest::newRow("UTF-16LE") << utf16(japanese, true, false) << breakfast << QList<int>{};
+        QTest::newRow("UTF-16BE") << utf16(japanese, false, false) << breakfast << QList<int>{};
         QTest::newRow("semicolons, decimal commas, BOM") << QByteArrayLiteral(
             "\xEF\xBB\xBF" "Date;Weight;Fat;Comment\r\n"
             "2024/3/1;72,5;28,1;\xE6\x9C\x9D\r\n"
@@ -248,7 +286,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(QList<Measurement>, expected);
         QFETCH(QList<int>, problemLines);
-        const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, readCsvMeasurements(file));
+        const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, readCsvMeasurements(file), kToday);
         QVERIFY2(plan.error.isEmpty(), qPrintable(plan.error));
         QCOMPARE(plan.added, expected);
         QList<int> lines;
@@ -270,11 +308,13 @@ private Q_SLOTS:
                                                   "2024-03-02,72.5,28.1,\xF0\x9F\x98\x80,\r\n" // 9 emoji
                                                   "2024-03-02,72.5,28.1,,\xA5\r\n"           // 10 not UTF-8
                                                   "2024-03-02,72.5,28.1,\"two\nlines\",\r\n" // 11-12
-                                                  "2024-03-03,72,28,,\r\n"                   // 13 fine
-                                                  "2024-03-04,72,28,\"open,\r\n");           // 14
-        const CsvReading reading = readCsvMeasurements(file);
-        QCOMPARE(reading.measurements.size(), 2);
-        QCOMPARE(reading.measurements[1].lineNumber, 13);
+                                                  "\x1B[2J\x1B]0;t\x07,72,28,,\r\n"           // 13
+                                                  "2024-03-05,72,28,\"ab\xC2\x85\",\r\n"         // 14
+                                                  "2024-03-05,7\xE2\x80\xAE" "2,28,,\r\n"           // 15
+                                                  "2024-03-03,72,28,,\r\n"                   // 16 fine
+                                                  "2024-03-04,72,28,\"open,\r\n");           // 17
+        const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, readCsvMeasurements(file), kToday);
+        QCOMPARE(plan.added.size(), 2);
         const QList<CsvLineProblem> expected = {
             {3, QStringLiteral("日付「2024-02-30」を読み取れません")},
             {4, QStringLiteral("日付がありません")},
@@ -282,14 +322,45 @@ private Q_SLOTS:
             {6, QStringLiteral("体重「72.5kg」を数値として読み取れません")},
             {7, QStringLiteral("体脂肪率「abc」を数値として読み取れません")},
             {8, QStringLiteral("引用符（\"）の後ろに余分な文字があります")},
-            {9, QStringLiteral("一言日記：「😀」の「😀」は保存できない文字です。")},
+            {9, QStringLiteral("一言日記：「😀」の「😀」（U+1F600）は保存できない文字です。")},
             {10, QStringLiteral("UTF-8として読めない文字があります")},
-            {11, QStringLiteral("一言日記：「two lines」には改行を含められません。")},
-            {14, QStringLiteral("引用符（\"）が閉じていません")},
+            {11, QStringLiteral("一言日記：「two<U+000A>lines」には改行を含められません。")},
+            {13, QStringLiteral("日付「<U+001B>[2J<U+001B>]0;t<U+0007>」を読み取れません")},
+            {14, QStringLiteral("一言日記：「ab<U+0085>」のU+0085は保存できない文字です。")},
+            {15, QStringLiteral("体重「7<U+202E>2」を数値として読み取れません")},
+            {17, QStringLiteral("引用符（\"）が閉じていません")},
         };
-        QCOMPARE(reading.problems, expected);
-        const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, reading);
+        QCOMPARE(plan.problems, expected);
         QVERIFY(plan.problemList().startsWith(QStringLiteral("3行目：日付「2024-02-30」を読み取れません\n4行目：")));
+    }
+
+    void importingTwiceAddsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("more digits than the file keeps") << QByteArrayLiteral("DATE,WEIGHT,BODY_FAT\n2026-12-29,65,20.123456\n");
+        QTest::newRow("converted from pounds") << QByteArrayLiteral("DATE,WEIGHT\n2026-12-01,72.166546067\n2026-12-01,72.892293859\n2026-12-02,73.255167755\n");
+    }
+    void importingTwiceAddsNothing()
+    {
+        QFETCH(QByteArray, file);
+        QVERIFY(writeFile(data1(), QByteArray()));
+        const CsvImportPlan first = planCsvImport(folder(), FileName::data1, readCsvMeasurements(file), kToday);
+        QVERIFY(mergeMeasurements(folder(), FileName::data1, first.added).ok());
+        const CsvImportPlan again = planCsvImport(folder(), FileName::data1, readCsvMeasurements(file), kToday);
+        QCOMPARE(again.added, QList<Measurement>{});
+        QCOMPARE(again.duplicates, first.added.size());
+        QCOMPARE(ReadMeasurements(folder(), FileName::data1).records, first.added);
+    }
+
+    // Memory follows the file's size, not its lines: unreadable lines beyond a list are counted,
+    // and no more measurements are kept than a data file holds.
+    void longFilesAreBounded()
+    {
+        const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, readCsvMeasurements("DATE,WEIGHT\n" + QByteArray("x,1\n").repeated(1005)), kToday);
+        QCOMPARE(plan.problems.size(), kMaxListedProblems);
+        QCOMPARE(plan.problemCount(), 1005);
+        QVERIFY(plan.problemList().endsWith(QStringLiteral("\nほか5行")));
+        QVERIFY(!readCsvMeasurements("DATE,WEIGHT\n" + QByteArray("2026-12-01,65\n").repeated(kMaxDataLines + 1)).error.isEmpty());
     }
 
     void aFileWithoutItsColumnsIsRefused_data()
@@ -305,7 +376,7 @@ private Q_SLOTS:
     void aFileWithoutItsColumnsIsRefused()
     {
         QFETCH(QByteArray, file);
-        const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, readCsvMeasurements(file));
+        const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, readCsvMeasurements(file), kToday);
         QVERIFY(!plan.error.isEmpty());
         QVERIFY(plan.added.isEmpty());
     }
@@ -319,7 +390,7 @@ private Q_SLOTS:
                                                   "2024-03-01,72.5,28.1,\n"               // a second one that day
                                                   "2024-03-02,72,28,\n"                   // present
                                                   "2024-03-02,72,28.2,\n");               // new: other fat
-        const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, readCsvMeasurements(file));
+        const CsvImportPlan plan = planCsvImport(folder(), FileName::data1, readCsvMeasurements(file), kToday);
         QCOMPARE(plan.duplicates, 2);
         QCOMPARE(plan.added, (QList<Measurement>{record(QStringLiteral("2024/03/01"), kImportedSituation, 72.5f, 28.1f),
                                                  record(QStringLiteral("2024/03/02"), kImportedSituation, 72.f, 28.2f)}));
@@ -362,7 +433,7 @@ private Q_SLOTS:
             lines << QStringLiteral("\"2024/03/01\",\"朝\",72,\"\",28,\"\"");
         QVERIFY(writeFile(data1(), cp932Lines(lines)));
         const CsvImportPlan plan =
-            planCsvImport(folder(), FileName::data1, readCsvMeasurements("date,weight\n2024-03-02,70\n2024-03-03,70\n"));
+            planCsvImport(folder(), FileName::data1, readCsvMeasurements("date,weight\n2024-03-02,70\n2024-03-03,70\n"), kToday);
         QVERIFY(plan.error.contains(QString::number(kMaxDataLines)));
         QVERIFY(!mergeMeasurements(folder(), FileName::data1, plan.added).ok());
         QCOMPARE(ReadMeasurements(folder(), FileName::data1).records.size(), kMaxDataLines - 1);

@@ -152,11 +152,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("named");
         QTest::newRow("double quote") << QStringLiteral("ぽ\"む") << QStringLiteral("ぽ\"む");
-        QTest::newRow("LF") << QStringLiteral("ぽ\nむ") << QStringLiteral("ぽ む");
-        QTest::newRow("CR") << QStringLiteral("ぽ\rむ") << QStringLiteral("ぽ む");
+        QTest::newRow("LF") << QStringLiteral("ぽ\nむ") << QStringLiteral("ぽ<U+000A>む");
+        QTest::newRow("CR") << QStringLiteral("ぽ\rむ") << QStringLiteral("ぽ<U+000D>む");
         QTest::newRow("emoji") << QStringLiteral("ぽむ😀") << QStringLiteral("😀");
         QTest::newRow("yen sign") << QStringLiteral("\u00A5") << QStringLiteral("\u00A5");
         QTest::newRow("em dash") << QStringLiteral("a\u2014b") << QStringLiteral("\u2014");
+        // controls and reordering characters, named by their code points
+        QTest::newRow("tab") << QStringLiteral("ぽ\tむ") << QStringLiteral("「ぽ<U+0009>む」のU+0009");
+        QTest::newRow("escape") << QStringLiteral("\x1B[31m") << QStringLiteral("U+001B");
+        QTest::newRow("NUL") << QString(QChar(0)) << QStringLiteral("U+0000");
+        QTest::newRow("DEL") << QStringLiteral("a\x7F") << QStringLiteral("U+007F");
+        QTest::newRow("next line U+0085") << QStringLiteral("ab\u0085") << QStringLiteral("「ab<U+0085>」のU+0085");
+        QTest::newRow("right-to-left override") << QStringLiteral("a\u202Eb") << QStringLiteral("U+202E");
+        QTest::newRow("left-to-right isolate") << QStringLiteral("a\u2066b") << QStringLiteral("U+2066");
     }
     void refusedTexts()
     {

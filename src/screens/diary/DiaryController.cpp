@@ -8,6 +8,7 @@
 #include "screens/shell/ShellServices.h"
 #include "store/Cp932.h"
 #include "store/MemoFile.h"
+#include "store/MessageText.h"
 #include "ui/Dialogs.h"
 #include "ui/FocusForCorrection.h"
 #include "ui/Grid.h"
@@ -218,7 +219,7 @@ bool DiaryController::saveMemo()
     const QString memo = m_panel->txtKizuki->toPlainText();
     // The memo may hold quotes and line breaks; only a character outside the code page is refused.
     if (const QString bad = firstUnencodableCharacter(memo); !bad.isEmpty()) {
-        m_ctx.dialogs.warning(kMemoTitle, QStringLiteral("「%1」は保存できない文字です。気付きメモは保存していません。").arg(bad));
+        m_ctx.dialogs.warning(kMemoTitle, QStringLiteral("%1は保存できない文字です。気付きメモは保存していません。").arg(characterName(bad)));
         m_panel->txtKizuki->setFocus(Qt::OtherFocusReason);
         return false;
     }

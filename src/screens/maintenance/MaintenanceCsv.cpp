@@ -10,12 +10,13 @@
 #include "store/CsvImport.h"
 #include "store/CsvMerge.h"
 #include "diary/PartnerDiary.h"
+#include "store/ImportFile.h"
+#include "store/MessageText.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
 #include "ui/Named.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -85,7 +86,7 @@ void MaintenanceCsv::cmdCsvOut_Click()
         done.text += QStringLiteral("\r\n\r\n記録として読み取れない%1行は書き出していません（下の一覧）。").arg(out.malformed.size());
         QStringList lines;
         for (const MalformedLine &bad : out.malformed)
-            lines << QStringLiteral("%1行目：%2").arg(bad.lineNumber).arg(bad.text);
+            lines << QStringLiteral("%1行目：%2").arg(bad.lineNumber).arg(messageText(bad.text));
         done.details = lines.join(u'\n');
     }
     m_ctx.dialogs.show(done);
@@ -100,14 +101,18 @@ void MaintenanceCsv::cmdCsvIn_Click()
     if (!path)
         return;
     m_csvFolder = QFileInfo(*path).absolutePath();
-    const QString fileName = QFileInfo(*path).fileName();
+    const QString fileName = messageText(QFileInfo(*path).fileName());
 
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_ctx.dialogs.warning(kImportTitle, QStringLiteral("「%1」を読み込めませんでした（%2）。").arg(fileName, file.errorString()));
-        return;
+    CsvReading reading;
+    {
+        const FileRead read = readImportFile(*path, kMaxCsvImportBytes);
+        if (read.unreadable()) {
+            m_ctx.dialogs.warning(kImportTitle, read.error);
+            return;
+        }
+        reading = readCsvMeasurements(read.bytes);
     }
-    const CsvImportPlan plan = planCsvImport(m_ctx.folder, session.currentDataFile(), readCsvMeasurements(file.readAll()));
+    const CsvImportPlan plan = planCsvImport(m_ctx.folder, session.currentDataFile(), reading, m_ctx.clock.today());
     if (!plan.error.isEmpty()) {
         m_ctx.dialogs.warning(kImportTitle, QStringLiteral("「%1」を取り込めません。\r\n\r\n%2").arg(fileName, plan.error));
         return;
@@ -120,8 +125,8 @@ void MaintenanceCsv::cmdCsvIn_Click()
                                     "読み取れない行：%3行")
                          .arg(plan.added.size())
                          .arg(plan.duplicates)
-                         .arg(plan.problems.size());
-    if (!plan.problems.isEmpty())
+                         .arg(plan.problemCount());
+    if (plan.problemCount() > 0)
         counts += QStringLiteral("　→ 取り込みません（下の一覧）");
     Message summary;
     summary.title = kImportTitle;

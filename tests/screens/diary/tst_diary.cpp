@@ -99,7 +99,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("failAfterBytes");
         QTest::addColumn<QString>("message");
         QTest::newRow("double quote") << u"5\"cm"_s << -1 << u"ダブルクォーテーション"_s;
-        QTest::newRow("outside the code page") << u"🍰"_s << -1 << u"「🍰」"_s;
+        QTest::newRow("outside the code page") << u"🍰"_s << -1 << u"「🍰」（U+1F370）"_s;
+        QTest::newRow("escape sequence") << u"\x1B[2J"_s << -1 << u"「<U+001B>[2J」のU+001B"_s;
         QTest::newRow("write fails") << u"新"_s << 3 << u"一言日記保存|"_s;
     }
     void refusedAndFailedSavesKeepTheFile()

@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 const QString kData = QStringLiteral("\"2026/12/01\",\"朝\",72.5,\"\",28.1,\"\"\r\n"
                                      "\"2026/12/03\",\"夜\",72,\"07:10:00\",28,\"\"\r\n");
@@ -94,6 +96,33 @@ private Q_SLOTS:
         h.click("cmdCsvIn");
         QCOMPARE(h.dialogs.shown.last().buttons, MessageButtons::Ok);
         QCOMPARE(dataFileChanges.count(), 1);
+    }
+
+    // The file picked is read only when it can be, and its name is quoted as it shows.
+    void importReadsOnlyAFileAndQuotesItsName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("fifo");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("FIFO") << QStringLiteral("in.csv") << true << QStringLiteral("「in.csv」を読み込めませんでした（普通のファイルではありません）。");
+        QTest::newRow("escape in the name") << QStringLiteral("a\x1B[2J.csv") << false << QStringLiteral("「a<U+001B>[2J.csv」の記録を");
+    }
+    void importReadsOnlyAFileAndQuotesItsName()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, fifo);
+        QFETCH(QString, said);
+        CsvHarness h;
+        const QString path = h.dir.filePath(name);
+        if (fifo)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            TestFiles::write(h.path(), name, QStringLiteral("DATE,WEIGHT\n2026-12-02,71\n"));
+        h.dialogs.fileAnswers = {path};
+        h.dialogs.answers = {MessageAnswer::Cancel};
+        h.click("cmdCsvIn");
+        QCOMPARE(h.dialogs.shown.size(), 1);
+        QVERIFY2(h.dialogs.shown[0].text.startsWith(said), qPrintable(h.dialogs.shown[0].text));
     }
 
     void theEntryScreenFollowsAnImport()
