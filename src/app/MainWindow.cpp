@@ -30,6 +30,7 @@
 #include "ui/HelpViewer.h"
 #include "ui/LayoutScale.h"
 #include "ui/Pictures.h"
+#include "ui/ReadableIndicators.h"
 #include "ui/Twips.h"
 #include "ui/WindowPlacement.h"
 
@@ -53,6 +54,7 @@ MainWindow::MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock,
     , m_context{m_folder, m_dialogs, m_clock, *m_session, *this, m_situations}
 {
     setObjectName(QStringLiteral("frmMain"));
+    useReadableIndicators();
     m_schedule = [this](qint64 ms, std::function<void()> work) { QTimer::singleShot(ms, this, std::move(work)); };
     m_endProgram = [this] {
         close();

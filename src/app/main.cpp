@@ -8,6 +8,7 @@
 #include "ui/JapaneseFont.h"
 #include "ui/LayoutScale.h"
 #include "ui/QtTranslation.h"
+#include "ui/ReadableIndicators.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,6 +68,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     chooseJapaneseFont(app);
+    // Before the first box: the lock's message may come before the window.
+    useReadableIndicators();
     // Every screen and box is built at the scale that fits the screen the window opens on.
     applyLayoutScaleFor(QGuiApplication::primaryScreen());
     installJapaneseQtTranslation(app);
