@@ -19,5 +19,30 @@ struct CommandLine {
 };
 
 CommandLine ParseCommandLine(const QStringList &arguments, const QString &xdgDataHome, const QString &home);
+
+// The program's exit statuses.
+enum ExitStatus : int {
+    ExitDone = 0,
+    ExitNothingWritten = 1, // also: the window cannot start (the folder cannot be made or is held)
+    ExitUsage = 2,
+    ExitLinesLeftOut = 3,
+};
+
+// One option or exit status as --help and the manual page tell it, in English and in Japanese.
+struct HelpEntry {
+    QString term;   // "--data-dir DIR", "0"
+    QString termJa; // "--data-dir フォルダ"
+    QString english;
+    QString japanese;
+};
+// Both are told from these alone: the manual page is made from them when the program is built.
+QList<HelpEntry> OptionHelp();
+QList<HelpEntry> ExitStatusHelp();
+
+// A text broken into lines of at most `columns` terminal columns (a Japanese character takes
+// two): at spaces where it has them, elsewhere between any two characters but before an opening
+// or after a closing bracket or punctuation mark.
+QStringList WrappedLines(const QString &text, int columns);
+
 QString UsageText();
 QString VersionText();

@@ -29,7 +29,7 @@ int printUsage(const CommandLine &command)
         return 0;
     }
     std::fprintf(stderr, "pmlina: %s\n%s", command.error.toUtf8().constData(), UsageText().toUtf8().constData());
-    return 2;
+    return ExitUsage;
 }
 } // namespace
 
@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
     if (!QDir().mkpath(command.dataDir)) {
         std::fprintf(stderr, "pmlina: %s\n",
                      QStringLiteral("データのフォルダ「%1」を作れません。").arg(command.dataDir).toUtf8().constData());
-        return 1;
+        return ExitNothingWritten;
     }
     chooseJapaneseFont(app);
     // Before the first box: the lock's message may come before the window.
@@ -79,7 +79,7 @@ int main(int argc, char *argv[])
     const DataFolder folder(command.dataDir);
     FolderLock lock(folder);
     if (!ClaimDataFolder(lock, dialogs))
-        return 1;
+        return ExitNothingWritten;
     MainWindow window(folder, dialogs, clock);
     dialogs.setParent(&window);
     window.Form_Load();
