@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pmlina_demo_copy FROM TO: the demo folder, copied with its dates moved up to today.
 #include "DemoCopy.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of every screen readable under a light and a dark desktop palette: each text against
 // what it is drawn on, by the WCAG contrast ratio, at least 4.5:1.
 #include "support/MainWindowHarness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One program per data folder: a second start is refused while the first runs, and a lock left
 // by a run that was killed is taken over.
 #include "app/SecondStart.h"

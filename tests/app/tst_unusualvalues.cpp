@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever number a person saves as a weight, every screen still opens and draws sane axes, and
 // the program starts again on that diary.
 #include "support/MainWindowHarness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on the screens people have: every control of every screen inside the window, the
 // window inside the screen's available area with room for its title bar.
 #include "support/MainWindowHarness.h"

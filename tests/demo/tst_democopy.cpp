@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo folder copied for `scripts/run --demo`: dates moved up to today, nothing else changed.
 #include "DemoCopy.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading before writing: a file that cannot be read whole (a read that ends short, a folder of
 // that name, no permission) is refused by every writer with a message naming it, and nothing is
 // written; readers tell such a file from a missing one. Faults armed for a test end with it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pmlina_manual_page TEMPLATE OUTPUT: the manual page, its options and exit statuses written from
 // the texts --help is made of, so that the two cannot tell different stories.
 #include "app/CommandLine.h"

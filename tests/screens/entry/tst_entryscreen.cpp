@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording measurements through the entry screen: choosing, pre-filling, checking, storing and
 // the refresh that follows.
 #include "support/MainWindowHarness.h"
