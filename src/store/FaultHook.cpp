@@ -1,5 +1,7 @@
 #include "store/FaultHook.h"
 
+#ifdef PMLINA_TEST_SEAMS
+
 #include <utility>
 
 namespace SafeSave {
@@ -47,3 +49,5 @@ std::optional<ReadFault> takeReadFault()
 }
 
 } // namespace SafeSave
+
+#endif

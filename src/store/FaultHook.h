@@ -8,6 +8,9 @@
 // show that a failure part-way leaves every file as it was. A fault is armed for as long as the
 // guard that arming returns lives, and is consumed by the one write or read it hits: a fault a
 // test leaves unused cannot fire on a later, unrelated operation.
+//
+// Only builds with the tests have it (PMLINA_TEST_SEAMS, on by default); the package is built
+// without, where no fault can be armed and asking for one is a constant the compiler drops.
 namespace SafeSave {
 
 // The next write fails after this many bytes have reached the file (or, with failAtCommit, just
@@ -27,6 +30,8 @@ struct ReadFault {
     int skipReads = 0;
 };
 
+#ifdef PMLINA_TEST_SEAMS
+
 // Disarms whatever fault is still pending when it goes out of scope.
 class [[nodiscard]] ArmedFault
 {
@@ -43,5 +48,18 @@ ArmedFault injectReadFault(const ReadFault &fault);
 // For the store's own writer and reader: the fault meant for this operation, if any.
 std::optional<Fault> takeWriteFault();
 std::optional<ReadFault> takeReadFault();
+
+#else
+
+constexpr std::optional<Fault> takeWriteFault()
+{
+    return std::nullopt;
+}
+constexpr std::optional<ReadFault> takeReadFault()
+{
+    return std::nullopt;
+}
+
+#endif
 
 } // namespace SafeSave
