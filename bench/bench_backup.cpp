@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the daily backup adds to a start: the day's first start copies a full data folder (two
 // data files at the line limit and the small files), every later start only looks for the day's
 // folder. Compared with reading and writing the same bytes once, synced.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exporting a full data file (32,767 lines) to CSV and importing that CSV into an empty
 // partner, each against the store's full rewrite of the same records, which reads, checks,
 // encodes and safely replaces a file of the same size.

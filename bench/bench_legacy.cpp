@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The older layouts at their largest: converting a full three-field weight history and a full
 // data file of the older program, compared with reading a full data file; and the check for
 // older data that every start-up makes.

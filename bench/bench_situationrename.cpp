@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renaming a situation in a full data file (about a sixth of its lines carry it) reads the file,
 // looks at every line and writes it once; the store's whole-file rewrite of the same records is
 // the yardstick.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up work and the entry screen's refresh on two maximum-size data files.
 //   bench_startup                 prints the BENCH/RATIO lines
 //   bench_startup --write-data D  only writes the data files into D (for measuring the real

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the data store's operations on a full data file compare with merely reading the file's
 // bytes (and decoding them) and writing them once; a record corrected or removed in place
 // against the whole file rewritten. The write operations are measured on a

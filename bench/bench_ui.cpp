@@ -121,6 +121,45 @@ void benchChart()
     check(chart.rowCount() == dataRows, "chart rows");
     for (int c = 1; c <= chartColumns; ++c)
         check(chart.point(dataRows, c) == QString::number(values.at((dataRows + 7 * c) % distinctTexts).toDouble(), 'g', 15), "chart last point");
+
+    // One point changed on the shown chart, up to the repaint that shows it.
+    int turn = 0;
+    bench({QStringLiteral("chart_change_shown"), [&] {
+        chart.setPoint(dataRows / 2, 1, ++turn % 2 ? QStringLiteral("79.9") : QStringLiteral("50.1"));
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }});
+}
+
+// The entry screen's day graph: a save adds a measurement and the axes follow it, shown at once.
+void benchDayGraph()
+{
+    Chart chart;
+    chart.resize(510, 290);
+    chart.setColumnCount(2);
+    chart.setSeriesAxis(2, 2);
+    chart.setSeriesName(1, QStringLiteral("体重"));
+    chart.setSeriesName(2, QStringLiteral("体脂肪率"));
+    chart.setSeriesMarker(1, Chart::Marker::Circle);
+    chart.setSeriesMarker(2, Chart::Marker::Circle);
+    chart.show();
+    QCoreApplication::processEvents();
+
+    int turn = 0;
+    bench({QStringLiteral("day_graph_save_shown"), [&] {
+        const int rows = 4 + ++turn % 2;
+        chart.setRowCount(0);
+        chart.setRowCount(rows);
+        for (int r = 1; r <= rows; ++r) {
+            chart.setPoint(r, 1, QString::number(67.0 + r * 0.2, 'f', 1));
+            chart.setPoint(r, 2, QString::number(22.5 + r * 0.1, 'f', 1));
+        }
+        chart.setAxisRange(1, 67.0, rows == 5 ? 69.0 : 68.0);
+        chart.setAxisRange(2, 22.0, 24.0);
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }});
+    check(chart.rowCount() == 4 || chart.rowCount() == 5, "day graph rows");
 }
 
 } // namespace
@@ -130,5 +169,6 @@ int main(int argc, char **argv)
     BenchStart<QApplication> start(argc, argv, 0);
     benchGrid();
     benchChart();
+    benchDayGraph();
     return 0;
 }

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every header compiles on its own: one generated file per header that includes only it. The
 # precompiled headers of the build would hide a Qt or project header that a header forgets; here
 # only the standard library is precompiled (parsing it is most of the cost of each file, and the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Precompiled headers: almost every source file parses QtCore and a good part of the standard
 # library (a file that includes only <QString> preprocesses to some 100,000 lines). Each kind of
 # target precompiles them once and every target whose flags match reuses that (REUSE_FROM):

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds every file of the given folders (or the given files) to the target once, in name order,
 // so that the seeds and every input a fuzzing run kept are checked by each build without libFuzzer.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows-31J decoder and encoder against the converter they learn from. The input is read
 // twice: as file bytes to decode, and as UTF-16 text to encode.
 

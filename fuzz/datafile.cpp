@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A partner's data file as any bytes. Whatever the reader makes of them, the writers must keep it:
 // an appended or inserted record joins the records read, in its place, every line that is not a
 // record stays, and a file rewritten from its records reads as the same records. Records are

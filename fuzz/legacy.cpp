@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A weight history in an older program's layout as any bytes; the first byte chooses the layout
 // (the three-field history or the older data file). No line is passed over in silence (each is
 // a record, listed as unreadable, or blank), and the conversion either writes data lines that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A profile file as any bytes. The reader always yields a profile; written back, it reads the
 // same, its numbers as the file holds them (seven significant digits). Only a nickname the file's
 // code page or quoted form cannot hold may be refused.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-value settings files and the memo, each given the same bytes. Every reader yields a
 // value its writer accepts (only a text the file cannot hold may be refused), and the value
 // written back reads the same.

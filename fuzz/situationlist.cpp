@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The situation list as any bytes. Its entries, written back in either form, read the same; an
 // appended entry comes last. Only entries the file's code page or form cannot hold are refused.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by scripts/test and scripts/run: installs what the build needs and builds.
 # Sourced, not run; expects ROOT to be the repository folder.
 

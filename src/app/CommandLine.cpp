@@ -1,5 +1,8 @@
 #include "app/CommandLine.h"
 
+#include "store/CsvExport.h"
+#include "store/MessageText.h"
+
 #include <QDir>
 
 bool NamesWindowlessCommand(const QStringList &arguments)
@@ -66,45 +69,163 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &xdgDat
     return result;
 }
 
+namespace {
+
+QString csvColumns()
+{
+    return csvExportHeader();
+}
+
+int columnsOf(QChar c)
+{
+    // East Asian wide and full-width characters take two columns of a terminal.
+    const char16_t u = c.unicode();
+    return (u >= 0x1100 && u <= 0x115f) || (u >= 0x2e80 && u <= 0xa4cf) || (u >= 0xac00 && u <= 0xd7a3) || (u >= 0xf900 && u <= 0xfaff)
+                   || (u >= 0xfe30 && u <= 0xfe4f) || (u >= 0xff00 && u <= 0xff60) || (u >= 0xffe0 && u <= 0xffe6)
+               ? 2
+               : 1;
+}
+
+bool mayBreakBetween(QChar before, QChar after)
+{
+    static const QString noLineStart = QStringLiteral("、。，．・：；？！）」』】〕）｝〉》ー～ぁぃぅぇぉっゃゅょァィゥェォッャュョ,.;:)]}");
+    static const QString noLineEnd = QStringLiteral("（「『【〔｛〈《([{");
+    if (noLineStart.contains(after) || noLineEnd.contains(before))
+        return false;
+    // Latin words and numbers stay whole; they break at their spaces.
+    return columnsOf(before) == 2 || columnsOf(after) == 2;
+}
+
+} // namespace
+
+QStringList WrappedLines(const QString &text, int columns)
+{
+    QStringList lines;
+    QString line;
+    int width = 0;
+    qsizetype lastBreak = -1; // where `line` may be broken: the index the next line starts at
+    for (const QChar c : text) {
+        if (c == u' ' && line.isEmpty())
+            continue;
+        if (!line.isEmpty() && (c == u' ' || mayBreakBetween(line.back(), c)))
+            lastBreak = line.size() + (c == u' ' ? 1 : 0);
+        line += c;
+        width += columnsOf(c);
+        if (width > columns && lastBreak > 0) {
+            lines << line.left(lastBreak).trimmed();
+            line = line.mid(lastBreak).trimmed();
+            width = 0;
+            for (const QChar rest : std::as_const(line))
+                width += columnsOf(rest);
+            lastBreak = -1;
+        }
+    }
+    if (!line.trimmed().isEmpty())
+        lines << line.trimmed();
+    return lines;
+}
+
+QList<HelpEntry> OptionHelp()
+{
+    return {
+        {QStringLiteral("--data-dir DIR"), QStringLiteral("--data-dir フォルダ"),
+         QStringLiteral("The folder that holds the data (default: $XDG_DATA_HOME/pmlina, or ~/.local/share/pmlina when XDG_DATA_HOME is "
+                        "not set). The window creates it when it does not exist; the CSV commands do not."),
+         QStringLiteral("データを置くフォルダ（既定: $XDG_DATA_HOME/pmlina、未設定なら ~/.local/share/pmlina）。無ければウィンドウを"
+                        "開くときに作ります（CSV の書き出し・取り込みでは作りません）。")},
+        {QStringLiteral("--export-csv PARTNER FILE"), QStringLiteral("--export-csv 登録者 ファイル"),
+         QStringLiteral("Writes the measurements of partner 1 or 2 to the CSV file FILE in the form openScale 3 imports (UTF-8, columns "
+                        "%1), without opening a window.")
+             .arg(csvColumns()),
+         QStringLiteral("登録者（1 または 2）の記録を openScale 3 が取り込める CSV ファイル（UTF-8、列 %1）に書き出します。"
+                        "ウィンドウは開きません。")
+             .arg(csvColumns())},
+        {QStringLiteral("--import-csv PARTNER FILE"), QStringLiteral("--import-csv 登録者 ファイル"),
+         QStringLiteral("Adds the measurements of the CSV file FILE (this program's export, the exports of openScale 1 to 3, and others) "
+                        "to the data of partner 1 or 2 without asking and without opening a window. A measurement whose date, weight "
+                        "and body fat are already there is not added again; a line that cannot be read is reported on standard error "
+                        "with its number and the reason, and skipped. While a window is open on the folder, nothing is written."),
+         QStringLiteral("CSV ファイル（この書き出し、openScale 1～3 の書き出しなど）の記録を登録者（1 または 2）のデータに確認なしで"
+                        "加えます。日付・体重・体脂肪率が同じ記録がすでにあれば加えません。読み取れない行は行番号と理由を標準エラーに"
+                        "出して飛ばします。ウィンドウは開きません。このフォルダでウィンドウが開いている間は何も書きません。")},
+        {QStringLiteral("--merge-copies"), QStringLiteral("--merge-copies"),
+         QStringLiteral("Takes in the conflict copies a sync tool (Syncthing, Nextcloud, Dropbox) left in the folder, without opening a "
+                        "window: every measurement of a data file's copy that the data file lacks is added; of the other files the "
+                        "current one is kept (the memo gets the lines only the copy has); every copy moves into backup/conflicts. "
+                        "While a window is open on the folder, nothing is written."),
+         QStringLiteral("同期ソフト（Syncthing、Nextcloud、Dropbox）が作った競合コピーをまとめます。データの競合コピーにあってデータに"
+                        "ない記録をすべて加え、ほかのファイルは今のものを残し（気付きメモにはコピーにしかない行を加えます）、コピーは "
+                        "backup/conflicts に移します。ウィンドウは開きません。このフォルダでウィンドウが開いている間は何も書きません。")},
+        {QStringLiteral("--help"), QStringLiteral("--help"), QStringLiteral("Prints the usage."), QStringLiteral("この説明を表示します。")},
+        {QStringLiteral("--version"), QStringLiteral("--version"), QStringLiteral("Prints the version."),
+         QStringLiteral("版（バージョン）を表示します。")},
+    };
+}
+
+QList<HelpEntry> ExitStatusHelp()
+{
+    const auto code = [](ExitStatus status) { return QString::number(int(status)); };
+    return {
+        {code(ExitDone), code(ExitDone), QStringLiteral("Done; every line was exported or read."),
+         QStringLiteral("すべての行を書き出した・取り込んだ。")},
+        {code(ExitNothingWritten), code(ExitNothingWritten),
+         QStringLiteral("Nothing written: a window holds the folder (import, merge of conflict copies); the folder, the data file or "
+                        "the CSV file cannot be read or written; the CSV file is no regular file, is larger than 128 MiB or is UTF-32; "
+                        "it has neither a header naming a date and a weight column nor openScale 1's header-less layout; it has more "
+                        "than 32,767 measurements; or the data file would exceed 32,767 lines."),
+         QStringLiteral("何も書いていない（このフォルダでウィンドウが開いている（取り込み、競合コピーのまとめ）、フォルダ・データファイル・"
+                        "CSV ファイルを読めない・書けない、CSV ファイルが普通のファイルでない・128 MiB を超える・UTF-32 である、"
+                        "日付と体重の列を名指す見出しの行も openScale 1 の形もない、記録が 32,767 件を超える、データファイルが "
+                        "32,767 行を超える）。")},
+        {code(ExitUsage), code(ExitUsage),
+         QStringLiteral("The command line cannot be understood (a partner other than 1 or 2, a missing file name, an unknown option)."),
+         QStringLiteral("コマンドラインの誤り（1 と 2 以外の登録者、ファイル名がない、知らない引数）。")},
+        {code(ExitLinesLeftOut), code(ExitLinesLeftOut),
+         QStringLiteral("Lines were left out, each listed on standard error (on import the CSV lines that cannot be read, on export the "
+                        "lines of the data file that are not records, on a merge the lines of a conflict copy that are not records, "
+                        "which stay in the moved copy); the other lines, if any, were written."),
+         QStringLiteral("行を飛ばした（取り込みでは読み取れない CSV の行、書き出しではデータファイルの記録でない行、競合コピーのまとめでは"
+                        "コピーの記録でない行（移したコピーに残ります）。標準エラーに一覧）。ほかの行はあれば書いた。")},
+    };
+}
+
 QString UsageText()
 {
-    return QStringLiteral("使い方: pmlina [--data-dir フォルダ] [--export-csv 登録者 ファイル | --import-csv 登録者 ファイル |\n"
-                          "                                    --merge-copies]\n"
-                          "Usage: pmlina [--data-dir DIR] [--export-csv PARTNER FILE | --import-csv PARTNER FILE | --merge-copies]\n"
-                          "\n"
-                          "  --data-dir DIR  データを置くフォルダ（既定: $XDG_DATA_HOME/pmlina、\n"
-                          "                  未設定なら ~/.local/share/pmlina。無ければ作ります）\n"
-                          "  --export-csv PARTNER FILE\n"
-                          "                  登録者（1 または 2）の記録を openScale 3 が取り込める CSV ファイル\n"
-                          "                  （UTF-8、列 DATE,TIME,WEIGHT,BODY_FAT,COMMENT,SITUATION）に書き出します。\n"
-                          "                  ウィンドウは開きません\n"
-                          "  --import-csv PARTNER FILE\n"
-                          "                  CSV ファイル（この書き出し、openScale 1～3 の書き出しなど）の記録を\n"
-                          "                  登録者（1 または 2）のデータに確認なしで加えます。\n"
-                          "                  日付・体重・体脂肪率が同じ記録がすでにあれば加えません。読み取れない行は\n"
-                          "                  行番号と理由を標準エラーに出して飛ばします。ウィンドウは開きません\n"
-                          "  --merge-copies  同期ソフト（Syncthing、Nextcloud、Dropbox）が作った競合コピーをまとめます。\n"
-                          "                  データの競合コピーにあってデータにない記録をすべて加え、ほかのファイルは\n"
-                          "                  今のものを残し（気付きメモにはコピーにしかない行を加えます）、コピーは\n"
-                          "                  backup/conflicts に移します。ウィンドウは開きません\n"
-                          "  --help          この説明を表示します\n"
-                          "  --version       版（バージョン）を表示します\n"
-                          "\n"
-                          "終了コード / exit status (--export-csv, --import-csv, --merge-copies):\n"
-                          "  0  すべての行を書き出した・取り込んだ・まとめた / done, every line taken\n"
-                          "  1  何も書いていない（ウィンドウがこのフォルダで開いている、ファイルを読めない・\n"
-                          "     書けない、見出しの行も openScale 1 の形もない、上限の行数を超える）\n"
-                          "     / nothing written: a window holds the folder, a file cannot be read or written,\n"
-                          "     no header, too many lines\n"
-                          "  2  コマンドラインの誤り / the arguments cannot be understood\n"
-                          "  3  読み取れない行を飛ばして残りを書いた（標準エラーに一覧）\n"
-                          "     / done, but the lines listed on standard error could not be read\n"
-                          "\n"
-                          "ロックファイル（同じフォルダでの二重起動を防ぐ印）は $XDG_RUNTIME_DIR/pmlina に置きます。\n"
-                          "The lock that keeps a second program off the folder is in $XDG_RUNTIME_DIR/pmlina.\n");
+    constexpr int width = 78;
+    const QString indent(18, u' ');
+    QString text = QStringLiteral("使い方: pmlina [--data-dir フォルダ] [--export-csv 登録者 ファイル | --import-csv 登録者 ファイル |\n"
+                                  "                                    --merge-copies]\n"
+                                  "Usage: pmlina [--data-dir DIR] [--export-csv PARTNER FILE | --import-csv PARTNER FILE | --merge-copies]\n\n");
+    for (const HelpEntry &option : OptionHelp()) {
+        text += QStringLiteral("  ") + option.term;
+        QStringList lines = WrappedLines(option.japanese, width - indent.size());
+        // A short option name and the first line of its text share a line.
+        if (option.term.size() + 2 < indent.size() - 1)
+            text += QString(indent.size() - 2 - option.term.size(), u' ') + lines.takeFirst();
+        text += u'\n';
+        for (const QString &line : std::as_const(lines))
+            text += indent + line + u'\n';
+    }
+    text += QStringLiteral("\n終了コード / exit status (--export-csv, --import-csv, --merge-copies):\n");
+    for (const HelpEntry &status : ExitStatusHelp()) {
+        const QString statusIndent(5, u' ');
+        const QStringList japanese = WrappedLines(status.japanese, width - statusIndent.size());
+        const QStringList english = WrappedLines(QStringLiteral("/ ") + status.english, width - statusIndent.size());
+        text += QStringLiteral("  %1  ").arg(status.term) + japanese.join(u'\n' + statusIndent) + u'\n';
+        text += statusIndent + english.join(u'\n' + statusIndent) + u'\n';
+    }
+    text += QStringLiteral("\nロックファイル（同じフォルダでの二重起動を防ぐ印）は\n$XDG_RUNTIME_DIR/pmlina に置きます。\n"
+                           "The lock that keeps a second program off the folder is in\n$XDG_RUNTIME_DIR/pmlina.\n");
+    return text;
 }
 
 QString VersionText()
 {
     return QStringLiteral("pmlina (ポムリナ) %1\n").arg(QLatin1String(PMLINA_VERSION));
+}
+
+void PrintLine(std::FILE *stream, const QString &text)
+{
+    std::fputs(terminalText(text).toUtf8().constData(), stream);
+    std::fputc('\n', stream);
 }

@@ -16,16 +16,9 @@
 
 namespace {
 
-constexpr int kDone = 0;
-constexpr int kNothingWritten = 1;
-constexpr int kLinesLeftOut = 3;
-
-// Every message goes out with its own line breaks only: a text from a file could otherwise clear
-// the terminal, move the cursor or reorder the line.
 void print(std::FILE *stream, const QString &text)
 {
-    std::fputs(terminalText(text).toUtf8().constData(), stream);
-    std::fputc('\n', stream);
+    PrintLine(stream, text);
 }
 
 int exportCsv(const DataFolder &folder, const QString &dataFile, const QString &csvFile, std::FILE *out, std::FILE *err)
@@ -33,26 +26,26 @@ int exportCsv(const DataFolder &folder, const QString &dataFile, const QString &
     const CsvExportResult result = exportMeasurementsCsv(folder, dataFile, csvFile);
     if (!result.result) {
         print(err, QStringLiteral("pmlina: ") + result.result.message());
-        return kNothingWritten;
+        return ExitNothingWritten;
     }
     for (const MalformedLine &bad : result.malformed)
         print(err, QStringLiteral("pmlina: %1: %2行目を記録として読み取れないため書き出していません：%3").arg(dataFile).arg(bad.lineNumber).arg(messageText(bad.text)));
     print(out, QStringLiteral("%1件の記録を書き出しました: %2").arg(result.written).arg(csvFile));
-    return result.malformed.isEmpty() ? kDone : kLinesLeftOut;
+    return result.malformed.isEmpty() ? ExitDone : ExitLinesLeftOut;
 }
 
 int importCsv(const DataFolder &folder, const QString &dataFile, const QString &csvFile, std::FILE *out, std::FILE *err)
 {
     if (!folder.exists(dataFile)) {
         print(err, QStringLiteral("pmlina: 「%1」がありません（二人を登録したフォルダを --data-dir で指定してください）。").arg(folder.pathFor(dataFile)));
-        return kNothingWritten;
+        return ExitNothingWritten;
     }
     CsvReading reading;
     {
         const FileRead read = readImportFile(csvFile, kMaxCsvImportBytes);
         if (read.unreadable()) {
             print(err, QStringLiteral("pmlina: ") + read.error);
-            return kNothingWritten;
+            return ExitNothingWritten;
         }
         reading = readCsvMeasurements(read.bytes);
     }
@@ -60,7 +53,7 @@ int importCsv(const DataFolder &folder, const QString &dataFile, const QString &
     const CsvImportPlan plan = planCsvImport(folder, dataFile, reading, QDate::currentDate());
     if (!plan.error.isEmpty()) {
         print(err, QStringLiteral("pmlina: %1: %2").arg(shownFile, plan.error));
-        return kNothingWritten;
+        return ExitNothingWritten;
     }
     for (const CsvLineProblem &p : plan.problems)
         print(err, QStringLiteral("pmlina: %1: %2行目：%3").arg(shownFile).arg(p.lineNumber).arg(p.reason));
@@ -69,7 +62,7 @@ int importCsv(const DataFolder &folder, const QString &dataFile, const QString &
     if (!plan.added.isEmpty()) {
         if (StoreResult r = mergeMeasurements(folder, dataFile, plan.added); !r) {
             print(err, QStringLiteral("pmlina: ") + r.message());
-            return kNothingWritten;
+            return ExitNothingWritten;
         }
     }
     print(out, QStringLiteral("%1件を加えました（すでにあった%2件と読み取れない%3行は加えていません）: %4")
@@ -77,7 +70,7 @@ int importCsv(const DataFolder &folder, const QString &dataFile, const QString &
                    .arg(plan.duplicates)
                    .arg(plan.problemCount())
                    .arg(dataFile));
-    return plan.problemCount() == 0 ? kDone : kLinesLeftOut;
+    return plan.problemCount() == 0 ? ExitDone : ExitLinesLeftOut;
 }
 
 } // namespace
@@ -87,7 +80,7 @@ int RunCsvCommand(const CommandLine &command, std::FILE *out, std::FILE *err)
     // Unlike the window, a script never creates the data folder: a mistyped folder is an error.
     if (!QDir(command.dataDir).exists()) {
         print(err, QStringLiteral("pmlina: データのフォルダ「%1」がありません。").arg(command.dataDir));
-        return kNothingWritten;
+        return ExitNothingWritten;
     }
     const DataFolder folder(command.dataDir);
     const QString dataFile = FileName::dataFile(command.csvPartner);
@@ -96,7 +89,7 @@ int RunCsvCommand(const CommandLine &command, std::FILE *out, std::FILE *err)
     FolderLock lock(folder);
     if (const QString refused = ClaimDataFolderForCommand(lock, QStringLiteral("取り込んで")); !refused.isEmpty()) {
         print(err, QStringLiteral("pmlina: ") + refused);
-        return kNothingWritten;
+        return ExitNothingWritten;
     }
     return importCsv(folder, dataFile, command.csvFile, out, err);
 }

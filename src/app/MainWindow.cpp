@@ -32,6 +32,7 @@
 #include "ui/HelpViewer.h"
 #include "ui/LayoutScale.h"
 #include "ui/Pictures.h"
+#include "ui/ReadableIndicators.h"
 #include "ui/Twips.h"
 #include "ui/WindowPlacement.h"
 
@@ -58,6 +59,7 @@ MainWindow::MainWindow(const DataFolder &folder, Dialogs &dialogs, Clock &clock,
     , m_conflicts(std::make_unique<ConflictCopyPrompt>(m_context))
 {
     setObjectName(QStringLiteral("frmMain"));
+    useReadableIndicators();
     m_schedule = [this](qint64 ms, std::function<void()> work) { QTimer::singleShot(ms, this, std::move(work)); };
     m_endProgram = [this] {
         close();

@@ -11,14 +11,9 @@
 
 namespace {
 
-constexpr int kAllMerged = 0;
-constexpr int kCopyNotMerged = 1;
-constexpr int kCopyLinesLeftOut = 3;
-
 void sayLine(std::FILE *stream, const QString &text)
 {
-    std::fputs(text.toUtf8().constData(), stream);
-    std::fputc('\n', stream);
+    PrintLine(stream, text);
 }
 
 // What was done with one copy, for standard output; an empty string after a failure, which has
@@ -75,13 +70,13 @@ int RunMergeCopiesCommand(const CommandLine &command, std::FILE *out, std::FILE 
 {
     if (!QDir(command.dataDir).exists()) {
         sayLine(err, QStringLiteral("pmlina: データのフォルダ「%1」がありません。").arg(command.dataDir));
-        return kCopyNotMerged;
+        return ExitNothingWritten;
     }
     const DataFolder folder(command.dataDir);
     FolderLock lock(folder);
     if (const QString refused = ClaimDataFolderForCommand(lock, QStringLiteral("競合コピーをまとめて")); !refused.isEmpty()) {
         sayLine(err, QStringLiteral("pmlina: ") + refused);
-        return kCopyNotMerged;
+        return ExitNothingWritten;
     }
     const QList<ConflictCopy> copies = FindConflictCopies(folder);
     int merged = 0;
@@ -102,6 +97,6 @@ int RunMergeCopiesCommand(const CommandLine &command, std::FILE *out, std::FILE 
     else
         sayLine(out, QStringLiteral("競合コピー%1個のうち%2個をまとめました。").arg(copies.size()).arg(merged));
     if (merged < copies.size())
-        return kCopyNotMerged;
-    return linesLeftOut ? kCopyLinesLeftOut : kAllMerged;
+        return ExitNothingWritten;
+    return linesLeftOut ? ExitLinesLeftOut : ExitDone;
 }

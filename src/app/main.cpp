@@ -9,6 +9,7 @@
 #include "ui/JapaneseFont.h"
 #include "ui/LayoutScale.h"
 #include "ui/QtTranslation.h"
+#include "ui/ReadableIndicators.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,7 +30,7 @@ int printUsage(const CommandLine &command)
         return 0;
     }
     std::fprintf(stderr, "pmlina: %s\n%s", command.error.toUtf8().constData(), UsageText().toUtf8().constData());
-    return 2;
+    return ExitUsage;
 }
 } // namespace
 
@@ -66,9 +67,11 @@ int main(int argc, char *argv[])
     if (!QDir().mkpath(command.dataDir)) {
         std::fprintf(stderr, "pmlina: %s\n",
                      QStringLiteral("データのフォルダ「%1」を作れません。").arg(command.dataDir).toUtf8().constData());
-        return 1;
+        return ExitNothingWritten;
     }
     chooseJapaneseFont(app);
+    // Before the first box: the lock's message may come before the window.
+    useReadableIndicators();
     // Every screen and box is built at the scale that fits the screen the window opens on.
     applyLayoutScaleFor(QGuiApplication::primaryScreen());
     installJapaneseQtTranslation(app);
@@ -78,7 +81,7 @@ int main(int argc, char *argv[])
     const DataFolder folder(command.dataDir);
     FolderLock lock(folder);
     if (!ClaimDataFolder(lock, dialogs))
-        return 1;
+        return ExitNothingWritten;
     MainWindow window(folder, dialogs, clock);
     dialogs.setParent(&window);
     window.Form_Load();

@@ -26,12 +26,17 @@ void appendNumber(QString &out, float value)
 }
 } // namespace
 
+QString csvExportHeader()
+{
+    return QStringLiteral("DATE,TIME,WEIGHT,BODY_FAT,COMMENT,SITUATION");
+}
+
 QByteArray csvOfMeasurements(const QList<Measurement> &records)
 {
     const QList<int> times = distinctTimesOfDay(records);
     QString out;
     out.reserve(48 + records.size() * 64);
-    out += QStringLiteral("DATE,TIME,WEIGHT,BODY_FAT,COMMENT,SITUATION\r\n");
+    out += csvExportHeader() + QStringLiteral("\r\n");
     for (qsizetype i = 0; i < records.size(); ++i) {
         const Measurement &m = records[i];
         // "yyyy/mm/dd" becomes "yyyy-mm-dd"; the records were read as real days.

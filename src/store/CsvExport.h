@@ -17,6 +17,8 @@
 // distinctTimesOfDay): openScale keeps only the first of two measurements with the same time.
 // `SITUATION` means nothing to openScale; our own import reads it back.
 QByteArray csvOfMeasurements(const QList<Measurement> &records);
+// Its header row, without the line end: the columns the export writes, as the manual names them.
+QString csvExportHeader();
 
 struct CsvExportResult {
     StoreResult result = StoreResult::success();

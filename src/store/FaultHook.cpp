@@ -1,5 +1,7 @@
 #include "store/FaultHook.h"
 
+#ifdef PMLINA_TEST_SEAMS
+
 #include <utility>
 
 namespace SafeSave {
@@ -61,3 +63,4 @@ std::optional<LockFault> takeLockFault()
 
 } // namespace SafeSave
 
+#endif

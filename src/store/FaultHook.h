@@ -8,6 +8,9 @@
 // show that a failure part-way leaves every file as it was. A fault is armed for as long as the
 // guard that arming returns lives, and is consumed by the one write or read it hits: a fault a
 // test leaves unused cannot fire on a later, unrelated operation.
+//
+// Only builds with the tests have it (PMLINA_TEST_SEAMS, on by default); the package is built
+// without, where no fault can be armed and asking for one is a constant the compiler drops.
 namespace SafeSave {
 
 // The next write fails after this many bytes have reached the file (or, with failAtCommit, just
@@ -27,6 +30,16 @@ struct ReadFault {
     int skipReads = 0;
 };
 
+// Making the folder lock fails with these error numbers (0: that step goes through): the check
+// that the data folder can be written, and the creation of the lock file, as a read-only folder
+// or a full disk make them fail.
+struct LockFault {
+    int folderError = 0;
+    int lockFileError = 0;
+};
+
+#ifdef PMLINA_TEST_SEAMS
+
 // Disarms whatever fault is still pending when it goes out of scope.
 class [[nodiscard]] ArmedFault
 {
@@ -37,14 +50,6 @@ public:
     ArmedFault &operator=(const ArmedFault &) = delete;
 };
 
-// Making the folder lock fails with these error numbers (0: that step goes through): the check
-// that the data folder can be written, and the creation of the lock file, as a read-only folder
-// or a full disk make them fail.
-struct LockFault {
-    int folderError = 0;
-    int lockFileError = 0;
-};
-
 ArmedFault injectFault(const Fault &fault);
 ArmedFault injectReadFault(const ReadFault &fault);
 ArmedFault injectLockFault(const LockFault &fault);
@@ -53,5 +58,22 @@ ArmedFault injectLockFault(const LockFault &fault);
 std::optional<Fault> takeWriteFault();
 std::optional<ReadFault> takeReadFault();
 std::optional<LockFault> takeLockFault();
+
+#else
+
+constexpr std::optional<Fault> takeWriteFault()
+{
+    return std::nullopt;
+}
+constexpr std::optional<ReadFault> takeReadFault()
+{
+    return std::nullopt;
+}
+constexpr std::optional<LockFault> takeLockFault()
+{
+    return std::nullopt;
+}
+
+#endif
 
 } // namespace SafeSave

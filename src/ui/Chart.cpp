@@ -741,13 +741,17 @@ void Chart::sync()
     applyAxes(d);
     updateLegend(d);
     QString key = layoutKey(d);
-    if (key == d.laidOutFor)
-        return;
-    d.laidOutFor = std::move(key);
-    if (QGraphicsLayout *layout = d.chart->layout()) {
-        layout->invalidate();
-        layout->activate();
+    if (key != d.laidOutFor) {
+        d.laidOutFor = std::move(key);
+        if (QGraphicsLayout *layout = d.chart->layout()) {
+            layout->invalidate();
+            layout->activate();
+        }
     }
+    // A series announces as changed only the outline of its line, not its markers, which reach
+    // beyond it: a window system that repaints only what was announced would keep parts of the
+    // markers where they were and cut the new ones. Everything a change can touch is repainted.
+    viewport()->update();
 }
 
 void Chart::mouseReleaseEvent(QMouseEvent *event)

@@ -346,6 +346,8 @@ QString Grid::text() const
 void Grid::setTextMatrix(int row, int col, const QString &text)
 {
     m_model->setText(row, col, text);
+    if (row == 0 && m_model->containsCol(col))
+        applyColWidth(col);
     if (row == 0 && col == 0)
         updateCorner();
 }
@@ -353,8 +355,10 @@ void Grid::setTextMatrix(int row, int col, const QString &text)
 void Grid::fillRow(int row, std::span<QString> texts)
 {
     m_model->fillRow(row, texts);
-    if (row == 0)
+    if (row == 0) {
+        applyColWidths();
         updateCorner();
+    }
 }
 
 QString Grid::textMatrix(int row, int col) const
@@ -472,8 +476,10 @@ void Grid::showEvent(QShowEvent *event)
 void Grid::changeEvent(QEvent *event)
 {
     QTableView::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         applyRowHeight();
+        applyColWidths();
+    }
 }
 
 void Grid::applyRowHeight()
@@ -486,11 +492,29 @@ void Grid::applyRowHeight()
 
 void Grid::applyColWidth(int col)
 {
-    const int pixels = twipsToPixels(m_model->widthTwips(col), this);
+    int pixels = twipsToPixels(m_model->widthTwips(col), this);
+    // A heading is never cut: with a font larger than the layout was drawn for, its column
+    // widens to it. A column made 0 wide stays hidden.
+    const QString heading = m_model->text(0, col);
+    if (pixels > 0 && !heading.isEmpty()) {
+        const QHeaderView *header = horizontalHeader();
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        pixels = std::max(pixels, header->fontMetrics().horizontalAdvance(heading) + 2 * margin);
+    }
     if (col < m_model->fixedCols())
         verticalHeader()->setFixedWidth(pixels);
     else
         horizontalHeader()->resizeSection(col - m_model->fixedCols(), pixels);
+    updateGeometry();
+}
+
+QSize Grid::minimumSizeHint() const
+{
+    // Every column in sight without scrolling sideways, with room for the vertical scroll bar.
+    QSize size = QTableView::minimumSizeHint();
+    const int columns = (verticalHeader()->isVisible() ? verticalHeader()->width() : 0) + horizontalHeader()->length();
+    size.setWidth(std::max(size.width(), columns + 2 * frameWidth() + verticalScrollBar()->sizeHint().width()));
+    return size;
 }
 
 void Grid::applyColWidths()

@@ -92,6 +92,8 @@ public:
     void setTopRow(int row);
     int topRow() const;
 
+    QSize minimumSizeHint() const override;
+
 Q_SIGNALS:
     // The cell under the pointer, in the grid's own row numbers (data rows from 1).
     void cellClicked(int row, int col);

@@ -4,10 +4,12 @@
 #include "ui/WindowPlacement.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QScreen>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 double LayoutScaleFor(const QSize &available, const QSize &least)
 {
@@ -38,23 +40,62 @@ QFont fontAtLayoutScale(const QFont &designed)
     return font;
 }
 
+namespace {
+
+// The desktop's font is the size at scale 1; kept from the first use, so that a second scale is
+// applied to it and not to the first one's result.
+std::optional<QFont> &rememberedDesktopFont()
+{
+    static std::optional<QFont> font;
+    return font;
+}
+
+} // namespace
+
+void setDesktopFont(const QFont &font)
+{
+    rememberedDesktopFont() = font;
+}
+
+QFont desktopFont()
+{
+    std::optional<QFont> &font = rememberedDesktopFont();
+    if (!font)
+        font = QApplication::font();
+    return *font;
+}
+
+double desktopFontGrowth()
+{
+    return std::max(1.0, QFontInfo(desktopFont()).pointSizeF() / kDesignedFontPoints);
+}
+
 void applyLayoutScale(double scale)
 {
-    setLayoutScale(scale);
-    // The desktop's font is the size at scale 1; kept from the first call, so that a second one
-    // scales from it and not from the first one's result.
-    static const QFont desktopFont = QApplication::font();
-    QFont designed = QApplication::font(); // the family chosen since, at the desktop's size
-    if (desktopFont.pointSizeF() > 0)
-        designed.setPointSizeF(desktopFont.pointSizeF());
+    const QFont desktop = desktopFont();
+    setLayoutScale(scale * desktopFontGrowth());
+    QFont font = QApplication::font(); // the family chosen since
+    if (desktop.pointSizeF() > 0)
+        font.setPointSizeF(desktop.pointSizeF() * scale);
     else
-        designed.setPixelSize(desktopFont.pixelSize());
-    QApplication::setFont(fontAtLayoutScale(designed));
+        font.setPixelSize(std::max(1, int(std::lround(desktop.pixelSize() * scale))));
+    QApplication::setFont(font);
+}
+
+double applyLayoutScaleFor(const QSize &available, double dpi)
+{
+    const double growth = desktopFontGrowth();
+    const QSize least = LeastWindowSize(dpi);
+    const double scale = LayoutScaleFor(available, QSize(int(std::ceil(least.width() * growth)), int(std::ceil(least.height() * growth))));
+    applyLayoutScale(scale);
+    return scale;
 }
 
 double applyLayoutScaleFor(const QScreen *screen)
 {
-    const double scale = screen ? LayoutScaleFor(screen->availableGeometry().size(), LeastWindowSize(screen->logicalDotsPerInch())) : 1.0;
-    applyLayoutScale(scale);
-    return scale;
+    if (!screen) {
+        applyLayoutScale(1.0);
+        return 1.0;
+    }
+    return applyLayoutScaleFor(screen->availableGeometry().size(), screen->logicalDotsPerInch());
 }

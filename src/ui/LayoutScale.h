@@ -15,6 +15,11 @@ inline constexpr int kLeastWindowHeightTwips = 10800;
 // Below this Japanese text at the desktop's usual size gets hard to read: a smaller screen
 // scrolls the window instead.
 inline constexpr double kSmallestLayoutScale = 0.75;
+// The layout was drawn for the toolkit's own font of 9 points. A desktop with a larger font
+// (GTK's 10 points, GNOME's 11) has the whole layout drawn larger by as much, so that every text
+// keeps the room the layout gives it; where the screen has no room for that, the layout scale
+// makes it smaller again.
+inline constexpr double kDesignedFontPoints = 9.0;
 
 // The one factor by which a window that needs `least` pixels is drawn so that it fits an
 // `available` area with room for its title bar: 1 where it fits (a large screen never enlarges
@@ -29,10 +34,23 @@ QSize LeastWindowSize(double dpi);
 // reach, such as a chart's).
 QFont fontAtLayoutScale(const QFont &designed);
 
-// Sets the scale of every twip and layout pixel and sizes the application's font by it, from the
-// desktop's own font size; calling it again replaces the earlier scale. Before any window exists.
+// The desktop's own font, which the application's font is sized from: the application's font
+// when the layout is first applied, unless set before.
+void setDesktopFont(const QFont &font);
+QFont desktopFont();
+
+// How much larger than designed the desktop's font is (1 for one no larger than designed).
+double desktopFontGrowth();
+
+// Sets the scale the layout is drawn smaller by: the application's font is the desktop's times
+// `scale`, and every twip and layout pixel grows with the desktop's font and is then scaled by
+// `scale` (layoutScale() holds the product). Calling it again replaces the earlier scale. Before
+// any window exists.
 void applyLayoutScale(double scale);
 
-// The scale for a screen's available area, applied. It is chosen once, when the program starts:
-// a window moved to another screen afterwards keeps it.
+// The scale for an available area at a logical DPI, applied: the layout, grown with the
+// desktop's font, fits the area where the smallest scale allows.
+double applyLayoutScaleFor(const QSize &available, double dpi);
+// The same for a screen's available area. It is chosen once, when the program starts: a window
+// moved to another screen afterwards keeps it.
 double applyLayoutScaleFor(const QScreen *screen);

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QPainter>
 
+#include <climits>
+#include <cmath>
+
 namespace {
 QStaticText prepared(const QString &text, const QFont &font)
 {
@@ -38,6 +41,16 @@ const QStaticText &PlainCellDelegate::laidOut(const QString &text, const QFont &
         laid.cutWidth = width;
     }
     return laid.cut;
+}
+
+QSize PlainCellDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    // The room paint() leaves for the text: one pixel on each side.
+    const QFontMetrics metrics(option.font);
+    size.setWidth(text.isEmpty() ? 0 : int(std::ceil(laidOut(text, option.font, metrics, INT_MAX).size().width())) + 2);
+    return size;
 }
 
 void PlainCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const

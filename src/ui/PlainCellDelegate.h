@@ -21,6 +21,8 @@ public:
     explicit PlainCellDelegate(Selection selection, QObject *parent = nullptr);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // As wide as the cell must be for its text to be drawn whole.
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
     struct Laid {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a keyboard or a screen reader meets on every panel: each control a person can operate
 // has a name that says what it does, and every group of option buttons keeps one choice.
 #include "support/MainWindowHarness.h"

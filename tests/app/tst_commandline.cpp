@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
+#include "store/CsvExport.h"
 
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -70,12 +72,17 @@ private Q_SLOTS:
         QCOMPARE(ParseCommandLine(QStringList{QStringLiteral("pmlina")} + args, QString(), QStringLiteral("/home/pom")).error, message);
     }
 
+    // --help names every option and keeps to a terminal's 80 columns.
     void usageNamesTheOptions()
     {
-        QVERIFY(UsageText().contains(QStringLiteral("--data-dir")));
-        QVERIFY(UsageText().contains(QStringLiteral("--help")));
-        QVERIFY(UsageText().contains(QStringLiteral("--import-csv")));
-        QVERIFY(UsageText().contains(QStringLiteral("--version")));
+        for (const HelpEntry &option : OptionHelp())
+            QVERIFY(UsageText().contains(QStringLiteral("  ") + option.term));
+        for (const QString &line : UsageText().split(u'\n').mid(3)) {
+            int columns = 0;
+            for (const QChar c : line)
+                columns += c.unicode() >= 0x2e80 ? 2 : 1;
+            QVERIFY2(columns <= 80, qPrintable(line));
+        }
     }
 
     // The built program answers --help and --version where no display can be opened, with the
@@ -104,22 +111,50 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(process.readAllStandardError()), QString());
     }
 
-    // The manual page describes every option that --help lists.
-    void manualNamesEveryOption()
+    // The manual page tells what --help tells, in both its parts: every option, every exit status
+    // with its text, and the columns the export really writes.
+    void manualAgreesWithHelp_data()
     {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<bool>("japanese");
+        QTest::newRow("options") << QStringLiteral("OPTIONS") << false;
+        QTest::newRow("exit status") << QStringLiteral("EXIT STATUS") << false;
+        QTest::newRow("オプション") << QStringLiteral("オプション") << true;
+        QTest::newRow("終了コード") << QStringLiteral("終了コード") << true;
+    }
+    void manualAgreesWithHelp()
+    {
+        QFETCH(QString, section);
+        QFETCH(bool, japanese);
         QFile manual(QStringLiteral(PMLINA_MANUAL));
         QVERIFY(manual.open(QIODevice::ReadOnly));
-        const QString page = QString::fromUtf8(manual.readAll());
-        const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*[a-z]"));
-        QStringList options;
-        for (const QRegularExpressionMatch &m : option.globalMatch(UsageText()))
-            options << m.captured();
-        options.removeDuplicates();
-        QCOMPARE(options.size(), 6);
-        for (QString name : options) {
-            // In roff every hyphen of an option is written \-.
-            name.replace(QLatin1Char('-'), QStringLiteral("\\-"));
-            QVERIFY2(page.count(name) >= 2, qPrintable(name)); // in the English and the Japanese part
+        QString page = QString::fromUtf8(manual.readAll());
+        for (const char *escape : {"\\fB", "\\fI", "\\fR", "\\&"})
+            page.remove(QLatin1String(escape));
+        page.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        const qsizetype start = page.indexOf(QStringLiteral(".SH ") + section + u'\n');
+        QVERIFY(start >= 0);
+        const qsizetype end = page.indexOf(QStringLiteral("\n.SH "), start + 1);
+        // Each entry: its term and its text, the Japanese one broken into lines.
+        QMap<QString, QString> told;
+        const QStringList entries = page.mid(start, end - start).split(QStringLiteral(".TP\n")).mid(1);
+        for (const QString &entry : entries) {
+            QStringList lines = entry.split(u'\n', Qt::SkipEmptyParts);
+            const QString term = lines.takeFirst().remove(QRegularExpression(QStringLiteral("^\\.BI? "))).remove(u'"').simplified();
+            lines.removeAll(QStringLiteral(".nf"));
+            // Japanese lines may break at a space, which the line break then stands for.
+            told.insert(term, japanese ? lines.join(QString()).remove(u' ') : lines.join(u' '));
+        }
+        const bool options = section == QStringLiteral("OPTIONS") || section == QStringLiteral("オプション");
+        QMap<QString, QString> expected;
+        for (const HelpEntry &entry : options ? OptionHelp() : ExitStatusHelp())
+            expected.insert(japanese ? entry.termJa : entry.term, japanese ? QString(entry.japanese).remove(u' ') : entry.english);
+        QCOMPARE(told, expected);
+        // The export's columns as the exporter writes them, in the manual and in --help.
+        const QString columns = QString::fromUtf8(csvOfMeasurements({})).section(QStringLiteral("\r\n"), 0, 0);
+        if (options) {
+            QVERIFY(told.value(japanese ? QStringLiteral("--export-csv 登録者 ファイル") : QStringLiteral("--export-csv PARTNER FILE")).contains(columns));
+            QVERIFY(UsageText().contains(columns));
         }
     }
 };

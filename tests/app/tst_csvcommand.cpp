@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CSV commands as a script runs them: the built program, no display, its exit status.
 #include "store/FileNames.h"
 #include "store/FolderLock.h"

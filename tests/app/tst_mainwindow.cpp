@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, screen switching, partners, help and the end of the program.
 #include "support/MainWindowHarness.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of every screen readable under a light and a dark desktop palette: each text against
 // what it is drawn on, by the WCAG contrast ratio, at least 4.5:1.
 #include "support/MainWindowHarness.h"
@@ -17,10 +18,12 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTextCharFormat>
 #include <QTextEdit>
 #include <QValueAxis>
@@ -119,6 +122,7 @@ public:
                 check(where + QStringLiteral("「%1」").arg(button->text()), own(QPalette::ButtonText), own(QPalette::Button));
         } else if (auto *option = qobject_cast<QAbstractButton *>(w); option && (qobject_cast<QRadioButton *>(w) || qobject_cast<QCheckBox *>(w))) {
             check(where + QStringLiteral("「%1」").arg(option->text()), own(w->foregroundRole()), drawnOn());
+            indicator(where + QStringLiteral("「%1」").arg(option->text()), option, drawnOn());
         } else if (auto *label = qobject_cast<QLabel *>(w)) {
             if (!label->text().trimmed().isEmpty())
                 check(where + QStringLiteral("「%1」").arg(label->text().left(12)), own(w->foregroundRole()), drawnOn());
@@ -140,6 +144,44 @@ public:
             cells(where, grid);
         else if (auto *view = qobject_cast<QAbstractItemView *>(w))
             check(where, view->palette().color(QPalette::Active, QPalette::Text), view->palette().color(QPalette::Active, QPalette::Base));
+    }
+
+    // An option's indicator reads as its caption does: its edge stands out from what it is drawn
+    // on, and the chosen one has a mark of some size that stands out from the indicator without.
+    // Both as drawn by the option's own style, pixel by pixel.
+    void indicator(const QString &where, QAbstractButton *option, const QColor &back)
+    {
+        const bool radio = qobject_cast<QRadioButton *>(option) != nullptr;
+        QStyleOptionButton drawn;
+        drawn.initFrom(option);
+        const QSize size = option->style()->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &drawn, option).size();
+        drawn.rect = QRect(QPoint(), size);
+        const auto image = [&](QStyle::State chosen) {
+            QImage pixels(size, QImage::Format_RGB32);
+            pixels.fill(back);
+            QPainter painter(&pixels);
+            QStyleOptionButton state = drawn;
+            state.state = (state.state & ~(QStyle::State_On | QStyle::State_Off | QStyle::State_HasFocus)) | chosen;
+            option->style()->drawPrimitive(radio ? QStyle::PE_IndicatorRadioButton : QStyle::PE_IndicatorCheckBox, &state, &painter, option);
+            return pixels;
+        };
+        const QImage off = image(QStyle::State_Off);
+        const QImage on = image(QStyle::State_On);
+        int edge = 0;
+        int mark = 0;
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                edge += contrastRatio(off.pixelColor(x, y), back) >= kReadableContrast ? 1 : 0;
+                mark += contrastRatio(on.pixelColor(x, y), off.pixelColor(x, y)) >= kReadableContrast ? 1 : 0;
+            }
+        }
+        // An edge all round: about as many pixels as the indicator is wide on each of its sides;
+        // a mark about a third of the indicator across.
+        pairs += 2;
+        if (edge < 2 * size.width())
+            unreadable << QStringLiteral("%1 indicator's edge: %2 pixels read on %3").arg(where).arg(edge).arg(back.name());
+        if (mark < (size.width() / 3) * (size.width() / 3))
+            unreadable << QStringLiteral("%1 indicator's mark: %2 pixels read").arg(where).arg(mark);
     }
 
     // Cells with a colour of their own: their text against that colour; the others are drawn in

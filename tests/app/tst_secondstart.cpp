@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One program per data folder on this computer: a live second program is refused, any lock no
 // live program holds is taken over, and a lock that cannot be made opens the diary to be read.
 #include "app/SecondStart.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever number a person saves as a weight, every screen still opens and draws sane axes, and
 // the program starts again on that diary.
 #include "support/MainWindowHarness.h"
@@ -19,28 +20,34 @@ const QStringList kScreenButtons = {QStringLiteral("cmdAvgtai"), QStringLiteral(
 
 // Every value axis of every chart: a finite, ordered range whose ticks a screen can hold. An
 // axis laid out with a tick every kilogram over a range of 1e11 would take the program's memory.
-void verifyDrawnAxes(const MainWindowHarness &h)
+// The charts whose axes are not, by name; none when all are.
+QStringList chartsWithBrokenAxes(const MainWindowHarness &h)
 {
+    QStringList broken;
     for (Chart *chart : h.window->findChildren<Chart *>()) {
         chart->sync();
         for (QAbstractAxis *abstractAxis : chart->chart()->axes(Qt::Vertical)) {
-            auto *axis = qobject_cast<QValueAxis *>(abstractAxis);
-            QVERIFY(axis);
-            QVERIFY2(std::isfinite(axis->min()) && std::isfinite(axis->max()), qPrintable(chart->objectName()));
-            QVERIFY2(axis->min() < axis->max(), qPrintable(chart->objectName()));
-            if (axis->tickType() == QValueAxis::TicksDynamic)
-                QVERIFY2((axis->max() - axis->min()) / axis->tickInterval() <= 100.0, qPrintable(chart->objectName()));
+            const auto *axis = qobject_cast<QValueAxis *>(abstractAxis);
+            const bool sane = axis && std::isfinite(axis->min()) && std::isfinite(axis->max()) && axis->min() < axis->max()
+                              && (axis->tickType() != QValueAxis::TicksDynamic || (axis->max() - axis->min()) / axis->tickInterval() <= 100.0);
+            if (!sane)
+                broken << chart->objectName();
         }
     }
+    return broken;
 }
 
-void openEveryScreen(MainWindowHarness &h)
+// The same on every screen, opened one after the other.
+QStringList brokenOnEveryScreen(MainWindowHarness &h)
 {
+    QStringList broken;
     for (const QString &button : kScreenButtons) {
         h.click(button);
         QCoreApplication::processEvents();
-        verifyDrawnAxes(h);
+        for (const QString &chart : chartsWithBrokenAxes(h))
+            broken << button + QStringLiteral(": ") + chart;
     }
+    return broken;
 }
 } // namespace
 
@@ -80,17 +87,18 @@ private Q_SLOTS:
         QCOMPARE(file.records.last().bodyFat, 20.0f);
         QVERIFY(file.malformed.isEmpty());
 
-        openEveryScreen(h);
+        QStringList broken = brokenOnEveryScreen(h);
         h.click(QStringLiteral("cmdUser2"));
-        openEveryScreen(h);
+        broken << brokenOnEveryScreen(h);
         h.click(QStringLiteral("cmdUser1"));
-        openEveryScreen(h);
+        broken << brokenOnEveryScreen(h);
+        QVERIFY2(broken.isEmpty(), qPrintable(broken.join(u'\n')));
 
         // The next morning's start on that diary.
         h.window.reset();
         h.start();
-        verifyDrawnAxes(h);
-        openEveryScreen(h);
+        broken = chartsWithBrokenAxes(h) + brokenOnEveryScreen(h);
+        QVERIFY2(broken.isEmpty(), qPrintable(broken.join(u'\n')));
     }
 };
 

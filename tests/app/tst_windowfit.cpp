@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on the screens people have: every control of every screen inside the window, the
 // window inside the screen's available area with room for its title bar.
 #include "support/MainWindowHarness.h"
@@ -14,7 +15,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QHeaderView>
 #include <QStyle>
+#include <QTableView>
 
 namespace {
 
@@ -51,6 +54,32 @@ QSize neededSize(const QWidget *w)
     return {};
 }
 
+// GNOME's dark palette (Adwaita dark), as the GTK platform theme hands it over.
+QPalette darkPalette()
+{
+    const QColor window(0x35, 0x35, 0x35);
+    const QColor text(0xee, 0xee, 0xec);
+    return QPalette(text, window, window.lighter(130), window.darker(160), window.darker(120), text, QColor(Qt::white), QColor(0x2d, 0x2d, 0x2d), window);
+}
+
+// A list that has to be scrolled sideways, and the columns that cut their heading or a text of
+// the rows in sight.
+QStringList cutColumns(QTableView *view, const QString &name)
+{
+    QStringList problems;
+    if (view->horizontalScrollBar()->maximum() > 0)
+        problems << name + QStringLiteral(" scrolls sideways");
+    const QHeaderView *header = view->horizontalHeader();
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int c = 0; c < view->model()->columnCount(); ++c) {
+        const QString heading = view->model()->headerData(c, Qt::Horizontal).toString();
+        const int width = view->columnWidth(c);
+        if (width > 0 && std::max(static_cast<QAbstractItemView *>(view)->sizeHintForColumn(c), header->fontMetrics().horizontalAdvance(heading) + margins) > width)
+            problems << QStringLiteral("%1 column 「%2」 cut at %3").arg(name, heading).arg(width);
+    }
+    return problems;
+}
+
 // Where a control would be cut off: outside the part of the window that shows without scrolling,
 // or squeezed below the size its text needs.
 QStringList misplacedControls(QWidget *window, const QWidget *shown)
@@ -66,6 +95,8 @@ QStringList misplacedControls(QWidget *window, const QWidget *shown)
             problems << QStringLiteral("%1 at %2,%3 %4x%5").arg(name).arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height());
         if (const QSize needed = neededSize(w); w->width() < needed.width() || w->height() < needed.height())
             problems << QStringLiteral("%1 squeezed to %2x%3 (needs %4x%5)").arg(name).arg(w->width()).arg(w->height()).arg(needed.width()).arg(needed.height());
+        if (auto *view = qobject_cast<QTableView *>(w))
+            problems << cutColumns(view, name);
     }
     return problems;
 }
@@ -76,22 +107,47 @@ class WindowFitTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { chooseJapaneseFont(*qApp); }
-    void cleanup() { applyLayoutScale(1.0); }
+    void initTestCase()
+    {
+        chooseJapaneseFont(*qApp);
+        m_desktop = QApplication::font();
+        m_palette = QApplication::palette();
+    }
+    void cleanup()
+    {
+        QApplication::setPalette(m_palette);
+        setDesktopFont(m_desktop);
+        applyLayoutScale(1.0);
+    }
 
+    // The toolkit's own font, GTK's (10 points) and GNOME's (11 points), under a light and a
+    // dark palette.
     void everyControlOfEveryScreenInside_data()
     {
         QTest::addColumn<QRect>("available");
-        QTest::newRow("1280x720") << QRect(0, 0, 1280, 720);
-        QTest::newRow("1366x768 below a desktop panel") << QRect(0, 32, 1366, 736);
-        QTest::newRow("1024x768") << QRect(0, 0, 1024, 768);
-        QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1080);
+        QTest::addColumn<double>("points");
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("1280x720") << QRect(0, 0, 1280, 720) << 9.0 << false;
+        QTest::newRow("1280x720, 10 points, dark") << QRect(0, 0, 1280, 720) << 10.0 << true;
+        QTest::newRow("1280x720, 11 points") << QRect(0, 0, 1280, 720) << 11.0 << false;
+        QTest::newRow("1280x720, 11 points, dark") << QRect(0, 0, 1280, 720) << 11.0 << true;
+        QTest::newRow("1366x768 below a desktop panel") << QRect(0, 32, 1366, 736) << 9.0 << false;
+        QTest::newRow("1024x768") << QRect(0, 0, 1024, 768) << 9.0 << false;
+        QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1080) << 9.0 << false;
+        QTest::newRow("1920x1080, 11 points") << QRect(0, 0, 1920, 1080) << 11.0 << false;
     }
 
     void everyControlOfEveryScreenInside()
     {
         QFETCH(QRect, available);
-        applyLayoutScale(LayoutScaleFor(available.size(), LeastWindowSize(96)));
+        QFETCH(double, points);
+        QFETCH(bool, dark);
+        if (dark)
+            QApplication::setPalette(darkPalette());
+        QFont desktop = m_desktop;
+        desktop.setPointSizeF(points);
+        setDesktopFont(desktop);
+        applyLayoutScaleFor(available.size(), 96);
         MainWindowHarness h;
         writeCouple(h);
         h.start();
@@ -104,22 +160,27 @@ private Q_SLOTS:
         QVERIFY(scroller);
         const QList<ScreenController *> screens = window.findChildren<ScreenController *>();
         QVERIFY(screens.size() >= 8);
+        QStringList problems;
         for (ScreenController *screen : screens) {
             window.openScreen(screen);
             QVERIFY(screen->panel()->isVisible());
             QCoreApplication::sendPostedEvents();
             // Opening a screen never makes the window outgrow the area.
             QVERIFY(available.contains(QRect(window.pos(), window.size() + QSize(0, kTitleBarRoom))));
-            const QStringList problems = misplacedControls(&window, scroller->viewport());
-            QVERIFY2(problems.isEmpty(), qPrintable(screen->panel()->objectName() + QStringLiteral(": ") + problems.join(QStringLiteral("; "))));
+            QStringList found = misplacedControls(&window, scroller->viewport());
+            if (scroller->horizontalScrollBar()->maximum() > 0 || scroller->verticalScrollBar()->maximum() > 0)
+                found << QStringLiteral("the window scrolls");
+            if (!found.isEmpty())
+                problems << screen->panel()->objectName() + QStringLiteral(": ") + found.join(QStringLiteral("; "));
         }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
         QVERIFY(h.dialogs.shown.isEmpty());
     }
 
     void tooSmallAScreenScrolls()
     {
         const QRect available(0, 0, 800, 600);
-        applyLayoutScale(LayoutScaleFor(available.size(), LeastWindowSize(96)));
+        applyLayoutScaleFor(available.size(), 96);
         QCOMPARE(layoutScale(), kSmallestLayoutScale);
         MainWindowHarness h;
         writeCouple(h);
@@ -135,7 +196,7 @@ private Q_SLOTS:
     void largeScreenKeepsTheDesign()
     {
         const QRect available(0, 0, 1920, 1080);
-        applyLayoutScale(LayoutScaleFor(available.size(), LeastWindowSize(96)));
+        applyLayoutScaleFor(available.size(), 96);
         QCOMPARE(layoutScale(), 1.0);
         MainWindowHarness h;
         writeCouple(h);
@@ -144,6 +205,10 @@ private Q_SLOTS:
         QCOMPARE(h.window->size(), QSize(1180, 780));
         QCOMPARE(h.window->pos(), QPoint(370, 130));
     }
+
+private:
+    QFont m_desktop;
+    QPalette m_palette;
 };
 
 QTEST_MAIN(WindowFitTest)

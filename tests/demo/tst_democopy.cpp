@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo folder copied for `scripts/run --demo`: dates moved up to today, nothing else changed.
 #include "DemoCopy.h"
 
 #include "store/DataFile.h"
 #include "store/FileNames.h"
+#include "store/FolderLock.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -17,13 +19,15 @@ private Q_SLOTS:
     void sameDayKeepsEveryByte();
     void laterDayMovesEveryDate_data();
     void laterDayMovesEveryDate();
+    void theFolderOfAnEarlierDemo_data();
+    void theFolderOfAnEarlierDemo();
 };
 
 void TestDemoCopy::sameDayKeepsEveryByte()
 {
     // The shipped files end on 2026/12/06: copied on that day, nothing moves.
     QTemporaryDir dir;
-    QCOMPARE(CopyDemoFolder(QStringLiteral(PMLINA_DEMO_DATA), dir.path(), QDate(2026, 12, 6)), QString());
+    QCOMPARE(CopyDemoFolder(QStringLiteral(PMLINA_DEMO_DATA), dir.path(), QDate(2026, 12, 6)).outcome, DemoCopy::Done);
     const QDir source(QStringLiteral(PMLINA_DEMO_DATA));
     for (const QString &name : source.entryList(QDir::Files))
         QCOMPARE(TestFiles::bytes(dir.path(), name), TestFiles::bytes(source.path(), name));
@@ -40,7 +44,7 @@ void TestDemoCopy::laterDayMovesEveryDate()
 {
     QFETCH(QDate, today);
     QTemporaryDir dir;
-    QCOMPARE(CopyDemoFolder(QStringLiteral(PMLINA_DEMO_DATA), dir.path(), today), QString());
+    QCOMPARE(CopyDemoFolder(QStringLiteral(PMLINA_DEMO_DATA), dir.path(), today).outcome, DemoCopy::Done);
     const qint64 shift = QDate(2026, 12, 6).daysTo(today);
     for (int partner = 1; partner <= 2; ++partner) {
         const MeasurementFile original = ReadMeasurements(DataFolder(QStringLiteral(PMLINA_DEMO_DATA)), FileName::dataFile(partner));
@@ -61,6 +65,49 @@ void TestDemoCopy::laterDayMovesEveryDate()
         QCOMPARE(copy.records.last().date, today.toString(QStringLiteral("yyyy/MM/dd")));
         QVERIFY(std::any_of(copy.records.cbegin(), copy.records.cend(), [&](const Measurement &m) { return m.date == yesterday; }));
     }
+}
+
+// One folder serves every demo start: what an earlier demo left there goes, unless a window still
+// has it open; a folder that never held a demo is not touched.
+void TestDemoCopy::theFolderOfAnEarlierDemo_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<DemoCopy>("outcome");
+    QTest::newRow("a demo used for a day") << QStringLiteral("used") << DemoCopy::Done;
+    QTest::newRow("a demo still open") << QStringLiteral("open") << DemoCopy::InUse;
+    QTest::newRow("someone's own files") << QStringLiteral("foreign") << DemoCopy::Failed;
+}
+
+void TestDemoCopy::theFolderOfAnEarlierDemo()
+{
+    QFETCH(QString, before);
+    QFETCH(DemoCopy, outcome);
+    QTemporaryDir dir;
+    const QString demo = QStringLiteral(PMLINA_DEMO_DATA);
+    if (before != QLatin1String("foreign"))
+        QCOMPARE(CopyDemoFolder(demo, dir.path(), QDate(2026, 12, 6)).outcome, DemoCopy::Done);
+    // What a day of use leaves: a measurement, a backup folder, a file of its own.
+    TestFiles::write(dir.path(), FileName::data1, QStringLiteral("\"2026/12/06\",\"起床後\",70,\"\",25,\"\"\r\n"));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("backup/2026-12-06")));
+    TestFiles::write(dir.path(), QStringLiteral("backup/2026-12-06/") + FileName::data1, QStringLiteral("x"));
+    const QByteArray used = TestFiles::bytes(dir.path(), FileName::data1);
+    FolderLock window{DataFolder(dir.path())};
+    if (before == QLatin1String("open"))
+        QCOMPARE(window.tryLock(), FolderLock::Outcome::Held);
+
+    QStringList expected = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QCOMPARE(CopyDemoFolder(demo, dir.path(), QDate(2026, 12, 6)).outcome, outcome);
+    if (outcome == DemoCopy::Done) {
+        expected = QDir(demo).entryList(QDir::Files) << DemoMarkName();
+        QCOMPARE(TestFiles::bytes(dir.path(), FileName::data1), TestFiles::bytes(demo, FileName::data1));
+    } else {
+        QCOMPARE(TestFiles::bytes(dir.path(), FileName::data1), used);
+        QVERIFY(QDir(dir.path()).exists(QStringLiteral("backup")));
+    }
+    expected.sort();
+    QStringList found = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    found.sort();
+    QCOMPARE(found, expected);
 }
 
 QTEST_GUILESS_MAIN(TestDemoCopy)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When a partner reaches the target at the present pace, from series made here.
 #include "diary/Forecast.h"
 #include "store/NumberText.h"

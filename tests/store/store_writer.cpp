@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the interrupted-writer test's steps on a folder until it is killed:
 //   store_writer FOLDER FIRST-STEP
 // It says "started" before the first step and each step's number once the step has returned;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daily backups and the copies made before files are replaced: exact bytes, once a day, the
 // fourteen latest days kept, and failures reported with nothing half made left behind.
 

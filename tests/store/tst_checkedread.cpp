@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading before writing: a file that cannot be read whole (a read that ends short, a folder of
 // that name, no permission) is refused by every writer with a message naming it, and nothing is
 // written; readers tell such a file from a missing one. Faults armed for a test end with it.
@@ -23,6 +24,7 @@
 #include <functional>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,8 +44,16 @@ constexpr qint64 kNoCut = std::numeric_limits<qint64>::max();
 
 using Writer = std::function<StoreResult(const DataFolder &)>;
 
-// Every operation that reads a file and then writes it, or writes what it read elsewhere.
-QList<std::pair<const char *, Writer>> writers()
+// An operation that reads a file and then writes it, or writes what it read elsewhere.
+struct WriterCase {
+    const char *name;
+    Writer write;
+    QString reads = FileName::data1;              // the file whose read goes wrong
+    int readsBefore = 0;                          // other files it reads whole first
+    std::function<bool(const DataFolder &)> prepare = {}; // what it needs besides the usual files
+};
+
+QList<WriterCase> writers()
 {
     const Measurement added = record(QStringLiteral("2003/11/10"), QStringLiteral("夜"), 65, 21);
     const Measurement second = record(QStringLiteral("2003/11/09"), QStringLiteral("朝食前"), 65.1f, 21.1f);
@@ -54,19 +64,41 @@ QList<std::pair<const char *, Writer>> writers()
         {"CSV merge", [=](const DataFolder &f) { return mergeMeasurements(f, FileName::data1, {added}); }},
         {"comment save", [=](const DataFolder &f) { return ReplaceComment(f, FileName::data1, 1, 3, second, QStringLiteral("新")).result; }},
         {"situation rename", [](const DataFolder &f) { return RenameSituationInData(f, FileName::data1, QStringLiteral("朝食前"), QStringLiteral("朝")); }},
-        {"older-data conversion", [](const DataFolder &f) {
+        {"older-data conversion",
+         [](const DataFolder &f) {
              LegacyConversionReport report;
              return convertOlderDataFile(f, FileName::data1, 20, &report);
+         },
+         FileName::data1, 0,
+         // The older program's data: no body fat.
+         [](const DataFolder &f) {
+             return writeFile(f.pathFor(FileName::data1), cp932Lines({QStringLiteral("\"2002/05/01\",\"起床後\",58.2,\"\",\"\",\"\""),
+                                                                      QStringLiteral("\"2002/05/02\",\"朝\",58,\"\",\"\",\"\"")}));
          }},
-        {"weight-history conversion", [](const DataFolder &f) {
+        // It reads the weight history first, then the data file.
+        {"weight-history conversion",
+         [](const DataFolder &f) {
              LegacyConversionReport report;
              return convertWeightHistoryFile(f, FileName::data1, 20, &report);
-         }},
-        {"backup before a replace", [](const DataFolder &f) { return BackupBeforeReplace(f, {FileName::data1}, QDate(2024, 6, 11)); }},
-        {"situation list rename", [](const DataFolder &f) { return RenameSituationInList(f, QStringLiteral("夜"), QStringLiteral("就寝前")); }},
+         },
+         FileName::data1, 1},
+        // A replace on a day that has its backup already compares with it.
+        {"backup before a replace", [](const DataFolder &f) { return BackupBeforeReplace(f, {FileName::data1}, QDate(2024, 6, 11)); },
+         FileName::data1, 0, [](const DataFolder &f) { return MakeDailyBackup(f, QDate(2024, 6, 11)).ok(); }},
+        {"situation list rename", [](const DataFolder &f) { return RenameSituationInList(f, QStringLiteral("夜"), QStringLiteral("就寝前")); },
+         FileName::situationList},
         {"record correction", [=](const DataFolder &f) { return ReplaceRecord(f, FileName::data1, 1, 3, second, added).result; }},
         {"record deletion", [=](const DataFolder &f) { return DeleteRecord(f, FileName::data1, 1, 3, second).result; }},
     };
+}
+
+std::optional<WriterCase> writerNamed(const QString &name)
+{
+    for (const WriterCase &writer : writers()) {
+        if (name == QLatin1String(writer.name))
+            return writer;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -146,32 +178,29 @@ private Q_SLOTS:
 
     void everyWriterRefusesWhatItCannotRead_data()
     {
-        QTest::addColumn<int>("writer");
+        QTest::addColumn<QString>("writer");
         QTest::addColumn<QString>("unreadable");
         QTest::addColumn<int>("skipReads");
         QTest::addColumn<bool>("asFolder");
-        const auto list = writers();
-        for (int i = 0; i < list.size(); ++i) {
-            const char *name = list[i].first;
-            const QString file = i == 9 ? FileName::situationList : FileName::data1;
-            // The weight-history conversion reads its own file first, then the data file.
-            QTest::addRow("%s, read cut short", name) << i << file << (i == 7 ? 1 : 0) << false;
-            QTest::addRow("%s, folder of that name", name) << i << file << 0 << true;
+        for (const WriterCase &writer : writers()) {
+            const QString name = QString::fromUtf8(writer.name);
+            QTest::addRow("%s, read cut short", writer.name) << name << writer.reads << writer.readsBefore << false;
+            QTest::addRow("%s, folder of that name", writer.name) << name << writer.reads << 0 << true;
         }
-        QTest::newRow("weight-history conversion, its own file cut short") << 7 << LegacyFileName::weightHistory << 0 << false;
+        QTest::newRow("weight-history conversion, its own file cut short")
+            << QStringLiteral("weight-history conversion") << LegacyFileName::weightHistory << 0 << false;
     }
     void everyWriterRefusesWhatItCannotRead()
     {
-        QFETCH(int, writer);
+        QFETCH(QString, writer);
         QFETCH(QString, unreadable);
         QFETCH(int, skipReads);
         QFETCH(bool, asFolder);
-        const Writer write = writers()[writer].second;
+        const std::optional<WriterCase> operation = writerNamed(writer);
+        QVERIFY(operation);
         putFiles();
-        if (writer == 8) // a replace on a day that has its backup already compares with it
-            QVERIFY(MakeDailyBackup(folder(), QDate(2024, 6, 11)));
-        if (writer == 6) // the older program's data: no body fat
-            put(FileName::data1, {QStringLiteral("\"2002/05/01\",\"起床後\",58.2,\"\",\"\",\"\""), QStringLiteral("\"2002/05/02\",\"朝\",58,\"\",\"\",\"\"")});
+        if (operation->prepare)
+            QVERIFY(operation->prepare(folder()));
         if (asFolder) {
             QVERIFY(QFile::remove(path(unreadable)));
             QVERIFY(QDir().mkpath(path(unreadable)));
@@ -180,7 +209,7 @@ private Q_SLOTS:
         const auto backupsBefore = snapshot(BackupRoot(folder()));
 
         const auto armed = SafeSave::injectReadFault({asFolder ? kNoCut : 5, skipReads});
-        const StoreResult r = write(folder());
+        const StoreResult r = operation->write(folder());
         QVERIFY(!r.ok());
         QVERIFY2(r.message().contains(QStringLiteral("「%1」を読み込めませんでした").arg(unreadable)), qPrintable(r.message()));
         QCOMPARE(snapshot(m_dir->path()), before);

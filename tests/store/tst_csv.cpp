@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSV out and in: the exact text written, a round trip, the files other trackers write, lines
 // that cannot be read, duplicates, and the merge into a data file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Our CSV export as openScale 3 imports it: every measurement must arrive, with its weight, body
 // fat and comment. openScale's rules, as its import code has them:
 // - the first row names the columns; a `DATE` column ("yyyy-MM-dd") with an optional `TIME`

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The partners' data files: the exact bytes written, reading, the three ways a record is stored,
 // lines that are not records, refused input, the line limit, failed writes and file names.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A writer killed at random moments while it appends, inserts and rewrites data files and
 // rewrites the settings, the situation list, the memo and a profile. After every kill each file
 // holds what it held before the interrupted step or what the step writes, never a mix; every file

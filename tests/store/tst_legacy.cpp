@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Converting weight histories kept in older layouts: the backups kept and their names, lines that
 // cannot be read, and failed writes leaving every file as it was.
 

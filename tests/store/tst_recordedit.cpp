@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Changing one listed record (its comment, or its situation and values) or removing it: only
 // that record's bytes change, and a file changed since it was read, a text the line cannot hold
 // or a failed write leaves the file as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small files beside the data files: the profiles, the situation list, the one-value settings
 // files and the memo. Their exact bytes, their defaults, and what they refuse.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renaming a situation in one partner's data file: byte for byte as it was, apart from the
 // renamed fields.
 

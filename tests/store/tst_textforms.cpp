@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text forms every file shares: fields, numbers, dates, the code page, and the number forms
 // the screens show.
 

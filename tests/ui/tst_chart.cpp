@@ -7,6 +7,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QValueAxis>
 
@@ -118,6 +119,8 @@ private Q_SLOTS:
     void syncsByItself();
     void hiddenChartSyncsWhenShown();
     void grabSyncsFirst();
+    void screenAfterAChangeAsDrawnAfresh_data();
+    void screenAfterAChangeAsDrawnAfresh();
     void largestChart();
     void thinningKeepsPeaks_data();
     void thinningKeepsPeaks();
@@ -783,6 +786,61 @@ void TestChart::grabSyncsFirst()
     writeColumn(chart, 1, QStringLiteral("1 2 _ 4 5 6"));
     QVERIFY(!chart.grab().isNull());
     QCOMPARE(runLengths(chart, 1), (QList<int>{2, 3}));
+}
+
+void TestChart::screenAfterAChangeAsDrawnAfresh_data()
+{
+    QTest::addColumn<Chart::Marker>("marker");
+    QTest::addColumn<QString>("change");
+    for (const auto &[name, marker] : {std::pair{"line", Chart::Marker::None}, std::pair{"circles", Chart::Marker::Circle},
+                                       std::pair{"balls", Chart::Marker::Ball}}) {
+        QTest::addRow("%s, points moved", name) << marker << QStringLiteral("points");
+        QTest::addRow("%s, a row added, new ranges", name) << marker << QStringLiteral("row");
+        QTest::addRow("%s, point on the new maximum", name) << marker << QStringLiteral("maximum");
+    }
+}
+
+// What the window system shows after a change is what the chart draws afresh: no mark of a point
+// left where it was, none of the new ones cut off. Only the repainted parts of a window reach the
+// screen after a change, while grab() paints the whole chart, so the screen's pixels are compared.
+void TestChart::screenAfterAChangeAsDrawnAfresh()
+{
+    QFETCH(Chart::Marker, marker);
+    QFETCH(QString, change);
+    Chart chart;
+    chart.resize(440, 300);
+    chart.setColumnCount(2);
+    chart.setSeriesAxis(2, 2);
+    chart.setSeriesName(1, QStringLiteral("体重"));
+    chart.setSeriesName(2, QStringLiteral("体脂肪率"));
+    for (int c = 1; c <= 2; ++c)
+        chart.setSeriesMarker(c, marker);
+    writeColumn(chart, 1, QStringLiteral("67.1 67.9 67.9 67.8"));
+    writeColumn(chart, 2, QStringLiteral("22.8 23.6 22.8 22.8"));
+    chart.setAxisRange(1, 67.0, 68.0);
+    chart.setAxisRange(2, 22.0, 24.0);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    const auto onScreen = [&chart] {
+        // The change's sync, the scene's notice of what changed, and the repaint that follows.
+        for (int i = 0; i < 3; ++i)
+            QTest::qWait(20);
+        return chart.screen()->grabWindow(chart.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    (void)onScreen();
+
+    if (change == QLatin1String("points")) {
+        chart.setPoint(2, 1, QStringLiteral("67.3"));
+        chart.setPoint(3, 2, QStringLiteral("23.4"));
+    } else {
+        chart.setRowCount(5);
+        chart.setPoint(5, 1, change == QLatin1String("row") ? QStringLiteral("67.5") : QStringLiteral("69.0"));
+        chart.setPoint(5, 2, QStringLiteral("22.9"));
+        chart.setAxisRange(1, 67.0, 69.0);
+    }
+    const QImage shown = onScreen();
+    QCOMPARE(shown.size(), chart.size());
+    QVERIFY(shown == chart.grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 void TestChart::largestChart()

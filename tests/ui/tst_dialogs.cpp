@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real message and input boxes: as wide as their titles, and what each button answers.
 #include "UiTestMain.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WCAG measure and the text colour chosen from it.
 #include "ui/ReadableColour.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts in Japanese under a C locale: the text boxes' context menu.
 #include "ui/QtTranslation.h"
 

@@ -1,8 +1,16 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package made by `cpack` (see scripts/package): what the program needs besides what
 # its binary links, and the files Debian expects of every package.
 
-set(PMLINA_MAINTAINER "Pmlina developers <pmlina@users.noreply.github.com>"
-    CACHE STRING "The Maintainer field of the Debian package")
+# The project has no address of its own yet: dpkg takes a Maintainer field that is a name alone.
+# Whoever builds a package to hand out sets "Name <address>" here.
+set(PMLINA_PACKAGE_MAINTAINER "Pmlina developers" CACHE STRING "The Maintainer field of the Debian package")
+# A changelog's trailer line needs an address in angle brackets; without one it stays empty.
+if(PMLINA_PACKAGE_MAINTAINER MATCHES "<.*>")
+  set(PMLINA_CHANGELOG_MAINTAINER "${PMLINA_PACKAGE_MAINTAINER}")
+else()
+  set(PMLINA_CHANGELOG_MAINTAINER "${PMLINA_PACKAGE_MAINTAINER} <>")
+endif()
 
 # The changelog's date line names the weekday, which CMake cannot look up for a given day: count
 # the days since 1970-01-01 (a Thursday) with the proleptic Gregorian calendar.
@@ -44,7 +52,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pmlina)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_PACKAGE_CONTACT "${PMLINA_MAINTAINER}")
+set(CPACK_PACKAGE_CONTACT "${PMLINA_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "diet diary for two partners")
 # CPack puts the summary in the first line and indents the rest as Debian wants.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Pmlina (ポムリナ) is a desktop diary for two people who diet together. Each
@@ -59,7 +67,6 @@ user's data folder; measurements can be exchanged with other weight trackers
 as CSV files.")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/pmlina/pmlina)
 # The libraries come from the binary; the Japanese fonts and Qt's Japanese texts (context menus,
 # standard buttons, the calendar) are read at run time, which no linker sees.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selected partner's measurements out to a CSV file and in from one, in the columns other
 // weight trackers use. An import shows what it would do, every unreadable line included, and
 // writes only on OK.

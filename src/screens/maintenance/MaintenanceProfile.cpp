@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile editor: nickname, height and target weight of the partner currently selected.
 #include "screens/maintenance/MaintenanceProfile.h"
 

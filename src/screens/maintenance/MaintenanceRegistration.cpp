@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New couple registration: two stages, one per partner; the program ends after the second.
 #include "screens/maintenance/MaintenanceRegistration.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The situation-list editor: adding, reordering by dragging, deleting and renaming entries. The
 // file is written first; the three list boxes follow only what was written.
 #include "screens/maintenance/MaintenanceSituations.h"

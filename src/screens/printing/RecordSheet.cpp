@@ -1,9 +1,11 @@
 #include "screens/printing/RecordSheet.h"
 
-using namespace RecordSheetLayout;
+// The layout's names are brought in per function: at file scope they would reach every file that
+// shares this one's batch in a unity build.
 
 double recordSheetFontSize(const TextWidth &width)
 {
+    using namespace RecordSheetLayout;
     constexpr double kSmallest = 4;
     constexpr double kStep = 0.25;
     const double room = kBlockWidth - 2 * kMargin;
@@ -15,6 +17,7 @@ double recordSheetFontSize(const TextWidth &width)
 
 RecordSheet recordSheet(const TextWidth &width)
 {
+    using namespace RecordSheetLayout;
     RecordSheet sheet;
     // The lines reach past the blocks, to where the page of the old sheet ended.
     constexpr int kLineEndX = 12000;

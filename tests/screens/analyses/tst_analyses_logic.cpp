@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trend data set, the trend graph's figures and the four analysis lists, without widgets.
 
 #include "screens/analyses/AverageTrend.h"

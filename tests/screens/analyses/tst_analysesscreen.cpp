@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis screen fraBunseki as the user sees it: the four lists filled from the trend data
 // set, the two option groups, and a partner without measurements.
 

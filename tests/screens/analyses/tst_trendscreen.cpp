@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trend screen fraRenTai as the user sees it: the graph and its moving average, the labels,
 // the target button, the size box and the quantity options.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar of daily change: rows and colours of the days, the counters, the views, and the
 // day opened from the grid.
 #include "screens/calendar/CalendarController.h"

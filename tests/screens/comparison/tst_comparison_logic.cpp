@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison screen's computation without widgets: the partners' summaries, the period, the
 // scoreboard texts and marks, the daily averages and the two graphs' data and axes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison screen fraAvgTai as the user sees it: the controls and their names, the
 // scoreboard, the list and both graphs filled from data files, and the graph options.
 

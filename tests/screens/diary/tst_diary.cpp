@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comment diary and the free memo: the list with its marks, choosing a row, saving a comment
 // (only its field changes; refused texts and a changed file write nothing) and saving the memo.
 #include "screens/diary/DiaryController.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Correcting or removing a measurement from the entry screen's day list: through the buttons,
 // the context menu and the keys, with the question, the dialog's checks, a file changed on disk
 // and a failed write, and the refresh of everything that reads the data.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history screen fraTaijyu as the user sees it: every filter from its buttons, the list's
 // rows and arrows, its scrolling, the date lists, and the quantity options of the three charts.
 

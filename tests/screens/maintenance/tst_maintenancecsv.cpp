@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSV out and in from the maintenance screen: the file dialogs, the summary shown before an
 // import, and that only OK writes.
 #include "screens/entry/EntryController.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The situation-list and profile editors of the maintenance screen, in the whole window: the file
 // and the three list boxes agree after every operation.
 #include "support/MainWindowHarness.h"

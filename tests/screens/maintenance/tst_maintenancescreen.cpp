@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maintenance screen: new couple registration, scale steps, the time stamp and the BMI meter.
 #include "screens/entry/EntryController.h"
 #include "screens/maintenance/MaintenanceController.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing: the record sheet as it lands on a page, the font that lets its lines fit, the PDF
 // written where no printer is installed, and the confirmations.
 #include "support/MainWindowHarness.h"

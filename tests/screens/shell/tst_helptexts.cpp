@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help tour's explanations, compared byte for byte with the texts the program must show.
 // The expected texts are written out here in full, line by line, independently of the table in
 // HelpTexts.cpp, so that a slip of one character on either side shows up.

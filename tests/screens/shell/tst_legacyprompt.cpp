@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up's offer to convert older weight histories: the question, what each answer does,
 // when it is asked again, and what the user is told.
 #include "support/MainWindowHarness.h"

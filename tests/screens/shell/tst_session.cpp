@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared session: one partner value from which both file names follow, both partners'
 // diaries read from their files, and signals that fire once for each change, whoever made it.
 

@@ -1,0 +1,17 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The libraries are compiled a batch of files at a time (unity builds): a using-directive at file
+# scope in one file reaches the files after it in its batch, whose own names may then clash with
+# the names it brings in. Fails naming every library source that has one.
+#   cmake -DROOT=<source folder> -P FileScopeUsing.cmake
+file(GLOB_RECURSE sources ${ROOT}/src/*.cpp ${ROOT}/demo/*.cpp ${ROOT}/bench/*.cpp)
+set(found)
+foreach(source ${sources})
+  file(STRINGS ${source} directives REGEX "^using namespace ")
+  if(directives)
+    list(APPEND found ${source})
+  endif()
+endforeach()
+if(found)
+  list(JOIN found "\n  " listed)
+  message(FATAL_ERROR "using-directives at file scope:\n  ${listed}")
+endif()
