@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering each screen of the whole window, on two data files of 32,767 lines: when nothing
 // changed since the screen was last built, and right after its data file changed on disk (so
 // that entering reads it again): a measurement added at the end, or one in the middle corrected.

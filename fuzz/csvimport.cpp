@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Another tracker's CSV file as any bytes, read and planned against a partner's data file. Every
 // line is named once, in order; what the plan adds is plausible and storable, merges whole and
 // reads back as planned; and importing the same bytes a second time adds nothing.

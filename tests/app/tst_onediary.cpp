@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One diary for every screen: whatever a screen writes (or another program), every other screen
 // shows as a fresh start of the program would, and a correction afterwards is not refused.
 #include "support/MainWindowHarness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One diary on two computers: two real Syncthing instances on this machine keep the data folder in
 // step over localhost. Both add a measurement while syncing is paused; once it resumes Syncthing
 // makes its conflict copy, and after `pmlina --merge-copies` and the next sync both sides hold

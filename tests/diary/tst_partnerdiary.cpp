@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A partner's diary follows its file whatever happens to it, and writes only to the file it has read.
 #include "diary/PartnerDiary.h"
 #include "store/FileNames.h"

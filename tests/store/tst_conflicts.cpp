@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conflict copies of sync tools: which names are copies of the program's files, what a copy of a
 // data file holds that the file lacks, and taking copies in.
 #include "FolderTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up's offer of conflict copies: the window's choice taken in, あとで keeping all, and
 // the other files' copies said and kept; and the window 同期の競合コピー itself.
 #include "screens/entry/EntryController.h"
