@@ -167,39 +167,6 @@ MeasurementFile ReadMeasurements(const FileRead &read, const QString &name)
     return result;
 }
 
-int CountMeasurementsOn(const DataFolder &folder, const QString &name, const QString &date, QString *readError)
-{
-    const FileRead read = readWholeFile(folder.pathFor(name));
-    if (readError)
-        *readError = read.error;
-    const QByteArray &bytes = read.bytes;
-    // The date is ASCII, and no byte of a two-byte character is '"' or LF, so the quoted date
-    // can be looked for in the bytes themselves.
-    const QByteArray key = '"' + date.toLatin1() + '"';
-    const char *const data = bytes.constData();
-    const qsizetype size = bytes.size();
-    int count = 0;
-    qsizetype b = 0;
-    while (b < size) {
-        const void *lf = std::memchr(data + b, '\n', size - b);
-        const qsizetype end = lf ? static_cast<const char *>(lf) - data : size;
-        qsizetype start = b;
-        while (start < end && (data[start] == ' ' || data[start] == '\t'))
-            ++start;
-        if (end - start >= key.size() && std::memcmp(data + start, key.constData(), key.size()) == 0) {
-            qsizetype stop = end;
-            if (stop > b && data[stop - 1] == '\r')
-                --stop;
-            bool clean = false;
-            const QString text = decodeCp932(QByteArrayView(data + b, stop - b), &clean);
-            if (clean && parseMeasurementLine(text))
-                ++count;
-        }
-        b = end + 1;
-    }
-    return count;
-}
-
 StoreResult AppendMeasurement(const DataFolder &folder, const QString &name, const Measurement &m)
 {
     if (StoreResult r = checkStorable(m); !r)

@@ -39,12 +39,6 @@ MeasurementFile ReadMeasurements(const DataFolder &folder, const QString &name);
 // The same from a file read already (whose bytes were looked at first).
 MeasurementFile ReadMeasurements(const FileRead &read, const QString &name);
 
-// How many records of the file are dated `date` ("yyyy/mm/dd"). Only lines that begin with that
-// date are decoded, so counting a day costs little more than reading the file's bytes; a line
-// that is not a record is not counted, as ReadMeasurements would not yield it. An unreadable file
-// counts 0 and leaves its message in `readError` (emptied otherwise).
-int CountMeasurementsOn(const DataFolder &folder, const QString &name, const QString &date, QString *readError = nullptr);
-
 // Every writer reads the file first (FileRead.h) and refuses, writing nothing, when it cannot be
 // read whole.
 

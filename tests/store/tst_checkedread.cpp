@@ -12,7 +12,6 @@
 #include "store/FileRead.h"
 #include "store/ImportFile.h"
 #include "store/LegacyConversion.h"
-#include "store/MeasurementScan.h"
 #include "store/SafeSave.h"
 #include "store/SituationRename.h"
 #include "store/SystemReason.h"
@@ -135,31 +134,21 @@ private Q_SLOTS:
     // part of the file or an empty diary without a word; a missing one is an empty diary.
     void readersTellUnreadableFromMissing_data()
     {
-        QTest::addColumn<int>("reader");
         QTest::addColumn<bool>("asFolder");
-        for (int reader = 0; reader < 3; ++reader) {
-            const char *name = reader == 0 ? "records" : reader == 1 ? "scan" : "day count";
-            QTest::addRow("%s, read cut short", name) << reader << false;
-            QTest::addRow("%s, folder of that name", name) << reader << true;
-        }
+        QTest::newRow("read cut short") << false;
+        QTest::newRow("folder of that name") << true;
     }
     void readersTellUnreadableFromMissing()
     {
-        QFETCH(int, reader);
         QFETCH(bool, asFolder);
         // The records seen (-1 when the file is said to be missing) and the message.
         const auto read = [&]() -> std::pair<int, QString> {
-            QString error;
-            if (reader == 2)
-                return {CountMeasurementsOn(folder(), FileName::data1, QStringLiteral("2003/11/09"), &error), error};
-            int visited = 0;
-            const MeasurementFile file = reader == 0 ? ReadMeasurements(folder(), FileName::data1)
-                                                    : ScanMeasurements(folder(), FileName::data1, [&](const MeasurementView &) { ++visited; });
-            return {file.exists ? int(file.records.size()) + visited : -1, file.readError};
+            const MeasurementFile file = ReadMeasurements(folder(), FileName::data1);
+            return {file.exists ? int(file.records.size()) : -1, file.readError};
         };
-        QCOMPARE(read(), std::make_pair(reader == 2 ? 0 : -1, QString()));
+        QCOMPARE(read(), std::make_pair(-1, QString()));
         put(FileName::data1, kLines);
-        const std::pair<int, QString> whole{reader == 2 ? 1 : 3, QString()};
+        const std::pair<int, QString> whole{3, QString()};
         QCOMPARE(read(), whole);
 
         if (asFolder) {

@@ -6,7 +6,6 @@
 
 #include "store/DataFile.h"
 #include "store/FileNames.h"
-#include "store/MeasurementScan.h"
 #include "store/MessageText.h"
 #include "store/SafeSave.h"
 
@@ -311,15 +310,6 @@ private Q_SLOTS:
         QVERIFY2(report.startsWith(QStringLiteral("「データ1.txt」の2行目")), qPrintable(report));
         QVERIFY(report.endsWith(messageText(read.malformed[0].text)));
         QVERIFY(std::none_of(report.cbegin(), report.cend(), [](QChar c) { return c.unicode() < 0x20; })); // a CR would overwrite it
-
-        // Going through the file without keeping it sees the same records and the same lines.
-        QList<Measurement> seen;
-        const MeasurementFile scanned = ScanMeasurements(folder(), FileName::data1, [&seen](const MeasurementView &v) {
-            seen.append({v.date.toString(), v.situation.toString(), v.weight, v.comment.toString(), v.bodyFat, v.reserved.toString()});
-        });
-        QCOMPARE(seen, read.records);
-        QVERIFY(scanned.records.isEmpty());
-        QCOMPARE(scanned.malformedReport(), report);
     }
 
     void manyTextsReadBack()
@@ -343,11 +333,6 @@ private Q_SLOTS:
         const MeasurementFile read = ReadMeasurements(folder(), FileName::data1);
         QVERIFY(read.malformed.isEmpty());
         QCOMPARE(read.records, records);
-        QList<Measurement> seen;
-        ScanMeasurements(folder(), FileName::data1, [&seen](const MeasurementView &v) {
-            seen.append({v.date.toString(), v.situation.toString(), v.weight, v.comment.toString(), v.bodyFat, v.reserved.toString()});
-        });
-        QCOMPARE(seen, records);
     }
 
     void emptyDateIsNoRecord()
@@ -358,10 +343,6 @@ private Q_SLOTS:
         QCOMPARE(read.records, baseRecords().mid(0, 1));
         QCOMPARE(read.malformed.size(), 1);
         QCOMPARE(read.malformed[0].lineNumber, 1);
-        int seen = 0;
-        const MeasurementFile scanned = ScanMeasurements(folder(), FileName::data1, [&seen](const MeasurementView &) { ++seen; });
-        QCOMPARE(seen, 1);
-        QCOMPARE(scanned.malformedReport(), read.malformedReport());
     }
 
     void blankLinesSkippedButCounted()
@@ -398,32 +379,6 @@ private Q_SLOTS:
         QVERIFY(read.malformed.isEmpty());
         QVERIFY(read.malformedReport().isEmpty());
         QVERIFY(folderEntries(m_dir->path()).isEmpty());
-    }
-
-    void countOfADay_data()
-    {
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<int>("count");
-        QTest::newRow("two lines") << QStringLiteral("2003/11/09") << 2;
-        QTest::newRow("first line") << QStringLiteral("2003/11/08") << 1;
-        QTest::newRow("no line") << QStringLiteral("2003/11/10") << 0;
-        // the malformed line of the 12th and the line indented by spaces
-        QTest::newRow("malformed not counted") << QStringLiteral("2003/11/12") << 2;
-    }
-    void countOfADay()
-    {
-        QFETCH(QString, date);
-        QFETCH(int, count);
-        QStringList lines = kBaseLines;
-        lines << QStringLiteral("\"2003/11/12\",\"朝\",abc,\"\",20,\"\"") << QStringLiteral("  \"2003/11/12\",\"夜\",64.5,\"\",20,\"\"");
-        QVERIFY(writeFile(data1(), cp932Lines(lines)));
-        QCOMPARE(CountMeasurementsOn(folder(), QStringLiteral("データ1.TXT"), date), count);
-        // it agrees with reading the records
-        int read = 0;
-        for (const Measurement &m : ReadMeasurements(folder(), FileName::data1).records)
-            read += m.date == date ? 1 : 0;
-        QCOMPARE(read, count);
-        QCOMPARE(CountMeasurementsOn(folder(), FileName::data2, date), 0);
     }
 
     // ---- storing a record by its date ----
@@ -766,7 +721,6 @@ private Q_SLOTS:
         for (const QString &asked : {QStringLiteral("データ1.txt"), QStringLiteral("データ1.TXT"), QStringLiteral("データ1.tXT")}) {
             QCOMPARE(folder().pathFor(asked), path(used));
             QCOMPARE(ReadMeasurements(folder(), asked).records, usedRecords);
-            QCOMPARE(CountMeasurementsOn(folder(), asked, usedRecords[0].date), 1);
         }
         QVERIFY(AppendMeasurement(folder(), QStringLiteral("データ1.tXT"), baseRecords()[4]));
         QCOMPARE(ReadMeasurements(folder(), FileName::data1).records, usedRecords + baseRecords().mid(4, 1));
