@@ -58,7 +58,20 @@ QList<Measurement> readings(const QDate &from, int days, int gapAt, int gapDays,
     return records;
 }
 
+// Two partners' readings from `from1` and `from2` (partner 1's with a gap of `gapDays` days
+// after `gapAt`), listed by week or month on `today`.
+struct Periods {
+    bool weeks;
+    QDate from1;
+    int days1;
+    QDate from2;
+    int days2, gapAt, gapDays;
+    QDate today;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Periods)
 
 class TestAnalysesLogic : public QObject
 {
@@ -293,41 +306,26 @@ private Q_SLOTS:
     // Against sums kept here by ISO week (QDate::weekNumber) or by month.
     void periodAverages_data()
     {
-        QTest::addColumn<bool>("weeks");
-        QTest::addColumn<QDate>("from1");
-        QTest::addColumn<int>("days1");
-        QTest::addColumn<QDate>("from2");
-        QTest::addColumn<int>("days2");
-        QTest::addColumn<int>("gapAt"); // partner 1's days without a reading
-        QTest::addColumn<int>("gapDays");
-        QTest::addColumn<QDate>("today");
-        QTest::newRow("year end, week 53") << true << QDate(2026, 12, 9) << 40 << QDate(2026, 12, 20) << 30 << 3 << 20 << QDate(2027, 1, 17);
-        QTest::newRow("months of 28 to 31 days") << false << QDate(2027, 1, 30) << 430 << QDate(2027, 2, 27) << 30 << 40 << 70 << QDate(2028, 4, 4);
-        QTest::newRow("today weeks on") << true << QDate(2027, 3, 3) << 20 << QDate(2027, 3, 1) << 0 << 0 << 0 << QDate(2027, 5, 10);
-        QTest::newRow("a single day") << true << QDate(2027, 3, 3) << 1 << QDate() << 0 << 0 << 0 << QDate(2027, 3, 3);
-        QTest::newRow("a single day, months") << false << QDate(2027, 3, 31) << 1 << QDate() << 0 << 0 << 0 << QDate(2027, 3, 31);
+        QTest::addColumn<Periods>("c");
+        QTest::newRow("year end, week 53") << Periods{true, {2026, 12, 9}, 40, {2026, 12, 20}, 30, 3, 20, {2027, 1, 17}};
+        QTest::newRow("months of 28 to 31 days") << Periods{false, {2027, 1, 30}, 430, {2027, 2, 27}, 30, 40, 70, {2028, 4, 4}};
+        QTest::newRow("today weeks on") << Periods{true, {2027, 3, 3}, 20, {}, 0, 0, 0, {2027, 5, 10}};
+        QTest::newRow("a single day") << Periods{false, {2027, 3, 31}, 1, {}, 0, 0, 0, {2027, 3, 31}};
     }
     void periodAverages()
     {
-        QFETCH(bool, weeks);
-        QFETCH(QDate, from1);
-        QFETCH(int, days1);
-        QFETCH(QDate, from2);
-        QFETCH(int, days2);
-        QFETCH(int, gapAt);
-        QFETCH(int, gapDays);
-        QFETCH(QDate, today);
-        std::array<QList<Measurement>, 2> records{readings(from1, days1, gapAt, gapDays, 1), readings(from2, days2, 0, 0, 2)};
+        QFETCH(Periods, c);
+        std::array<QList<Measurement>, 2> records{readings(c.from1, c.days1, c.gapAt, c.gapDays, 1), readings(c.from2, c.days2, 0, 0, 2)};
         records[0].move(0, records[0].size() - 1); // a line out of date order
         using Key = std::pair<int, int>;
-        const auto key = [weeks](const QDate &d) {
+        const auto key = [&c](const QDate &d) {
             int year = d.year();
-            const int number = weeks ? d.weekNumber(&year) : d.month();
+            const int number = c.weeks ? d.weekNumber(&year) : d.month();
             return Key{year, number};
         };
         // Per partner, period and day: weight sum, count, body fat sum, count.
         std::array<std::map<Key, std::map<QDate, std::array<double, 4>>>, 2> sums;
-        QDate first = today, last = today;
+        QDate first = c.today, last = c.today;
         for (std::size_t p = 0; p < 2; ++p) {
             for (const Measurement &m : records[p]) {
                 const QDate d = parseStoredDate(m.date);
@@ -338,20 +336,16 @@ private Q_SLOTS:
         }
         const auto expected = [&](std::size_t p, const QDate &day) {
             PeriodFigures f;
-            double fat = 0;
-            int fatDays = 0;
+            std::array<double, 2> fat{0, 0};
             for (const auto &[d, v] : sums[p][key(day)]) {
                 f.weight += v[0] / v[1], ++f.days;
-                if (v[3] > 0)
-                    fat += v[2] / v[3], ++fatDays;
+                fat = v[3] > 0 ? std::array{fat[0] + v[2] / v[3], fat[1] + 1} : fat;
             }
             f.weight /= std::max(f.days, 1);
-            if (fatDays > 0)
-                f.fat = fat / fatDays;
+            f.fat = fat[1] > 0 ? std::optional(fat[0] / fat[1]) : std::nullopt;
             return f;
         };
-        const std::vector<PeriodRow> rows =
-            ComputePeriodAverages(records[0], records[1], weeks ? PeriodKind::Week : PeriodKind::Month, today);
+        const std::vector<PeriodRow> rows = ComputePeriodAverages(records[0], records[1], c.weeks ? PeriodKind::Week : PeriodKind::Month, c.today);
         QCOMPARE(key(rows.front().first), key(last));
         QCOMPARE(key(rows.back().first), key(first));
         for (std::size_t i = 0; i < rows.size(); ++i) {
