@@ -3,14 +3,19 @@
 #include "screens/analyses/PeriodAverages.h"
 #include "ui/Grid.h"
 #include "ui/Named.h"
+#include "ui/Twips.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -32,6 +37,17 @@ const std::array<Grid::Column, PeriodList::ColumnCount> kB5 = {{{u"週", 1650, C
                                                                  {u"", 1000, R},
                                                                  {u"", 1000, R},
                                                                  {u"よく減った方", 1250, C}}};
+
+// The widest texts a column of the averages can hold besides its heading and the nicknames.
+const std::array<QStringList, PeriodList::ColumnCount> kB5Widest = {{{QStringLiteral("0000/00/00〜00/00")},
+                                                                     {QStringLiteral("31日")},
+                                                                     {QStringLiteral("188.88Kg"), QStringLiteral("記録なし")},
+                                                                     {QStringLiteral("88.8%")},
+                                                                     {QStringLiteral("+88.88Kg")},
+                                                                     {QStringLiteral("↑")},
+                                                                     {QStringLiteral("188.88Kg")},
+                                                                     {QStringLiteral("188.88Kg")},
+                                                                     {QStringLiteral("同じ"), QStringLiteral("なし")}}};
 
 void setupGrid(Grid *grid, const GridColumns &columns)
 {
@@ -153,9 +169,24 @@ void AnalysesPanel::setHeading(Grid *grid, int col, const QString &text)
 
 void AnalysesPanel::showPeriodList(std::shared_ptr<const PeriodList> list)
 {
+    // The designed widths, widened where the font in use (a desktop's larger one) would cut a
+    // text: a period, a heading or a nickname.
+    const QFontMetrics cells(msgB5->font());
+    const QFontMetrics headings(msgB5->horizontalHeader()->font());
+    const int padding = layoutPixels(8, msgB5);
     for (int col = 0; col < PeriodList::ColumnCount; ++col) {
-        if (const QString heading = list->heading(col); msgB5->textMatrix(0, col) != heading)
+        const QString heading = list->heading(col);
+        if (msgB5->textMatrix(0, col) != heading)
             msgB5->setTextMatrix(0, col, heading);
+        QStringList texts = kB5Widest[std::size_t(col)];
+        if (col == PeriodList::LostMore)
+            texts << list->heading(PeriodList::Partner1) << list->heading(PeriodList::Partner2);
+        int pixels = headings.horizontalAdvance(heading);
+        for (const QString &text : std::as_const(texts))
+            pixels = std::max(pixels, cells.horizontalAdvance(text));
+        const int twips = std::max(kB5[std::size_t(col)].twips, int(std::ceil((pixels + padding) / pixelsPerTwip(msgB5))));
+        if (msgB5->colWidth(col) != twips)
+            msgB5->setColWidth(col, twips);
     }
     msgB5->setRowTexts(list->rowCount() + 1, [list](int row, int col) { return list->text(row - 1, col); });
     msgB5->setRowBackColors([list](int row, int col) { return list->backColour(row - 1, col); });
