@@ -44,20 +44,22 @@ std::optional<QDate> crossing(const QDate &lastDay, double level, double pace, d
     return lastDay.addDays(qint64(days));
 }
 
-// The measured days of the window, oldest first, from records read backwards from the last one.
+// The measured days of the four weeks up to today, oldest first, from records read backwards
+// from the last one; `lastDay` is the last measured day up to today, in the window or not.
 // The data file is kept in date order; reading stops at the first record before the window.
 template <typename RecordAt>
-std::vector<DayValue> windowDays(qsizetype count, const RecordAt &recordAt, QDate *lastDay, qsizetype *measurements)
+std::vector<DayValue> windowDays(qsizetype count, const RecordAt &recordAt, const QDate &today, QDate *lastDay,
+                                 qsizetype *measurements)
 {
     std::map<qint64, std::pair<double, int>> sums;
     for (qsizetype i = count - 1; i >= 0; --i) {
         const auto [dateText, weight] = recordAt(i);
         const QDate date = parseStoredDate(dateText);
-        if (!date.isValid())
+        if (!date.isValid() || date > today)
             continue;
         if (!lastDay->isValid())
             *lastDay = date;
-        if (date.daysTo(*lastDay) >= kForecastWindowDays)
+        if (date.daysTo(today) >= kForecastWindowDays)
             break;
         auto &[sum, n] = sums[date.toJulianDay()];
         sum += double(weight);
@@ -72,18 +74,25 @@ std::vector<DayValue> windowDays(qsizetype count, const RecordAt &recordAt, QDat
 }
 
 template <typename RecordAt>
-Forecast forecastOf(qsizetype count, const RecordAt &recordAt, float targetWeight)
+Forecast forecastOf(qsizetype count, const RecordAt &recordAt, float targetWeight, const QDate &today)
 {
     Forecast f;
-    if (count == 0 || !(targetWeight > 0.0f))
+    if (count == 0 || !(targetWeight > 0.0f) || !today.isValid())
         return f;
     qsizetype measurements = 0;
-    const std::vector<DayValue> days = windowDays(count, recordAt, &f.lastDay, &measurements);
-    if (days.empty())
+    const std::vector<DayValue> days = windowDays(count, recordAt, today, &f.lastDay, &measurements);
+    if (!f.lastDay.isValid())
         return f;
+    f.target = targetWeight;
+    f.daysSinceLast = int(f.lastDay.daysTo(today));
+    // A pace from weeks ago says nothing of today's: the line would run on from a level that
+    // is long gone, and could name a day already past.
+    if (f.daysSinceLast > kForecastStaleDays) {
+        f.state = Forecast::State::NoRecentRecord;
+        return f;
+    }
 
     const qint64 span = days.back().day - days.front().day + 1;
-    f.target = targetWeight;
     f.measurementsPerDay = double(measurements) / double(span);
     if (qsizetype(days.size()) < kForecastLeastDays || span < kForecastLeastSpanDays) {
         f.state = Forecast::State::NeedMoreDays;
@@ -122,12 +131,16 @@ Forecast forecastOf(qsizetype count, const RecordAt &recordAt, float targetWeigh
         f.state = Forecast::State::MoreThanTwoYears;
         return f;
     }
-    f.state = Forecast::State::Date;
     f.date = *date;
+    if (f.date < today) {
+        f.state = Forecast::State::DueByNow;
+        return f;
+    }
+    f.state = Forecast::State::Date;
     // The faster quartile's pace arrives first; the slower one may not arrive at all.
     const double faster = direction < 0 ? percentile(slopes, 0.25) : percentile(slopes, 0.75);
     const double slower = direction < 0 ? percentile(slopes, 0.75) : percentile(slopes, 0.25);
-    f.earliest = crossing(f.lastDay, f.level, faster, target, direction).value_or(f.date);
+    f.earliest = std::max(crossing(f.lastDay, f.level, faster, target, direction).value_or(f.date), today);
     f.latest = crossing(f.lastDay, f.level, slower, target, direction);
     return f;
 }
@@ -144,32 +157,95 @@ QString signedKg(double value)
     return (shown > 0.0 ? QStringLiteral("+") : QString()) + QString::number(shown == 0.0 ? 0.0 : shown, 'f', 2) + QStringLiteral("Kg");
 }
 
-} // namespace
-
-std::optional<ForecastProjection> ProjectionOf(const Forecast &f)
+// The measured days of the window and the least-squares slope through their means.
+template <typename RecordAt>
+WeeklyRate weeklyRateOf(qsizetype count, const RecordAt &recordAt, const QDate &today)
 {
-    if (f.state != Forecast::State::Date)
-        return std::nullopt;
-    const double rows = std::round(double(f.lastDay.daysTo(f.date)) * f.measurementsPerDay);
-    return ForecastProjection{std::max(1, int(std::min(rows, 1e6))), f.level, f.target};
+    WeeklyRate rate;
+    if (count == 0 || !today.isValid())
+        return rate;
+    QDate lastDay;
+    qsizetype measurements = 0;
+    const std::vector<DayValue> days = windowDays(count, recordAt, today, &lastDay, &measurements);
+    rate.hasRecords = lastDay.isValid();
+    rate.days = int(days.size());
+    if (days.size() < 2)
+        return rate;
+    // About the mean day and the mean weight, which keeps the sums small and exact enough.
+    double meanDay = 0;
+    double meanWeight = 0;
+    for (const DayValue &d : days) {
+        meanDay += double(d.day - days.front().day);
+        meanWeight += d.weight;
+    }
+    meanDay /= double(days.size());
+    meanWeight /= double(days.size());
+    double sxy = 0;
+    double sxx = 0;
+    for (const DayValue &d : days) {
+        const double x = double(d.day - days.front().day) - meanDay;
+        sxy += x * (d.weight - meanWeight);
+        sxx += x * x;
+    }
+    rate.kgPerWeek = sxy / sxx * 7.0;
+    return rate;
 }
 
-Forecast ComputeForecast(const QList<QString> &dates, const std::vector<float> &weights, float targetWeight)
+} // namespace
+
+std::optional<ForecastProjection> ProjectionOf(const Forecast &f, double axisMinimum, double axisMaximum, int measurementRows)
+{
+    if (f.state != Forecast::State::Date && f.state != Forecast::State::DueByNow)
+        return std::nullopt;
+    if (!(f.level >= axisMinimum && f.level <= axisMaximum))
+        return std::nullopt;
+    const double rows = std::max(1.0, std::min(std::round(double(f.lastDay.daysTo(f.date)) * f.measurementsPerDay), 1e6));
+    // The share of the line inside the range: up to the edge the target lies beyond.
+    const double edge = f.target < axisMinimum ? axisMinimum : f.target > axisMaximum ? axisMaximum : f.target;
+    const double share = (edge - f.level) / (f.target - f.level);
+    const double shown = std::max(1.0, std::min({rows, std::ceil(rows * share), std::floor(measurementRows / 3.0)}));
+    return ForecastProjection{int(shown), f.level, f.level + (f.target - f.level) * shown / rows};
+}
+
+Forecast ComputeForecast(const QList<QString> &dates, const std::vector<float> &weights, float targetWeight, const QDate &today)
 {
     const qsizetype count = std::min(dates.size(), qsizetype(weights.size()));
     return forecastOf(
-        count, [&](qsizetype i) { return std::pair<QStringView, float>(dates[i], weights[std::size_t(i)]); }, targetWeight);
+        count, [&](qsizetype i) { return std::pair<QStringView, float>(dates[i], weights[std::size_t(i)]); }, targetWeight, today);
 }
 
-Forecast ComputeForecast(const TrendData &trend, float targetWeight)
+Forecast ComputeForecast(const TrendData &trend, float targetWeight, const QDate &today)
 {
-    return ComputeForecast(trend.dates, trend.weights, targetWeight);
+    return ComputeForecast(trend.dates, trend.weights, targetWeight, today);
 }
 
-Forecast ComputeForecast(const QList<Measurement> &records, float targetWeight)
+Forecast ComputeForecast(const QList<Measurement> &records, float targetWeight, const QDate &today)
 {
     return forecastOf(
-        records.size(), [&](qsizetype i) { return std::pair<QStringView, float>(records[i].date, records[i].weight); }, targetWeight);
+        records.size(), [&](qsizetype i) { return std::pair<QStringView, float>(records[i].date, records[i].weight); }, targetWeight,
+        today);
+}
+
+WeeklyRate ComputeWeeklyRate(const QList<QString> &dates, const std::vector<float> &weights, const QDate &today)
+{
+    const qsizetype count = std::min(dates.size(), qsizetype(weights.size()));
+    return weeklyRateOf(count, [&](qsizetype i) { return std::pair<QStringView, float>(dates[i], weights[std::size_t(i)]); }, today);
+}
+
+WeeklyRate ComputeWeeklyRate(const TrendData &trend, const QDate &today)
+{
+    return ComputeWeeklyRate(trend.dates, trend.weights, today);
+}
+
+QString WeeklyRateText(const WeeklyRate &rate)
+{
+    if (!rate.hasRecords)
+        return QString();
+    if (rate.days == 0)
+        return QStringLiteral("直近28日の傾き：この間の記録がありません");
+    if (!rate.kgPerWeek)
+        return QStringLiteral("直近28日の傾き：記録が1日分だけでは出せません");
+    return QStringLiteral("直近28日の傾き 週 ") + signedKg(*rate.kgPerWeek) + QStringLiteral("（記録%1日分）").arg(rate.days);
 }
 
 QString ForecastText(const Forecast &f)
@@ -177,20 +253,26 @@ QString ForecastText(const Forecast &f)
     switch (f.state) {
     case Forecast::State::None:
         return QString();
+    case Forecast::State::NoRecentRecord:
+        return QStringLiteral("最後の記録から%1日たっているため予測できません").arg(f.daysSinceLast);
     case Forecast::State::NeedMoreDays:
         return QStringLiteral("到達予測には、あと%1日分の記録が必要です").arg(f.moreDaysNeeded);
     case Forecast::State::Reached:
         return QStringLiteral("目標体重に到達しています");
     case Forecast::State::NotAtThisPace:
-        return QStringLiteral("このペースでは目標に届きません・週 ") + signedKg(f.pacePerWeek());
+        return QStringLiteral("このペースでは目標に届きません");
     case Forecast::State::MoreThanTwoYears:
-        return QStringLiteral("このペースでは目標到達は2年以上先です・週 ") + signedKg(f.pacePerWeek());
+        return QStringLiteral("このペースでは目標到達は2年以上先です");
+    case Forecast::State::DueByNow:
+        return QStringLiteral("このペースなら、もう目標に届いているころです");
     case Forecast::State::Date:
         break;
     }
-    const QString range = dayOfRange(f.earliest, f.date) + u'〜' + (f.latest ? dayOfRange(*f.latest, f.date) : QString());
-    return QStringLiteral("このペースなら ") + storedDate(f.date) + QStringLiteral(" ごろ目標到達（") + range + QStringLiteral("）・週 ")
-           + signedKg(f.pacePerWeek());
+    // Without a later end the slower pace does not get there within two years: only the
+    // earliest day is certain enough to name.
+    const QString range = f.latest ? dayOfRange(f.earliest, f.date) + u'〜' + dayOfRange(*f.latest, f.date)
+                                   : QStringLiteral("早ければ ") + dayOfRange(f.earliest, f.date);
+    return QStringLiteral("このペースなら ") + storedDate(f.date) + QStringLiteral(" ごろ目標到達（") + range + QStringLiteral("）");
 }
 
 QString ForecastShortText(const Forecast &f)
@@ -198,6 +280,8 @@ QString ForecastShortText(const Forecast &f)
     switch (f.state) {
     case Forecast::State::None:
         return QString();
+    case Forecast::State::NoRecentRecord:
+        return QStringLiteral("最後の記録から%1日、予測なし").arg(f.daysSinceLast);
     case Forecast::State::NeedMoreDays:
         return QStringLiteral("予測まであと%1日").arg(f.moreDaysNeeded);
     case Forecast::State::Reached:
@@ -206,6 +290,8 @@ QString ForecastShortText(const Forecast &f)
         return QStringLiteral("このペースでは未到達");
     case Forecast::State::MoreThanTwoYears:
         return QStringLiteral("2年以上先");
+    case Forecast::State::DueByNow:
+        return QStringLiteral("もう届くころ");
     case Forecast::State::Date:
         break;
     }

@@ -6,8 +6,11 @@
 #include "screens/analyses/AnalysesPanel.h"
 #include "screens/analyses/AverageTrend.h"
 #include "screens/analyses/BreakProgress.h"
+#include "screens/analyses/PeriodAverages.h"
 #include "screens/analyses/WeightRanking.h"
 #include "screens/analyses/WeightSeries.h"
+#include "screens/shell/Session.h"
+#include "ui/Clock.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -24,6 +27,8 @@ AnalysesController::AnalysesController(ScreenContext &context, QWidget *panelPar
         connect(option, &QRadioButton::clicked, this, &AnalysesController::Option1_Click);
     for (QRadioButton *option : m_panel->Option2)
         connect(option, &QRadioButton::clicked, this, &AnalysesController::Option2_Click);
+    for (QRadioButton *option : m_panel->Option3)
+        connect(option, &QRadioButton::clicked, this, &AnalysesController::Option3_Click);
 }
 
 QWidget *AnalysesController::panel() const
@@ -40,6 +45,7 @@ void AnalysesController::prepareAfterHiding()
     ListBreakProgress();
     ListAverageTrend();
     ListWeightRanking();
+    ListPeriodAverages();
     noteBuilt();
 }
 
@@ -81,6 +87,16 @@ void AnalysesController::ListWeightRanking()
     m_panel->showList(m_panel->msgB4, std::make_shared<WrittenList>(WeightRankingRows(trend(), width)), -1);
 }
 
+void AnalysesController::ListPeriodAverages()
+{
+    const Session &session = m_ctx.session;
+    const PeriodKind kind = m_panel->Option3[0]->isChecked() ? PeriodKind::Week : PeriodKind::Month;
+    std::vector<PeriodRow> rows =
+        ComputePeriodAverages(session.diary(1).records(), session.diary(2).records(), kind, m_ctx.clock.today());
+    m_panel->showPeriodList(
+        std::make_shared<PeriodList>(std::move(rows), kind, session.partner(), session.nickname(1), session.nickname(2)));
+}
+
 void AnalysesController::Option1_Click()
 {
     ListWeightSeries();
@@ -89,4 +105,9 @@ void AnalysesController::Option1_Click()
 void AnalysesController::Option2_Click()
 {
     ListWeightRanking();
+}
+
+void AnalysesController::Option3_Click()
+{
+    ListPeriodAverages();
 }

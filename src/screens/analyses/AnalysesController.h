@@ -6,8 +6,8 @@ class AnalysesPanel;
 class QWidget;
 struct TrendData;
 
-// The four analysis lists (fraBunseki), computed from the selected partner's trend data set,
-// which their diary keeps.
+// The analysis lists (fraBunseki): four computed from the selected partner's trend data set,
+// which their diary keeps, and the week and month averages of both partners.
 class AnalysesController : public ScreenController
 {
     Q_OBJECT
@@ -17,7 +17,7 @@ public:
     QWidget *panel() const override;
     AnalysesPanel *analysesPanel() const { return m_panel; }
     HelpTopic helpTopic() const override { return HelpTopic::Analyses; }
-    // The four lists, when the diary changed since they were listed.
+    // The lists, when a diary or the day changed since they were listed.
     void prepareAfterHiding() override;
 
     // The headings of the four lists, once at start-up.
@@ -26,9 +26,15 @@ public:
     void ListBreakProgress();
     void ListAverageTrend();
     void ListWeightRanking();
+    void ListPeriodAverages();
 
     void Option1_Click();
     void Option2_Click();
+    void Option3_Click();
+
+protected:
+    // The week and month averages show both partners.
+    bool showsBothPartners() const override { return true; }
 
 private:
     const TrendData &trend() const;

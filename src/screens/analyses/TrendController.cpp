@@ -11,6 +11,8 @@
 #include "screens/shell/ShellServices.h"
 #include "store/NumberText.h"
 #include "store/SettingsFiles.h"
+#include "ui/Chart.h"
+#include "ui/Clock.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -88,10 +90,14 @@ void TrendController::LoadTrendData()
     const PartnerDiary &diary = m_ctx.session.diary();
     noteReadProblems(m_ctx.shell, diary.file());
     const TrendData &trend = diary.trend();
-    m_forecast = ComputeForecast(trend, m_ctx.session.profile().targetWeight);
-    RedrawMovingAverage();
+    const QDate today = m_ctx.clock.today();
+    m_forecast = ComputeForecast(trend, m_ctx.session.profile().targetWeight, today);
+    m_weeklyRate = ComputeWeeklyRate(trend, today);
+    // The axes first: the forecast's line is drawn as far as they show it.
     m_panel->showSummary(ComputeTrendSummary(trend, m_ctx.session.profile().targetWeight));
+    RedrawMovingAverage();
     m_panel->showForecast(ForecastText(m_forecast));
+    m_panel->showWeeklyRate(WeeklyRateText(m_weeklyRate));
     noteBuilt();
 }
 
@@ -104,16 +110,30 @@ void TrendController::RedrawMovingAverage()
 {
     const TrendData &trend = trendData();
     m_drawnAverageSize = m_panel->cboIdou->currentText();
-    m_panel->showSeries(trend, MovingAverage(trend.weights, MovingAverageSize(m_panel->cboIdou->currentText())),
-                        ProjectionOf(m_forecast));
+    m_panel->showSeries(trend, MovingAverage(trend.weights, MovingAverageSize(m_panel->cboIdou->currentText())), projection());
+}
+
+std::optional<ForecastProjection> TrendController::projection() const
+{
+    const Chart *chart = m_panel->mcrRentai;
+    if (!chart->axisScaleVisible(1))
+        return std::nullopt;
+    return ProjectionOf(m_forecast, chart->axisMinimum(1), chart->axisMaximum(1), trendData().count());
+}
+
+void TrendController::showProjection()
+{
+    m_panel->showProjection(trendData().count(), projection());
 }
 
 void TrendController::applyLowerBound()
 {
     const TrendData &trend = trendData();
     // Without a measurement there is no lowest weight to go back to: the axes stay as they are.
-    if (trend.count() > 0)
+    if (trend.count() > 0) {
         m_panel->setWeightAxisMinimum(TrendWeightAxisMinimum(trend, m_ctx.session.profile().targetWeight, m_lowerBoundAtTarget));
+        showProjection();
+    }
     m_panel->setMokuChkColour(m_lowerBoundAtTarget ? Colour::chosenToggle : Colour::buttonFace);
 }
 
@@ -162,17 +182,22 @@ void TrendController::confirmMovingAverageSize()
     m_ctx.shell.processPendingEvents();
 }
 
+// The forecast's line belongs to the weight axis: without it, its rows would only narrow the
+// history.
 void TrendController::optTai1_Click()
 {
     SelectGraphQuantity(m_panel->mcrRentai, GraphQuantity::Weight);
+    showProjection();
 }
 
 void TrendController::optShi1_Click()
 {
     SelectGraphQuantity(m_panel->mcrRentai, GraphQuantity::BodyFat);
+    showProjection();
 }
 
 void TrendController::optKon1_Click()
 {
     SelectGraphQuantity(m_panel->mcrRentai, GraphQuantity::Mixed);
+    showProjection();
 }

@@ -32,6 +32,7 @@ public:
     void RedrawMovingAverage();
     bool lowerBoundAtTarget() const { return m_lowerBoundAtTarget; }
     const Forecast &forecast() const { return m_forecast; }
+    const WeeklyRate &weeklyRate() const { return m_weeklyRate; }
 
     void cboIdou_Click();
     void cboIdou_KeyPress(int keyAscii);
@@ -46,12 +47,17 @@ protected:
 private:
     void applyLowerBound();
     void confirmMovingAverageSize();
+    // The forecast's line as far as the weight axis shows it; none while the weight is not shown.
+    std::optional<ForecastProjection> projection() const;
+    void showProjection();
 
     TrendPanel *m_panel;
     // The moving average's size as the box said when the graph was drawn.
     QString m_drawnAverageSize;
-    // When the target is reached at the pace of the last four weeks, from the data set above.
+    // When the target is reached at the pace of the four weeks up to today, and how fast the
+    // weight moves over them, from the data set above.
     Forecast m_forecast;
+    WeeklyRate m_weeklyRate;
     // LowerBoundAtTarget: the weight axis starts at the target weight.
     bool m_lowerBoundAtTarget = false;
 };

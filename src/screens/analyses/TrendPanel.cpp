@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 
 namespace {
 
@@ -45,6 +47,11 @@ TrendPanel::TrendPanel(QWidget *parent)
     lblYosoku->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblYosoku->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblYosoku->setAccessibleDescription(QStringLiteral("目標体重に到達する日の予測（直近4週間のペースから）"));
+    lblShuHenka = named(new QLabel(this), "lblShuHenka");
+    lblShuHenka->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblShuHenka->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    lblShuHenka->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblShuHenka->setAccessibleDescription(QStringLiteral("直近28日の一日ごとの平均体重の傾き（週あたり）"));
     cmdMokuChk = named(new QPushButton(kMokuChkCaption, this), "cmdMokuChk");
     cmdMokuChk->setToolTip(QStringLiteral("グラフの下限を目標体重と最小記録で切り替えます"));
     cmdMokuChk->setMinimumWidth(twipsToPixels(2400, this));
@@ -93,8 +100,11 @@ TrendPanel::TrendPanel(QWidget *parent)
     summary->addWidget(lblNichis);
     summary->addWidget(lblKiro);
     auto *top = new QHBoxLayout;
+    auto *forecast = new QVBoxLayout;
+    forecast->addWidget(lblYosoku);
+    forecast->addWidget(lblShuHenka);
     top->addLayout(summary, 1);
-    top->addWidget(lblYosoku, 1);
+    top->addLayout(forecast, 1);
     top->addWidget(cmdMokuChk);
 
     auto *bottom = new QHBoxLayout;
@@ -130,7 +140,7 @@ void TrendPanel::showSeries(const TrendData &trend, const std::vector<double> &a
     mcrRentai->setSeriesWidth(kAverage, trend.count() > kBoldAverageRows ? 1 : 2);
     const int count = trend.count();
     mcrRentai->setRowCount(0);
-    mcrRentai->setRowCount(count + (projection ? projection->rows : 0));
+    mcrRentai->setRowCount(count);
     for (int i = 0; i < count; ++i) {
         const auto k = std::size_t(i);
         mcrRentai->setValue(i + 1, kWeight, double(trend.weights[k]));
@@ -138,6 +148,15 @@ void TrendPanel::showSeries(const TrendData &trend, const std::vector<double> &a
             mcrRentai->setValue(i + 1, kAverage, average[k]);
         mcrRentai->setValue(i + 1, kBodyFat, double(trend.fats[k]));
     }
+    showProjection(count, projection);
+}
+
+void TrendPanel::showProjection(int count, const std::optional<ForecastProjection> &projection)
+{
+    if (count < 1)
+        return;
+    mcrRentai->setValue(count, kProjection, std::nan(""));
+    mcrRentai->setRowCount(count + (projection ? projection->rows : 0));
     // A straight line needs its every row: a row without a value would break it.
     if (projection) {
         for (int j = 0; j <= projection->rows; ++j)
@@ -151,6 +170,13 @@ void TrendPanel::showForecast(const QString &text)
     lblYosoku->setText(text);
     lblYosoku->setToolTip(text);
     lblYosoku->setAccessibleName(text.isEmpty() ? QStringLiteral("目標到達予測") : text);
+}
+
+void TrendPanel::showWeeklyRate(const QString &text)
+{
+    lblShuHenka->setText(text);
+    lblShuHenka->setToolTip(text);
+    lblShuHenka->setAccessibleName(text.isEmpty() ? QStringLiteral("週あたりの変化") : text);
 }
 
 void TrendPanel::showSummary(const TrendSummary &summary)

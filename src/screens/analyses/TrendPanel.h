@@ -27,8 +27,13 @@ public:
     // after them the rows of the forecast's dashed line, when there is one.
     void showSeries(const TrendData &trend, const std::vector<double> &average,
                     const std::optional<ForecastProjection> &projection);
-    // The forecast's sentence beside the target button (empty without records or target).
+    // The dashed line alone, after the `count` rows of the measurements; the graph has only as
+    // many rows as the line shows.
+    void showProjection(int count, const std::optional<ForecastProjection> &projection);
+    // The forecast's sentence beside the target button (empty without records or target), and
+    // under it the weekly rate's.
     void showForecast(const QString &text);
+    void showWeeklyRate(const QString &text);
     // Labels, target caption and axis ranges; with no measurement the labels are emptied and the
     // axes stay as they were.
     void showSummary(const TrendSummary &summary);
@@ -38,6 +43,7 @@ public:
     QLabel *lblNichis;
     QLabel *lblKiro;
     QLabel *lblYosoku;
+    QLabel *lblShuHenka;
     QPushButton *cmdMokuChk;
     QComboBox *cboIdou;
     Chart *mcrRentai;

@@ -4,6 +4,7 @@
 #include "screens/comparison/ComparisonPanel.h"
 #include "screens/shell/Session.h"
 #include "screens/shell/ShellServices.h"
+#include "ui/Clock.h"
 
 #include <QRadioButton>
 
@@ -57,7 +58,7 @@ void ComparisonController::ShowComparison()
     const PartnerDiary &diary2 = session.diary(2);
     for (const PartnerDiary *diary : {&diary1, &diary2})
         m_ctx.shell.noteUnreadableFile(diary->fileName(), diary->file().readError);
-    m_data = computeComparison(diary1.records(), diary2.records(), m_partners);
+    m_data = computeComparison(diary1.records(), diary2.records(), m_partners, m_ctx.clock.today());
 
     m_panel->fillList(m_data.days);
     m_panel->fillSeparateAxesGraph(m_data.days, m_partners);

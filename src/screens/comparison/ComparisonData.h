@@ -4,6 +4,7 @@
 #include "screens/comparison/ComparisonStats.h"
 #include "screens/comparison/DailyAverages.h"
 
+#include <QDate>
 #include <QList>
 
 // Everything the comparison screen shows, computed from the records of both partners. A missing
@@ -19,5 +20,6 @@ struct ComparisonData {
     QString coupleForecast;
 };
 
+// The forecasts look ahead of `today`.
 ComparisonData computeComparison(const QList<Measurement> &records1, const QList<Measurement> &records2,
-                                 const ComparisonPartners &partners);
+                                 const ComparisonPartners &partners, const QDate &today);

@@ -4,7 +4,11 @@
 
 TrendMark TrendMarkFor(float difference)
 {
-    const int sign = displayedSign(difference);
+    return TrendMarkOfSign(displayedSign(difference));
+}
+
+TrendMark TrendMarkOfSign(int sign)
+{
     if (sign > 0)
         return {1, QStringLiteral("↑"), 0xC0C0FF};
     if (sign < 0)

@@ -12,3 +12,5 @@ struct TrendMark {
 };
 
 TrendMark TrendMarkFor(float difference);
+// The mark of a sign (-1, 0, 1) a list judged on its own number of decimals.
+TrendMark TrendMarkOfSign(int sign);

@@ -4,6 +4,7 @@
 #include "screens/analyses/AverageTrend.h"
 #include "screens/analyses/BreakProgress.h"
 #include "screens/analyses/MovingAverage.h"
+#include "screens/analyses/PeriodAverages.h"
 #include "screens/analyses/TrendSummary.h"
 #include "screens/analyses/WeightRanking.h"
 #include "screens/analyses/WeightSeries.h"
@@ -13,6 +14,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -43,7 +45,34 @@ QStringList column(const AnalysisList &list, int col)
     return texts;
 }
 
+// 1 to 3 readings on each of `days` days from `from` but those of the gap, a fifth of them
+// without body fat.
+QList<Measurement> readings(const QDate &from, int days, int gapAt, int gapDays, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QList<Measurement> records;
+    for (int d = 0; d < days; ++d) {
+        for (int k = d >= gapAt && d < gapAt + gapDays ? 0 : 1 + random.bounded(3); k > 0; --k)
+            records.append(record(storedDate(from.addDays(d)), 70.0f + float(random.bounded(300)) / 100.0f,
+                                  random.bounded(5) == 0 ? 0.0f : 20.0f + float(random.bounded(100)) / 10.0f));
+    }
+    return records;
+}
+
+// Two partners' readings from `from1` and `from2` (partner 1's with a gap of `gapDays` days
+// after `gapAt`), listed by week or month on `today`.
+struct Periods {
+    bool weeks;
+    QDate from1;
+    int days1;
+    QDate from2;
+    int days2, gapAt, gapDays;
+    QDate today;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Periods)
 
 class TestAnalysesLogic : public QObject
 {
@@ -273,6 +302,68 @@ private Q_SLOTS:
         QTEST(rows, "rows");
         QCOMPARE(WeightRankingCaption(oneKg ? BandWidth::OneKg : BandWidth::HalfKg),
                  oneKg ? QStringLiteral("    体重推移累積番付 < 1.0Kg刻み >") : QStringLiteral("    体重推移累積番付 < 0.5Kg刻み >"));
+    }
+
+    // Against sums kept here by ISO week (QDate::weekNumber) or by month.
+    void periodAverages_data()
+    {
+        QTest::addColumn<Periods>("c");
+        QTest::newRow("year end, week 53") << Periods{true, {2026, 12, 9}, 40, {2026, 12, 20}, 30, 3, 20, {2027, 1, 17}};
+        QTest::newRow("months of 28 to 31 days") << Periods{false, {2027, 1, 30}, 430, {2027, 2, 27}, 30, 40, 70, {2028, 4, 4}};
+        QTest::newRow("today weeks on") << Periods{true, {2027, 3, 3}, 20, {}, 0, 0, 0, {2027, 5, 10}};
+        QTest::newRow("a single day") << Periods{false, {2027, 3, 31}, 1, {}, 0, 0, 0, {2027, 3, 31}};
+    }
+    void periodAverages()
+    {
+        QFETCH(Periods, c);
+        std::array<QList<Measurement>, 2> records{readings(c.from1, c.days1, c.gapAt, c.gapDays, 1), readings(c.from2, c.days2, 0, 0, 2)};
+        records[0].move(0, records[0].size() - 1); // a line out of date order
+        using Key = std::pair<int, int>;
+        const auto key = [&c](const QDate &d) {
+            int year = d.year();
+            const int number = c.weeks ? d.weekNumber(&year) : d.month();
+            return Key{year, number};
+        };
+        // Per partner, period and day: weight sum, count, body fat sum, count.
+        std::array<std::map<Key, std::map<QDate, std::array<double, 4>>>, 2> sums;
+        QDate first = c.today, last = c.today;
+        for (std::size_t p = 0; p < 2; ++p) {
+            for (const Measurement &m : records[p]) {
+                const QDate d = parseStoredDate(m.date);
+                std::array<double, 4> &day = sums[p][key(d)][d];
+                day = {day[0] + m.weight, day[1] + 1, day[2] + (m.bodyFat > 0 ? m.bodyFat : 0), day[3] + (m.bodyFat > 0 ? 1 : 0)};
+                first = std::min(first, d), last = std::max(last, d);
+            }
+        }
+        const auto expected = [&](std::size_t p, const QDate &day) {
+            PeriodFigures f;
+            std::array<double, 2> fat{0, 0};
+            for (const auto &[d, v] : sums[p][key(day)]) {
+                f.weight += v[0] / v[1], ++f.days;
+                fat = v[3] > 0 ? std::array{fat[0] + v[2] / v[3], fat[1] + 1} : fat;
+            }
+            f.weight /= std::max(f.days, 1);
+            f.fat = fat[1] > 0 ? std::optional(fat[0] / fat[1]) : std::nullopt;
+            return f;
+        };
+        const std::vector<PeriodRow> rows = ComputePeriodAverages(records[0], records[1], c.weeks ? PeriodKind::Week : PeriodKind::Month, c.today);
+        QCOMPARE(key(rows.front().first), key(last));
+        QCOMPARE(key(rows.back().first), key(first));
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const PeriodRow &r = rows[i];
+            QVERIFY(key(r.first) == key(r.last) && key(r.first.addDays(-1)) != key(r.first) && key(r.last.addDays(1)) != key(r.last));
+            QVERIFY(i + 1 == rows.size() || rows[i + 1].last == r.first.addDays(-1));
+            for (std::size_t p = 0; p < 2; ++p) {
+                const PeriodFigures &f = r.partners[p];
+                const PeriodFigures want = expected(p, r.first);
+                const PeriodFigures before = expected(p, r.first.addDays(-1));
+                QCOMPARE(f.days, want.days);
+                QVERIFY(std::fabs(f.weight - want.weight) < 1e-9 && f.fat.has_value() == want.fat.has_value());
+                QVERIFY(!f.fat || std::fabs(*f.fat - *want.fat) < 1e-9);
+                QCOMPARE(f.change.has_value(), want.days > 0 && before.days > 0);
+                QVERIFY(!f.change || std::fabs(*f.change - (want.weight - before.weight)) < 1e-9);
+            }
+        }
     }
 
     void nothingWithoutMeasurements()

@@ -99,6 +99,34 @@ private Q_SLOTS:
         QVERIFY(p->Label5[0]->text().isEmpty() && p->Label5[1]->text().isEmpty());
         QCOMPARE(h.session.recordCount(), 0);
     }
+
+    // Both partners' weeks, newest first from today's, a week without a record as a gap; a change
+    // of the other partner's file alone lists them again.
+    void weekAndMonthAverages()
+    {
+        AnalysesHarness h;
+        h.clock.day = QDate(2003, 11, 26);
+        h.writeProfile(1, {QStringLiteral("ポム"), 160.0f, 60.0f});
+        h.write(FileName::data1, dataFile({70, 70, 69, 69, 69, 69, 69, 69, 69, 68}));
+        h.write(FileName::data2, dataFile({60, 60, 59, 59, 59, 59, 59, 59, 59, 59.5}));
+        h.controller->prepareAfterHiding();
+        Grid *grid = h.panel()->msgB5;
+        QCOMPARE(h.column(grid, 0), QStringList({QStringLiteral("2003/11/24〜11/30"), QStringLiteral("2003/11/17〜11/23"),
+                                                 QStringLiteral("2003/11/10〜11/16"), QStringLiteral("2003/11/03〜11/09")}));
+        QCOMPARE(h.column(grid, 2), QStringList({QStringLiteral("記録なし"), QStringLiteral("68.00Kg"), QStringLiteral("69.00Kg"), QStringLiteral("70.00Kg")}));
+        QCOMPARE(h.column(grid, 4), QStringList({QString(), QStringLiteral("-1.00Kg"), QStringLiteral("-1.00Kg"), QString()}));
+        QCOMPARE(h.column(grid, 5), QStringList({QString(), QStringLiteral("↓"), QStringLiteral("↓"), QString()}));
+        QCOMPARE(h.column(grid, 7), QStringList({QString(), QStringLiteral("59.50Kg"), QStringLiteral("59.00Kg"), QStringLiteral("60.00Kg")}));
+        QCOMPARE(h.column(grid, 8), QStringList({QString(), QStringLiteral("ポム"), QStringLiteral("同じ"), QString()}));
+        QCOMPARE(grid->textMatrix(0, 6), QStringLiteral("ポム"));
+        h.write(FileName::data2, dataFile({60, 60, 59, 59, 59, 59, 59, 59, 59, 58.5}));
+        h.session.refresh();
+        QVERIFY(!h.controller->upToDate());
+        h.controller->refreshShown();
+        QCOMPARE(grid->textMatrix(2, 7), QStringLiteral("58.50Kg"));
+        QTest::mouseClick(h.panel()->Option3[1], Qt::LeftButton);
+        QCOMPARE(h.column(grid, 0), QStringList({QStringLiteral("2003/11")}));
+    }
 };
 
 QTEST_MAIN(TestAnalysesScreen)

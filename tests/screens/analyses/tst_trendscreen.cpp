@@ -35,8 +35,10 @@ QString dataFile(int count = 25)
 struct TrendHarness : ScreenHarness<TrendController> {
     TrendPanel *panel() { return controller->trendPanel(); }
     Chart *chart() { return panel()->mcrRentai; }
+    // Today is the day of the last measurement of dataFile().
     void start(const QString &data, const QString &size = QStringLiteral("10"))
     {
+        clock.day = QDate(2003, 12, 2);
         write(FileName::data1, data);
         write(FileName::movingAverage, size + QStringLiteral("\r\n"));
         writeProfile(1, {QString(), 0.0f, 60.0f});
@@ -100,8 +102,9 @@ private Q_SLOTS:
         QCOMPARE(h.session.recordCount(), 0);
     }
 
-    // The forecast from the last four weeks: its sentence beside the target button, and a dashed
-    // line from the present level at the last measurement to the target, in the weight view only.
+    // The forecast from the four weeks up to today: its sentence and the weekly rate beside the
+    // target button, and a dashed line from the present level at the last measurement towards
+    // the target, as far as the weight axis shows it and in the weight views only.
     void forecastLineAndProjection()
     {
         TrendHarness h;
@@ -110,14 +113,26 @@ private Q_SLOTS:
         const Forecast &f = h.controller->forecast();
         QCOMPARE(f.state, Forecast::State::Date);
         QVERIFY(h.panel()->lblYosoku->text().startsWith(QStringLiteral("このペースなら ") + storedDate(f.date)));
+        QCOMPARE(h.panel()->lblShuHenka->text(), QStringLiteral("直近28日の傾き 週 -0.70Kg（記録25日分）"));
         QVERIFY(!chart->value(24, 4));
         QCOMPARE(*chart->value(25, 4), f.level);
-        QCOMPARE(*chart->value(chart->rowCount(), 4), 60.0);
+        // The target (60) lies below the axis (63): the line stops at the axis, and the history
+        // keeps the width.
+        const int rows = chart->rowCount();
+        QVERIFY(rows > 25 && *chart->value(rows, 4) <= 63.0 && *chart->value(rows - 1, 4) > 63.0);
         QVERIFY(chart->seriesDashed(4));
         QTest::mouseClick(h.panel()->optShi1, Qt::LeftButton);
         QVERIFY(!chart->seriesVisible(4));
+        QCOMPARE(chart->rowCount(), 25);
         QTest::mouseClick(h.panel()->optTai1, Qt::LeftButton);
-        QVERIFY(chart->seriesVisible(4));
+        QCOMPARE(chart->rowCount(), rows);
+        // With the axis down to the target the line goes on towards it, in at most a third as
+        // many rows as the measurements have.
+        QTest::mouseClick(h.panel()->cmdMokuChk, Qt::LeftButton);
+        QCOMPARE(chart->rowCount(), 25 + 8);
+        QVERIFY(*chart->value(33, 4) > 60.0 && *chart->value(33, 4) < *chart->value(rows, 4));
+        QTest::mouseClick(h.panel()->cmdMokuChk, Qt::LeftButton);
+        QCOMPARE(chart->rowCount(), rows);
 
         // A target already passed: the sentence says so, and nothing is drawn after the measurements.
         h.writeProfile(1, {QString(), 0.0f, 64.0f});
@@ -128,6 +143,14 @@ private Q_SLOTS:
         h.writeProfile(1, {QString(), 0.0f, 0.0f});
         h.controller->refreshForPartner();
         QCOMPARE(h.panel()->lblYosoku->text(), QString());
+        // Sixty days on without a record, with a target: no forecast and no line; the day alone
+        // rebuilds the screen.
+        h.writeProfile(1, {QString(), 0.0f, 60.0f});
+        h.controller->refreshForPartner();
+        h.clock.day = QDate(2004, 1, 31);
+        h.controller->refreshShown();
+        QCOMPARE(h.panel()->lblYosoku->text(), QStringLiteral("最後の記録から60日たっているため予測できません"));
+        QCOMPARE(chart->rowCount(), 25);
     }
 
     void optionsAndTargetButton()

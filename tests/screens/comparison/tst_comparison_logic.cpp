@@ -330,7 +330,7 @@ void TestComparisonLogic::noRecordsAtAll()
         QCOMPARE(board.rows[size_t(k)].mark1, false);
         QCOMPARE(board.rows[size_t(k)].mark2, false);
     }
-    const ComparisonData data = computeComparison({}, {}, couple());
+    const ComparisonData data = computeComparison({}, {}, couple(), kStart);
     QCOMPARE(data.days.shownDays, 0);
     QCOMPARE(data.autoAxes.axis1, (AxisRange{0, 1}));
 }
@@ -369,7 +369,7 @@ void TestComparisonLogic::partnerStartingLater()
 {
     const QList<Measurement> records1 = daily(kStart, 10, 70.0f, 69.0f);
     const QList<Measurement> records2 = daily(kStart.addDays(3), 7, 60.0f, 61.0f);
-    const ComparisonData data = computeComparison(records1, records2, couple());
+    const ComparisonData data = computeComparison(records1, records2, couple(), kStart);
     QCOMPARE(data.period.periodStart, kStart);
     QCOMPARE(data.days.shownDays, 10);
     QCOMPARE(data.days.firstShownDay, kStart);
@@ -388,7 +388,7 @@ void TestComparisonLogic::partnerEndingEarlier()
     // Partner 2's last day is day 3 of 6: its curve goes on at that day's average.
     const QList<Measurement> records1 = daily(kStart, 6, 70.0f, 70.0f);
     const QList<Measurement> records2 = {record(kStart, 60.0f), record(kStart.addDays(2), 59.0f), record(kStart.addDays(2), 60.0f)};
-    const ComparisonData data = computeComparison(records1, records2, couple());
+    const ComparisonData data = computeComparison(records1, records2, couple(), kStart);
     QCOMPARE(data.days.partner2.dayAverage, (Points{60.0f, std::nullopt, 59.5f, std::nullopt, std::nullopt, std::nullopt}));
     QCOMPARE(data.days.partner2.graphPoint, (Points{60.0f, 60.0f, 59.5f, 59.5f, 59.5f, 59.5f}));
 }
@@ -411,7 +411,7 @@ void TestComparisonLogic::periodBeyondSixteenBits()
     const QList<Measurement> records1 = {record(early, 80.0f), record(kStart.addDays(-35000), 75.0f), record(kStart.addDays(-35000), 76.0f),
                                          record(kStart, 70.0f)};
     const QList<Measurement> records2 = oneDay(kStart, 2, 60.0f);
-    const ComparisonData data = computeComparison(records1, records2, couple());
+    const ComparisonData data = computeComparison(records1, records2, couple(), kStart);
     const qint64 dayCount = early.daysTo(kStart) + 1;
     QCOMPARE(data.period.dayCount, dayCount);
     QCOMPARE(data.days.shownDays, kMaxShownDays);
