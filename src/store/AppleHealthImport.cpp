@@ -76,6 +76,7 @@ CsvReading readAppleHealth(QIODevice *device, qint64 total, const ImportProgress
     QByteArray piece(kPieceBytes, Qt::Uninitialized);
     QXmlStreamReader xml;
     bool atEnd = false;
+    int depth = 0;
     while (!tooMany) {
         const QXmlStreamReader::TokenType token = xml.readNext();
         if (token == QXmlStreamReader::Invalid) {
@@ -101,8 +102,11 @@ CsvReading readAppleHealth(QIODevice *device, qint64 total, const ImportProgress
             }
             continue;
         }
+        if (token == QXmlStreamReader::EndElement && --depth == 0)
+            break; // the root closed: whatever may follow it is no record
         if (token != QXmlStreamReader::StartElement)
             continue;
+        ++depth;
         if (!rootSeen) {
             rootSeen = true;
             if (xml.name() != u"HealthData") {
@@ -165,7 +169,7 @@ CsvReading readAppleHealth(QIODevice *device, qint64 total, const ImportProgress
         out.setError(tooManyMeasurements());
         return out.finish();
     }
-    if (!rootSeen || (xml.hasError() && xml.error() != QXmlStreamReader::NoError)) {
+    if (!rootSeen || depth > 0 || xml.hasError()) {
         const QString why = !rootSeen && !xml.hasError() ? QStringLiteral("中身がありません") : messageText(xml.errorString());
         out.setError(QStringLiteral("XML として読めません（%1行目：%2）。").arg(xml.lineNumber()).arg(why));
         return out.finish();

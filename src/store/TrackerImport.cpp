@@ -318,6 +318,12 @@ CsvReading readImportBytes(QByteArrayView bytes, const ImportProgress &progress)
         return settled(readZip(*archive, progress));
     }
     const TrackerFormat format = detectTrackerFormat(bytes.first(std::min<qsizetype>(bytes.size(), kHeadBytes)));
+    if (format == TrackerFormat::AppleHealth) {
+        QByteArray copy = bytes.toByteArray();
+        QBuffer buffer(&copy);
+        buffer.open(QIODevice::ReadOnly);
+        return settled(readAppleHealth(&buffer, copy.size(), progress));
+    }
     return settled(readTrackerFile(format, bytes));
 }
 
