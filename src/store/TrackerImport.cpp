@@ -257,7 +257,9 @@ TrackerFormat detectTrackerFormat(QByteArrayView head)
     const QStringView b = fields[1].trimmed();
     if (fields.size() == 2 && a == u"date" && b == u"weight")
         return TrackerFormat::GnomeHealth;
-    if (a == u"Date" && b.startsWith(u"Weight"))
+    // Withings names the unit in its header ("Weight (kg)"); a plain "Date,Weight" file is any
+    // tracker's CSV, read as before.
+    if (a == u"Date" && b.startsWith(u"Weight ("))
         return TrackerFormat::Withings;
     if (a == u"Time" && b == u"Weight")
         return TrackerFormat::Garmin;
