@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Another tracker's CSV file as any bytes, read and planned against a partner's data file. Every
-// line is named once, in order; what the plan adds is plausible and storable, merges whole and
-// reads back as planned; and importing the same bytes a second time adds nothing.
+// Another tracker's file as any bytes (a CSV file, an Apple Health, Google Fit, Fitbit, Libra,
+// trale, GNOME Health, Withings or Garmin export, or a zip of one), read and planned against a
+// partner's data file. Every line (or record) is named once, in order; what the plan adds is
+// plausible and storable, merges whole and reads back as planned; and importing the same bytes a
+// second time adds nothing.
 
 #include "FuzzSupport.h"
 
@@ -9,6 +11,7 @@
 #include "store/CsvMerge.h"
 #include "store/DataFile.h"
 #include "store/FileNames.h"
+#include "store/TrackerImport.h"
 
 #include <algorithm>
 
@@ -34,15 +37,22 @@ QStringList sortedLines(const QList<Measurement> &records)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes = Fuzz::bytesOf(data, size);
-    const CsvReading reading = readCsvMeasurements(bytes);
+    CsvReading reading = readImportBytes(bytes);
+    require(!reading.cancelled && !reading.fileUnreadable, "bytes in memory are read to their end");
+    if (reading.unitUnknown)
+        applyWeightUnit(&reading, WeightUnit::Pound);
+    // An XML line may hold several records (a weighing and a body fat without its own weighing);
+    // every other format's line or record is one measurement or one problem.
+    const bool severalALine = reading.source.startsWith(QLatin1String("Apple Health"));
     int previous = 0;
     qsizetype m = 0;
     for (const CsvLineProblem &p : reading.problems) {
         // Measurements and problems interleave by line; none shares a line with another.
         while (m < reading.measurements.size() && reading.measurements[m].lineNumber < p.lineNumber)
-            require(reading.measurements[m++].lineNumber > previous, "measurements come in line order");
-        require(p.lineNumber > previous, "unreadable lines are named once, in order");
-        require(m == reading.measurements.size() || reading.measurements[m].lineNumber != p.lineNumber, "a line is read or refused");
+            require(reading.measurements[m++].lineNumber > previous - severalALine, "measurements come in line order");
+        require(p.lineNumber > previous - severalALine, "unreadable lines are named once, in order");
+        require(severalALine || m == reading.measurements.size() || reading.measurements[m].lineNumber != p.lineNumber,
+                "a line is read or refused");
         previous = p.lineNumber;
     }
     require(reading.measurements.size() <= kMaxDataLines, "no more measurements are kept than a data file holds");

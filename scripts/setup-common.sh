@@ -3,7 +3,7 @@
 # Sourced, not run; expects ROOT to be the repository folder.
 
 PACKAGES=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev fonts-noto-cjk qt6-translations-l10n
-          appstream desktop-file-utils lld ninja-build)
+          appstream desktop-file-utils lld ninja-build libzip-dev)
 
 # Only the tests use these: the end-to-end test of one diary on two computers runs two Syncthing
 # instances. Where they cannot be installed (no network, no apt), that test says it is skipped.

@@ -56,10 +56,20 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &xdgDat
             result.csvPartner = partner.toInt();
             result.csvFile = arguments[i + 2];
             i += 2;
+        } else if (arg == QLatin1String("--unit")) {
+            if (i + 1 >= arguments.size() || (arguments[i + 1] != QLatin1String("kg") && arguments[i + 1] != QLatin1String("lb"))) {
+                result.error = QStringLiteral("--unit のあとに体重の単位（kg または lb）を指定してください");
+                return result;
+            }
+            result.weightUnit = arguments[++i];
         } else {
             result.error = QStringLiteral("知らない引数です: %1").arg(arg);
             return result;
         }
+    }
+    if (!result.weightUnit.isEmpty() && result.csvAction != CsvAction::Import) {
+        result.error = QStringLiteral("--unit は --import-csv と一緒に指定します");
+        return result;
     }
     if (result.dataDir.isEmpty()) {
         // An XDG_DATA_HOME that is not absolute is to be ignored.
@@ -141,13 +151,25 @@ QList<HelpEntry> OptionHelp()
                         "ウィンドウは開きません。")
              .arg(csvColumns())},
         {QStringLiteral("--import-csv PARTNER FILE"), QStringLiteral("--import-csv 登録者 ファイル"),
-         QStringLiteral("Adds the measurements of the CSV file FILE (this program's export, the exports of openScale 1 to 3, and others) "
-                        "to the data of partner 1 or 2 without asking and without opening a window. A measurement whose date, weight "
-                        "and body fat are already there is not added again; a line that cannot be read is reported on standard error "
-                        "with its number and the reason, and skipped. While a window is open on the folder, nothing is written."),
-         QStringLiteral("CSV ファイル（この書き出し、openScale 1～3 の書き出しなど）の記録を登録者（1 または 2）のデータに確認なしで"
-                        "加えます。日付・体重・体脂肪率が同じ記録がすでにあれば加えません。読み取れない行は行番号と理由を標準エラーに"
-                        "出して飛ばします。ウィンドウは開きません。このフォルダでウィンドウが開いている間は何も書きません。")},
+         QStringLiteral("Adds the measurements of FILE to the data of partner 1 or 2 without asking and without opening a window. FILE "
+                        "is a CSV file (this program's export, the exports of openScale 1 to 3, and others) or another tracker's export, "
+                        "recognised by its content: Apple Health (export.zip or export.xml), Google Fit (Takeout), Fitbit (a "
+                        "weight-*.json file, a folder or a zip of them), Libra, trale, GNOME Health, Withings, Garmin Connect. What "
+                        "was found is printed first. A measurement whose date, weight and body fat are already there is not added "
+                        "again; a line that cannot be read is reported on standard error with its number and the reason, and "
+                        "skipped. While a window is open on the folder, nothing is written."),
+         QStringLiteral("ファイルの記録を登録者（1 または 2）のデータに確認なしで加えます。ファイルは CSV ファイル（この書き出し、"
+                        "openScale 1～3 の書き出しなど）か、中身で見分けるほかのアプリの書き出し（Apple Health の export.zip・"
+                        "export.xml、Google Fit（Takeout）、Fitbit の weight-*.json・そのフォルダ・zip、Libra、trale、GNOME Health、"
+                        "Withings、Garmin Connect）です。見つけた記録の数をはじめに表示します。日付・体重・体脂肪率が同じ記録がすでに"
+                        "あれば加えません。読み取れない行は行番号と理由を標準エラーに出して飛ばします。ウィンドウは開きません。"
+                        "このフォルダでウィンドウが開いている間は何も書きません。")},
+        {QStringLiteral("--unit kg|lb"), QStringLiteral("--unit kg|lb"),
+         QStringLiteral("With --import-csv: the unit of the weights of a file that does not name it (GNOME Health, Fitbit, and others "
+                        "where the file says nothing). Such a file is refused without this option; a file that names its unit is "
+                        "read in its own unit whatever this option says."),
+         QStringLiteral("--import-csv で、体重の単位が書かれていないファイル（GNOME Health、Fitbit など）の単位を指定します。"
+                        "単位が書かれていないファイルはこの指定がないと取り込みません。単位が書かれたファイルはその単位で読みます。")},
         {QStringLiteral("--merge-copies"), QStringLiteral("--merge-copies"),
          QStringLiteral("Takes in the conflict copies a sync tool (Syncthing, Nextcloud, Dropbox) left in the folder, without opening a "
                         "window: every measurement of a data file's copy that the data file lacks is added; of the other files the "
@@ -172,11 +194,14 @@ QList<HelpEntry> ExitStatusHelp()
          QStringLiteral("Nothing written: a window holds the folder (import, merge of conflict copies); the folder, the data file or "
                         "the CSV file cannot be read or written; the CSV file is no regular file, is larger than 128 MiB or is UTF-32; "
                         "it has neither a header naming a date and a weight column nor openScale 1's header-less layout; it has more "
-                        "than 32,767 measurements; or the data file would exceed 32,767 lines."),
+                        "than 32,767 measurements; or the data file would exceed 32,767 lines. Also: an export that is damaged, "
+                        "a zip or folder with no tracker's file or with the files of two trackers, or a file that does not name its "
+                        "unit imported without --unit."),
          QStringLiteral("何も書いていない（このフォルダでウィンドウが開いている（取り込み、競合コピーのまとめ）、フォルダ・データファイル・"
                         "CSV ファイルを読めない・書けない、CSV ファイルが普通のファイルでない・128 MiB を超える・UTF-32 である、"
                         "日付と体重の列を名指す見出しの行も openScale 1 の形もない、記録が 32,767 件を超える、データファイルが "
-                        "32,767 行を超える）。")},
+                        "32,767 行を超える、書き出しが壊れている、zip やフォルダに取り込めるファイルがない・二つのアプリのファイルがある、"
+                        "単位が書かれていないファイルを --unit なしで取り込もうとした）。")},
         {code(ExitUsage), code(ExitUsage),
          QStringLiteral("The command line cannot be understood (a partner other than 1 or 2, a missing file name, an unknown option)."),
          QStringLiteral("コマンドラインの誤り（1 と 2 以外の登録者、ファイル名がない、知らない引数）。")},
@@ -193,9 +218,10 @@ QString UsageText()
 {
     constexpr int width = 78;
     const QString indent(18, u' ');
-    QString text = QStringLiteral("使い方: pmlina [--data-dir フォルダ] [--export-csv 登録者 ファイル | --import-csv 登録者 ファイル |\n"
-                                  "                                    --merge-copies]\n"
-                                  "Usage: pmlina [--data-dir DIR] [--export-csv PARTNER FILE | --import-csv PARTNER FILE | --merge-copies]\n\n");
+    QString text = QStringLiteral("使い方: pmlina [--data-dir フォルダ] [--export-csv 登録者 ファイル |\n"
+                                  "              --import-csv 登録者 ファイル [--unit kg|lb] | --merge-copies]\n"
+                                  "Usage: pmlina [--data-dir DIR] [--export-csv PARTNER FILE |\n"
+                                  "              --import-csv PARTNER FILE [--unit kg|lb] | --merge-copies]\n\n");
     for (const HelpEntry &option : OptionHelp()) {
         text += QStringLiteral("  ") + option.term;
         QStringList lines = WrappedLines(option.japanese, width - indent.size());

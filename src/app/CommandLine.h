@@ -6,7 +6,7 @@
 #include <cstdio>
 
 // `pmlina [--data-dir DIR] [--help] [--version]`, and for scripts `--export-csv PARTNER FILE`,
-// `--import-csv PARTNER FILE` or `--merge-copies`, which open no window. Without --data-dir the data live in
+// `--import-csv PARTNER FILE [--unit kg|lb]` or `--merge-copies`, which open no window. Without --data-dir the data live in
 // $XDG_DATA_HOME/pmlina, or ~/.local/share/pmlina when XDG_DATA_HOME is not set.
 enum class CsvAction { None, Export, Import };
 
@@ -17,6 +17,8 @@ struct CommandLine {
     CsvAction csvAction = CsvAction::None;
     int csvPartner = 0; // 1 or 2
     QString csvFile;
+    // The unit of the weights of an imported file that does not name it: "kg", "lb" or empty.
+    QString weightUnit;
     bool mergeCopies = false;
     QString error; // set when the arguments cannot be understood
 };

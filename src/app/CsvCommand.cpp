@@ -8,7 +8,7 @@
 #include "store/DataFolder.h"
 #include "store/FileNames.h"
 #include "store/FolderLock.h"
-#include "store/ImportFile.h"
+#include "store/TrackerImport.h"
 #include "store/MessageText.h"
 
 #include <QDate>
@@ -34,41 +34,50 @@ int exportCsv(const DataFolder &folder, const QString &dataFile, const QString &
     return result.malformed.isEmpty() ? ExitDone : ExitLinesLeftOut;
 }
 
-int importCsv(const DataFolder &folder, const QString &dataFile, const QString &csvFile, std::FILE *out, std::FILE *err)
+int importCsv(const DataFolder &folder, const QString &dataFile, const CommandLine &command, std::FILE *out, std::FILE *err)
 {
+    const QString &csvFile = command.csvFile;
     if (!folder.exists(dataFile)) {
         print(err, QStringLiteral("pmlina: 「%1」がありません（二人を登録したフォルダを --data-dir で指定してください）。").arg(folder.pathFor(dataFile)));
         return ExitNothingWritten;
     }
-    CsvReading reading;
-    {
-        const FileRead read = readImportFile(csvFile, kMaxCsvImportBytes);
-        if (read.unreadable()) {
-            print(err, QStringLiteral("pmlina: ") + read.error);
+    const QString shownFile = messageText(csvFile);
+    CsvReading reading = readImportMeasurements(csvFile);
+    if (reading.fileUnreadable) {
+        print(err, QStringLiteral("pmlina: ") + reading.error);
+        return ExitNothingWritten;
+    }
+    if (const QString found = readingFound(reading); !found.isEmpty())
+        print(out, QStringLiteral("%1: %2").arg(shownFile, found));
+    // Nobody to ask: a file that does not name its unit needs the option, never a guess.
+    if (reading.unitUnknown) {
+        if (command.weightUnit.isEmpty()) {
+            print(err, QStringLiteral("pmlina: %1: %2には体重の単位が書かれていません。--unit kg か --unit lb を付けて取り込んでください。")
+                           .arg(shownFile, reading.source));
             return ExitNothingWritten;
         }
-        reading = readCsvMeasurements(read.bytes);
+        applyWeightUnit(&reading, command.weightUnit == QLatin1String("lb") ? WeightUnit::Pound : WeightUnit::Kilogram);
     }
-    const QString shownFile = messageText(csvFile);
     const CsvImportPlan plan = planCsvImport(folder, dataFile, reading, QDate::currentDate());
     if (!plan.error.isEmpty()) {
         print(err, QStringLiteral("pmlina: %1: %2").arg(shownFile, plan.error));
         return ExitNothingWritten;
     }
     for (const CsvLineProblem &p : plan.problems)
-        print(err, QStringLiteral("pmlina: %1: %2行目：%3").arg(shownFile).arg(p.lineNumber).arg(p.reason));
+        print(err, QStringLiteral("pmlina: %1: %2：%3").arg(shownFile, plan.place(p.lineNumber), p.reason));
     if (plan.unlistedProblems > 0)
-        print(err, QStringLiteral("pmlina: %1: ほか%2行を読み取れません").arg(shownFile).arg(plan.unlistedProblems));
+        print(err, QStringLiteral("pmlina: %1: ほか%2%3を読み取れません").arg(shownFile).arg(plan.unlistedProblems).arg(plan.countsRecords ? u'件' : u'行'));
     if (!plan.added.isEmpty()) {
         if (StoreResult r = mergeMeasurements(folder, dataFile, plan.added); !r) {
             print(err, QStringLiteral("pmlina: ") + r.message());
             return ExitNothingWritten;
         }
     }
-    print(out, QStringLiteral("%1件を加えました（すでにあった%2件と読み取れない%3行は加えていません）: %4")
+    print(out, QStringLiteral("%1件を加えました（すでにあった%2件と読み取れない%3%4は加えていません）: %5")
                    .arg(plan.added.size())
                    .arg(plan.duplicates)
                    .arg(plan.problemCount())
+                   .arg(plan.countsRecords ? u'件' : u'行')
                    .arg(dataFile));
     return plan.problemCount() == 0 ? ExitDone : ExitLinesLeftOut;
 }
@@ -91,5 +100,5 @@ int RunCsvCommand(const CommandLine &command, std::FILE *out, std::FILE *err)
         print(err, QStringLiteral("pmlina: ") + refused);
         return ExitNothingWritten;
     }
-    return importCsv(folder, dataFile, command.csvFile, out, err);
+    return importCsv(folder, dataFile, command, out, err);
 }

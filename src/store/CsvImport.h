@@ -56,6 +56,20 @@ struct CsvReading {
     QList<CsvMeasurement> measurements; // in file order
     QList<CsvLineProblem> problems;     // lines that cannot be read, in file order, at most kMaxListedProblems
     int unlistedProblems = 0;           // lines that cannot be read beyond those listed
+
+    // What the file was found to be ("Apple Health の書き出し"); empty for a CSV file of the
+    // common kind. Readers of other trackers' exports fill the rest too.
+    QString source;
+    int weightsFound = 0;  // the weighings the file gives (a body fat alone is no measurement)
+    int bodyFatsFound = 0; // the body fats it gives, joined to a weighing or not
+    // The weights are numbers in a unit the file does not name (see applyWeightUnit).
+    bool unitUnknown = false;
+    // Problems are numbered by record (the n-th entry of a JSON file), not by line.
+    bool countsRecords = false;
+    // The file itself could not be read (error holds the message naming it), or the reading was
+    // stopped by the user.
+    bool fileUnreadable = false;
+    bool cancelled = false;
 };
 
 // Every line is read as far as a file can tell: a real day, a time of day, finite numbers, as

@@ -65,15 +65,21 @@ QString CsvImportPlan::problemList() const
 {
     QStringList lines;
     for (const CsvLineProblem &p : problems)
-        lines << QStringLiteral("%1行目：%2").arg(p.lineNumber).arg(p.reason);
+        lines << place(p.lineNumber) + QStringLiteral("：") + p.reason;
     if (unlistedProblems > 0)
-        lines << QStringLiteral("ほか%1行").arg(unlistedProblems);
+        lines << (countsRecords ? QStringLiteral("ほか%1件") : QStringLiteral("ほか%1行")).arg(unlistedProblems);
     return lines.join(u'\n');
+}
+
+QString CsvImportPlan::place(int number) const
+{
+    return (countsRecords ? QStringLiteral("%1件目") : QStringLiteral("%1行目")).arg(number);
 }
 
 CsvImportPlan planCsvImport(const DataFolder &folder, const QString &dataFile, const CsvReading &reading, const QDate &today)
 {
     CsvImportPlan plan;
+    plan.countsRecords = reading.countsRecords;
     if (!reading.error.isEmpty()) {
         plan.error = reading.error;
         return plan;

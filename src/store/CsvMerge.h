@@ -39,11 +39,15 @@ struct CsvImportPlan {
     // the rest counted in unlistedProblems.
     QList<CsvLineProblem> problems;
     int unlistedProblems = 0;
+    // The problems are numbered by record ("3件目"), not by line ("3行目").
+    bool countsRecords = false;
 
     qsizetype problemCount() const { return problems.size() + unlistedProblems; }
     // "3行目：体重「abc」を数値として読み取れません", one line per problem, and "ほか12行" for
-    // those not listed.
+    // those not listed ("3件目：", "ほか12件" where records are counted).
     QString problemList() const;
+    // Where a problem is: "3行目" or "3件目".
+    QString place(int number) const;
 };
 
 // `today` tells the latest date taken (the day after it).

@@ -12,6 +12,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QElapsedTimer>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QStyle>
@@ -195,6 +198,66 @@ MessageAnswer QtDialogs::show(const Message &message)
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
     default: return ClosingAnswer(message.buttons);
     }
+}
+
+std::optional<int> QtDialogs::choose(const QString &title, const QString &text, const QStringList &choices)
+{
+    OnScreen<QMessageBox> box(m_parent);
+    box.setWindowTitle(title);
+    box.setText(forDisplay(text));
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(QMessageBox::Question);
+    QList<QAbstractButton *> buttons;
+    for (const QString &choice : choices)
+        buttons << box.addButton(choice, QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setEscapeButton(cancel);
+    if (!buttons.isEmpty())
+        box.setDefaultButton(qobject_cast<QPushButton *>(buttons.first()));
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return chosen >= 0 ? std::optional<int>(int(chosen)) : std::nullopt;
+}
+
+namespace {
+
+// The toolkit's progress dialog, shown after half a second, kept up to date a few times a
+// second (drawing it for every piece read would cost more than the reading).
+class DialogProgress : public Progress
+{
+public:
+    DialogProgress(QWidget *parent, const QString &title, const QString &text)
+        : m_dialog(forDisplay(text), QStringLiteral("キャンセル"), 0, 1000, parent)
+    {
+        m_dialog.setWindowTitle(title);
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(500);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+        m_dialog.setValue(0);
+        m_clock.start();
+    }
+
+    bool advance(qint64 done, qint64 total) override
+    {
+        if (m_clock.elapsed() >= 100) {
+            m_clock.restart();
+            m_dialog.setValue(total > 0 ? int(std::min<qint64>(1000, done * 1000 / total)) : 0);
+            QCoreApplication::processEvents();
+        }
+        return !m_dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_dialog;
+    QElapsedTimer m_clock;
+};
+
+} // namespace
+
+std::unique_ptr<Progress> QtDialogs::progress(const QString &title, const QString &text)
+{
+    return std::make_unique<DialogProgress>(m_parent, title, text);
 }
 
 std::optional<QString> QtDialogs::input(const QString &title, const QString &prompt, const QString &defaultText)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class QWidget;
@@ -28,10 +30,25 @@ struct Message {
     bool operator==(const Message &) const = default;
 };
 
+// A long piece of work shown with a bar and a cancel button.
+class Progress
+{
+public:
+    virtual ~Progress() = default;
+    // How far the work has come; false once the user has cancelled it.
+    virtual bool advance(qint64 done, qint64 total) = 0;
+};
+
 class Dialogs
 {
 public:
     virtual ~Dialogs() = default;
+
+    // A question answered by one of a few buttons, in the order given (the first the default),
+    // and キャンセル: the index of the one pressed, nothing when cancelled or closed.
+    virtual std::optional<int> choose(const QString &title, const QString &text, const QStringList &choices) = 0;
+    // A progress bar that appears once the work has taken a moment, closed when it is destroyed.
+    virtual std::unique_ptr<Progress> progress(const QString &title, const QString &text) = 0;
 
     virtual MessageAnswer show(const Message &message) = 0;
     // The typed text; nothing when the box was cancelled.
@@ -64,6 +81,8 @@ public:
     void setParent(QWidget *parent) { m_parent = parent; }
 
     MessageAnswer show(const Message &message) override;
+    std::optional<int> choose(const QString &title, const QString &text, const QStringList &choices) override;
+    std::unique_ptr<Progress> progress(const QString &title, const QString &text) override;
     std::optional<QString> input(const QString &title, const QString &prompt, const QString &defaultText) override;
     std::optional<QString> openFileName(const QString &title, const QString &directory, const QString &filter) override;
     std::optional<QString> saveFileName(const QString &title, const QString &suggestedPath, const QString &filter) override;

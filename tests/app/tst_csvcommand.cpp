@@ -66,6 +66,11 @@ private Q_SLOTS:
                                                  << QStringLiteral("普通のファイルではありません") << 1 << false;
         QTest::newRow("import, escape sequences") << import1 << QByteArray("DATE,WEIGHT\n\x1B[2J\x1B]0;title\x07,72\n") << 3
                                                   << QStringLiteral("日付「<U+001B>[2J<U+001B>]0;title<U+0007>」") << 1 << false;
+        // Another tracker's export, which does not name its unit: refused without --unit.
+        const QByteArray fitbit = "[{\"logId\":1,\"weight\":160.2,\"date\":\"12/02/26\",\"time\":\"07:40:00\",\"source\":\"API\"}]";
+        QTest::newRow("import, Fitbit without a unit") << import1 << fitbit << 1 << QStringLiteral("--unit kg か --unit lb を付けて") << 1 << false;
+        QTest::newRow("import, Fitbit in pounds") << (QStringList(import1) << QStringLiteral("--unit") << QStringLiteral("lb")) << fitbit << 0
+                                                  << QStringLiteral("Fitbit の書き出し：体重 1件、体脂肪率 0件（2026/12/02〜2026/12/02）") << 2 << false;
         QTest::newRow("export") << QStringList{QStringLiteral("--data-dir"), QStringLiteral("DIR"), QStringLiteral("--export-csv"),
                                                QStringLiteral("1"), QStringLiteral("IN")}
                                 << QByteArray() << 0 << QStringLiteral("1件の記録を書き出しました") << 1 << false;

@@ -18,6 +18,35 @@ public:
     // "title|start|filter" of every file dialog, and the paths they answer with.
     QStringList fileDialogsAsked;
     QList<std::optional<QString>> fileAnswers;
+    // "title|text|choice|choice…" of every choice box, and the indexes they answer with
+    // (cancelled without one).
+    QStringList choicesAsked;
+    QList<std::optional<int>> choiceAnswers;
+    // Progress bars: how often each advanced; the one shown cancels at its advance number
+    // `cancelProgressAt` (never when 0).
+    int progressAdvances = 0;
+    int cancelProgressAt = 0;
+
+    std::optional<int> choose(const QString &title, const QString &text, const QStringList &choices) override
+    {
+        choicesAsked << (QStringList{title, text} + choices).join(u'|');
+        return choiceAnswers.isEmpty() ? std::nullopt : choiceAnswers.takeFirst();
+    }
+
+    class ScriptedProgress : public Progress
+    {
+    public:
+        explicit ScriptedProgress(ScriptedDialogs *owner) : m_owner(owner) {}
+        bool advance(qint64, qint64) override
+        {
+            ++m_owner->progressAdvances;
+            return m_owner->cancelProgressAt == 0 || m_owner->progressAdvances < m_owner->cancelProgressAt;
+        }
+
+    private:
+        ScriptedDialogs *m_owner;
+    };
+    std::unique_ptr<Progress> progress(const QString &, const QString &) override { return std::make_unique<ScriptedProgress>(this); }
 
     MessageAnswer show(const Message &message) override
     {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The selected partner's measurements out to a CSV file and in from one, in the columns other
-// weight trackers use. An import shows what it would do, every unreadable line included, and
-// writes only on OK.
+// weight trackers use, or from another tracker's export (Apple Health, Google Fit, Fitbit, …).
+// An import shows what it found and what it would do, every unreadable line included, asks the
+// unit of a file that does not name it, and writes only on OK.
 #include "screens/maintenance/MaintenanceCsv.h"
 
 #include "screens/shell/ScreenContext.h"
@@ -11,7 +12,7 @@
 #include "store/CsvImport.h"
 #include "store/CsvMerge.h"
 #include "diary/PartnerDiary.h"
-#include "store/ImportFile.h"
+#include "store/TrackerImport.h"
 #include "store/MessageText.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
@@ -26,6 +27,8 @@
 namespace {
 
 const QString kFilter = QStringLiteral("CSVファイル (*.csv);;すべてのファイル (*)");
+// What other trackers export: CSV and text files, JSON, the Health app's XML, and zips of them.
+const QString kImportFilter = QStringLiteral("記録のファイル (*.csv *.txt *.json *.xml *.zip);;すべてのファイル (*)");
 const QString kImportTitle = QStringLiteral("CSV取り込み");
 const QString kExportTitle = QStringLiteral("CSV書き出し");
 
@@ -56,7 +59,7 @@ void MaintenanceCsv::build(QWidget *parent)
     cmdCsvOut = named(new QPushButton(QStringLiteral("CSV書き出し"), fraCsv), QStringLiteral("cmdCsvOut"));
     cmdCsvIn = named(new QPushButton(QStringLiteral("CSV取り込み"), fraCsv), QStringLiteral("cmdCsvIn"));
     cmdCsvOut->setToolTip(QStringLiteral("選ばれているパートナーの記録をCSVファイルに書き出します"));
-    cmdCsvIn->setToolTip(QStringLiteral("CSVファイルの記録を選ばれているパートナーのデータに加えます"));
+    cmdCsvIn->setToolTip(QStringLiteral("CSVファイルやほかのアプリの書き出し（Apple Health、Google Fit、Fitbit など）の記録を選ばれているパートナーのデータに加えます"));
     layout->addWidget(cmdCsvOut);
     layout->addWidget(cmdCsvIn);
     layout->addStretch();
@@ -98,7 +101,7 @@ void MaintenanceCsv::cmdCsvIn_Click()
     m_ctx.session.refresh();
     const Session &session = m_ctx.session;
     const std::optional<QString> path =
-        m_ctx.dialogs.openFileName(kImportTitle, m_csvFolder.isEmpty() ? QDir::homePath() : m_csvFolder, kFilter);
+        m_ctx.dialogs.openFileName(kImportTitle, m_csvFolder.isEmpty() ? QDir::homePath() : m_csvFolder, kImportFilter);
     if (!path)
         return;
     m_csvFolder = QFileInfo(*path).absolutePath();
@@ -106,12 +109,24 @@ void MaintenanceCsv::cmdCsvIn_Click()
 
     CsvReading reading;
     {
-        const FileRead read = readImportFile(*path, kMaxCsvImportBytes);
-        if (read.unreadable()) {
-            m_ctx.dialogs.warning(kImportTitle, read.error);
+        // An Apple Health export takes a while: its reading shows a bar and can be cancelled.
+        const std::unique_ptr<Progress> progress = m_ctx.dialogs.progress(kImportTitle, QStringLiteral("「%1」を読んでいます…").arg(fileName));
+        reading = readImportMeasurements(*path, [&](qint64 done, qint64 total) { return progress->advance(done, total); });
+    }
+    if (reading.cancelled)
+        return;
+    if (reading.fileUnreadable) {
+        m_ctx.dialogs.warning(kImportTitle, reading.error);
+        return;
+    }
+    if (reading.unitUnknown) {
+        const std::optional<int> unit = m_ctx.dialogs.choose(
+            kImportTitle,
+            QStringLiteral("「%1」（%2）には体重の単位が書かれていません。\r\n体重はどちらの単位で書かれていますか？").arg(fileName, reading.source),
+            {QStringLiteral("kg"), QStringLiteral("lb（ポンド）")});
+        if (!unit)
             return;
-        }
-        reading = readCsvMeasurements(read.bytes);
+        applyWeightUnit(&reading, *unit == 1 ? WeightUnit::Pound : WeightUnit::Kilogram);
     }
     const CsvImportPlan plan = planCsvImport(m_ctx.folder, session.currentDataFile(), reading, m_ctx.clock.today());
     if (!plan.error.isEmpty()) {
@@ -122,13 +137,15 @@ void MaintenanceCsv::cmdCsvIn_Click()
     const QString partner = session.profile().nickname.isEmpty() ? QStringLiteral("登録者%1").arg(session.partner())
                                                                  : session.profile().nickname;
     QString counts = QStringLiteral("新しく加える記録：%1件\r\n"
-                                    "すでにある記録（日付・体重・体脂肪率が同じ）：%2件　→ 取り込みません\r\n"
-                                    "読み取れない行：%3行")
+                                    "すでにある記録（日付・体重・体脂肪率が同じ）：%2件　→ 取り込みません\r\n")
                          .arg(plan.added.size())
-                         .arg(plan.duplicates)
-                         .arg(plan.problemCount());
+                         .arg(plan.duplicates);
+    counts += (plan.countsRecords ? QStringLiteral("読み取れない記録：%1件") : QStringLiteral("読み取れない行：%1行")).arg(plan.problemCount());
     if (plan.problemCount() > 0)
         counts += QStringLiteral("　→ 取り込みません（下の一覧）");
+    // What the file was found to be comes first: "Apple Health の書き出し：体重 1,204件、…".
+    if (const QString found = readingFound(reading); !found.isEmpty())
+        counts = found + QStringLiteral("\r\n\r\n") + counts;
     Message summary;
     summary.title = kImportTitle;
     summary.details = plan.problemList();
