@@ -25,14 +25,14 @@ bool FileSnapshot::uncertain() const
     return m_readAtNs - std::max(m_identity.changedNs, m_identity.modifiedNs) < kCoarseTimesNs;
 }
 
-void FileSnapshot::remember(const FileIdentity &before, const FileRead &read)
+void FileSnapshot::remember(const FileIdentity &before, const FileRead &read, size_t hash)
 {
     m_known = true;
     m_identity = before;
     m_readAtNs = fileClockNowNs();
     m_state = read.state;
     m_error = read.error;
-    m_hash = hashOf(read.bytes);
+    m_hash = hash;
 }
 
 FileRead FileSnapshot::read(const QString &path)
@@ -41,7 +41,7 @@ FileRead FileSnapshot::read(const QString &path)
     // at the next look, never taken for what was read.
     const FileIdentity before = identityOf(path);
     FileRead read = readWholeFile(path);
-    remember(before, read);
+    remember(before, read, hashOf(read.bytes));
     return read;
 }
 
@@ -51,10 +51,11 @@ std::optional<FileRead> FileSnapshot::readIfChanged(const QString &path)
     if (m_known && now == m_identity && !uncertain())
         return std::nullopt;
     FileRead read = readWholeFile(path);
-    const bool same = m_known && read.state == m_state && read.error == m_error && hashOf(read.bytes) == m_hash;
+    const size_t hash = hashOf(read.bytes);
+    const bool same = m_known && read.state == m_state && read.error == m_error && hash == m_hash;
     // Remembered again either way: a file whose bytes proved the same is now known by times
     // that lie further behind this reading, and the next look is a stat alone.
-    remember(now, read);
+    remember(now, read, hash);
     if (same)
         return std::nullopt;
     return read;

@@ -23,9 +23,11 @@ public:
     std::optional<FileRead> readIfChanged(const QString &path);
     // Whether the last reading needs bytes to be compared, its times being too close to it.
     bool uncertain() const;
+    // hashOf() the bytes of the last reading.
+    size_t hash() const { return m_hash; }
 
 private:
-    void remember(const FileIdentity &before, const FileRead &read);
+    void remember(const FileIdentity &before, const FileRead &read, size_t hash);
 
     bool m_known = false;
     FileIdentity m_identity;

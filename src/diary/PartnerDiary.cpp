@@ -6,7 +6,21 @@
 #include "store/FileNames.h"
 #include "store/SituationRename.h"
 
-#include <algorithm>
+#include <cstring>
+
+namespace {
+int lineEndsIn(const QByteArray &bytes)
+{
+    int count = 0;
+    const char *p = bytes.constData();
+    const char *const end = p + bytes.size();
+    while ((p = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p))))) {
+        ++count;
+        ++p;
+    }
+    return count;
+}
+} // namespace
 
 PartnerDiary::PartnerDiary(const DataFolder &folder, int partner, QObject *parent)
     : QObject(parent)
@@ -47,8 +61,8 @@ bool PartnerDiary::takeData(const FileRead &read)
             m_file.readError = QStringLiteral("「%1」が見当たりません（ほかのプログラムが移したか消したようです）。").arg(fileName());
     }
     // What the next reading is compared with, to tell lines added at the end.
-    m_read = {read.state == FileRead::State::Read, read.bytes.size(), read.bytes.endsWith('\n'),
-              hashOf(read.bytes), int(std::count(read.bytes.begin(), read.bytes.end(), '\n'))};
+    m_read = {read.state == FileRead::State::Read, read.bytes.size(), read.bytes.endsWith('\n'), m_dataSnapshot.hash(),
+              lineEndsIn(read.bytes)};
     ++m_recordsRevision;
     return true;
 }

@@ -214,7 +214,14 @@ void EntryController::RefreshPartnerCounts()
     const int own = int(m_day->rows.size());
     const PartnerDiary &other = m_ctx.session.diary(partner == 1 ? 2 : 1);
     m_ctx.shell.noteUnreadableFile(other.fileName(), other.file().readError);
-    const int otherCount = CountRecordsOn(other.records(), storedDate(selectedDay()));
+    // Counted again only when the other diary or the day is another than last time: a change of
+    // the selected partner's records leaves it as it was.
+    const OtherCount key{other.partner(), other.recordsRevision(), storedDate(selectedDay())};
+    if (!(key == m_otherCountOf)) {
+        m_otherCount = CountRecordsOn(other.records(), key.date);
+        m_otherCountOf = key;
+    }
+    const int otherCount = m_otherCount;
     m_ctx.shell.showPartnerCounts(partner == 1 ? own : otherCount, partner == 1 ? otherCount : own);
 }
 

@@ -112,6 +112,14 @@ private:
     bool m_writing = false;
     // The day was computed while the panel was hidden, and the panel does not show it yet.
     bool m_panelStale = false;
+    // The other partner's count of the day, and what it was counted from.
+    struct OtherCount {
+        int partner = 0;
+        quint64 revision = 0;
+        QString date;
+        bool operator==(const OtherCount &) const = default;
+    } m_otherCountOf;
+    int m_otherCount = 0;
     QString m_selectedSituation;
     int m_markerStyle = 1;
     float m_currentBmi = 0;
