@@ -503,6 +503,8 @@ private Q_SLOTS:
             QVERIFY(h.find(kScreens[number - 1])->isAncestorOf(QApplication::focusWidget()));
             if (number == 2)
                 QCOMPARE(QApplication::focusWidget(), h.find(QStringLiteral("lstAct")));
+            if (number == 8) // not the button that starts a new couple
+                QCOMPARE(QApplication::focusWidget(), h.find(QStringLiteral("txtPriData")));
         }
         QVERIFY(h.find(QStringLiteral("cmdMemo"))->toolTip().contains(QStringLiteral("Alt+7")));
         const auto ctrlS = [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier); };

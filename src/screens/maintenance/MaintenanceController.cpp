@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 MaintenanceController::MaintenanceController(ScreenContext &context, QWidget *panelParent)
@@ -45,6 +46,11 @@ void MaintenanceController::refreshShown()
         return;
     m_profile->followProfile();
     noteBuilt();
+}
+
+QWidget *MaintenanceController::firstInput() const
+{
+    return m_profile->nicknameBox();
 }
 
 QAbstractButton *MaintenanceController::saveButton() const

@@ -27,6 +27,9 @@ public:
     void refreshShown() override;
     // Ctrl+S: 新規登録 while the registration form has the focus, otherwise the profile's データ変更.
     QAbstractButton *saveButton() const override;
+    // The profile's first box: the first control of the screen starts a new couple, which Enter
+    // alone must not.
+    QWidget *firstInput() const override;
 
     MaintenanceRegistration &registration() const { return *m_registration; }
     MaintenanceSettings &settings() const { return *m_settings; }

@@ -20,6 +20,7 @@ public:
 
     QGroupBox *frame() const { return m_frame; }
     QPushButton *saveButton() const { return cmdPHozon1; }
+    QLineEdit *nicknameBox() const { return txtPriData; }
 
     // The boxes show the current profile, numbers as plain decimal text.
     void fillProfileBoxes();
