@@ -55,29 +55,27 @@ private Q_SLOTS:
     void lockCases_data()
     {
         QTest::addColumn<QByteArray>("left"); // a lock file there before; "-" for none
+        QTest::addColumn<Outcome>("outcome"); // HeldByOther: a live program holds the folder
         QTest::addColumn<SafeSave::LockFault>("fault");
-        QTest::addColumn<bool>("held"); // a live program holds the folder
-        QTest::addColumn<Outcome>("outcome");
         QTest::addColumn<QString>("said"); // the box's text, in part; empty: no box
-        QTest::newRow("no lock") << QByteArray("-") << SafeSave::LockFault{} << false << Outcome::Held << QString();
-        QTest::newRow("empty") << QByteArray() << SafeSave::LockFault{} << false << Outcome::Held << QString();
-        QTest::newRow("garbage") << QByteArray("\x01\xff not a pid\n\n") << SafeSave::LockFault{} << false << Outcome::Held << QString();
+        const auto row = [](const char *name, const QByteArray &left, Outcome outcome = Outcome::Held, SafeSave::LockFault fault = {},
+                            const QString &said = {}) { QTest::newRow(name) << left << outcome << fault << said; };
+        row("no lock", "-");
+        row("empty", QByteArray());
+        row("garbage", "\x01\xff not a pid\n\n");
         // Process 1 is alive here, but the number is another computer's.
-        QTest::newRow("other host") << QByteArray("1\nother-host\n") << SafeSave::LockFault{} << false << Outcome::Held << QString();
-        QTest::newRow("dead process") << endedProcess() + kHere << SafeSave::LockFault{} << false << Outcome::Held << QString();
-        QTest::newRow("read-only folder") << QByteArray("-") << SafeSave::LockFault{EROFS, 0} << false << Outcome::Unavailable
-                                          << QStringLiteral("書き込めません（読み取り専用です）");
-        QTest::newRow("full disk") << QByteArray("-") << SafeSave::LockFault{0, ENOSPC} << false << Outcome::Unavailable
-                                   << QStringLiteral("作れませんでした（ディスクがいっぱいです）");
-        QTest::newRow("live second program") << QByteArray("-") << SafeSave::LockFault{} << true << Outcome::HeldByOther
-                                             << QStringLiteral("プロセス番号 ");
+        row("other host", "1\nother-host\n");
+        row("dead process", endedProcess() + kHere);
+        row("read-only folder", "-", Outcome::Unavailable, {EROFS, 0}, QStringLiteral("書き込めません（読み取り専用です）"));
+        row("full disk", "-", Outcome::Unavailable, {0, ENOSPC}, QStringLiteral("作れませんでした（ディスクがいっぱいです）"));
+        row("live second program", "-", Outcome::HeldByOther, {}, QStringLiteral("プロセス番号 "));
     }
     void lockCases()
     {
         QFETCH(QByteArray, left);
-        QFETCH(bool, held);
         QFETCH(Outcome, outcome);
         QFETCH(QString, said);
+        const bool held = outcome == Outcome::HeldByOther;
         QTemporaryDir dir;
         // The first program: this test binary again, holding the folder until it is killed.
         QProcess first;
@@ -91,7 +89,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         QFETCH(SafeSave::LockFault, fault);
         const SafeSave::ArmedFault armed = SafeSave::injectLockFault(fault);
-        QCOMPARE(ClaimDataFolder(lock, dialogs), outcome != Outcome::HeldByOther);
+        QCOMPARE(ClaimDataFolder(lock, dialogs), !held);
         QCOMPARE(lock.holderPid(), held ? first.processId() : 0);
         QCOMPARE(dialogs.shown.size(), said.isEmpty() ? 0 : 1);
         if (!said.isEmpty()) {
