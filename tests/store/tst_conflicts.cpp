@@ -64,19 +64,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("missing");
         QTest::addColumn<int>("onlyInFile");
         QTest::addColumn<QStringList>("merged");
+        using L = QStringList;
         QTest::newRow("added, missing and repeated")
-            << QStringList{rec(2, "71"), rec(3, "70")}
-            << QStringList{rec(1, "72"), rec(2, "71"), rec(2, "71"), rec(4, "69.5", "x")}
-            << QStringList{rec(1, "72"), rec(2, "71"), rec(4, "69.5", "x")} << 1
-            << QStringList{rec(1, "72"), rec(2, "71"), rec(2, "71"), rec(3, "70"),
-                           rec(4, "69.5", "x")};
+            << L{rec(2, "71"), rec(3, "70")} << L{rec(1, "72"), rec(2, "71"), rec(2, "71"), rec(4, "69.5", "x")}
+            << L{rec(1, "72"), rec(2, "71"), rec(4, "69.5", "x")} << 1 << L{rec(1, "72"), rec(2, "71"), rec(2, "71"), rec(3, "70"), rec(4, "69.5", "x")};
         // Another comment makes another record; the same numbers written otherwise do not.
-        QTest::newRow("whole records") << QStringList{rec(2, "71.0"), rec(2, "71")}
-                                       << QStringList{rec(2, "71"), rec(2, "71", "y")}
-                                       << QStringList{rec(2, "71", "y")} << 1
-                                       << QStringList{rec(2, "71.0"), rec(2, "71"), rec(2, "71", "y")};
-        QTest::newRow("nothing missing") << QStringList{rec(2, "71")} << QStringList{} << QStringList{} << 1
-                                         << QStringList{rec(2, "71")};
+        QTest::newRow("whole records") << L{rec(2, "71.0"), rec(2, "71")} << L{rec(2, "71"), rec(2, "71", "y")} << L{rec(2, "71", "y")} << 1
+                                       << L{rec(2, "71.0"), rec(2, "71"), rec(2, "71", "y")};
+        QTest::newRow("nothing missing") << L{rec(2, "71")} << L{} << L{} << 1 << L{rec(2, "71")};
     }
     void dataCopy()
     {
@@ -125,15 +120,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("onlyInCopy");
         QTest::addColumn<QStringList>("onlyInFile");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("profile") << FileName::profile1 << QStringList{u"\"氏名\",\"ぽむ\""_s, u"\"身長\",170"_s}
-                                 << QStringList{u"\"氏名\",\"ポム\""_s, u"\"身長\",170"_s} << QStringList{u"\"氏名\",\"ポム\""_s}
-                                 << QStringList{u"\"氏名\",\"ぽむ\""_s} << QStringList{u"\"氏名\",\"ぽむ\""_s, u"\"身長\",170"_s};
-        QTest::newRow("situation list") << FileName::situationList << QStringList{u"起床後"_s, u"夕食後"_s} << QStringList{u"起床後"_s, u"就寝前"_s}
-                                        << QStringList{u"就寝前"_s} << QStringList{u"夕食後"_s} << QStringList{u"起床後"_s, u"夕食後"_s};
-        QTest::newRow("setting") << FileName::movingAverage << QStringList{u"7"_s} << QStringList{u"14"_s} << QStringList{u"14"_s}
-                                 << QStringList{u"7"_s} << QStringList{u"7"_s};
-        QTest::newRow("memo") << FileName::memo << QStringList{u"a"_s, u"b"_s} << QStringList{u"a"_s, u""_s, u"c"_s, u"d"_s}
-                              << QStringList{u"c"_s, u"d"_s} << QStringList{u"b"_s} << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+        using L = QStringList;
+        const QString pom = u"\"氏名\",\"ぽむ\""_s, Pom = u"\"氏名\",\"ポム\""_s, height = u"\"身長\",170"_s;
+        QTest::newRow("profile") << FileName::profile1 << L{pom, height} << L{Pom, height} << L{Pom} << L{pom} << L{pom, height};
+        QTest::newRow("situation list") << FileName::situationList << L{u"起床後"_s, u"夕食後"_s} << L{u"起床後"_s, u"就寝前"_s} << L{u"就寝前"_s}
+                                        << L{u"夕食後"_s} << L{u"起床後"_s, u"夕食後"_s};
+        QTest::newRow("setting") << FileName::movingAverage << L{u"7"_s} << L{u"14"_s} << L{u"14"_s} << L{u"7"_s} << L{u"7"_s};
+        QTest::newRow("memo") << FileName::memo << L{u"a"_s, u"b"_s} << L{u"a"_s, u""_s, u"c"_s, u"d"_s} << L{u"c"_s, u"d"_s} << L{u"b"_s}
+                              << L{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
     }
     void otherCopies()
     {
