@@ -21,17 +21,11 @@ using namespace Qt::StringLiterals;
 namespace {
 const QDate kToday(2026, 12, 7);
 
-// The text in UTF-16, little-endian or big-endian, with or without a byte order mark.
-QByteArray utf16(const QString &text, bool littleEndian, bool byteOrderMark)
+// The text in UTF-16 of that byte order, with or without a byte order mark.
+QByteArray utf16(const QString &text, QStringConverter::Encoding order, bool byteOrderMark)
 {
-    QByteArray bytes;
-    for (const QChar c : (byteOrderMark ? QString(QChar(0xFEFF)) : QString()) + text) {
-        const char low = char(c.unicode() & 0xFF);
-        const char high = char(c.unicode() >> 8);
-        bytes += littleEndian ? low : high;
-        bytes += littleEndian ? high : low;
-    }
-    return bytes;
+    QStringEncoder encoder(order, byteOrderMark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+    return encoder.encode(text);
 }
 } // namespace
 
@@ -269,9 +263,9 @@ private Q_SLOTS:
         const QString japanese = u"DATE,WEIGHT,COMMENT\r\n2026-12-01,65,朝ごはん前\r\n"_s;
         const QList<Measurement> breakfast{record(u"2026/12/01"_s, imported, 65.f, 0.f, u"朝ごはん前"_s)};
         QTest::newRow("Shift_JIS") << cp932(japanese) << breakfast << QList<int>{};
-        QTest::newRow("UTF-16LE, BOM") << utf16(japanese, true, true) << breakfast << QList<int>{};
-        QTest::newRow("UTF-16LE") << utf16(japanese, true, false) << breakfast << QList<int>{};
-        QTest::newRow("UTF-16BE") << utf16(japanese, false, false) << breakfast << QList<int>{};
+        QTest::newRow("UTF-16LE, BOM") << utf16(japanese, QStringConverter::Utf16LE, true) << breakfast << QList<int>{};
+        QTest::newRow("UTF-16LE") << utf16(japanese, QStringConverter::Utf16LE, false) << breakfast << QList<int>{};
+        QTest::newRow("UTF-16BE") << utf16(japanese, QStringConverter::Utf16BE, false) << breakfast << QList<int>{};
         QTest::newRow("semicolons, decimal commas, BOM") << QByteArrayLiteral(
             "\xEF\xBB\xBF" "Date;Weight;Fat;Comment\r\n"
             "2024/3/1;72,5;28,1;\xE6\x9C\x9D\r\n"
