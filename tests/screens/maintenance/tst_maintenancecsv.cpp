@@ -14,6 +14,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const QString kData = QStringLiteral("\"2026/12/01\",\"朝\",72.5,\"\",28.1,\"\"\r\n"
                                      "\"2026/12/03\",\"夜\",72,\"07:10:00\",28,\"\"\r\n");
@@ -133,7 +135,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<std::optional<int>>("unit"); // the answer to the unit question; none: cancelled
         QTest::addColumn<int>("cancelAt");             // the progress advance the user cancels at (0: never)
-        QTest::addColumn<QString>("asked");            // the unit question, empty when none
+        QTest::addColumn<QStringList>("asked");        // the unit question, when asked
         QTest::addColumn<QString>("found");            // the summary's first line, empty when no summary
         QTest::addColumn<QString>("added");            // the line the data file gains, empty when none
         const QByteArray apple = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<HealthData locale=\"ja_JP\">\n"
@@ -142,36 +144,33 @@ private Q_SLOTS:
         const QByteArray fitbit = "[{\"logId\":1,\"weight\":160.2,\"bmi\":24.3,\"fat\":22.5,\"date\":\"12/02/26\",\"time\":\"07:40:00\",\"source\":\"Aria\"}]";
         const QString question = QStringLiteral("CSV取り込み|「in.csv」（Fitbit の書き出し）には体重の単位が書かれていません。\r\n"
                                                 "体重はどちらの単位で書かれていますか？|kg|lb（ポンド）");
-        QTest::newRow("Apple Health") << apple << std::optional<int>() << 0 << QString()
-                                      << QStringLiteral("Apple Health の書き出し：体重 1件、体脂肪率 0件（2026/12/02〜2026/12/02）")
-                                      << QStringLiteral("\"2026/12/02\",\"取り込み\",71.5,\"07:12:45\",0,\"\"");
-        QTest::newRow("Fitbit in pounds") << fitbit << std::optional<int>(1) << 0 << question
-                                          << QStringLiteral("Fitbit の書き出し：体重 1件、体脂肪率 1件（2026/12/02〜2026/12/02）")
-                                          << QStringLiteral("\"2026/12/02\",\"取り込み\",72.6655,\"07:40:00\",22.5,\"\"");
-        QTest::newRow("unit not told") << fitbit << std::optional<int>() << 0 << question << QString() << QString();
-        QTest::newRow("reading cancelled") << apple << std::optional<int>() << 1 << QString() << QString() << QString();
+        QTest::newRow("Apple Health") << apple << std::optional<int>() << 0 << QStringList() << u"Apple Health の書き出し：体重 1件、体脂肪率 0件（2026/12/02〜2026/12/02）"_s
+                                      << u"\"2026/12/02\",\"取り込み\",71.5,\"07:12:45\",0,\"\""_s;
+        QTest::newRow("Fitbit in pounds") << fitbit << std::optional<int>(1) << 0 << QStringList{question}
+                                          << u"Fitbit の書き出し：体重 1件、体脂肪率 1件（2026/12/02〜2026/12/02）"_s
+                                          << u"\"2026/12/02\",\"取り込み\",72.6655,\"07:40:00\",22.5,\"\""_s;
+        QTest::newRow("unit not told") << fitbit << std::optional<int>() << 0 << QStringList{question} << QString() << QString();
+        QTest::newRow("reading cancelled") << apple << std::optional<int>() << 1 << QStringList() << QString() << QString();
     }
     void importOfAnotherTracker()
     {
         QFETCH(QByteArray, file);
         QFETCH(std::optional<int>, unit);
         QFETCH(int, cancelAt);
-        QFETCH(QString, asked);
         QFETCH(QString, found);
         QFETCH(QString, added);
         CsvHarness h;
         h.writeCsv(file);
-        const QStringList before = TestFiles::lines(h.path(), FileName::data1);
+        QStringList after = TestFiles::lines(h.path(), FileName::data1);
         h.dialogs.fileAnswers = {h.csvPath()};
         h.dialogs.choiceAnswers = {unit};
         h.dialogs.cancelProgressAt = cancelAt;
         h.click("cmdCsvIn");
-        QCOMPARE(h.dialogs.choicesAsked, asked.isEmpty() ? QStringList() : QStringList{asked});
+        QTEST(h.dialogs.choicesAsked, "asked");
         QCOMPARE(h.dialogs.shown.isEmpty(), found.isEmpty());
         if (!found.isEmpty())
             QVERIFY2(h.dialogs.shown[0].text.contains(QStringLiteral("\r\n\r\n") + found + QStringLiteral("\r\n\r\n新しく加える記録：1件")),
                      qPrintable(h.dialogs.shown[0].text));
-        QStringList after = before;
         if (!added.isEmpty())
             after.insert(1, added);
         QCOMPARE(TestFiles::lines(h.path(), FileName::data1), after);
