@@ -69,9 +69,9 @@ QString shown(const MainWindowHarness &h, const QString &panelName)
 }
 
 // A user's steps, one a word: "cmd…" clicks that button; "box=text" types into that box, or
-// picks that item of a list; "msg…=row,col" clicks that cell of a grid; "day=yyyy/MM/dd" picks
-// the entry screen's day and "lstAct" its first situation; "answer=yes|ok" answers the next box,
-// "correct=weight" the correction dialog, "file=name" the file dialog, with a scale's CSV file there.
+// clicks that item of a list; "msg…=row,col" clicks that cell of a grid; "day=yyyy/MM/dd" picks
+// the entry screen's day; "answer=yes|ok" answers the next box, "correct=weight" the correction
+// dialog, "file=name" the file dialog, with a scale's CSV file there.
 void act(MainWindowHarness &h, const QString &steps)
 {
     auto *entry = h.window->findChild<EntryController *>();
@@ -87,9 +87,6 @@ void act(MainWindowHarness &h, const QString &steps)
         } else if (name == u"day") {
             entry->setSelectedDay(QDate::fromString(value, u"yyyy/MM/dd"));
             entry->mtvmain_DateClick();
-        } else if (name == u"lstAct") {
-            h.find<QListWidget>(name)->setCurrentRow(0);
-            entry->lstAct_Click();
         } else if (name == u"answer") {
             h.dialogs.answers = {value == u"yes" ? MessageAnswer::Yes : MessageAnswer::Ok};
         } else if (name == u"correct") {
@@ -98,7 +95,9 @@ void act(MainWindowHarness &h, const QString &steps)
             TestFiles::write(h.path(), value, QStringLiteral("DATE,WEIGHT,BODY_FAT\n2026-12-06,66.6,24\n"));
             h.dialogs.fileAnswers = {h.dir.filePath(value)};
         } else if (auto *list = h.window->findChild<QListWidget *>(name)) {
-            list->setCurrentItem(list->findItems(value, Qt::MatchExactly).value(0));
+            QListWidgetItem *item = list->findItems(value, Qt::MatchExactly).value(0);
+            list->setCurrentItem(item);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
         } else if (auto *text = h.window->findChild<QPlainTextEdit *>(name)) {
             text->setPlainText(value);
         } else {
@@ -117,8 +116,8 @@ private Q_SLOTS:
     void everyScreenShowsEveryWrite_data()
     {
         QTest::addColumn<QString>("steps");
-        QTest::newRow("save") << u"cmdMain lstAct txtTaiInp=66.6 cmdTaiHozon day=2026/12/07"_s;
-        QTest::newRow("insert") << u"cmdMain day=2026/12/02 lstAct txtTaiInp=66.6 cmdTaiHozon day=2026/12/07"_s;
+        QTest::newRow("save") << u"cmdMain lstAct=起床後 txtTaiInp=66.6 cmdTaiHozon day=2026/12/07"_s;
+        QTest::newRow("insert") << u"cmdMain day=2026/12/02 lstAct=起床後 txtTaiInp=66.6 cmdTaiHozon day=2026/12/07"_s;
         QTest::newRow("correct") << u"cmdMain msgDayList=0,1 correct=66.6 cmdShusei"_s;
         QTest::newRow("delete") << u"cmdMain msgDayList=0,1 answer=yes cmdSakujo"_s;
         QTest::newRow("comment") << u"cmdMemo msgMemoList=2,7 txtMemo=散歩した cmdMemoHozon"_s;
