@@ -58,8 +58,15 @@ private Q_SLOTS:
         QTest::addColumn<Outcome>("outcome"); // HeldByOther: a live program holds the folder
         QTest::addColumn<SafeSave::LockFault>("fault");
         QTest::addColumn<QString>("said"); // the box's text, in part; empty: no box
+        // The lock an earlier version kept in the data folder ("-" for none), which never stands in
+        // the way, and goes once no program of this computer can be holding it.
+        QTest::addColumn<QByteArray>("legacy");
+        QTest::addColumn<bool>("legacyKept");
         const auto row = [](const char *name, const QByteArray &left, Outcome outcome = Outcome::Held, SafeSave::LockFault fault = {},
-                            const QString &said = {}) { QTest::newRow(name) << left << outcome << fault << said; };
+                            const QString &said = {}) { QTest::newRow(name) << left << outcome << fault << said << QByteArray("-") << false; };
+        const auto legacyRow = [](const char *name, const QByteArray &legacy, bool kept) {
+            QTest::newRow(name) << QByteArray("-") << Outcome::Held << SafeSave::LockFault{} << QString() << legacy << kept;
+        };
         row("no lock", "-");
         row("empty", QByteArray());
         row("garbage", "\x01\xff not a pid\n\n");
@@ -69,6 +76,10 @@ private Q_SLOTS:
         row("read-only folder", "-", Outcome::Unavailable, {EROFS, 0}, QStringLiteral("書き込めません（読み取り専用です）"));
         row("full disk", "-", Outcome::Unavailable, {0, ENOSPC}, QStringLiteral("作れませんでした（ディスクがいっぱいです）"));
         row("live second program", "-", Outcome::HeldByOther, {}, QStringLiteral("プロセス番号 "));
+        legacyRow("earlier version's lock, dead process", endedProcess() + "\npmlina" + kHere, false);
+        legacyRow("earlier version's lock, empty", QByteArray(), false);
+        legacyRow("earlier version's lock, live process", QByteArray::number(QCoreApplication::applicationPid()) + "\npmlina" + kHere, true);
+        legacyRow("earlier version's lock, other host", "1\npmlina\nother-host\n", true);
     }
     void lockCases()
     {
@@ -86,6 +97,9 @@ private Q_SLOTS:
         }
         FolderLock lock{DataFolder(dir.path())};
         QVERIFY(left == "-" || write(lock.path(), left));
+        QFETCH(QByteArray, legacy);
+        const QString legacyPath = dir.filePath(FolderLock::legacyFileName());
+        QVERIFY(legacy == "-" || write(legacyPath, legacy));
         ScriptedDialogs dialogs;
         QFETCH(SafeSave::LockFault, fault);
         const SafeSave::ArmedFault armed = SafeSave::injectLockFault(fault);
@@ -102,6 +116,7 @@ private Q_SLOTS:
         QFile content(lock.path());
         QCOMPARE(content.open(QIODevice::ReadOnly) ? content.readLine().trimmed().toLongLong() : 0,
                  outcome == Outcome::Held ? QCoreApplication::applicationPid() : held ? first.processId() : 0);
+        QTEST(QFile::exists(legacyPath), "legacyKept");
         if (held) {
             // A crash leaves the lock file behind; the next start takes it over without a word.
             ::kill(pid_t(first.processId()), SIGKILL);
@@ -137,28 +152,6 @@ private Q_SLOTS:
         qputenv("XDG_RUNTIME_DIR", saved);
         QVERIFY2(lock.path().startsWith(inside.replace(u'*', runtimeDir.path())), qPrintable(lock.path()));
         QCOMPARE(sameFolder.path(), lock.path());
-    }
-
-    // The lock an earlier version kept in the data folder never stands in the way, and goes once
-    // no program of this computer can be holding it.
-    void legacyLock_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("dead process") << endedProcess() + "\npmlina" + kHere << false;
-        QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("live process") << QByteArray::number(QCoreApplication::applicationPid()) + "\npmlina" + kHere << true;
-        QTest::newRow("other host") << QByteArray("1\npmlina\nother-host\n") << true;
-    }
-    void legacyLock()
-    {
-        QFETCH(QByteArray, content);
-        QTemporaryDir dir;
-        const QString legacy = dir.filePath(FolderLock::legacyFileName());
-        QVERIFY(write(legacy, content));
-        FolderLock lock{DataFolder(dir.path())};
-        QCOMPARE(lock.tryLock(), Outcome::Held);
-        QTEST(QFile::exists(legacy), "kept");
     }
 };
 
