@@ -33,22 +33,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("original"); // empty: not a copy of the program's files
         QTest::newRow("Syncthing") << kCopy << FileName::data1;
-        QTest::newRow("Syncthing, other case") << QStringLiteral("データ2.SYNC-CONFLICT-20261207-101010-abcdefg.TXT") << FileName::data2;
-        QTest::newRow("Nextcloud") << QStringLiteral("データ1 (conflicted copy 2026-12-07 101010).txt") << FileName::data1;
-        QTest::newRow("Nextcloud, user") << QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ1 (conflicted copy 花子 Y 2026-12-07 101010).txt") << FileName::profile1;
-        QTest::newRow("Dropbox") << QStringLiteral("状況リスト (name's conflicted copy 2026-12-07).txt") << FileName::situationList;
-        QTest::newRow("Dropbox, numbered") << QStringLiteral("設定 (Taro's Conflicted Copy 2026-12-07 (1)).TXT") << FileName::helpTour;
-        QTest::newRow("copy of a copy") << QStringLiteral("気付きメモ (conflicted copy 2026-12-07 101010) (conflicted copy 2026-12-08 090909).txt")
-                                        << FileName::memo;
-        QTest::newRow("copies of two tools")
-            << QStringLiteral("マーカー (conflicted copy 2026-12-07 101010).sync-conflict-20261208-090909-HIJKLMN.txt") << FileName::marker;
+        QTest::newRow("Syncthing, other case") << u"データ2.SYNC-CONFLICT-20261207-101010-abcdefg.TXT"_s << FileName::data2;
+        QTest::newRow("Nextcloud") << u"データ1 (conflicted copy 2026-12-07 101010).txt"_s << FileName::data1;
+        QTest::newRow("Nextcloud, user") << u"ﾌﾟﾗｲﾍﾞｰﾄ1 (conflicted copy 花子 Y 2026-12-07 101010).txt"_s << FileName::profile1;
+        QTest::newRow("Dropbox") << u"状況リスト (name's conflicted copy 2026-12-07).txt"_s << FileName::situationList;
+        QTest::newRow("Dropbox, numbered") << u"設定 (Taro's Conflicted Copy 2026-12-07 (1)).TXT"_s << FileName::helpTour;
+        QTest::newRow("copy of a copy") << u"気付きメモ (conflicted copy 2026-12-07 101010) (conflicted copy 2026-12-08 090909).txt"_s << FileName::memo;
+        QTest::newRow("copies of two tools") << u"マーカー (conflicted copy 2026-12-07 101010).sync-conflict-20261208-090909-HIJKLMN.txt"_s << FileName::marker;
         QTest::newRow("the file itself") << FileName::data1 << QString();
-        QTest::newRow("short date") << QStringLiteral("データ1.sync-conflict-2026127-101010-ABCDEFG.txt") << QString();
-        QTest::newRow("long device") << QStringLiteral("データ1.sync-conflict-20261207-101010-ABCDEFGH.txt") << QString();
-        QTest::newRow("mark after the extension") << QStringLiteral("データ1.txt.sync-conflict-20261207-101010-ABCDEFG") << QString();
-        QTest::newRow("no date") << QStringLiteral("データ1 (conflicted copy).txt") << QString();
-        QTest::newRow("another file") << QStringLiteral("データ3 (conflicted copy 2026-12-07 101010).txt") << QString();
-        QTest::newRow("not a copy") << QStringLiteral("データ1 (copy 2026-12-07).txt") << QString();
+        QTest::newRow("short date") << u"データ1.sync-conflict-2026127-101010-ABCDEFG.txt"_s << QString();
+        QTest::newRow("long device") << u"データ1.sync-conflict-20261207-101010-ABCDEFGH.txt"_s << QString();
+        QTest::newRow("mark after the extension") << u"データ1.txt.sync-conflict-20261207-101010-ABCDEFG"_s << QString();
+        QTest::newRow("no date") << u"データ1 (conflicted copy).txt"_s << QString();
+        QTest::newRow("another file") << u"データ3 (conflicted copy 2026-12-07 101010).txt"_s << QString();
+        QTest::newRow("not a copy") << u"データ1 (copy 2026-12-07).txt"_s << QString();
     }
     void names()
     {
