@@ -202,10 +202,7 @@ private Q_SLOTS:
     // A long reading stops when told to, with nothing read.
     void aReadingCanBeCancelled()
     {
-        QString records;
-        for (int i = 0; i < 20000; ++i)
-            records += record("BodyMass", "kg", "72", qPrintable(QStringLiteral("2026-10-05 07:%1:00 +0900").arg(i % 60, 2, 10, QChar(u'0'))));
-        const QByteArray file = apple(records);
+        const QByteArray file = apple(record("BodyMass", "kg", "72", "2026-10-05 07:00:00 +0900").repeated(20000));
         int calls = 0;
         const CsvReading reading = readImportBytes(file, [&](qint64 done, qint64 total) {
             [&] { QVERIFY(done > 0 && done <= total && total == file.size()); }();
