@@ -266,6 +266,13 @@ private Q_SLOTS:
         QTest::newRow("UTF-16LE, BOM") << utf16(japanese, QStringConverter::Utf16LE, true) << breakfast << QList<int>{};
         QTest::newRow("UTF-16LE") << utf16(japanese, QStringConverter::Utf16LE, false) << breakfast << QList<int>{};
         QTest::newRow("UTF-16BE") << utf16(japanese, QStringConverter::Utf16BE, false) << breakfast << QList<int>{};
+        QTest::newRow("more digits than the file keeps") << QByteArrayLiteral("DATE,WEIGHT,BODY_FAT\n2026-12-01,65,20.123456\n")
+                                                         << QList<Measurement>{record(u"2026/12/01"_s, imported, 65.f, 20.12346f)} << QList<int>{};
+        QTest::newRow("converted from pounds")
+            << QByteArrayLiteral("DATE,WEIGHT\n2026-12-01,72.166546067\n2026-12-01,72.892293859\n2026-12-02,73.255167755\n")
+            << QList<Measurement>{record(u"2026/12/01"_s, imported, 72.16655f, 0.f), record(u"2026/12/01"_s, imported, 72.8923f, 0.f),
+                                  record(u"2026/12/02"_s, imported, 73.25517f, 0.f)}
+            << QList<int>{};
         QTest::newRow("semicolons, decimal commas, BOM") << QByteArrayLiteral(
             "\xEF\xBB\xBF" "Date;Weight;Fat;Comment\r\n"
             "2024/3/1;72,5;28,1;\xE6\x9C\x9D\r\n"
@@ -288,6 +295,12 @@ private Q_SLOTS:
         for (const CsvLineProblem &p : plan.problems)
             lines << p.lineNumber;
         QCOMPARE(lines, problemLines);
+        // Taken in, the same file adds nothing more: what was added is what the data file keeps.
+        QVERIFY(writeFile(data1(), QByteArray()) && mergeMeasurements(folder(), FileName::data1, plan.added).ok());
+        const CsvImportPlan again = planCsvImport(folder(), FileName::data1, readCsvMeasurements(file), kToday);
+        QCOMPARE(again.added, QList<Measurement>{});
+        QCOMPARE(again.duplicates, plan.added.size());
+        QCOMPARE(ReadMeasurements(folder(), FileName::data1).records, plan.added);
     }
 
     void unreadableLinesAreListed()
@@ -327,24 +340,6 @@ private Q_SLOTS:
         };
         QCOMPARE(plan.problems, expected);
         QVERIFY(plan.problemList().startsWith(QStringLiteral("3行目：日付「2024-02-30」を読み取れません\n4行目：")));
-    }
-
-    void importingTwiceAddsNothing_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::newRow("more digits than the file keeps") << QByteArrayLiteral("DATE,WEIGHT,BODY_FAT\n2026-12-29,65,20.123456\n");
-        QTest::newRow("converted from pounds") << QByteArrayLiteral("DATE,WEIGHT\n2026-12-01,72.166546067\n2026-12-01,72.892293859\n2026-12-02,73.255167755\n");
-    }
-    void importingTwiceAddsNothing()
-    {
-        QFETCH(QByteArray, file);
-        QVERIFY(writeFile(data1(), QByteArray()));
-        const CsvImportPlan first = planCsvImport(folder(), FileName::data1, readCsvMeasurements(file), kToday);
-        QVERIFY(mergeMeasurements(folder(), FileName::data1, first.added).ok());
-        const CsvImportPlan again = planCsvImport(folder(), FileName::data1, readCsvMeasurements(file), kToday);
-        QCOMPARE(again.added, QList<Measurement>{});
-        QCOMPARE(again.duplicates, first.added.size());
-        QCOMPARE(ReadMeasurements(folder(), FileName::data1).records, first.added);
     }
 
     // Memory follows the file's size, not its lines: unreadable lines beyond a list are counted,
