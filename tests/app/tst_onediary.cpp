@@ -32,24 +32,11 @@ void startCouple(MainWindowHarness &h)
     h.start();
 }
 
-// Answers the correction dialog with that weight once it is up (it runs modally).
-void whenCorrectionShows(const QString &weight)
-{
-    QTimer::singleShot(0, [weight] {
-        auto *dialog = qobject_cast<RecordEditDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("the correction dialog is not shown");
-        dialog->txtShuseiTai->setText(weight);
-        dialog->cmdShuseiOk->click();
-    });
-}
-
 // Everything a screen shows of the diaries: its lists, labels and graphs, the caption and the
 // partner buttons. Two windows that show the same state give the same text.
 QString shown(const MainWindowHarness &h, const QString &panelName)
 {
-    QStringList out{h.window->windowTitle(), h.find<QPushButton>(QStringLiteral("cmdUser1"))->text(),
-                    h.find<QPushButton>(QStringLiteral("cmdUser2"))->text()};
+    QStringList out{h.window->windowTitle(), h.find<QPushButton>(u"cmdUser1"_s)->text(), h.find<QPushButton>(u"cmdUser2"_s)->text()};
     QWidget *panel = h.find(panelName);
     for (const Grid *grid : panel->findChildren<Grid *>()) {
         for (int r = 0; r < grid->rows(); ++r) {
@@ -89,8 +76,14 @@ void act(MainWindowHarness &h, const QString &steps)
             entry->mtvmain_DateClick();
         } else if (name == u"answer") {
             h.dialogs.answers = {value == u"yes" ? MessageAnswer::Yes : MessageAnswer::Ok};
-        } else if (name == u"correct") {
-            whenCorrectionShows(value);
+        } else if (name == u"correct") { // the dialog runs modally: answered once it is up
+            QTimer::singleShot(0, [value] {
+                auto *dialog = qobject_cast<RecordEditDialog *>(QApplication::activeModalWidget());
+                if (!dialog)
+                    qFatal("the correction dialog is not shown");
+                dialog->txtShuseiTai->setText(value);
+                dialog->cmdShuseiOk->click();
+            });
         } else if (name == u"file") {
             TestFiles::write(h.path(), value, QStringLiteral("DATE,WEIGHT,BODY_FAT\n2026-12-06,66.6,24\n"));
             h.dialogs.fileAnswers = {h.dir.filePath(value)};
