@@ -124,9 +124,9 @@ private Q_SLOTS:
     void everyScreenShowsEveryWrite()
     {
         QFETCH(QString, steps);
-        const std::pair<QString, QString> viewers[] = {{u"cmdMain"_s, u"fraMain"_s},       {u"cmdAvgtai"_s, u"fraAvgTai"_s}, {u"cmdTaijyu"_s, u"fraTaijyu"_s},
-                                                       {u"cmdRentai"_s, u"fraRenTai"_s},   {u"cmdBunseki"_s, u"fraBunseki"_s},
-                                                       {u"cmdCale"_s, u"fraCale"_s},       {u"cmdMemo"_s, u"fraMemo"_s}};
+        const std::pair<QString, QString> viewers[] = {{u"cmdMain"_s, u"fraMain"_s}, {u"cmdAvgtai"_s, u"fraAvgTai"_s}, {u"cmdTaijyu"_s, u"fraTaijyu"_s},
+                                                       {u"cmdRentai"_s, u"fraRenTai"_s}, {u"cmdBunseki"_s, u"fraBunseki"_s},
+                                                       {u"cmdCale"_s, u"fraCale"_s}, {u"cmdMemo"_s, u"fraMemo"_s}};
         MainWindowHarness h;
         startCouple(h);
         // Every screen has been built before the change, and is hidden while it is made.
