@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QStringList kLines1 = {line(QStringLiteral("2026/12/01"), 70.0), line(QStringLiteral("2026/12/05"), 69.5),
@@ -30,30 +32,11 @@ void startCouple(MainWindowHarness &h)
     h.start();
 }
 
-// Runs `work` on the correction dialog once it is up (it runs modally).
-void whenCorrectionShows(const QString &weight)
-{
-    QTimer::singleShot(0, [weight] {
-        auto *dialog = qobject_cast<RecordEditDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            qFatal("the correction dialog is not shown");
-        dialog->txtShuseiTai->setText(weight);
-        dialog->cmdShuseiOk->click();
-    });
-}
-
-void selectFirstDayRow(MainWindowHarness &h)
-{
-    Grid *list = h.find<Grid>(QStringLiteral("msgDayList"));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 1)).center());
-}
-
 // Everything a screen shows of the diaries: its lists, labels and graphs, the caption and the
 // partner buttons. Two windows that show the same state give the same text.
 QString shown(const MainWindowHarness &h, const QString &panelName)
 {
-    QStringList out{h.window->windowTitle(), h.find<QPushButton>(QStringLiteral("cmdUser1"))->text(),
-                    h.find<QPushButton>(QStringLiteral("cmdUser2"))->text()};
+    QStringList out{h.window->windowTitle(), h.find<QPushButton>(u"cmdUser1"_s)->text(), h.find<QPushButton>(u"cmdUser2"_s)->text()};
     QWidget *panel = h.find(panelName);
     for (const Grid *grid : panel->findChildren<Grid *>()) {
         for (int r = 0; r < grid->rows(); ++r) {
@@ -72,72 +55,47 @@ QString shown(const MainWindowHarness &h, const QString &panelName)
     return out.join(u'|');
 }
 
-// Each writer changes the data through the window as a user would.
-void write(MainWindowHarness &h, const QString &writer)
+// A user's steps, one a word: "cmd…" clicks that button; "box=text" types into that box, or
+// clicks that item of a list; "msg…=row,col" clicks that cell of a grid; "day=yyyy/MM/dd" picks
+// the entry screen's day; "answer=yes|ok" answers the next box, "correct=weight" the correction
+// dialog, "file=name" the file dialog, with a scale's CSV file there.
+void act(MainWindowHarness &h, const QString &steps)
 {
     auto *entry = h.window->findChild<EntryController *>();
-    if (writer == u"save" || writer == u"insert") {
-        h.click(QStringLiteral("cmdMain"));
-        if (writer == u"insert") {
-            entry->setSelectedDay(QDate(2026, 12, 2));
+    for (const QString &step : steps.split(u' ')) {
+        const QString name = step.section(u'=', 0, 0);
+        const QString value = step.section(u'=', 1);
+        if (name.startsWith(u"cmd")) {
+            h.click(name);
+        } else if (name.startsWith(u"msg")) {
+            Grid *grid = h.find<Grid>(name);
+            const QModelIndex cell = grid->model()->index(value.section(u',', 0, 0).toInt(), value.section(u',', 1).toInt());
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+        } else if (name == u"day") {
+            entry->setSelectedDay(QDate::fromString(value, u"yyyy/MM/dd"));
             entry->mtvmain_DateClick();
+        } else if (name == u"answer") {
+            h.dialogs.answers = {value == u"yes" ? MessageAnswer::Yes : MessageAnswer::Ok};
+        } else if (name == u"correct") { // the dialog runs modally: answered once it is up
+            QTimer::singleShot(0, [value] {
+                auto *dialog = qobject_cast<RecordEditDialog *>(QApplication::activeModalWidget());
+                if (!dialog)
+                    qFatal("the correction dialog is not shown");
+                dialog->txtShuseiTai->setText(value);
+                dialog->cmdShuseiOk->click();
+            });
+        } else if (name == u"file") {
+            TestFiles::write(h.path(), value, QStringLiteral("DATE,WEIGHT,BODY_FAT\n2026-12-06,66.6,24\n"));
+            h.dialogs.fileAnswers = {h.dir.filePath(value)};
+        } else if (auto *list = h.window->findChild<QListWidget *>(name)) {
+            QListWidgetItem *item = list->findItems(value, Qt::MatchExactly).value(0);
+            list->setCurrentItem(item);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        } else if (auto *text = h.window->findChild<QPlainTextEdit *>(name)) {
+            text->setPlainText(value);
+        } else {
+            h.find<QLineEdit>(name)->setText(value);
         }
-        auto *situations = h.find<QListWidget>(QStringLiteral("lstAct"));
-        situations->setCurrentRow(0);
-        entry->lstAct_Click();
-        h.find<QLineEdit>(QStringLiteral("txtTaiInp"))->setText(QStringLiteral("66.6"));
-        h.click(QStringLiteral("cmdTaiHozon"));
-        entry->setSelectedDay(QDate(2026, 12, 7));
-        entry->mtvmain_DateClick();
-    } else if (writer == u"correct" || writer == u"delete") {
-        h.click(QStringLiteral("cmdMain"));
-        selectFirstDayRow(h);
-        if (writer == u"correct")
-            whenCorrectionShows(QStringLiteral("66.6"));
-        else
-            h.dialogs.answers = {MessageAnswer::Yes};
-        h.click(writer == u"correct" ? QStringLiteral("cmdShusei") : QStringLiteral("cmdSakujo"));
-    } else if (writer == u"comment") {
-        h.click(QStringLiteral("cmdMemo"));
-        Grid *list = h.find<Grid>(QStringLiteral("msgMemoList"));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 7)).center());
-        h.find<QLineEdit>(QStringLiteral("txtMemo"))->setText(QStringLiteral("散歩した"));
-        h.click(QStringLiteral("cmdMemoHozon"));
-    } else if (writer == u"memo") {
-        h.click(QStringLiteral("cmdMemo"));
-        h.find<QPlainTextEdit>(QStringLiteral("txtKizuki"))->setPlainText(QStringLiteral("野菜から食べる"));
-        h.click(QStringLiteral("cmdKizukiHozon"));
-    } else if (writer == u"rename") {
-        h.click(QStringLiteral("cmdSettei"));
-        auto *list = h.find<QListWidget>(QStringLiteral("lstKoumoku"));
-        list->setCurrentItem(list->findItems(QStringLiteral("朝食後"), Qt::MatchExactly).value(0));
-        h.find<QLineEdit>(QStringLiteral("txtChg"))->setText(QStringLiteral("あさごはん後"));
-        h.dialogs.answers = {MessageAnswer::Ok};
-        h.click(QStringLiteral("cmdChg"));
-    } else if (writer == u"profile") {
-        h.click(QStringLiteral("cmdSettei"));
-        h.find<QLineEdit>(QStringLiteral("txtPriData"))->setText(QStringLiteral("ぽむぽむ"));
-        h.find<QLineEdit>(QStringLiteral("txtSincyou"))->setText(QStringLiteral("180"));
-        h.find<QLineEdit>(QStringLiteral("txtMokuTai"))->setText(QStringLiteral("62"));
-        h.click(QStringLiteral("cmdPHozon1"));
-    } else if (writer == u"import") {
-        const QString csv = h.dir.filePath(QStringLiteral("in.csv"));
-        TestFiles::write(h.path(), QStringLiteral("in.csv"), QStringLiteral("DATE,WEIGHT,BODY_FAT\n2026-12-06,66.6,24\n"));
-        h.click(QStringLiteral("cmdSettei"));
-        h.dialogs.fileAnswers = {csv};
-        h.dialogs.answers = {MessageAnswer::Ok};
-        h.click(QStringLiteral("cmdCsvIn"));
-    } else if (writer == u"registration") {
-        h.click(QStringLiteral("cmdSettei"));
-        h.click(QStringLiteral("cmdNew1"));
-        const char *boxes[] = {"txtPriData1", "txtSincyou1", "txtMokuTai1", "txtNowTai", "txtNowShi"};
-        const char *texts[] = {"しん", "165", "60", "66.6", "22"};
-        for (int i = 0; i < 5; ++i)
-            h.find<QLineEdit>(QString::fromLatin1(boxes[i]))->setText(QString::fromUtf8(texts[i]));
-        h.dialogs.answers = {MessageAnswer::Ok};
-        h.click(QStringLiteral("cmdStHozon"));
-    } else {
-        qFatal("no writer %s", qPrintable(writer));
     }
 }
 
@@ -147,20 +105,28 @@ class OneDiaryTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // Each writer changes the data through the window as a user would.
     void everyScreenShowsEveryWrite_data()
     {
-        QTest::addColumn<QString>("writer");
-        for (const char *writer : {"save", "insert", "correct", "delete", "comment", "memo", "rename", "profile", "import", "registration"})
-            QTest::newRow(writer) << QString::fromLatin1(writer);
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("save") << u"cmdMain lstAct=起床後 txtTaiInp=66.6 cmdTaiHozon day=2026/12/07"_s;
+        QTest::newRow("insert") << u"cmdMain day=2026/12/02 lstAct=起床後 txtTaiInp=66.6 cmdTaiHozon day=2026/12/07"_s;
+        QTest::newRow("correct") << u"cmdMain msgDayList=0,1 correct=66.6 cmdShusei"_s;
+        QTest::newRow("delete") << u"cmdMain msgDayList=0,1 answer=yes cmdSakujo"_s;
+        QTest::newRow("comment") << u"cmdMemo msgMemoList=2,7 txtMemo=散歩した cmdMemoHozon"_s;
+        QTest::newRow("memo") << u"cmdMemo txtKizuki=野菜から食べる cmdKizukiHozon"_s;
+        QTest::newRow("rename") << u"cmdSettei lstKoumoku=朝食後 txtChg=あさごはん後 answer=ok cmdChg"_s;
+        QTest::newRow("profile") << u"cmdSettei txtPriData=ぽむぽむ txtSincyou=180 txtMokuTai=62 cmdPHozon1"_s;
+        QTest::newRow("import") << u"cmdSettei file=in.csv answer=ok cmdCsvIn"_s;
+        QTest::newRow("registration")
+            << u"cmdSettei cmdNew1 txtPriData1=しん txtSincyou1=165 txtMokuTai1=60 txtNowTai=66.6 txtNowShi=22 answer=ok cmdStHozon"_s;
     }
     void everyScreenShowsEveryWrite()
     {
-        QFETCH(QString, writer);
-        const std::pair<QString, QString> viewers[] = {
-            {QStringLiteral("cmdMain"), QStringLiteral("fraMain")},       {QStringLiteral("cmdAvgtai"), QStringLiteral("fraAvgTai")},
-            {QStringLiteral("cmdTaijyu"), QStringLiteral("fraTaijyu")},   {QStringLiteral("cmdRentai"), QStringLiteral("fraRenTai")},
-            {QStringLiteral("cmdBunseki"), QStringLiteral("fraBunseki")}, {QStringLiteral("cmdCale"), QStringLiteral("fraCale")},
-            {QStringLiteral("cmdMemo"), QStringLiteral("fraMemo")}};
+        QFETCH(QString, steps);
+        const std::pair<QString, QString> viewers[] = {{u"cmdMain"_s, u"fraMain"_s}, {u"cmdAvgtai"_s, u"fraAvgTai"_s}, {u"cmdTaijyu"_s, u"fraTaijyu"_s},
+                                                       {u"cmdRentai"_s, u"fraRenTai"_s}, {u"cmdBunseki"_s, u"fraBunseki"_s},
+                                                       {u"cmdCale"_s, u"fraCale"_s}, {u"cmdMemo"_s, u"fraMemo"_s}};
         MainWindowHarness h;
         startCouple(h);
         // Every screen has been built before the change, and is hidden while it is made.
@@ -173,7 +139,7 @@ private Q_SLOTS:
             return all;
         };
         const QByteArray before = files();
-        write(h, writer);
+        act(h, steps);
         QVERIFY(files() != before);
 
         MainWindowHarness fresh;
@@ -187,10 +153,7 @@ private Q_SLOTS:
 
         // And the entry screen corrects a record of the changed file without a word against it.
         h.dialogs.clear();
-        h.click(QStringLiteral("cmdMain"));
-        selectFirstDayRow(h);
-        whenCorrectionShows(QStringLiteral("60.1"));
-        h.click(QStringLiteral("cmdShusei"));
+        act(h, u"cmdMain msgDayList=0,1 correct=60.1 cmdShusei"_s);
         QVERIFY2(h.dialogs.shown.isEmpty(), qPrintable(h.dialogs.shown.value(0).text));
         QVERIFY(TestFiles::text(h.path(), FileName::data1).contains(QStringLiteral(",60.1,")));
     }
@@ -224,12 +187,11 @@ private Q_SLOTS:
         h.click(screen);
         auto *typed = h.find<QLineEdit>(QStringLiteral("txtTaiInp"));
         typed->setText(QStringLiteral("67.3"));
-        const QString before = shown(h, screen == u"cmdMain" ? QStringLiteral("fraMain") : QStringLiteral("fraAvgTai"));
-        QCOMPARE(QProcess::execute(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command, QStringLiteral("sh"),
-                                                                 h.dir.filePath(FileName::data1)}),
-                 0);
+        const QString panel = screen == u"cmdMain" ? u"fraMain"_s : u"fraAvgTai"_s;
+        const QString before = shown(h, panel);
+        QCOMPARE(QProcess::execute(u"/bin/sh"_s, {u"-c"_s, command, u"sh"_s, h.dir.filePath(FileName::data1)}), 0);
         QTRY_COMPARE_WITH_TIMEOUT(h.window->session().recordCount(), partner1Rows, 2000);
-        QTRY_VERIFY_WITH_TIMEOUT(shown(h, screen == u"cmdMain" ? QStringLiteral("fraMain") : QStringLiteral("fraAvgTai")) != before, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(shown(h, panel) != before, 2000);
         QCOMPARE(typed->text(), QStringLiteral("67.3"));
         // Said once, and not on the next look at the folder either; nothing is written to it.
         h.window->activateWindow();

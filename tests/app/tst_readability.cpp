@@ -165,10 +165,8 @@ public:
             option->style()->drawPrimitive(radio ? QStyle::PE_IndicatorRadioButton : QStyle::PE_IndicatorCheckBox, &state, &painter, option);
             return pixels;
         };
-        const QImage off = image(QStyle::State_Off);
-        const QImage on = image(QStyle::State_On);
-        int edge = 0;
-        int mark = 0;
+        const QImage off = image(QStyle::State_Off), on = image(QStyle::State_On);
+        int edge = 0, mark = 0;
         for (int y = 0; y < size.height(); ++y) {
             for (int x = 0; x < size.width(); ++x) {
                 edge += contrastRatio(off.pixelColor(x, y), back) >= kReadableContrast ? 1 : 0;

@@ -55,29 +55,38 @@ private Q_SLOTS:
     void lockCases_data()
     {
         QTest::addColumn<QByteArray>("left"); // a lock file there before; "-" for none
+        QTest::addColumn<Outcome>("outcome"); // HeldByOther: a live program holds the folder
         QTest::addColumn<SafeSave::LockFault>("fault");
-        QTest::addColumn<bool>("held"); // a live program holds the folder
-        QTest::addColumn<Outcome>("outcome");
         QTest::addColumn<QString>("said"); // the box's text, in part; empty: no box
-        QTest::newRow("no lock") << QByteArray("-") << SafeSave::LockFault{} << false << Outcome::Held << QString();
-        QTest::newRow("empty") << QByteArray() << SafeSave::LockFault{} << false << Outcome::Held << QString();
-        QTest::newRow("garbage") << QByteArray("\x01\xff not a pid\n\n") << SafeSave::LockFault{} << false << Outcome::Held << QString();
+        // The lock an earlier version kept in the data folder ("-" for none), which never stands in
+        // the way, and goes once no program of this computer can be holding it.
+        QTest::addColumn<QByteArray>("legacy");
+        QTest::addColumn<bool>("legacyKept");
+        const auto row = [](const char *name, const QByteArray &left, Outcome outcome = Outcome::Held, SafeSave::LockFault fault = {},
+                            const QString &said = {}) { QTest::newRow(name) << left << outcome << fault << said << QByteArray("-") << false; };
+        const auto legacyRow = [](const char *name, const QByteArray &legacy, bool kept) {
+            QTest::newRow(name) << QByteArray("-") << Outcome::Held << SafeSave::LockFault{} << QString() << legacy << kept;
+        };
+        row("no lock", "-");
+        row("empty", QByteArray());
+        row("garbage", "\x01\xff not a pid\n\n");
         // Process 1 is alive here, but the number is another computer's.
-        QTest::newRow("other host") << QByteArray("1\nother-host\n") << SafeSave::LockFault{} << false << Outcome::Held << QString();
-        QTest::newRow("dead process") << endedProcess() + kHere << SafeSave::LockFault{} << false << Outcome::Held << QString();
-        QTest::newRow("read-only folder") << QByteArray("-") << SafeSave::LockFault{EROFS, 0} << false << Outcome::Unavailable
-                                          << QStringLiteral("書き込めません（読み取り専用です）");
-        QTest::newRow("full disk") << QByteArray("-") << SafeSave::LockFault{0, ENOSPC} << false << Outcome::Unavailable
-                                   << QStringLiteral("作れませんでした（ディスクがいっぱいです）");
-        QTest::newRow("live second program") << QByteArray("-") << SafeSave::LockFault{} << true << Outcome::HeldByOther
-                                             << QStringLiteral("プロセス番号 ");
+        row("other host", "1\nother-host\n");
+        row("dead process", endedProcess() + kHere);
+        row("read-only folder", "-", Outcome::Unavailable, {EROFS, 0}, QStringLiteral("書き込めません（読み取り専用です）"));
+        row("full disk", "-", Outcome::Unavailable, {0, ENOSPC}, QStringLiteral("作れませんでした（ディスクがいっぱいです）"));
+        row("live second program", "-", Outcome::HeldByOther, {}, QStringLiteral("プロセス番号 "));
+        legacyRow("earlier version's lock, dead process", endedProcess() + "\npmlina" + kHere, false);
+        legacyRow("earlier version's lock, empty", QByteArray(), false);
+        legacyRow("earlier version's lock, live process", QByteArray::number(QCoreApplication::applicationPid()) + "\npmlina" + kHere, true);
+        legacyRow("earlier version's lock, other host", "1\npmlina\nother-host\n", true);
     }
     void lockCases()
     {
         QFETCH(QByteArray, left);
-        QFETCH(bool, held);
         QFETCH(Outcome, outcome);
         QFETCH(QString, said);
+        const bool held = outcome == Outcome::HeldByOther;
         QTemporaryDir dir;
         // The first program: this test binary again, holding the folder until it is killed.
         QProcess first;
@@ -88,10 +97,13 @@ private Q_SLOTS:
         }
         FolderLock lock{DataFolder(dir.path())};
         QVERIFY(left == "-" || write(lock.path(), left));
+        QFETCH(QByteArray, legacy);
+        const QString legacyPath = dir.filePath(FolderLock::legacyFileName());
+        QVERIFY(legacy == "-" || write(legacyPath, legacy));
         ScriptedDialogs dialogs;
         QFETCH(SafeSave::LockFault, fault);
         const SafeSave::ArmedFault armed = SafeSave::injectLockFault(fault);
-        QCOMPARE(ClaimDataFolder(lock, dialogs), outcome != Outcome::HeldByOther);
+        QCOMPARE(ClaimDataFolder(lock, dialogs), !held);
         QCOMPARE(lock.holderPid(), held ? first.processId() : 0);
         QCOMPARE(dialogs.shown.size(), said.isEmpty() ? 0 : 1);
         if (!said.isEmpty()) {
@@ -104,6 +116,7 @@ private Q_SLOTS:
         QFile content(lock.path());
         QCOMPARE(content.open(QIODevice::ReadOnly) ? content.readLine().trimmed().toLongLong() : 0,
                  outcome == Outcome::Held ? QCoreApplication::applicationPid() : held ? first.processId() : 0);
+        QTEST(QFile::exists(legacyPath), "legacyKept");
         if (held) {
             // A crash leaves the lock file behind; the next start takes it over without a word.
             ::kill(pid_t(first.processId()), SIGKILL);
@@ -139,28 +152,6 @@ private Q_SLOTS:
         qputenv("XDG_RUNTIME_DIR", saved);
         QVERIFY2(lock.path().startsWith(inside.replace(u'*', runtimeDir.path())), qPrintable(lock.path()));
         QCOMPARE(sameFolder.path(), lock.path());
-    }
-
-    // The lock an earlier version kept in the data folder never stands in the way, and goes once
-    // no program of this computer can be holding it.
-    void legacyLock_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("dead process") << endedProcess() + "\npmlina" + kHere << false;
-        QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("live process") << QByteArray::number(QCoreApplication::applicationPid()) + "\npmlina" + kHere << true;
-        QTest::newRow("other host") << QByteArray("1\npmlina\nother-host\n") << true;
-    }
-    void legacyLock()
-    {
-        QFETCH(QByteArray, content);
-        QTemporaryDir dir;
-        const QString legacy = dir.filePath(FolderLock::legacyFileName());
-        QVERIFY(write(legacy, content));
-        FolderLock lock{DataFolder(dir.path())};
-        QCOMPARE(lock.tryLock(), Outcome::Held);
-        QTEST(QFile::exists(legacy), "kept");
     }
 };
 

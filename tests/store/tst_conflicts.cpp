@@ -33,22 +33,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("original"); // empty: not a copy of the program's files
         QTest::newRow("Syncthing") << kCopy << FileName::data1;
-        QTest::newRow("Syncthing, other case") << QStringLiteral("データ2.SYNC-CONFLICT-20261207-101010-abcdefg.TXT") << FileName::data2;
-        QTest::newRow("Nextcloud") << QStringLiteral("データ1 (conflicted copy 2026-12-07 101010).txt") << FileName::data1;
-        QTest::newRow("Nextcloud, user") << QStringLiteral("ﾌﾟﾗｲﾍﾞｰﾄ1 (conflicted copy 花子 Y 2026-12-07 101010).txt") << FileName::profile1;
-        QTest::newRow("Dropbox") << QStringLiteral("状況リスト (name's conflicted copy 2026-12-07).txt") << FileName::situationList;
-        QTest::newRow("Dropbox, numbered") << QStringLiteral("設定 (Taro's Conflicted Copy 2026-12-07 (1)).TXT") << FileName::helpTour;
-        QTest::newRow("copy of a copy") << QStringLiteral("気付きメモ (conflicted copy 2026-12-07 101010) (conflicted copy 2026-12-08 090909).txt")
-                                        << FileName::memo;
-        QTest::newRow("copies of two tools")
-            << QStringLiteral("マーカー (conflicted copy 2026-12-07 101010).sync-conflict-20261208-090909-HIJKLMN.txt") << FileName::marker;
+        QTest::newRow("Syncthing, other case") << u"データ2.SYNC-CONFLICT-20261207-101010-abcdefg.TXT"_s << FileName::data2;
+        QTest::newRow("Nextcloud") << u"データ1 (conflicted copy 2026-12-07 101010).txt"_s << FileName::data1;
+        QTest::newRow("Nextcloud, user") << u"ﾌﾟﾗｲﾍﾞｰﾄ1 (conflicted copy 花子 Y 2026-12-07 101010).txt"_s << FileName::profile1;
+        QTest::newRow("Dropbox") << u"状況リスト (name's conflicted copy 2026-12-07).txt"_s << FileName::situationList;
+        QTest::newRow("Dropbox, numbered") << u"設定 (Taro's Conflicted Copy 2026-12-07 (1)).TXT"_s << FileName::helpTour;
+        QTest::newRow("copy of a copy") << u"気付きメモ (conflicted copy 2026-12-07 101010) (conflicted copy 2026-12-08 090909).txt"_s << FileName::memo;
+        QTest::newRow("copies of two tools") << u"マーカー (conflicted copy 2026-12-07 101010).sync-conflict-20261208-090909-HIJKLMN.txt"_s << FileName::marker;
         QTest::newRow("the file itself") << FileName::data1 << QString();
-        QTest::newRow("short date") << QStringLiteral("データ1.sync-conflict-2026127-101010-ABCDEFG.txt") << QString();
-        QTest::newRow("long device") << QStringLiteral("データ1.sync-conflict-20261207-101010-ABCDEFGH.txt") << QString();
-        QTest::newRow("mark after the extension") << QStringLiteral("データ1.txt.sync-conflict-20261207-101010-ABCDEFG") << QString();
-        QTest::newRow("no date") << QStringLiteral("データ1 (conflicted copy).txt") << QString();
-        QTest::newRow("another file") << QStringLiteral("データ3 (conflicted copy 2026-12-07 101010).txt") << QString();
-        QTest::newRow("not a copy") << QStringLiteral("データ1 (copy 2026-12-07).txt") << QString();
+        QTest::newRow("short date") << u"データ1.sync-conflict-2026127-101010-ABCDEFG.txt"_s << QString();
+        QTest::newRow("long device") << u"データ1.sync-conflict-20261207-101010-ABCDEFGH.txt"_s << QString();
+        QTest::newRow("mark after the extension") << u"データ1.txt.sync-conflict-20261207-101010-ABCDEFG"_s << QString();
+        QTest::newRow("no date") << u"データ1 (conflicted copy).txt"_s << QString();
+        QTest::newRow("another file") << u"データ3 (conflicted copy 2026-12-07 101010).txt"_s << QString();
+        QTest::newRow("not a copy") << u"データ1 (copy 2026-12-07).txt"_s << QString();
     }
     void names()
     {
@@ -64,19 +62,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("missing");
         QTest::addColumn<int>("onlyInFile");
         QTest::addColumn<QStringList>("merged");
+        using L = QStringList;
         QTest::newRow("added, missing and repeated")
-            << QStringList{rec(2, "71"), rec(3, "70")}
-            << QStringList{rec(1, "72"), rec(2, "71"), rec(2, "71"), rec(4, "69.5", "x")}
-            << QStringList{rec(1, "72"), rec(2, "71"), rec(4, "69.5", "x")} << 1
-            << QStringList{rec(1, "72"), rec(2, "71"), rec(2, "71"), rec(3, "70"),
-                           rec(4, "69.5", "x")};
+            << L{rec(2, "71"), rec(3, "70")} << L{rec(1, "72"), rec(2, "71"), rec(2, "71"), rec(4, "69.5", "x")}
+            << L{rec(1, "72"), rec(2, "71"), rec(4, "69.5", "x")} << 1 << L{rec(1, "72"), rec(2, "71"), rec(2, "71"), rec(3, "70"), rec(4, "69.5", "x")};
         // Another comment makes another record; the same numbers written otherwise do not.
-        QTest::newRow("whole records") << QStringList{rec(2, "71.0"), rec(2, "71")}
-                                       << QStringList{rec(2, "71"), rec(2, "71", "y")}
-                                       << QStringList{rec(2, "71", "y")} << 1
-                                       << QStringList{rec(2, "71.0"), rec(2, "71"), rec(2, "71", "y")};
-        QTest::newRow("nothing missing") << QStringList{rec(2, "71")} << QStringList{} << QStringList{} << 1
-                                         << QStringList{rec(2, "71")};
+        QTest::newRow("whole records") << L{rec(2, "71.0"), rec(2, "71")} << L{rec(2, "71"), rec(2, "71", "y")} << L{rec(2, "71", "y")} << 1
+                                       << L{rec(2, "71.0"), rec(2, "71"), rec(2, "71", "y")};
+        QTest::newRow("nothing missing") << L{rec(2, "71")} << L{} << L{} << 1 << L{rec(2, "71")};
     }
     void dataCopy()
     {
@@ -125,15 +118,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("onlyInCopy");
         QTest::addColumn<QStringList>("onlyInFile");
         QTest::addColumn<QStringList>("after");
-        QTest::newRow("profile") << FileName::profile1 << QStringList{u"\"氏名\",\"ぽむ\""_s, u"\"身長\",170"_s}
-                                 << QStringList{u"\"氏名\",\"ポム\""_s, u"\"身長\",170"_s} << QStringList{u"\"氏名\",\"ポム\""_s}
-                                 << QStringList{u"\"氏名\",\"ぽむ\""_s} << QStringList{u"\"氏名\",\"ぽむ\""_s, u"\"身長\",170"_s};
-        QTest::newRow("situation list") << FileName::situationList << QStringList{u"起床後"_s, u"夕食後"_s} << QStringList{u"起床後"_s, u"就寝前"_s}
-                                        << QStringList{u"就寝前"_s} << QStringList{u"夕食後"_s} << QStringList{u"起床後"_s, u"夕食後"_s};
-        QTest::newRow("setting") << FileName::movingAverage << QStringList{u"7"_s} << QStringList{u"14"_s} << QStringList{u"14"_s}
-                                 << QStringList{u"7"_s} << QStringList{u"7"_s};
-        QTest::newRow("memo") << FileName::memo << QStringList{u"a"_s, u"b"_s} << QStringList{u"a"_s, u""_s, u"c"_s, u"d"_s}
-                              << QStringList{u"c"_s, u"d"_s} << QStringList{u"b"_s} << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+        using L = QStringList;
+        const QString pom = u"\"氏名\",\"ぽむ\""_s, Pom = u"\"氏名\",\"ポム\""_s, height = u"\"身長\",170"_s;
+        QTest::newRow("profile") << FileName::profile1 << L{pom, height} << L{Pom, height} << L{Pom} << L{pom} << L{pom, height};
+        QTest::newRow("situation list") << FileName::situationList << L{u"起床後"_s, u"夕食後"_s} << L{u"起床後"_s, u"就寝前"_s} << L{u"就寝前"_s}
+                                        << L{u"夕食後"_s} << L{u"起床後"_s, u"夕食後"_s};
+        QTest::newRow("setting") << FileName::movingAverage << L{u"7"_s} << L{u"14"_s} << L{u"14"_s} << L{u"7"_s} << L{u"7"_s};
+        QTest::newRow("memo") << FileName::memo << L{u"a"_s, u"b"_s} << L{u"a"_s, u""_s, u"c"_s, u"d"_s} << L{u"c"_s, u"d"_s} << L{u"b"_s}
+                              << L{u"a"_s, u"b"_s, u"c"_s, u"d"_s};
     }
     void otherCopies()
     {

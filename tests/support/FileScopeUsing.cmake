@@ -4,14 +4,12 @@
 # the names it brings in. Fails naming every library source that has one.
 #   cmake -DROOT=<source folder> -P FileScopeUsing.cmake
 file(GLOB_RECURSE sources ${ROOT}/src/*.cpp ${ROOT}/demo/*.cpp ${ROOT}/bench/*.cpp)
-set(found)
 foreach(source ${sources})
   file(STRINGS ${source} directives REGEX "^using namespace ")
   if(directives)
-    list(APPEND found ${source})
+    string(APPEND found "\n  ${source}")
   endif()
 endforeach()
 if(found)
-  list(JOIN found "\n  " listed)
-  message(FATAL_ERROR "using-directives at file scope:\n  ${listed}")
+  message(FATAL_ERROR "using-directives at file scope:${found}")
 endif()

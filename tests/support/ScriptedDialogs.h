@@ -22,9 +22,7 @@ public:
     // (cancelled without one).
     QStringList choicesAsked;
     QList<std::optional<int>> choiceAnswers;
-    // Progress bars: how often each advanced; the one shown cancels at its advance number
-    // `cancelProgressAt` (never when 0).
-    int progressAdvances = 0;
+    // Each progress bar shown cancels at its advance number `cancelProgressAt` (never when 0).
     int cancelProgressAt = 0;
 
     std::optional<int> choose(const QString &title, const QString &text, const QStringList &choices) override
@@ -33,20 +31,12 @@ public:
         return choiceAnswers.isEmpty() ? std::nullopt : choiceAnswers.takeFirst();
     }
 
-    class ScriptedProgress : public Progress
-    {
-    public:
-        explicit ScriptedProgress(ScriptedDialogs *owner) : m_owner(owner) {}
-        bool advance(qint64, qint64) override
-        {
-            ++m_owner->progressAdvances;
-            return m_owner->cancelProgressAt == 0 || m_owner->progressAdvances < m_owner->cancelProgressAt;
-        }
-
-    private:
-        ScriptedDialogs *m_owner;
+    struct ScriptedProgress : Progress {
+        int cancelAt, advances = 0;
+        explicit ScriptedProgress(int at) : cancelAt(at) {}
+        bool advance(qint64, qint64) override { return cancelAt == 0 || ++advances < cancelAt; }
     };
-    std::unique_ptr<Progress> progress(const QString &, const QString &) override { return std::make_unique<ScriptedProgress>(this); }
+    std::unique_ptr<Progress> progress(const QString &, const QString &) override { return std::make_unique<ScriptedProgress>(cancelProgressAt); }
 
     MessageAnswer show(const Message &message) override
     {

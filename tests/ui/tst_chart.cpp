@@ -822,9 +822,7 @@ void TestChart::screenAfterAChangeAsDrawnAfresh()
     chart.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chart));
     const auto onScreen = [&chart] {
-        // The change's sync, the scene's notice of what changed, and the repaint that follows.
-        for (int i = 0; i < 3; ++i)
-            QTest::qWait(20);
+        QTest::qWait(60); // the change's sync, the scene's notice of what changed, and the repaint that follows
         return chart.screen()->grabWindow(chart.winId()).toImage().convertToFormat(QImage::Format_RGB32);
     };
     (void)onScreen();

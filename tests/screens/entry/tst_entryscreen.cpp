@@ -79,8 +79,7 @@ private Q_SLOTS:
         // What the window system shows: after a change only the parts announced as changed are
         // repainted, while grab() would paint the whole chart afresh.
         auto drawn = [&] {
-            for (int i = 0; i < 3; ++i)
-                QTest::qWait(20);
+            QTest::qWait(60);
             const QPoint at = chart->mapTo(chart->window(), QPoint());
             return chart->screen()->grabWindow(chart->window()->winId(), at.x(), at.y(), chart->width(), chart->height()).toImage();
         };

@@ -14,6 +14,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const QString kData = QStringLiteral("\"2026/12/01\",\"朝\",72.5,\"\",28.1,\"\"\r\n"
                                      "\"2026/12/03\",\"夜\",72,\"07:10:00\",28,\"\"\r\n");
@@ -99,79 +101,63 @@ private Q_SLOTS:
         QCOMPARE(dataFileChanges.count(), 1);
     }
 
-    // The file picked is read only when it can be, and its name is quoted as it shows.
-    void importReadsOnlyAFileAndQuotesItsName_data()
+    // A file from elsewhere: it is read only when it can be, and its name is quoted as it shows;
+    // another tracker's export names what was found in the summary, the unit is asked where the
+    // file does not name it, and a cancelled question or reading writes nothing and says nothing.
+    void importOfAFileFromElsewhere_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("fifo");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("FIFO") << QStringLiteral("in.csv") << true << QStringLiteral("「in.csv」を読み込めませんでした（普通のファイルではありません）。");
-        QTest::newRow("escape in the name") << QStringLiteral("a\x1B[2J.csv") << false << QStringLiteral("「a<U+001B>[2J.csv」の記録を");
-    }
-    void importReadsOnlyAFileAndQuotesItsName()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, fifo);
-        QFETCH(QString, said);
-        CsvHarness h;
-        const QString path = h.dir.filePath(name);
-        if (fifo)
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else
-            TestFiles::write(h.path(), name, QStringLiteral("DATE,WEIGHT\n2026-12-02,71\n"));
-        h.dialogs.fileAnswers = {path};
-        h.dialogs.answers = {MessageAnswer::Cancel};
-        h.click("cmdCsvIn");
-        QCOMPARE(h.dialogs.shown.size(), 1);
-        QVERIFY2(h.dialogs.shown[0].text.startsWith(said), qPrintable(h.dialogs.shown[0].text));
-    }
-
-    // Another tracker's export: what was found heads the summary, the unit is asked where the file
-    // does not name it, and a cancelled question or reading writes nothing and says nothing more.
-    void importOfAnotherTracker_data()
-    {
-        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("name");             // the file picked
+        QTest::addColumn<QByteArray>("file");           // its bytes; "FIFO": it is a FIFO
         QTest::addColumn<std::optional<int>>("unit"); // the answer to the unit question; none: cancelled
         QTest::addColumn<int>("cancelAt");             // the progress advance the user cancels at (0: never)
-        QTest::addColumn<QString>("asked");            // the unit question, empty when none
-        QTest::addColumn<QString>("found");            // the summary's first line, empty when no summary
+        QTest::addColumn<QStringList>("asked");        // the unit question, when asked
+        QTest::addColumn<QString>("said");             // how the first box's text starts, empty when none is shown
         QTest::addColumn<QString>("added");            // the line the data file gains, empty when none
         const QByteArray apple = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<HealthData locale=\"ja_JP\">\n"
                                  " <Record type=\"HKQuantityTypeIdentifierBodyMass\" sourceName=\"Health\" unit=\"kg\" "
                                  "startDate=\"2026-12-02 07:12:45 +0900\" endDate=\"2026-12-02 07:12:45 +0900\" value=\"71.5\"/>\n</HealthData>\n";
         const QByteArray fitbit = "[{\"logId\":1,\"weight\":160.2,\"bmi\":24.3,\"fat\":22.5,\"date\":\"12/02/26\",\"time\":\"07:40:00\",\"source\":\"Aria\"}]";
-        const QString question = QStringLiteral("CSV取り込み|「in.csv」（Fitbit の書き出し）には体重の単位が書かれていません。\r\n"
-                                                "体重はどちらの単位で書かれていますか？|kg|lb（ポンド）");
-        QTest::newRow("Apple Health") << apple << std::optional<int>() << 0 << QString()
-                                      << QStringLiteral("Apple Health の書き出し：体重 1件、体脂肪率 0件（2026/12/02〜2026/12/02）")
-                                      << QStringLiteral("\"2026/12/02\",\"取り込み\",71.5,\"07:12:45\",0,\"\"");
-        QTest::newRow("Fitbit in pounds") << fitbit << std::optional<int>(1) << 0 << question
-                                          << QStringLiteral("Fitbit の書き出し：体重 1件、体脂肪率 1件（2026/12/02〜2026/12/02）")
-                                          << QStringLiteral("\"2026/12/02\",\"取り込み\",72.6655,\"07:40:00\",22.5,\"\"");
-        QTest::newRow("unit not told") << fitbit << std::optional<int>() << 0 << question << QString() << QString();
-        QTest::newRow("reading cancelled") << apple << std::optional<int>() << 1 << QString() << QString() << QString();
+        const QStringList question = {u"CSV取り込み|「in.csv」（Fitbit の書き出し）には体重の単位が書かれていません。\r\n"
+                                      u"体重はどちらの単位で書かれていますか？|kg|lb（ポンド）"_s};
+        const QString summary = u"「in.csv」の記録を「ぽ/む」のデータに取り込みます。\r\n\r\n%1\r\n\r\n新しく加える記録：1件"_s;
+        const std::optional<int> none;
+        QTest::newRow("FIFO") << u"in.csv"_s << QByteArray("FIFO") << none << 0 << QStringList()
+                              << u"「in.csv」を読み込めませんでした（普通のファイルではありません）。"_s << QString();
+        QTest::newRow("escape in the name") << u"a\x1B[2J.csv"_s << QByteArray("DATE,WEIGHT\n2026-12-02,71\n") << none << 0 << QStringList()
+                                            << u"「a<U+001B>[2J.csv」の記録を"_s << u"\"2026/12/02\",\"取り込み\",71,\"\",0,\"\""_s;
+        QTest::newRow("Apple Health") << u"in.csv"_s << apple << none << 0 << QStringList()
+                                      << summary.arg(u"Apple Health の書き出し：体重 1件、体脂肪率 0件（2026/12/02〜2026/12/02）"_s)
+                                      << u"\"2026/12/02\",\"取り込み\",71.5,\"07:12:45\",0,\"\""_s;
+        QTest::newRow("Fitbit in pounds") << u"in.csv"_s << fitbit << std::optional<int>(1) << 0 << question
+                                          << summary.arg(u"Fitbit の書き出し：体重 1件、体脂肪率 1件（2026/12/02〜2026/12/02）"_s)
+                                          << u"\"2026/12/02\",\"取り込み\",72.6655,\"07:40:00\",22.5,\"\""_s;
+        QTest::newRow("unit not told") << u"in.csv"_s << fitbit << none << 0 << question << QString() << QString();
+        QTest::newRow("reading cancelled") << u"in.csv"_s << apple << none << 1 << QStringList() << QString() << QString();
     }
-    void importOfAnotherTracker()
+    void importOfAFileFromElsewhere()
     {
+        QFETCH(QString, name);
         QFETCH(QByteArray, file);
         QFETCH(std::optional<int>, unit);
         QFETCH(int, cancelAt);
-        QFETCH(QString, asked);
-        QFETCH(QString, found);
+        QFETCH(QString, said);
         QFETCH(QString, added);
         CsvHarness h;
-        h.writeCsv(file);
-        const QStringList before = TestFiles::lines(h.path(), FileName::data1);
-        h.dialogs.fileAnswers = {h.csvPath()};
+        const QString path = h.dir.filePath(name);
+        QFile out(path);
+        if (file == "FIFO")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size() && out.flush());
+        QStringList after = TestFiles::lines(h.path(), FileName::data1);
+        h.dialogs.fileAnswers = {path};
         h.dialogs.choiceAnswers = {unit};
         h.dialogs.cancelProgressAt = cancelAt;
         h.click("cmdCsvIn");
-        QCOMPARE(h.dialogs.choicesAsked, asked.isEmpty() ? QStringList() : QStringList{asked});
-        QCOMPARE(h.dialogs.shown.isEmpty(), found.isEmpty());
-        if (!found.isEmpty())
-            QVERIFY2(h.dialogs.shown[0].text.contains(QStringLiteral("\r\n\r\n") + found + QStringLiteral("\r\n\r\n新しく加える記録：1件")),
-                     qPrintable(h.dialogs.shown[0].text));
-        QStringList after = before;
+        QTEST(h.dialogs.choicesAsked, "asked");
+        QCOMPARE(h.dialogs.shown.isEmpty(), said.isEmpty());
+        if (!said.isEmpty())
+            QVERIFY2(h.dialogs.shown[0].text.startsWith(said), qPrintable(h.dialogs.shown[0].text));
         if (!added.isEmpty())
             after.insert(1, added);
         QCOMPARE(TestFiles::lines(h.path(), FileName::data1), after);

@@ -10,6 +10,8 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const QString kCopy = QStringLiteral("データ1.sync-conflict-20261207-101010-ABCDEFG.txt");
 const QString kA = line(QStringLiteral("2026/12/05"), 70.0);
@@ -41,10 +43,7 @@ private Q_SLOTS:
         h.setHelpTour(0);
         h.write(kCopy, QStringList{kA, kC, kD}.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
         QList<ConflictCopyOffer> offers;
-        ConflictCopyPrompt::setChooser([&](const ConflictCopyOffer &offer) {
-            offers << offer;
-            return ticked;
-        });
+        ConflictCopyPrompt::setChooser([&](const ConflictCopyOffer &offer) { offers << offer; return ticked; });
         h.start();
         QCOMPARE(offers.size(), 1);
         QCOMPARE(offers[0].nickname, QStringLiteral("ぽむ"));
@@ -94,10 +93,9 @@ private Q_SLOTS:
         QAbstractItemModel *rows = dialog.lstKyogoKiroku->model();
         QCOMPARE(rows->rowCount(), 3);
         QCOMPARE(dialog.chosen(), (QList<int>{0, 1, 2}));
-        const QStringList shown = {rows->index(1, 0).data().toString(), rows->index(1, 1).data().toString(), rows->index(1, 2).data().toString(),
-                                   rows->index(1, 3).data().toString(), rows->index(1, 4).data().toString()};
-        QCOMPARE(shown, (QStringList{QStringLiteral("2026/12/07"), QStringLiteral("夕食後"), QStringLiteral("68.0Kg"), QStringLiteral("25.5%"),
-                                     QStringLiteral("外食")}));
+        const QStringList expected = {u"2026/12/07"_s, u"夕食後"_s, u"68.0Kg"_s, u"25.5%"_s, u"外食"_s};
+        for (int c = 0; c < expected.size(); ++c)
+            QCOMPARE(rows->index(1, c).data().toString(), expected[c]);
         rows->setData(rows->index(1, 0), Qt::Unchecked, Qt::CheckStateRole);
         QCOMPARE(dialog.chosen(), (QList<int>{0, 2}));
         dialog.cmdKyogoKuwaeru->click();
