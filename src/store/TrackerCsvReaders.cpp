@@ -8,7 +8,6 @@
 
 namespace {
 
-const QString kUndecodable = QStringLiteral("UTF-8 として読めない文字があります");
 
 QString unreadableDate(QStringView text)
 {
@@ -192,16 +191,10 @@ CsvReading readLibra(QStringView text)
         QString log;
         for (qsizetype i = logColumn; i < fields.size(); ++i)
             log += (i > logColumn ? QStringLiteral(";") : QString()) + fields[i].toString();
-        if (log.contains(QChar::ReplacementCharacter)) {
-            out.problem(number, kUndecodable);
-            continue;
-        }
         if (!out.add(number, date, second, inKilograms(*weight, unit), fat, log))
             break;
     }
-    CsvReading reading = out.finish();
-    reading.unitUnknown = unit == NamedUnit::None && reading.error.isEmpty();
-    return reading;
+    return out.finish(unit == NamedUnit::None);
 }
 
 CsvReading readTrale(QStringView text)
@@ -241,9 +234,7 @@ CsvReading readTrale(QStringView text)
         if (!out.add(number, date, second, inKilograms(*weight, unit), 0))
             break;
     }
-    CsvReading reading = out.finish();
-    reading.unitUnknown = (unit == NamedUnit::None || unit == NamedUnit::Other) && reading.error.isEmpty();
-    return reading;
+    return out.finish(unit == NamedUnit::None || unit == NamedUnit::Other);
 }
 
 CsvReading readGnomeHealth(QStringView text)
@@ -274,9 +265,7 @@ CsvReading readGnomeHealth(QStringView text)
         if (!out.add(row.line, date, second, *weight, 0))
             break;
     }
-    CsvReading reading = out.finish();
-    reading.unitUnknown = reading.error.isEmpty();
-    return reading;
+    return out.finish(true);
 }
 
 CsvReading readWithings(QStringView text)
@@ -341,16 +330,10 @@ CsvReading readWithings(QStringView text)
             fat = *weight > 0 ? *mass / *weight * 100.0 : 0;
         }
         const QString comment = fieldAt(row.fields, commentColumn);
-        if (comment.contains(QChar::ReplacementCharacter)) {
-            out.problem(row.line, kUndecodable);
-            continue;
-        }
         if (!out.add(row.line, date, second, inKilograms(*weight, unit), fat, comment))
             break;
     }
-    CsvReading reading = out.finish();
-    reading.unitUnknown = unit == NamedUnit::None && reading.error.isEmpty();
-    return reading;
+    return out.finish(unit == NamedUnit::None);
 }
 
 CsvReading readGarmin(QStringView text)

@@ -216,6 +216,10 @@ bool ReadingCollector::add(int number, const QString &date, int second, double w
         m_full = true;
         return false;
     }
+    if (comment.contains(QChar::ReplacementCharacter)) {
+        problem(number, QStringLiteral("UTF-8 として読めない文字があります"));
+        return true;
+    }
     CsvMeasurement &m = m_reading.measurements.emplace_back();
     m.lineNumber = number;
     m.time = second;
@@ -232,7 +236,7 @@ bool ReadingCollector::add(int number, const QString &date, int second, double w
     return true;
 }
 
-CsvReading ReadingCollector::finish()
+CsvReading ReadingCollector::finish(bool unitUnknown)
 {
     if (m_full) {
         CsvReading tooMany;
@@ -245,5 +249,6 @@ CsvReading ReadingCollector::finish()
         std::stable_sort(m_reading.problems.begin(), m_reading.problems.end(), byNumber);
     m_reading.weightsFound = int(m_reading.measurements.size());
     m_reading.bodyFatsFound = m_bodyFatsFound;
+    m_reading.unitUnknown = unitUnknown && m_reading.error.isEmpty();
     return std::move(m_reading);
 }

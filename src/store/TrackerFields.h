@@ -47,14 +47,16 @@ public:
     // A measurement as the file gives it: its weight in kilograms (or in the file's own unit while
     // the reading's unit is unknown) and its body fat in percent (0 for none). A measurement
     // without a comment whose time is not midnight gets that time as its comment, as the
-    // automatic time stamp writes it. False once a data file's worth of measurements is read:
-    // the reading then ends with an error.
+    // automatic time stamp writes it; a comment with characters the file's encoding could not
+    // give makes the line one that cannot be read. False once a data file's worth of
+    // measurements is read: the reading then ends with an error.
     bool add(int number, const QString &date, int second, double weight, double bodyFat, const QString &comment = QString());
     void countBodyFat() { ++m_bodyFatsFound; }
     void setError(const QString &error) { m_reading.error = error; }
     CsvReading &reading() { return m_reading; }
-    // The reading, with its counts; problems in number order.
-    CsvReading finish();
+    // The reading, with its counts; problems in number order. `unitUnknown`: the file does not
+    // say its weights' unit, which the reading then asks for when it holds no error.
+    CsvReading finish(bool unitUnknown = false);
 
 private:
     CsvReading m_reading;

@@ -150,7 +150,5 @@ CsvReading readFitbit(QByteArrayView bytes, int firstNumber, int *records)
         if (!out.add(number, storedDate(d), second, *weight, fat))
             break;
     }
-    CsvReading reading = out.finish();
-    reading.unitUnknown = reading.error.isEmpty();
-    return reading;
+    return out.finish(true);
 }
