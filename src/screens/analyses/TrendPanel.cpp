@@ -80,7 +80,6 @@ TrendPanel::TrendPanel(QWidget *parent)
     mcrRentai->setSeriesName(kWeight, QStringLiteral("体重"));
     mcrRentai->setSeriesName(kAverage, QStringLiteral("移動平均"));
     mcrRentai->setSeriesName(kBodyFat, QStringLiteral("体脂肪率"));
-    mcrRentai->setSeriesName(kProjection, QStringLiteral("予測"));
     mcrRentai->setSeriesColor(kWeight, QColor(0, 0, 192));
     mcrRentai->setSeriesColor(kAverage, QColor(224, 0, 0));
     mcrRentai->setSeriesColor(kBodyFat, QColor(128, 128, 0));
@@ -153,6 +152,8 @@ void TrendPanel::showSeries(const TrendData &trend, const std::vector<double> &a
 
 void TrendPanel::showProjection(int count, const std::optional<ForecastProjection> &projection)
 {
+    // The legend names the projection only while a line is drawn for it.
+    mcrRentai->setSeriesName(kProjection, projection && count >= 1 ? QStringLiteral("予測") : QString());
     if (count < 1)
         return;
     mcrRentai->setValue(count, kProjection, std::nan(""));

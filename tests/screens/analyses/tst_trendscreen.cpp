@@ -13,6 +13,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,6 +32,18 @@ QString dataFile(int count = 25)
                     .arg(65.5 - 0.1 * i, 0, 'f', 1)
                     .arg(20 + i % 3);
     return text;
+}
+
+// The names the graph's legend shows, once the graph has taken in its changes.
+QStringList legendNames(Chart *chart)
+{
+    chart->sync();
+    QStringList names;
+    for (const QLegendMarker *marker : chart->chart()->legend()->markers()) {
+        if (marker->isVisible())
+            names << marker->label();
+    }
+    return names;
 }
 
 struct TrendHarness : ScreenHarness<TrendController> {
@@ -121,6 +135,7 @@ private Q_SLOTS:
         const int rows = chart->rowCount();
         QVERIFY(rows > 25 && *chart->value(rows, 4) <= 63.0 && *chart->value(rows - 1, 4) > 63.0);
         QVERIFY(chart->seriesDashed(4));
+        QCOMPARE(legendNames(chart), QStringList({u"体重"_qs, u"移動平均"_qs, u"予測"_qs}));
         QTest::mouseClick(h.panel()->optShi1, Qt::LeftButton);
         QVERIFY(!chart->seriesVisible(4));
         QCOMPARE(chart->rowCount(), 25);
@@ -139,6 +154,7 @@ private Q_SLOTS:
         h.controller->refreshForPartner();
         QCOMPARE(h.panel()->lblYosoku->text(), QStringLiteral("目標体重に到達しています"));
         QCOMPARE(chart->rowCount(), 25);
+        QCOMPARE(legendNames(chart), QStringList({u"体重"_qs, u"移動平均"_qs}));
         // No target, no forecast.
         h.writeProfile(1, {QString(), 0.0f, 0.0f});
         h.controller->refreshForPartner();
