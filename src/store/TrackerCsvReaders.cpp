@@ -8,7 +8,6 @@
 
 namespace {
 
-
 QString unreadableDate(QStringView text)
 {
     return QStringLiteral("日付「%1」を読み取れません").arg(messageText(text));
@@ -126,6 +125,61 @@ bool parseDateAndClock(QStringView text, QString *date, int *second)
     return *second >= 0;
 }
 
+// Each row after the header that holds something, in order, until `read` returns false; a row
+// the CSV reader could not take is said and passed by.
+template <typename Read>
+void forEachDataRow(const QList<CsvRow> &rows, ReadingCollector &out, Read read)
+{
+    for (qsizetype r = 1; r < rows.size(); ++r) {
+        const CsvRow &row = rows[r];
+        if (blankRow(row))
+            continue;
+        if (!row.problem.isEmpty()) {
+            out.problem(row.line, row.problem);
+            continue;
+        }
+        if (!read(row))
+            return;
+    }
+}
+
+// Each line that holds something, with its number from 1 and as it stands trimmed, until
+// `read` returns false.
+template <typename Read>
+void forEachLine(QStringView text, Read read)
+{
+    const QList<QStringView> lines = trackerLines(text);
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        const QStringView line = lines[n].trimmed();
+        if (!line.isEmpty() && !read(int(n) + 1, lines[n], line))
+            return;
+    }
+}
+
+// A row's date (read by `parseDate`) and weight, as its source wrote them; a problem is said.
+struct DatedWeight {
+    QString date;
+    int second = -1;
+    double weight = 0;
+};
+
+std::optional<DatedWeight> datedWeight(ReadingCollector &out, int line, QStringView dateText, QStringView weightText,
+                                       bool (*parseDate)(QStringView, QString *, int *) = parseTrackerDateTime)
+{
+    DatedWeight dated;
+    if (!parseDate(dateText, &dated.date, &dated.second)) {
+        out.problem(line, unreadableDate(dateText));
+        return std::nullopt;
+    }
+    const std::optional<double> weight = parseTrackerNumber(weightText);
+    if (!weight) {
+        out.problem(line, unreadableWeight(weightText));
+        return std::nullopt;
+    }
+    dated.weight = *weight;
+    return dated;
+}
+
 } // namespace
 
 CsvReading readLibra(QStringView text)
@@ -135,12 +189,7 @@ CsvReading readLibra(QStringView text)
     int version = 0;
     int fatColumn = 3;
     int logColumn = -1;
-    const QList<QStringView> lines = trackerLines(text);
-    for (qsizetype n = 0; n < lines.size(); ++n) {
-        const int number = int(n) + 1;
-        const QStringView line = lines[n].trimmed();
-        if (line.isEmpty())
-            continue;
+    forEachLine(text, [&](int number, QStringView whole, QStringView line) {
         if (line.startsWith(u'#')) {
             const QStringView rest = line.sliced(1).trimmed();
             if (rest.startsWith(u"Version:", Qt::CaseInsensitive)) {
@@ -148,14 +197,14 @@ CsvReading readLibra(QStringView text)
                 version = value == u"5" ? 5 : value == u"6" ? 6 : -1;
                 if (version < 0) {
                     out.setError(QStringLiteral("Libra の書き出しの版「%1」は読み取れません（5 と 6 を読み取れます）。").arg(messageText(value)));
-                    return out.finish();
+                    return false;
                 }
             } else if (rest.startsWith(u"Units:", Qt::CaseInsensitive)) {
                 unit = unitNamed(rest.sliced(6));
                 if (unit == NamedUnit::Other || unit == NamedUnit::None) {
                     out.setError(QStringLiteral("Libra の書き出しの単位「%1」は読み取れません（kg と lbs を読み取れます）。")
                                      .arg(messageText(rest.sliced(6).trimmed())));
-                    return out.finish();
+                    return false;
                 }
             } else if (rest.startsWith(u"date;", Qt::CaseInsensitive)) {
                 const QList<QStringView> names = rest.split(u';');
@@ -166,34 +215,24 @@ CsvReading readLibra(QStringView text)
                         logColumn = int(i);
                 }
             }
-            continue;
+            return true;
         }
         if (logColumn < 0)
             logColumn = version == 6 ? 7 : 5;
-        const QList<QStringView> fields = lines[n].split(u';');
-        QString date;
-        int second = -1;
-        if (!parseTrackerDateTime(fields[0], &date, &second)) {
-            out.problem(number, unreadableDate(fields[0]));
-            continue;
-        }
-        const QStringView weightText = fields.size() > 1 ? fields[1] : QStringView();
-        const std::optional<double> weight = parseTrackerNumber(weightText);
-        if (!weight) {
-            out.problem(number, unreadableWeight(weightText));
-            continue;
-        }
+        const QList<QStringView> fields = whole.split(u';');
+        const std::optional<DatedWeight> dated = datedWeight(out, number, fields[0], fields.size() > 1 ? fields[1] : QStringView());
+        if (!dated)
+            return true;
         double fat = 0;
         if (fields.size() > fatColumn && !optionalPercent(fields[fatColumn], &fat)) {
             out.problem(number, unreadableFat(fields[fatColumn]));
-            continue;
+            return true;
         }
         QString log;
         for (qsizetype i = logColumn; i < fields.size(); ++i)
             log += (i > logColumn ? QStringLiteral(";") : QString()) + fields[i].toString();
-        if (!out.add(number, date, second, inKilograms(*weight, unit), fat, log))
-            break;
-    }
+        return out.add(number, dated->date, dated->second, inKilograms(dated->weight, unit), fat, log);
+    });
     return out.finish(unit == NamedUnit::None);
 }
 
@@ -201,70 +240,33 @@ CsvReading readTrale(QStringView text)
 {
     ReadingCollector out(QStringLiteral("trale の書き出し"));
     NamedUnit unit = NamedUnit::None;
-    const QList<QStringView> lines = trackerLines(text);
-    for (qsizetype n = 0; n < lines.size(); ++n) {
-        const int number = int(n) + 1;
-        const QStringView line = lines[n].trimmed();
-        if (line.isEmpty())
-            continue;
+    forEachLine(text, [&](int number, QStringView, QStringView line) {
         if (line.startsWith(u'#')) {
             // "#Date weight[kg]" names the unit.
             const qsizetype open = line.indexOf(u"weight[");
             const qsizetype close = line.indexOf(u']', open);
             if (open >= 0 && close > open)
                 unit = unitNamed(line.sliced(open + 7, close - open - 7));
-            continue;
+            return true;
         }
         const QList<QStringView> fields = line.split(u' ', Qt::SkipEmptyParts);
         if (fields.size() != 2) {
             out.problem(number, QStringLiteral("日時と体重の二つの項目になっていません"));
-            continue;
+            return true;
         }
-        QString date;
-        int second = -1;
-        if (!parseTrackerDateTime(fields[0], &date, &second)) {
-            out.problem(number, unreadableDate(fields[0]));
-            continue;
-        }
-        const std::optional<double> weight = parseTrackerNumber(fields[1]);
-        if (!weight) {
-            out.problem(number, unreadableWeight(fields[1]));
-            continue;
-        }
-        if (!out.add(number, date, second, inKilograms(*weight, unit), 0))
-            break;
-    }
+        const std::optional<DatedWeight> dated = datedWeight(out, number, fields[0], fields[1]);
+        return !dated || out.add(number, dated->date, dated->second, inKilograms(dated->weight, unit), 0);
+    });
     return out.finish(unit == NamedUnit::None || unit == NamedUnit::Other);
 }
 
 CsvReading readGnomeHealth(QStringView text)
 {
     ReadingCollector out(QStringLiteral("GNOME Health の書き出し"));
-    const QList<CsvRow> rows = csvRows(text);
-    for (qsizetype r = 1; r < rows.size(); ++r) {
-        const CsvRow &row = rows[r];
-        if (blankRow(row))
-            continue;
-        if (!row.problem.isEmpty()) {
-            out.problem(row.line, row.problem);
-            continue;
-        }
-        QString date;
-        int second = -1;
-        const QString dateText = fieldAt(row.fields, 0);
-        if (!parseTrackerDateTime(dateText, &date, &second)) {
-            out.problem(row.line, unreadableDate(dateText));
-            continue;
-        }
-        const QString weightText = fieldAt(row.fields, 1);
-        const std::optional<double> weight = parseTrackerNumber(weightText);
-        if (!weight) {
-            out.problem(row.line, unreadableWeight(weightText));
-            continue;
-        }
-        if (!out.add(row.line, date, second, *weight, 0))
-            break;
-    }
+    forEachDataRow(csvRows(text), out, [&](const CsvRow &row) {
+        const std::optional<DatedWeight> dated = datedWeight(out, row.line, fieldAt(row.fields, 0), fieldAt(row.fields, 1));
+        return !dated || out.add(row.line, dated->date, dated->second, dated->weight, 0);
+    });
     return out.finish(true);
 }
 
@@ -291,48 +293,31 @@ CsvReading readWithings(QStringView text)
         out.setError(QStringLiteral("Withings の書き出しの体重の単位「%1」は読み取れません。").arg(messageText(header[weightColumn])));
         return out.finish();
     }
-    for (qsizetype r = 1; r < rows.size(); ++r) {
-        const CsvRow &row = rows[r];
-        if (blankRow(row))
-            continue;
-        if (!row.problem.isEmpty()) {
-            out.problem(row.line, row.problem);
-            continue;
-        }
-        QString date;
-        int second = -1;
-        const QString dateText = fieldAt(row.fields, dateColumn);
-        if (!parseDateAndClock(dateText, &date, &second)) {
-            out.problem(row.line, unreadableDate(dateText));
-            continue;
-        }
-        const QString weightText = fieldAt(row.fields, weightColumn);
-        const std::optional<double> weight = parseTrackerNumber(weightText);
-        if (!weight) {
-            out.problem(row.line, unreadableWeight(weightText));
-            continue;
-        }
+    forEachDataRow(rows, out, [&](const CsvRow &row) {
+        const std::optional<DatedWeight> dated =
+            datedWeight(out, row.line, fieldAt(row.fields, dateColumn), fieldAt(row.fields, weightColumn), parseDateAndClock);
+        if (!dated)
+            return true;
         double fat = 0;
         const QString ratioText = fieldAt(row.fields, fatRatioColumn);
         const QString massText = fieldAt(row.fields, fatMassColumn);
         if (!ratioText.trimmed().isEmpty()) {
             if (!optionalPercent(ratioText, &fat)) {
                 out.problem(row.line, unreadableFat(ratioText));
-                continue;
+                return true;
             }
         } else if (!massText.trimmed().isEmpty()) {
             // The fat mass is in the weight's unit: the ratio needs no conversion.
             const std::optional<double> mass = parseTrackerNumber(massText);
             if (!mass) {
                 out.problem(row.line, QStringLiteral("体脂肪量「%1」を数値として読み取れません").arg(messageText(massText)));
-                continue;
+                return true;
             }
-            fat = *weight > 0 ? *mass / *weight * 100.0 : 0;
+            fat = dated->weight > 0 ? *mass / dated->weight * 100.0 : 0;
         }
         const QString comment = fieldAt(row.fields, commentColumn);
-        if (!out.add(row.line, date, second, inKilograms(*weight, unit), fat, comment))
-            break;
-    }
+        return out.add(row.line, dated->date, dated->second, inKilograms(dated->weight, unit), fat, comment);
+    });
     return out.finish(unit == NamedUnit::None);
 }
 
@@ -357,30 +342,23 @@ CsvReading readGarmin(QStringView text)
     QList<Pending> pending;
     NamedUnit fileUnit = NamedUnit::None;
     QString date;
-    for (qsizetype r = 1; r < rows.size(); ++r) {
-        const CsvRow &row = rows[r];
-        if (blankRow(row))
-            continue;
-        if (!row.problem.isEmpty()) {
-            out.problem(row.line, row.problem);
-            continue;
-        }
+    forEachDataRow(rows, out, [&](const CsvRow &row) {
         const QString first = fieldAt(row.fields, timeColumn);
         // A date row (" Nov 25, 2025") heads the rows of its day.
         QString day;
         int ignored = -1;
         if (parseEnglishDate(first, &day) || parseTrackerDateTime(first, &day, &ignored)) {
             date = day;
-            continue;
+            return true;
         }
         const int second = parseClockTime(first);
         if (second < 0) {
             out.problem(row.line, unreadableTime(first));
-            continue;
+            return true;
         }
         if (date.isEmpty()) {
             out.problem(row.line, QStringLiteral("この行の前に日付の行がありません"));
-            continue;
+            return true;
         }
         QStringView weightText = QStringView(fieldAt(row.fields, weightColumn)).trimmed();
         qsizetype end = 0;
@@ -390,18 +368,19 @@ CsvReading readGarmin(QStringView text)
         const std::optional<double> weight = parseTrackerNumber(weightText.first(end));
         if (!weight || unit == NamedUnit::Other) {
             out.problem(row.line, unreadableWeight(weightText));
-            continue;
+            return true;
         }
         double fat = 0;
         const QString fatText = fieldAt(row.fields, fatColumn);
         if (!optionalPercent(fatText, &fat)) {
             out.problem(row.line, unreadableFat(fatText));
-            continue;
+            return true;
         }
         if (fileUnit == NamedUnit::None)
             fileUnit = unit;
         pending.append({row.line, date, second, *weight, unit, fat});
-    }
+        return true;
+    });
     for (const Pending &p : std::as_const(pending)) {
         if (!out.add(p.line, p.date, p.second, inKilograms(p.weight, p.unit == NamedUnit::None ? fileUnit : p.unit), p.fat))
             break;
