@@ -51,7 +51,7 @@ const TrendData &PartnerDiary::trend() const
     return *m_trend;
 }
 
-bool PartnerDiary::takeData(const FileRead &read)
+void PartnerDiary::takeData(const FileRead &read)
 {
     if (!takeAppended(read)) {
         m_file = ReadMeasurements(read, fileName());
@@ -64,7 +64,6 @@ bool PartnerDiary::takeData(const FileRead &read)
     m_read = {read.state == FileRead::State::Read, read.bytes.size(), read.bytes.endsWith('\n'), m_dataSnapshot.hash(),
               lineEndsIn(read.bytes)};
     ++m_recordsRevision;
-    return true;
 }
 
 bool PartnerDiary::takeAppended(const FileRead &read)
@@ -89,11 +88,10 @@ bool PartnerDiary::takeAppended(const FileRead &read)
     return true;
 }
 
-bool PartnerDiary::takeProfile(const FileRead &read)
+void PartnerDiary::takeProfile(const FileRead &read)
 {
     m_profile = read.state == FileRead::State::Read ? ParseProfile(decodeCp932(read.bytes)) : PartnerProfile();
     ++m_profileRevision;
-    return true;
 }
 
 void PartnerDiary::load()
@@ -104,18 +102,18 @@ void PartnerDiary::load()
 
 bool PartnerDiary::refresh()
 {
-    bool records = false;
-    bool profile = false;
-    if (const std::optional<FileRead> read = m_dataSnapshot.readIfChanged(m_folder.pathFor(fileName())))
-        records = takeData(*read);
-    if (const std::optional<FileRead> read = m_profileSnapshot.readIfChanged(m_folder.pathFor(profileFileName())))
-        profile = takeProfile(*read);
+    const std::optional<FileRead> data = m_dataSnapshot.readIfChanged(m_folder.pathFor(fileName()));
+    if (data)
+        takeData(*data);
+    const std::optional<FileRead> profile = m_profileSnapshot.readIfChanged(m_folder.pathFor(profileFileName()));
+    if (profile)
+        takeProfile(*profile);
     // Announced once both are taken, so that whoever follows sees the two files together.
-    if (records)
+    if (data)
         Q_EMIT recordsChanged();
     if (profile)
         Q_EMIT profileChanged();
-    return records || profile;
+    return data || profile;
 }
 
 StoreResult PartnerDiary::writable() const

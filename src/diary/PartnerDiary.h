@@ -77,12 +77,12 @@ Q_SIGNALS:
     void profileChanged();
 
 private:
-    // Takes what was read; true when it differs from what the diary held.
-    bool takeData(const FileRead &read);
+    // Takes what was read, which differs from what the diary held.
+    void takeData(const FileRead &read);
     // Takes a file that only grew at the end by decoding what was added; false when it changed
     // in any other way.
     bool takeAppended(const FileRead &read);
-    bool takeProfile(const FileRead &read);
+    void takeProfile(const FileRead &read);
     // The refusal for a data file that is not there to be written, or cannot be read.
     StoreResult writable() const;
     RecordChange changeListed(quint64 listedRevision, int index,
