@@ -38,7 +38,7 @@ QWidget *AnalysesController::panel() const
 
 void AnalysesController::prepareAfterHiding()
 {
-    if (!needsBuilding())
+    if (upToDate())
         return;
     noteReadProblems(m_ctx.shell, m_ctx.session.diary().file());
     ListWeightSeries();

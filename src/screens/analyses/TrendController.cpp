@@ -48,7 +48,7 @@ QWidget *TrendController::panel() const
 
 void TrendController::prepareBeforeHiding()
 {
-    if (needsBuilding()) {
+    if (!upToDate()) {
         LoadTrendData();
         applyLowerBound();
     } else if (m_panel->cboIdou->currentText() != m_drawnAverageSize) {

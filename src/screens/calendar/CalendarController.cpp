@@ -28,7 +28,7 @@ QWidget *CalendarController::panel() const
 
 void CalendarController::prepareAfterHiding()
 {
-    if (!needsBuilding() && m_view == CalendarView::Detail)
+    if (upToDate() && m_view == CalendarView::Detail)
         return;
     selectView(CalendarView::Detail);
     SetupCalendarGrid();

@@ -29,7 +29,7 @@ QWidget *ComparisonController::panel() const
 
 void ComparisonController::prepareBeforeHiding()
 {
-    if (!needsBuilding())
+    if (upToDate())
         return;
     SetupAverageGrid();
     ShowComparison();

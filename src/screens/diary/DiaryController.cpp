@@ -46,7 +46,7 @@ QWidget *DiaryController::panel() const
 
 void DiaryController::prepareAfterHiding()
 {
-    if (needsBuilding()) {
+    if (!upToDate()) {
         SetupCommentGrid();
         FillCommentList();
     }

@@ -105,7 +105,7 @@ bool HistoryController::eventFilter(QObject *watched, QEvent *event)
 void HistoryController::prepareAfterHiding()
 {
     // The unfiltered listing as it stands is the one this would list again.
-    if (needsBuilding() || m_listedKind != HistoryListingKind::All)
+    if (!upToDate() || m_listedKind != HistoryListingKind::All)
         ListAllHistory();
     if (!m_panel->optTai2->isChecked()) {
         m_panel->optTai2->setChecked(true);

@@ -44,12 +44,6 @@ bool ScreenController::upToDate() const
     return m_builtValid && m_built == currentStamp() && m_builtDay == m_ctx.clock.today();
 }
 
-bool ScreenController::needsBuilding()
-{
-    m_ctx.session.refresh();
-    return !upToDate();
-}
-
 void ScreenController::noteBuilt()
 {
     m_builtValid = true;

@@ -47,15 +47,13 @@ public:
     // panel that Tab reaches.
     virtual QWidget *firstInput() const;
 
-    // Whether what the screen shows was built from the diaries and the day as they are now.
+    // Whether what the screen shows was built from the diaries and the day as the session now
+    // holds them. The shell has the session look at the files before it opens a screen.
     bool upToDate() const;
 
 protected:
     // Whether the screen shows both partners rather than the selected one.
     virtual bool showsBothPartners() const { return false; }
-    // Takes in what changed in the files since they were read; true when the screen must then
-    // build what it shows.
-    bool needsBuilding();
     // What the screen shows is now built from the diaries as they are.
     void noteBuilt();
     // What the screen shows must be built again at the next chance.

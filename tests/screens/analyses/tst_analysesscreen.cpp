@@ -60,7 +60,8 @@ private Q_SLOTS:
         h.host->resize(1000, 700);
         p->resize(1000, 700);
         h.host->show();
-        // As the screen button does it: built while hidden, then shown.
+        // As the screen button does it: the files looked at, the screen built while hidden, then shown.
+        h.session.refresh();
         p->hide();
         h.controller->prepareAfterHiding();
         p->show();
@@ -92,7 +93,9 @@ private Q_SLOTS:
         QCOMPARE(p->msgB4->textMatrix(1, 2), QStringLiteral("2回"));
         QCOMPARE(h.column(p->msgB3, 2), averages);
 
-        // A partner without measurements sees empty lists, not the other partner's.
+        // A partner without measurements sees empty lists, not the other partner's (the files
+        // looked at first, as a partner switch does).
+        h.session.refresh();
         h.controller->refreshForPartner();
         for (Grid *grid : {p->msgB1, p->msgB2, p->msgB3, p->msgB4})
             QCOMPARE(grid->rows(), 1);
@@ -109,6 +112,7 @@ private Q_SLOTS:
         h.writeProfile(1, {QStringLiteral("ポム"), 160.0f, 60.0f});
         h.write(FileName::data1, dataFile({70, 70, 69, 69, 69, 69, 69, 69, 69, 68}));
         h.write(FileName::data2, dataFile({60, 60, 59, 59, 59, 59, 59, 59, 59, 59.5}));
+        h.session.refresh();
         h.controller->prepareAfterHiding();
         Grid *grid = h.panel()->msgB5;
         QCOMPARE(h.column(grid, 0), QStringList({QStringLiteral("2003/11/24〜11/30"), QStringLiteral("2003/11/17〜11/23"),

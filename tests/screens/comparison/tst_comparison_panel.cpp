@@ -161,6 +161,8 @@ void TestComparisonPanel::show(const ComparisonPartners &partners)
 {
     m_screen->writeProfile(1, {partners.nickname1, 0.0f, partners.targetWeight1});
     m_screen->writeProfile(2, {partners.nickname2, 0.0f, partners.targetWeight2});
+    // As the screen button does: the files looked at, then the screen built.
+    m_screen->session.refresh();
     m_screen->controller->prepareBeforeHiding();
 }
 
