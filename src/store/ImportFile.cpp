@@ -49,10 +49,15 @@ ImportFileHandle::ImportFileHandle(const QString &path) : m_path(path)
     }
     // What was opened, which another program may have put there since it was looked at.
     struct stat opened {};
-    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+    if (::fstat(fd, &opened) != 0) {
         const int error = errno;
         ::close(fd);
-        fail(S_ISREG(opened.st_mode) ? systemReason(error) : kindReason(opened.st_mode));
+        fail(systemReason(error));
+        return;
+    }
+    if (!S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        fail(kindReason(opened.st_mode));
         return;
     }
     m_fd = fd;

@@ -51,7 +51,6 @@ public:
     // give makes the line one that cannot be read. False once a data file's worth of
     // measurements is read: the reading then ends with an error.
     bool add(int number, const QString &date, int second, double weight, double bodyFat, const QString &comment = QString());
-    void countBodyFat() { ++m_bodyFatsFound; }
     void setError(const QString &error) { m_reading.error = error; }
     CsvReading &reading() { return m_reading; }
     // The reading, with its counts; problems in number order. `unitUnknown`: the file does not

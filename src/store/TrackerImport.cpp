@@ -37,6 +37,7 @@ struct Found {
     qint64 index;  // in the zip, or in the folder's list
     QString name;
     bool merged;   // Google Fit's merged stream, which holds what its raw streams hold
+    QByteArray whole; // the file's bytes when its head held all of them, so that it is read once
 };
 
 QString formatsList(const QList<TrackerFormat> &formats)
@@ -133,7 +134,8 @@ CsvReading readZip(const ImportArchive &archive, const ImportProgress &progress)
         }
         const TrackerFormat format = detectTrackerFormat(head);
         if (isTrackerFormat(format))
-            found.append({format, i, archive.entryName(i), format == TrackerFormat::GoogleFit && head.contains("merge_weight")});
+            found.append({format, i, archive.entryName(i), format == TrackerFormat::GoogleFit && head.contains("merge_weight"),
+                          complete ? head : QByteArray()});
     }
     QString error;
     const QList<Found> chosen = chosenFiles(found, &error, unreadable);
@@ -146,8 +148,8 @@ CsvReading readZip(const ImportArchive &archive, const ImportProgress &progress)
     CsvReading all;
     int number = 1;
     for (const Found &f : chosen) {
-        bool complete = false;
-        const QByteArray bytes = archive.read(f.index, kMaxCsvImportBytes, &complete, &error);
+        bool complete = !f.whole.isNull();
+        const QByteArray bytes = complete ? f.whole : archive.read(f.index, kMaxCsvImportBytes, &complete, &error);
         if (!error.isEmpty())
             return failed(error + u'。');
         if (!complete)
@@ -182,7 +184,8 @@ CsvReading readFolder(const QString &path, const ImportProgress &progress)
         }
         const TrackerFormat format = detectTrackerFormat(head);
         if (isTrackerFormat(format) && format != TrackerFormat::AppleHealth)
-            found.append({format, i, entries[i].fileName(), format == TrackerFormat::GoogleFit && head.contains("merge_weight")});
+            found.append({format, i, entries[i].fileName(), format == TrackerFormat::GoogleFit && head.contains("merge_weight"),
+                          head.size() == file.size() ? head : QByteArray()});
     }
     QString error;
     const QList<Found> chosen = chosenFiles(found, &error, unreadable);
@@ -191,9 +194,13 @@ CsvReading readFolder(const QString &path, const ImportProgress &progress)
     CsvReading all;
     int number = 1;
     for (const Found &f : chosen) {
-        const FileRead read = readImportFile(entries[f.index].filePath(), kMaxCsvImportBytes);
-        if (read.unreadable())
-            return failed(read.error, true);
+        FileRead read;
+        read.bytes = f.whole;
+        if (f.whole.isNull()) {
+            read = readImportFile(entries[f.index].filePath(), kMaxCsvImportBytes);
+            if (read.unreadable())
+                return failed(read.error, true);
+        }
         int records = 0;
         appendReading(&all, readTrackerFile(f.format, read.bytes, number, &records));
         number += records;
@@ -287,12 +294,6 @@ CsvReading readTrackerFile(TrackerFormat format, QByteArrayView bytes, int first
     switch (format) {
     case TrackerFormat::GoogleFit: return readGoogleFit(bytes, firstNumber, records);
     case TrackerFormat::Fitbit: return readFitbit(bytes, firstNumber, records);
-    case TrackerFormat::AppleHealth: {
-        QByteArray copy = bytes.toByteArray();
-        QBuffer buffer(&copy);
-        buffer.open(QIODevice::ReadOnly);
-        return readAppleHealth(&buffer, copy.size(), {});
-    }
     case TrackerFormat::OtherCsv: return readCsvMeasurements(bytes);
     default: break;
     }
@@ -346,7 +347,8 @@ CsvReading readImportMeasurements(const QString &path, const ImportProgress &pro
             return failed(QStringLiteral("zip ファイルとして読めません（%1）。").arg(error));
         return settled(readZip(*archive, progress));
     }
-    if (detectTrackerFormat(head) == TrackerFormat::AppleHealth) {
+    const TrackerFormat format = detectTrackerFormat(head);
+    if (format == TrackerFormat::AppleHealth) {
         QFile device;
         if (!device.open(file.descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
             return failed(importFileError(path, device.errorString()), true);
@@ -355,7 +357,8 @@ CsvReading readImportMeasurements(const QString &path, const ImportProgress &pro
     const FileRead read = file.readWhole(kMaxCsvImportBytes);
     if (read.unreadable())
         return failed(read.error, true);
-    return readImportBytes(read.bytes, progress);
+    // Neither a zip nor the Health export, as its head told: read as the format it told.
+    return settled(readTrackerFile(format, read.bytes));
 }
 
 void applyWeightUnit(CsvReading *reading, WeightUnit unit)
