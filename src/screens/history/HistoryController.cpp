@@ -105,7 +105,7 @@ bool HistoryController::eventFilter(QObject *watched, QEvent *event)
 void HistoryController::prepareAfterHiding()
 {
     // The unfiltered listing as it stands is the one this would list again.
-    if (!upToDate() || m_listedKind != HistoryListingKind::All)
+    if (!upToDate() || m_listed.kind != HistoryListingKind::All)
         ListAllHistory();
     if (!m_panel->optTai2->isChecked()) {
         m_panel->optTai2->setChecked(true);
@@ -123,11 +123,12 @@ void HistoryController::refreshShown()
 {
     if (upToDate())
         return;
-    // The filters stay as chosen; the listing they select is made from the diary as it now is.
-    if (m_listedKind == HistoryListingKind::All)
+    // The filters stay as chosen; the listing they selected is made from the diary as it now is,
+    // without a word: a change from outside or the new day is no reason to question the boxes.
+    if (m_listed.kind == HistoryListingKind::All)
         ReloadHistory();
     else
-        RefreshHistory();
+        listWith(m_listed);
 }
 
 void HistoryController::ReloadHistory()
@@ -147,27 +148,34 @@ void HistoryController::resetFilterMarks()
 
 void HistoryController::listHistory(HistoryListingKind kind)
 {
+    HistoryFilter filter;
+    filter.kind = kind;
+    if (kind != HistoryListingKind::All) {
+        filter.firstDay = m_panel->cboStdate->currentText();
+        filter.lastDay = m_panel->cboEddate->currentText();
+        filter.key = m_panel->txtKey->text();
+        filter.weekday = m_selectedWeekday;
+    }
+    listWith(filter);
+}
+
+void HistoryController::listWith(const HistoryFilter &filter)
+{
     m_ctx.session.refresh();
     m_panel->SetUpHistoryGrid();
     const PartnerDiary &diary = m_ctx.session.diary();
     noteReadProblems(m_ctx.shell, diary.file());
     std::shared_ptr<HistoryListing> listing;
-    if (kind == HistoryListingKind::All) {
+    if (filter.kind == HistoryListingKind::All) {
         // The unfiltered listing is the diary's trend data set.
         listing = std::make_shared<HistoryListing>(diary.trend(), m_ctx.session.profile().height);
         m_panel->setDateLists(listing->dates());
     } else {
-        HistoryFilter filter;
-        filter.kind = kind;
-        filter.firstDay = m_panel->cboStdate->currentText();
-        filter.lastDay = m_panel->cboEddate->currentText();
-        filter.key = m_panel->txtKey->text();
-        filter.weekday = m_selectedWeekday;
         listing = std::make_shared<HistoryListing>(filter, m_ctx.session.profile().height);
         listing->addEach(diary.trend());
     }
     m_panel->showListing(std::move(listing));
-    m_listedKind = kind;
+    m_listed = filter;
     noteBuilt();
 }
 

@@ -63,7 +63,10 @@ protected:
 
 private:
     void connectControls();
+    // Lists with the filter the boxes and buttons now choose.
     void listHistory(HistoryListingKind kind);
+    // Lists with `filter`, from the diary as it now is.
+    void listWith(const HistoryFilter &filter);
     // The three "全部" buttons chosen and every weekday allowed, after the unfiltered listing.
     void resetFilterMarks();
     void choosePeriodPreset(QPushButton *button, int daysBeforeToday);
@@ -72,8 +75,9 @@ private:
     bool readPeriodBoxes();
 
     HistoryPanel *m_panel;
-    // The listing shown.
-    HistoryListingKind m_listedKind = HistoryListingKind::All;
+    // The listing shown, as it was chosen: a change of the diary lists it again as it was, not
+    // as the boxes read while the user is typing in them.
+    HistoryFilter m_listed;
     // selectedWeekday: 0 (Sunday) to 6, or all weekdays.
     int m_selectedWeekday = kAllWeekdays;
 };

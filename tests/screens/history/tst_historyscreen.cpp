@@ -240,6 +240,25 @@ private Q_SLOTS:
         QCOMPARE(h.grid()->textMatrix(1, 4), firstWeight);
     }
 
+    // A change from outside while a filtered list is shown lists it again as it was chosen,
+    // without a word about a date the user is half-way through typing.
+    void outsideChangeKeepsTheChosenFilter()
+    {
+        HistoryHarness h;
+        h.write(FileName::data1, fileOf(kRecords));
+        h.enter();
+        h.act(QStringLiteral("cmdWeek(1)"));
+        h.act(QStringLiteral("from:2003/1"));
+        QStringList more = kRecords;
+        more.insert(7, QStringLiteral("\"2003/11/03\",\"夕食後\",69.3,\"\",23.9,\"\""));
+        h.write(FileName::data1, fileOf(more));
+        h.session.refresh();
+        h.controller->refreshShown();
+        QCOMPARE(h.dialogs.titles(), QStringList());
+        QCOMPARE(h.listed(), rowsOf(QStringLiteral("ADEG")) + QStringList{QStringLiteral("03/11/03 夕食後")} + rowsOf(QStringLiteral("K")));
+        QCOMPARE(h.panel()->cboStdate->currentText(), QStringLiteral("2003/1"));
+    }
+
     // Typed period dates are read as dates, with or without leading zeros, and shown back in the
     // list's own form (then 月 narrows the period to its Mondays); a text that is no day is
     // refused before any filter changes, the list kept.
