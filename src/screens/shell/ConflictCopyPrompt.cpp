@@ -5,6 +5,7 @@
 #include "screens/shell/ShellServices.h"
 #include "store/ConflictMerge.h"
 #include "store/FileNames.h"
+#include "store/MessageText.h"
 #include "store/SafeSave.h"
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
@@ -32,6 +33,15 @@ ConflictCopyPrompt::Chooser &currentChooser()
     return chooser;
 }
 
+// Lines of a copy from another computer, each as a message may quote it.
+QString quotedLines(const QStringList &lines)
+{
+    QStringList quoted;
+    for (const QString &line : lines)
+        quoted << messageText(line);
+    return quoted.join(u'\n');
+}
+
 bool isDataFile(const QString &name)
 {
     return name == FileName::data1 || name == FileName::data2;
@@ -48,6 +58,13 @@ void ConflictCopyPrompt::beforeAsking()
 {
     if (m_beforeAsking)
         m_beforeAsking();
+}
+
+void ConflictCopyPrompt::fail(const ConflictCopy &copy, const QString &message)
+{
+    m_later.insert(copy.fileName);
+    beforeAsking();
+    m_ctx.shell.showStoreFailure(kCopyTitle, message);
 }
 
 void ConflictCopyPrompt::OfferConflictCopies()
@@ -73,8 +90,7 @@ void ConflictCopyPrompt::offerDataCopy(const ConflictCopy &copy)
 {
     const DataCopyDifference difference = CompareDataCopy(m_ctx.folder, copy);
     if (!difference.error.isEmpty()) {
-        beforeAsking();
-        m_ctx.shell.showStoreFailure(kCopyTitle, difference.error);
+        fail(copy, difference.error);
         return;
     }
     QList<Measurement> chosen;
@@ -99,14 +115,13 @@ void ConflictCopyPrompt::offerDataCopy(const ConflictCopy &copy)
     if (StoreResult r = m_ctx.session.diary(partner).write(
             [&] { return MergeDataCopy(m_ctx.folder, copy, chosen, m_ctx.clock.today(), &added, &keptAs); });
         !r) {
-        beforeAsking();
-        m_ctx.shell.showStoreFailure(kCopyTitle, r.message());
+        fail(copy, r.message());
         return;
     }
     if (!difference.unreadable.isEmpty()) {
         QStringList lines;
         for (const MalformedLine &bad : difference.unreadable)
-            lines << QStringLiteral("%1行目：%2").arg(bad.lineNumber).arg(bad.text);
+            lines << QStringLiteral("%1行目：%2").arg(bad.lineNumber).arg(messageText(bad.text));
         beforeAsking();
         m_ctx.dialogs.show({MessageIcon::Exclamation, MessageButtons::Ok, kCopyTitle,
                             QStringLiteral("競合コピー「%1」の次の行は記録として読み取れないため、「%2」に加えていません。"
@@ -120,8 +135,7 @@ void ConflictCopyPrompt::offerOtherCopy(const ConflictCopy &copy)
 {
     const TextCopyDifference difference = CompareTextCopy(m_ctx.folder, copy);
     if (!difference.error.isEmpty()) {
-        beforeAsking();
-        m_ctx.shell.showStoreFailure(kCopyTitle, difference.error);
+        fail(copy, difference.error);
         return;
     }
     QStringList appended;
@@ -134,24 +148,22 @@ void ConflictCopyPrompt::offerOtherCopy(const ConflictCopy &copy)
                                    .arg(copy.fileName)
                                    .arg(difference.onlyInCopy.size())
                                    .arg(kKeptIn),
-                               difference.onlyInCopy.join(u'\n')};
+                               quotedLines(difference.onlyInCopy)};
         if (m_ctx.dialogs.show(question) == MessageAnswer::Yes)
             appended = difference.onlyInCopy;
     } else if (!difference.onlyInCopy.isEmpty() || !difference.onlyInFile.isEmpty()) {
         beforeAsking();
         QStringList details;
         if (!difference.onlyInCopy.isEmpty())
-            details << QStringLiteral("コピーにだけある行：\n") + difference.onlyInCopy.join(u'\n');
+            details << QStringLiteral("コピーにだけある行：\n") + quotedLines(difference.onlyInCopy);
         if (!difference.onlyInFile.isEmpty())
-            details << QStringLiteral("今のファイルにだけある行：\n") + difference.onlyInFile.join(u'\n');
+            details << QStringLiteral("今のファイルにだけある行：\n") + quotedLines(difference.onlyInFile);
         m_ctx.dialogs.show({MessageIcon::Information, MessageButtons::Ok, kCopyTitle,
                             QStringLiteral("「%1」の同期の競合コピー「%2」が見つかりました。今のファイルとは内容が違います（下に一覧）。\n\n"
                                            "今の「%1」をそのまま使い、コピーは%3に移します。")
                                 .arg(copy.original, copy.fileName, kKeptIn),
                             details.join(QStringLiteral("\n\n"))});
     }
-    if (StoreResult r = KeepCurrentFile(m_ctx.folder, copy, appended, m_ctx.clock.today()); !r) {
-        beforeAsking();
-        m_ctx.shell.showStoreFailure(kCopyTitle, r.message());
-    }
+    if (StoreResult r = KeepCurrentFile(m_ctx.folder, copy, appended, m_ctx.clock.today()); !r)
+        fail(copy, r.message());
 }

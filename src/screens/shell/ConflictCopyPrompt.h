@@ -37,10 +37,13 @@ private:
     void offerDataCopy(const ConflictCopy &copy);
     void offerOtherCopy(const ConflictCopy &copy);
     void beforeAsking();
+    // Says why `copy` could not be taken in; it is not offered again in this run, since every
+    // save of the program's own is a change of the folder.
+    void fail(const ConflictCopy &copy, const QString &message);
 
     ScreenContext &m_ctx;
     std::function<void()> m_beforeAsking;
-    // Copies put off with あとで in this run.
+    // Copies put off with あとで, or that could not be taken in, in this run.
     QSet<QString> m_later;
     bool m_offering = false;
 };

@@ -84,6 +84,24 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(QDir(h.path()).filePath(profileCopy)));
     }
 
+    // A copy that cannot be taken in is said once: the folder's later changes (every save is one)
+    // do not bring the box back.
+    void failedCopySaidOnce()
+    {
+        MainWindowHarness h;
+        h.writeCouple({kA}, {kB});
+        h.setHelpTour(0);
+        const QString big = u"データ2.sync-conflict-20261207-101010-ABCDEFG.txt"_s;
+        h.write(big, QString());
+        QVERIFY(QFile::resize(QDir(h.path()).filePath(big), 33 * 1024 * 1024));
+        h.start();
+        QCOMPARE(h.dialogs.titles(), QStringList{u"同期の競合コピー"_s});
+        const QString same = u"データ1 (conflicted copy 2026-12-08 070000).txt"_s;
+        h.write(same, kA + u"\r\n"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(QDir(h.path()).filePath(same)), 2000);
+        QCOMPARE(h.dialogs.titles(), QStringList{u"同期の競合コピー"_s});
+    }
+
     void dialog()
     {
         Measurement a{QStringLiteral("2026/12/07"), QStringLiteral("夕食後"), 68.5f, QStringLiteral("外食"), 25.5f, QString()};
