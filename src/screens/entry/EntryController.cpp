@@ -157,6 +157,11 @@ void EntryController::setSelectedDay(const QDate &day)
 void EntryController::RefreshEntryScreen()
 {
     m_ctx.session.refresh();
+    showDayAfresh();
+}
+
+void EntryController::showDayAfresh()
+{
     refreshKeepingInput();
     m_selectedSituation.clear();
     m_panel->showNoSituationChosen();
@@ -392,7 +397,8 @@ void EntryController::cmdTaiHozon_Click()
         m_ctx.dialogs.warning(QStringLiteral("保存できません"), stored.message());
         return;
     }
-    RefreshEntryScreen();
+    // The diary has just read the file back.
+    showDayAfresh();
     setArrowButtonsEnabled(false);
     // Ready for the next measurement: its situation comes first. Taking the focus makes the list's
     // first entry its current one, drawn framed as if chosen; nothing is, until an arrow key or a

@@ -97,6 +97,8 @@ private:
     const DayListRow *selectedDayRow() const;
     // The day's values from the diary as it is now; what was typed stays.
     void refreshKeepingInput();
+    // The same with the input cleared, ready for the next measurement.
+    void showDayAfresh();
     // The list, the graph and the status of the day computed last.
     void showComputedDay();
     // Backs the data file up and makes a change to a listed record through the diary; a refusal
