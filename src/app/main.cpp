@@ -60,10 +60,6 @@ int main(int argc, char *argv[])
     const CommandLine command = ParseCommandLine(app.arguments(), qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
     if (command.showHelp || command.showVersion || !command.error.isEmpty())
         return printUsage(command);
-    if (command.csvAction != CsvAction::None)
-        return RunCsvCommand(command, stdout, stderr);
-    if (command.mergeCopies)
-        return RunMergeCopiesCommand(command, stdout, stderr);
     if (!QDir().mkpath(command.dataDir)) {
         std::fprintf(stderr, "pmlina: %s\n",
                      QStringLiteral("データのフォルダ「%1」を作れません。").arg(command.dataDir).toUtf8().constData());
