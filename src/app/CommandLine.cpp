@@ -81,11 +81,6 @@ CommandLine ParseCommandLine(const QStringList &arguments, const QString &xdgDat
 
 namespace {
 
-QString csvColumns()
-{
-    return csvExportHeader();
-}
-
 int columnsOf(QChar c)
 {
     // East Asian wide and full-width characters take two columns of a terminal.
@@ -146,10 +141,10 @@ QList<HelpEntry> OptionHelp()
         {QStringLiteral("--export-csv PARTNER FILE"), QStringLiteral("--export-csv 登録者 ファイル"),
          QStringLiteral("Writes the measurements of partner 1 or 2 to the CSV file FILE in the form openScale 3 imports (UTF-8, columns "
                         "%1), without opening a window.")
-             .arg(csvColumns()),
+             .arg(csvExportHeader()),
          QStringLiteral("登録者（1 または 2）の記録を openScale 3 が取り込める CSV ファイル（UTF-8、列 %1）に書き出します。"
                         "ウィンドウは開きません。")
-             .arg(csvColumns())},
+             .arg(csvExportHeader())},
         {QStringLiteral("--import-csv PARTNER FILE"), QStringLiteral("--import-csv 登録者 ファイル"),
          QStringLiteral("Adds the measurements of FILE to the data of partner 1 or 2 without asking and without opening a window. FILE "
                         "is a CSV file (this program's export, the exports of openScale 1 to 3, and others) or another tracker's export, "

@@ -11,11 +11,6 @@
 
 namespace {
 
-void sayLine(std::FILE *stream, const QString &text)
-{
-    PrintLine(stream, text);
-}
-
 // What was done with one copy, for standard output; an empty string after a failure, which has
 // gone to `err`.
 QString takeIn(const DataFolder &folder, const ConflictCopy &copy, bool *linesLeftOut, std::FILE *err)
@@ -23,7 +18,7 @@ QString takeIn(const DataFolder &folder, const ConflictCopy &copy, bool *linesLe
     const QDate today = QDate::currentDate();
     QString keptAs;
     const auto failed = [&](const QString &message) {
-        sayLine(err, QStringLiteral("pmlina: %1: %2").arg(copy.fileName, message));
+        PrintLine(err, QStringLiteral("pmlina: %1: %2").arg(copy.fileName, message));
         return QString();
     };
     if (copy.original == FileName::data1 || copy.original == FileName::data2) {
@@ -34,7 +29,7 @@ QString takeIn(const DataFolder &folder, const ConflictCopy &copy, bool *linesLe
         if (StoreResult r = MergeDataCopy(folder, copy, difference.missing, today, &added, &keptAs); !r)
             return failed(r.message());
         for (const MalformedLine &bad : difference.unreadable)
-            sayLine(err, QStringLiteral("pmlina: %1: %2行目は記録として読み取れないため加えていません（%3 に残しています）：%4")
+            PrintLine(err, QStringLiteral("pmlina: %1: %2行目は記録として読み取れないため加えていません（%3 に残しています）：%4")
                          .arg(copy.fileName)
                          .arg(bad.lineNumber)
                          .arg(keptAs, bad.text));
@@ -69,13 +64,13 @@ QString takeIn(const DataFolder &folder, const ConflictCopy &copy, bool *linesLe
 int RunMergeCopiesCommand(const CommandLine &command, std::FILE *out, std::FILE *err)
 {
     if (!QDir(command.dataDir).exists()) {
-        sayLine(err, QStringLiteral("pmlina: データのフォルダ「%1」がありません。").arg(command.dataDir));
+        PrintLine(err, QStringLiteral("pmlina: データのフォルダ「%1」がありません。").arg(command.dataDir));
         return ExitNothingWritten;
     }
     const DataFolder folder(command.dataDir);
     FolderLock lock(folder);
     if (const QString refused = ClaimDataFolderForCommand(lock, QStringLiteral("競合コピーをまとめて")); !refused.isEmpty()) {
-        sayLine(err, QStringLiteral("pmlina: ") + refused);
+        PrintLine(err, QStringLiteral("pmlina: ") + refused);
         return ExitNothingWritten;
     }
     const QList<ConflictCopy> copies = FindConflictCopies(folder);
@@ -88,14 +83,14 @@ int RunMergeCopiesCommand(const CommandLine &command, std::FILE *out, std::FILE 
             continue;
         }
         if (const QString done = takeIn(folder, copy, &linesLeftOut, err); !done.isEmpty()) {
-            sayLine(out, done);
+            PrintLine(out, done);
             ++merged;
         }
     }
     if (copies.isEmpty())
-        sayLine(out, QStringLiteral("競合コピーはありません。"));
+        PrintLine(out, QStringLiteral("競合コピーはありません。"));
     else
-        sayLine(out, QStringLiteral("競合コピー%1個のうち%2個をまとめました。").arg(copies.size()).arg(merged));
+        PrintLine(out, QStringLiteral("競合コピー%1個のうち%2個をまとめました。").arg(copies.size()).arg(merged));
     if (merged < copies.size())
         return ExitNothingWritten;
     return linesLeftOut ? ExitLinesLeftOut : ExitDone;

@@ -64,7 +64,7 @@ std::optional<double> kilogramsOf(double value, QStringView unit)
 
 CsvReading readAppleHealth(QIODevice *device, qint64 total, const ImportProgress &progress)
 {
-    ReadingCollector out(QStringLiteral("Apple Health の書き出し"));
+    ReadingCollector out(trackerSourceName(TrackerFormat::AppleHealth));
     QList<Weighing> weighings;
     QHash<qint64, BodyFat> fats; // by minute; a second one of the same minute is the same reading again
     QSet<QPair<qint64, double>> seen;
@@ -96,7 +96,7 @@ CsvReading readAppleHealth(QIODevice *device, qint64 total, const ImportProgress
             xml.addData(QByteArray(piece.constData(), qsizetype(n)));
             if (progress && !progress(done, total)) {
                 CsvReading stopped;
-                stopped.source = QStringLiteral("Apple Health の書き出し");
+                stopped.source = trackerSourceName(TrackerFormat::AppleHealth);
                 stopped.cancelled = true;
                 return stopped;
             }

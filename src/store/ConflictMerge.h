@@ -32,8 +32,8 @@ struct DataCopyDifference {
 };
 DataCopyDifference CompareDataCopy(const DataFolder &folder, const ConflictCopy &copy);
 
-// Adds the chosen measurements (taken from `missing`) to the data file in date order as the CSV
-// import does: the file to today's backup first, then one crash-safe rewrite; those the file has
+// Adds the chosen measurements (taken from `missing`) to the data file in date order, as the CSV
+// import does, after copying the file to today's backup; one crash-safe rewrite. Those the file has
 // come to hold since the comparison are not added twice. Then, also when none was chosen, moves
 // the copy into the backup folder. `added` gets how many went in, `keptAs` where the copy went.
 StoreResult MergeDataCopy(const DataFolder &folder, const ConflictCopy &copy, const QList<Measurement> &chosen, const QDate &today,

@@ -184,7 +184,7 @@ std::optional<DatedWeight> datedWeight(ReadingCollector &out, int line, QStringV
 
 CsvReading readLibra(QStringView text)
 {
-    ReadingCollector out(QStringLiteral("Libra の書き出し"));
+    ReadingCollector out(trackerSourceName(TrackerFormat::Libra));
     NamedUnit unit = NamedUnit::None;
     int version = 0;
     int fatColumn = 3;
@@ -238,7 +238,7 @@ CsvReading readLibra(QStringView text)
 
 CsvReading readTrale(QStringView text)
 {
-    ReadingCollector out(QStringLiteral("trale の書き出し"));
+    ReadingCollector out(trackerSourceName(TrackerFormat::Trale));
     NamedUnit unit = NamedUnit::None;
     forEachLine(text, [&](int number, QStringView, QStringView line) {
         if (line.startsWith(u'#')) {
@@ -262,7 +262,7 @@ CsvReading readTrale(QStringView text)
 
 CsvReading readGnomeHealth(QStringView text)
 {
-    ReadingCollector out(QStringLiteral("GNOME Health の書き出し"));
+    ReadingCollector out(trackerSourceName(TrackerFormat::GnomeHealth));
     forEachDataRow(csvRows(text), out, [&](const CsvRow &row) {
         const std::optional<DatedWeight> dated = datedWeight(out, row.line, fieldAt(row.fields, 0), fieldAt(row.fields, 1));
         return !dated || out.add(row.line, dated->date, dated->second, dated->weight, 0);
@@ -272,7 +272,7 @@ CsvReading readGnomeHealth(QStringView text)
 
 CsvReading readWithings(QStringView text)
 {
-    ReadingCollector out(QStringLiteral("Withings の書き出し"));
+    ReadingCollector out(trackerSourceName(TrackerFormat::Withings));
     const QList<CsvRow> rows = csvRows(text);
     const QStringList header = rows.isEmpty() ? QStringList() : rows[0].fields;
     const int dateColumn = columnNamed(header, [](QStringView h) { return h.compare(u"Date", Qt::CaseInsensitive) == 0; });
@@ -323,7 +323,7 @@ CsvReading readWithings(QStringView text)
 
 CsvReading readGarmin(QStringView text)
 {
-    ReadingCollector out(QStringLiteral("Garmin Connect の書き出し"));
+    ReadingCollector out(trackerSourceName(TrackerFormat::Garmin));
     const QList<CsvRow> rows = csvRows(text);
     const QStringList header = rows.isEmpty() ? QStringList() : rows[0].fields;
     const int timeColumn = 0;

@@ -157,6 +157,8 @@ CsvReading readZip(const ImportArchive &archive, const ImportProgress &progress)
                               .arg(messageText(f.name), QLocale(QLocale::Japanese).toString(kMaxCsvImportBytes)));
         int records = 0;
         appendReading(&all, readTrackerFile(f.format, bytes, number, &records));
+        if (!all.error.isEmpty())
+            return all;
         number += records;
         if (progress && !progress(f.index + 1, archive.entryCount())) {
             CsvReading stopped;
@@ -203,6 +205,8 @@ CsvReading readFolder(const QString &path, const ImportProgress &progress)
         }
         int records = 0;
         appendReading(&all, readTrackerFile(f.format, read.bytes, number, &records));
+        if (!all.error.isEmpty())
+            return all;
         number += records;
         if (progress && !progress(f.index + 1, entries.size())) {
             CsvReading stopped;

@@ -57,7 +57,7 @@ QString shown(const QJsonValue &value)
 
 CsvReading readGoogleFit(QByteArrayView bytes, int firstNumber, int *records)
 {
-    ReadingCollector out(QStringLiteral("Google Fit の書き出し"));
+    ReadingCollector out(trackerSourceName(TrackerFormat::GoogleFit));
     out.reading().countsRecords = true;
     const std::optional<QJsonDocument> document = parsedJson(bytes, &out);
     const QJsonArray points = document ? document->object().value(QStringLiteral("Data Points")).toArray() : QJsonArray();
@@ -95,7 +95,7 @@ CsvReading readGoogleFit(QByteArrayView bytes, int firstNumber, int *records)
 
 CsvReading readFitbit(QByteArrayView bytes, int firstNumber, int *records)
 {
-    ReadingCollector out(QStringLiteral("Fitbit の書き出し"));
+    ReadingCollector out(trackerSourceName(TrackerFormat::Fitbit));
     out.reading().countsRecords = true;
     const std::optional<QJsonDocument> document = parsedJson(bytes, &out);
     if (document && !document->isArray())
