@@ -10,14 +10,15 @@ double linearChannel(int value)
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-// The colour `t` of the way from `from` to `to` (0 ≤ t ≤ 1), in whole channel values.
-QColor mixed(const QColor &from, const QColor &to, double t)
-{
-    auto channel = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
-    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
-}
-
 } // namespace
+
+QColor blendedColour(const QColor &from, const QColor &to, double t)
+{
+    const QColor a = from.toRgb();
+    const QColor b = to.toRgb();
+    auto channel = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
+    return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()), channel(a.blue(), b.blue()));
+}
 
 double relativeLuminance(const QColor &colour)
 {
@@ -32,7 +33,7 @@ double contrastRatio(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor readableForeground(const QColor &background, const QColor &preferred)
+QColor readableForeground(const QColor &background, const QColor &preferred, double minimumContrast)
 {
     const QColor black(0, 0, 0);
     const QColor white(255, 255, 255);
@@ -40,7 +41,7 @@ QColor readableForeground(const QColor &background, const QColor &preferred)
     if (!preferred.isValid())
         return extreme;
     const QColor start = preferred.toRgb();
-    if (contrastRatio(start, background) >= kReadableContrast)
+    if (contrastRatio(start, background) >= minimumContrast)
         return QColor(start.red(), start.green(), start.blue());
     // On the way from the preferred colour to the extreme the luminance moves one way only, out of
     // the band around the background's where the contrast falls short: the contrast falls short
@@ -50,10 +51,10 @@ QColor readableForeground(const QColor &background, const QColor &preferred)
     double suffices = 1.0;
     for (int step = 0; step < 16; ++step) {
         const double middle = (fails + suffices) / 2;
-        if (contrastRatio(mixed(start, extreme, middle), background) >= kReadableContrast)
+        if (contrastRatio(blendedColour(start, extreme, middle), background) >= minimumContrast)
             suffices = middle;
         else
             fails = middle;
     }
-    return mixed(start, extreme, suffices);
+    return blendedColour(start, extreme, suffices);
 }

@@ -15,8 +15,12 @@ double relativeLuminance(const QColor &colour);
 // From 1 (the same luminance) to 21 (black on white); the order of the two does not matter.
 double contrastRatio(const QColor &a, const QColor &b);
 
+// The colour `t` of the way from `from` to `to` (0 ≤ t ≤ 1), in whole channel values.
+QColor blendedColour(const QColor &from, const QColor &to, double t);
+
 // The text colour for `background`. Without a preferred colour: black or white, whichever reads
 // better (always at least 4.5:1). With one: the preferred colour where it reads at least 4.5:1,
 // otherwise the least darkened (or lightened) shade of it that does, so that a blue text stays a
-// blue, only darker on white or lighter on a dark background.
-QColor readableForeground(const QColor &background, const QColor &preferred = QColor());
+// blue, only darker on white or lighter on a dark background. Thin marks, whose antialiased
+// pixels fall short of their colour, ask for more than text does (`minimumContrast`).
+QColor readableForeground(const QColor &background, const QColor &preferred = QColor(), double minimumContrast = kReadableContrast);

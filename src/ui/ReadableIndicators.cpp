@@ -11,25 +11,12 @@
 
 namespace {
 
-QColor blended(const QColor &from, const QColor &to, double share)
-{
-    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * share), float(from.greenF() + (to.greenF() - from.greenF()) * share),
-                            float(from.blueF() + (to.blueF() - from.blueF()) * share));
-}
-
 // The colour itself where it stands out from the ground by well over the least contrast of text,
 // otherwise the nearest shade of it that does: an edge and a mark are thin, and their antialiased
 // pixels fall short of their colour.
 QColor strongInk(const QColor &ink, const QColor &ground)
 {
-    constexpr double strong = 7.0;
-    const QColor extreme = contrastRatio(Qt::black, ground) >= contrastRatio(Qt::white, ground) ? QColor(Qt::black) : QColor(Qt::white);
-    for (int step = 0; step < 10; ++step) {
-        const QColor shade = blended(ink, extreme, step / 10.0);
-        if (contrastRatio(shade, ground) >= strong)
-            return shade;
-    }
-    return extreme;
+    return readableForeground(ground, ink, 7.0);
 }
 
 } // namespace
@@ -52,7 +39,7 @@ void ReadableIndicators::drawPrimitive(PrimitiveElement element, const QStyleOpt
     QColor ground = option->palette.color(group, QPalette::Base);
     const QColor ink = strongInk(option->palette.color(group, QPalette::WindowText), ground);
     if (option->state & State_Sunken)
-        ground = blended(ground, ink, 0.15);
+        ground = blendedColour(ground, ink, 0.15);
 
     const QRectF box = QRectF(option->rect).adjusted(0.75, 0.75, -0.75, -0.75);
     const qreal side = std::min(box.width(), box.height());
