@@ -7,6 +7,7 @@
 #include "store/MessageText.h"
 #include "store/NumberText.h"
 #include "store/TextEncoding.h"
+#include "store/TrackerFields.h"
 
 #include <QStringDecoder>
 #include <QSysInfo>
@@ -22,14 +23,14 @@ std::optional<float> parseNumber(QStringView text, bool decimalComma)
 {
     QString own;
     text = text.trimmed();
-    if (text.endsWith(u'.') || (decimalComma && text.endsWith(u',')))
+    if (decimalComma && text.endsWith(u','))
         return std::nullopt;
     if (decimalComma && text.contains(u',')) {
         own = text.toString();
         own.replace(u',', u'.');
         text = own;
     }
-    const std::optional<double> value = parseStoredNumber(text);
+    const std::optional<double> value = parseTrackerNumber(text);
     if (!value)
         return std::nullopt;
     const float f = float(*value);
