@@ -2,9 +2,6 @@
 
 #include "store/NumberText.h"
 
-namespace {
-
-// Reads a number of `minDigits` to `maxDigits` digits at `*i`, moving past it; -1 without one.
 int digitsAt(QStringView text, qsizetype *i, int minDigits, int maxDigits)
 {
     int value = 0;
@@ -16,6 +13,8 @@ int digitsAt(QStringView text, qsizetype *i, int minDigits, int maxDigits)
     }
     return count >= minDigits ? value : -1;
 }
+
+namespace {
 
 bool charAt(QStringView text, qsizetype *i, char16_t c)
 {

@@ -17,5 +17,8 @@ bool parseCsvDate(QStringView text, QString *date, int *second);
 // or -1.
 int parseCsvTime(QStringView text);
 
+// Reads a number of `minDigits` to `maxDigits` digits at `*i`, moving past it; -1 without one.
+int digitsAt(QStringView text, qsizetype *i, int minDigits, int maxDigits);
+
 // "HH:mm:ss", the form of the automatic time stamp.
 QString timeOfDayText(int second);

@@ -11,36 +11,17 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-int fieldDigits(QStringView text, qsizetype *i, int count)
-{
-    if (*i + count > text.size())
-        return -1;
-    int value = 0;
-    for (int k = 0; k < count; ++k) {
-        const QChar c = text[*i + k];
-        if (c < u'0' || c > u'9')
-            return -1;
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    *i += count;
-    return value;
-}
-
-} // namespace
-
 bool parseTrackerDateTime(QStringView text, QString *date, int *second)
 {
     text = text.trimmed();
     qsizetype i = 0;
-    const int year = fieldDigits(text, &i, 4);
+    const int year = digitsAt(text, &i, 4, 4);
     if (year < 0 || i >= text.size() || text[i++] != u'-')
         return false;
-    const int month = fieldDigits(text, &i, 2);
+    const int month = digitsAt(text, &i, 2, 2);
     if (month < 0 || i >= text.size() || text[i++] != u'-')
         return false;
-    const int day = fieldDigits(text, &i, 2);
+    const int day = digitsAt(text, &i, 2, 2);
     const QDate d(year, month, day);
     if (day < 0 || !d.isValid())
         return false;
@@ -74,10 +55,10 @@ bool parseTrackerDateTime(QStringView text, QString *date, int *second)
     }
     // "+09:00", "+0900", "+09": checked, then the clock as written.
     qsizetype z = 1;
-    const int hours = fieldDigits(zone, &z, 2);
+    const int hours = digitsAt(zone, &z, 2, 2);
     if (z < zone.size() && zone[z] == u':')
         ++z;
-    const int minutes = z < zone.size() ? fieldDigits(zone, &z, 2) : 0;
+    const int minutes = z < zone.size() ? digitsAt(zone, &z, 2, 2) : 0;
     if (hours < 0 || hours > 14 || minutes < 0 || minutes > 59 || z != zone.size())
         return false;
     *date = storedDate(d);
