@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every text of every screen readable under a light and a dark desktop palette: each text against
 // what it is drawn on, by the WCAG contrast ratio, at least 4.5:1.
+#include "support/DarkPalette.h"
 #include "support/MainWindowHarness.h"
 
 #include "screens/shell/ScreenController.h"
@@ -29,24 +30,6 @@
 #include <QValueAxis>
 
 namespace {
-
-// What GNOME's dark style (Adwaita dark) hands an application.
-QPalette darkPalette()
-{
-    const QColor window(0x35, 0x35, 0x35);
-    const QColor base(0x2d, 0x2d, 0x2d);
-    const QColor text(0xee, 0xee, 0xec);
-    QPalette p(text, window, window.lighter(130), window.darker(160), window.darker(120), text, QColor(Qt::white), base, window);
-    p.setColor(QPalette::AlternateBase, QColor(0x3a, 0x3a, 0x3a));
-    p.setColor(QPalette::Highlight, QColor(0x15, 0x53, 0x9e));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
-    p.setColor(QPalette::LinkVisited, QColor(0xc5, 0x8a, 0xf9));
-    p.setColor(QPalette::ToolTipBase, QColor(0x1e, 0x1e, 0x1e));
-    p.setColor(QPalette::ToolTipText, text);
-    p.setColor(QPalette::PlaceholderText, QColor(0x91, 0x91, 0x91));
-    return p;
-}
 
 // A couple whose screens show every colour: partner 1 went up, stayed and went down on the
 // shown day (the three trend marks), measured more often than partner 2 that day (the green and

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window on the screens people have: every control of every screen inside the window, the
 // window inside the screen's available area with room for its title bar.
+#include "support/DarkPalette.h"
 #include "support/MainWindowHarness.h"
 
 #include "screens/shell/ScreenController.h"
@@ -52,14 +53,6 @@ QSize neededSize(const QWidget *w)
     if ((label && !label->text().isEmpty()) || (check && !check->text().isEmpty()))
         return w->minimumSizeHint();
     return {};
-}
-
-// GNOME's dark palette (Adwaita dark), as the GTK platform theme hands it over.
-QPalette darkPalette()
-{
-    const QColor window(0x35, 0x35, 0x35);
-    const QColor text(0xee, 0xee, 0xec);
-    return QPalette(text, window, window.lighter(130), window.darker(160), window.darker(120), text, QColor(Qt::white), QColor(0x2d, 0x2d, 0x2d), window);
 }
 
 // A list that has to be scrolled sideways, and the columns that cut their heading or a text of
