@@ -152,7 +152,7 @@ StoreResult KeepCurrentFile(const DataFolder &folder, const ConflictCopy &copy, 
             return r;
         if (StoreResult r = BackupBeforeReplace(folder, {FileName::memo}, today); !r)
             return r;
-        const QString memo = ReadMemo(folder);
+        const QString memo = memoFromFileText(current.value_or(QString()));
         const QString joined = appendToMemo.join(u'\n');
         if (StoreResult r = WriteMemo(folder, memo.isEmpty() ? joined : memo + u'\n' + joined); !r)
             return r;

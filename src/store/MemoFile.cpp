@@ -5,7 +5,11 @@
 
 QString ReadMemo(const DataFolder &folder)
 {
-    QString text = readText(folder, FileName::memo).value_or(QString());
+    return memoFromFileText(readText(folder, FileName::memo).value_or(QString()));
+}
+
+QString memoFromFileText(QString text)
+{
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     // The line end the writer adds after the text is not part of the memo.

@@ -9,4 +9,6 @@
 // separated by "\n"; in the file by CR LF. Any character the code page holds may appear,
 // double quotes included.
 QString ReadMemo(const DataFolder &folder);
+// The memo as the file's text holds it.
+QString memoFromFileText(QString text);
 StoreResult WriteMemo(const DataFolder &folder, const QString &memo);
