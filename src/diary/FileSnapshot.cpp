@@ -33,6 +33,17 @@ void FileSnapshot::remember(const FileIdentity &before, const FileRead &read, si
     m_state = read.state;
     m_error = read.error;
     m_hash = hash;
+    m_hashKnown = true;
+}
+
+void FileSnapshot::note(const QString &path)
+{
+    m_known = true;
+    m_identity = identityOf(path);
+    m_readAtNs = fileClockNowNs();
+    m_state = m_identity.exists ? FileRead::State::Read : FileRead::State::Missing;
+    m_error.clear();
+    m_hashKnown = false;
 }
 
 FileRead FileSnapshot::read(const QString &path)
@@ -52,7 +63,7 @@ std::optional<FileRead> FileSnapshot::readIfChanged(const QString &path)
         return std::nullopt;
     FileRead read = readWholeFile(path);
     const size_t hash = hashOf(read.bytes);
-    const bool same = m_known && read.state == m_state && read.error == m_error && hash == m_hash;
+    const bool same = m_known && m_hashKnown && read.state == m_state && read.error == m_error && hash == m_hash;
     // Remembered again either way: a file whose bytes proved the same is now known by times
     // that lie further behind this reading, and the next look is a stat alone.
     remember(now, read, hash);

@@ -18,6 +18,9 @@ class FileSnapshot
 public:
     // Reads the file and remembers it.
     FileRead read(const QString &path);
+    // Remembers the file by its identity alone, for one that another reader reads: the first
+    // look that cannot tell by the identity then counts it as changed.
+    void note(const QString &path);
     // The file read again when it may differ from the last reading and does; nothing when it is
     // the same file with the same bytes (or still missing).
     std::optional<FileRead> readIfChanged(const QString &path);
@@ -35,4 +38,5 @@ private:
     FileRead::State m_state = FileRead::State::Missing;
     QString m_error;
     size_t m_hash = 0;
+    bool m_hashKnown = false;
 };

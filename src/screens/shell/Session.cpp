@@ -80,8 +80,10 @@ void Session::load()
 {
     m_diary1->load();
     m_diary2->load();
-    m_memo->read(m_folder.pathFor(FileName::memo));
-    m_situations->read(m_folder.pathFor(FileName::situationList));
+    // The memo and the situation list are read by the screens that show them; here they are
+    // only known by their identity, so that a change to them is seen.
+    m_memo->note(m_folder.pathFor(FileName::memo));
+    m_situations->note(m_folder.pathFor(FileName::situationList));
 }
 
 void Session::refresh()

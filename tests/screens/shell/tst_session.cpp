@@ -72,6 +72,15 @@ private Q_SLOTS:
         // Nothing changed since: a look at the files announces nothing.
         session.refresh();
         QCOMPARE(profiles.count() + records.count() + partners.count(), 2);
+
+        // The memo and the situation list, which their screens read, are announced once changed.
+        QSignalSpy memo(&session, &Session::memoFileChanged);
+        QSignalSpy situations(&session, &Session::situationFileChanged);
+        TestFiles::write(dir.path(), FileName::memo, QStringLiteral("朝は散歩\r\n"));
+        session.refresh();
+        session.refresh();
+        QCOMPARE(memo.count(), 1);
+        QCOMPARE(situations.count(), 0);
     }
 };
 
