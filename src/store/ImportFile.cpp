@@ -75,24 +75,37 @@ void ImportFileHandle::fail(const QString &reason)
     m_error = importFileError(m_path, reason);
 }
 
+// Reads `length` bytes at `offset` into `into`, or as many as there are; -1 after a failure,
+// whose reason goes into `reason`.
+qint64 ImportFileHandle::readFully(char *into, qint64 length, qint64 offset, QString *reason) const
+{
+    qint64 done = 0;
+    while (done < length) {
+        const ssize_t n = ::pread(m_fd, into + done, size_t(length - done), off_t(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            *reason = systemReason(errno);
+            return -1;
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
 QByteArray ImportFileHandle::readAt(qint64 offset, qint64 length)
 {
     if (m_fd < 0 || offset >= m_size || length <= 0)
         return {};
     length = std::min(length, m_size - offset);
     QByteArray bytes(qsizetype(length), Qt::Uninitialized);
-    qint64 done = 0;
-    while (done < length) {
-        const ssize_t n = ::pread(m_fd, bytes.data() + done, size_t(length - done), off_t(offset + done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            fail(systemReason(errno));
-            return {};
-        }
-        if (n == 0)
-            break;
-        done += n;
+    QString reason;
+    const qint64 done = readFully(bytes.data(), length, offset, &reason);
+    if (done < 0) {
+        fail(reason);
+        return {};
     }
     if (done != length) {
         fail(QStringLiteral("%1バイトのうち%2バイトしか読めませんでした").arg(m_size).arg(offset + done));
@@ -116,18 +129,11 @@ FileRead ImportFileHandle::readWhole(qint64 maxBytes)
         return read;
     }
     QByteArray bytes(qsizetype(size), Qt::Uninitialized);
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(m_fd, bytes.data() + done, size_t(size - done), off_t(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            read.error = importFileError(m_path, systemReason(errno));
-            return read;
-        }
-        if (n == 0)
-            break;
-        done += n;
+    QString reason;
+    qint64 done = readFully(bytes.data(), size, 0, &reason);
+    if (done < 0) {
+        read.error = importFileError(m_path, reason);
+        return read;
     }
     if (const std::optional<SafeSave::ReadFault> fault = SafeSave::takeReadFault(); fault && fault->stopAfterBytes < done)
         done = fault->stopAfterBytes;

@@ -45,6 +45,8 @@ public:
     void fail(const QString &reason);
 
 private:
+    qint64 readFully(char *into, qint64 length, qint64 offset, QString *reason) const;
+
     QString m_path;
     QString m_error;
     int m_fd = -1;
