@@ -109,6 +109,24 @@ void appendReading(CsvReading *all, CsvReading &&one)
     }
 }
 
+// Appends the reading of one more file, `done` of `total` in the progress; false when the reading
+// ends there (the file's error, or the user's cancel), `*all` then being what to return.
+bool appendFile(CsvReading *all, int *number, TrackerFormat format, QByteArrayView bytes, qint64 done, qint64 total,
+                const ImportProgress &progress)
+{
+    int records = 0;
+    appendReading(all, readTrackerFile(format, bytes, *number, &records));
+    if (!all->error.isEmpty())
+        return false;
+    *number += records;
+    if (progress && !progress(done, total)) {
+        *all = CsvReading();
+        all->cancelled = true;
+        return false;
+    }
+    return true;
+}
+
 CsvReading failed(const QString &error, bool fileUnreadable = false)
 {
     CsvReading reading;
@@ -155,16 +173,8 @@ CsvReading readZip(const ImportArchive &archive, const ImportProgress &progress)
         if (!complete)
             return failed(QStringLiteral("「%1」が取り込めるファイルの大きさ（%2バイトまで）を超えています。")
                               .arg(messageText(f.name), QLocale(QLocale::Japanese).toString(kMaxCsvImportBytes)));
-        int records = 0;
-        appendReading(&all, readTrackerFile(f.format, bytes, number, &records));
-        if (!all.error.isEmpty())
+        if (!appendFile(&all, &number, f.format, bytes, f.index + 1, archive.entryCount(), progress))
             return all;
-        number += records;
-        if (progress && !progress(f.index + 1, archive.entryCount())) {
-            CsvReading stopped;
-            stopped.cancelled = true;
-            return stopped;
-        }
     }
     return all;
 }
@@ -203,16 +213,8 @@ CsvReading readFolder(const QString &path, const ImportProgress &progress)
             if (read.unreadable())
                 return failed(read.error, true);
         }
-        int records = 0;
-        appendReading(&all, readTrackerFile(f.format, read.bytes, number, &records));
-        if (!all.error.isEmpty())
+        if (!appendFile(&all, &number, f.format, read.bytes, f.index + 1, entries.size(), progress))
             return all;
-        number += records;
-        if (progress && !progress(f.index + 1, entries.size())) {
-            CsvReading stopped;
-            stopped.cancelled = true;
-            return stopped;
-        }
     }
     return all;
 }
